@@ -1,0 +1,40 @@
+#include "catalogue/catalogue_recovery.h"
+
+namespace trovale {
+
+namespace {
+
+void recuperarPar(const ArquivosCatalogo& arquivos, const ParArquivos& par) {
+    if (arquivos.existe(par.novo)) {
+        if (arquivos.existe(par.marca)) {
+            // A crash may already have removed the old file.
+            arquivos.removerSeExiste(par.atual);
+            arquivos.fs.rename(arquivos.caminho(par.novo), arquivos.caminho(par.atual));
+        } else {
+            arquivos.fs.remove(arquivos.caminho(par.novo));
+        }
+    }
+    // Also a marker left alone by a crash after the rename: kept, it would vouch for the
+    // next, still unwritten, new file.
+    arquivos.removerSeExiste(par.marca);
+}
+
+}  // namespace
+
+void RecuperarGravacaoConjunta(const ArquivosCatalogo& arquivos) {
+    if (!arquivos.existe(kMarcaConjunta)) return;
+    for (const ParArquivos& par : {kParTipos, kParDigitacoes})
+        if (arquivos.existe(par.novo) && !arquivos.existe(par.marca))
+            arquivos.criarMarca(par.marca);
+    arquivos.fs.remove(arquivos.caminho(kMarcaConjunta));
+}
+
+void RecuperarTipos(const ArquivosCatalogo& arquivos) {
+    recuperarPar(arquivos, kParTipos);
+}
+
+void RecuperarDigitacoes(const ArquivosCatalogo& arquivos) {
+    recuperarPar(arquivos, kParDigitacoes);
+}
+
+}  // namespace trovale

@@ -1,0 +1,98 @@
+#include "catalogue/text_codec.h"
+
+#include <array>
+#include <cstdint>
+
+namespace trovale {
+
+namespace {
+
+// Code points of bytes 0x80..0x9F; undefined bytes keep their C1 code point.
+constexpr std::array<char32_t, 32> kFaixa80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+char32_t pontoDoByte(unsigned char b) {
+    return (b >= 0x80 && b <= 0x9F) ? kFaixa80[b - 0x80] : b;
+}
+
+void anexarUtf8(std::string& saida, char32_t c) {
+    if (c < 0x80) {
+        saida += static_cast<char>(c);
+    } else if (c < 0x800) {
+        saida += static_cast<char>(0xC0 | (c >> 6));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        saida += static_cast<char>(0xE0 | (c >> 12));
+        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        saida += static_cast<char>(0xF0 | (c >> 18));
+        saida += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+char byteDoPonto(char32_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+    for (std::size_t i = 0; i < kFaixa80.size(); ++i)
+        if (kFaixa80[i] == c) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// Decodes one UTF-8 sequence at i; returns its length, or 0 when malformed.
+std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
+    const auto b0 = static_cast<unsigned char>(t[i]);
+    std::size_t n;
+    char32_t minimo;
+    if (b0 < 0x80) { c = b0; return 1; }
+    if ((b0 & 0xE0) == 0xC0) { n = 2; c = b0 & 0x1F; minimo = 0x80; }
+    else if ((b0 & 0xF0) == 0xE0) { n = 3; c = b0 & 0x0F; minimo = 0x800; }
+    else if ((b0 & 0xF8) == 0xF0) { n = 4; c = b0 & 0x07; minimo = 0x10000; }
+    else return 0;
+    if (i + n > t.size()) return 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto b = static_cast<unsigned char>(t[i + k]);
+        if ((b & 0xC0) != 0x80) return 0;
+        c = (c << 6) | (b & 0x3F);
+    }
+    if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
+    return n;
+}
+
+}  // namespace
+
+std::string utf8DeWindows1252(std::string_view texto) {
+    std::string saida;
+    saida.reserve(texto.size() + texto.size() / 4);
+    for (char ch : texto) anexarUtf8(saida, pontoDoByte(static_cast<unsigned char>(ch)));
+    return saida;
+}
+
+std::string windows1252DeUtf8(std::string_view texto) {
+    std::string saida;
+    saida.reserve(texto.size());
+    for (std::size_t i = 0; i < texto.size();) {
+        char32_t c = 0;
+        const std::size_t n = lerUtf8(texto, i, c);
+        saida += n == 0 ? '?' : byteDoPonto(c);
+        i += n == 0 ? 1 : n;
+    }
+    return saida;
+}
+
+bool pareceUtf8(std::string_view texto) {
+    bool naoAscii = false;
+    for (std::size_t i = 0; i < texto.size();) {
+        char32_t c = 0;
+        const std::size_t n = lerUtf8(texto, i, c);
+        if (n == 0) return false;
+        naoAscii = naoAscii || n > 1;
+        i += n;
+    }
+    return naoAscii;
+}
+
+}  // namespace trovale

@@ -1,0 +1,18 @@
+#pragma once
+// The one place where Windows-1252 text and UTF-8 text are converted.
+
+#include <string>
+#include <string_view>
+
+namespace trovale {
+
+// Every byte has a form; the five bytes Windows-1252 leaves undefined map to C1 controls.
+std::string utf8DeWindows1252(std::string_view texto);
+
+// Characters without a Windows-1252 form become "?"; malformed UTF-8 bytes too.
+std::string windows1252DeUtf8(std::string_view texto);
+
+// True when the text is well-formed UTF-8 and holds at least one non-ASCII character.
+bool pareceUtf8(std::string_view texto);
+
+}  // namespace trovale

@@ -1,0 +1,62 @@
+// trovale-cli: the chord catalogue from the command line, for scripts and quick answers.
+
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <vector>
+
+#include "cli/chord_command.h"
+#include "cli/fingerings_command.h"
+#include "cli/types_command.h"
+#include "settings/program_dir.h"
+
+namespace {
+
+void traduzirAjuda(CLI::App& app) {
+    auto formato = app.get_formatter();
+    formato->label("Usage", "Uso");
+    formato->label("OPTIONS", "OPÇÕES");
+    formato->label("SUBCOMMAND", "SUBCOMANDO");
+    formato->label("SUBCOMMANDS", "SUBCOMANDOS");
+    formato->label("Positionals", "Argumentos");
+    // Positionals are all required; the mark would only misalign the columns.
+    formato->label("REQUIRED", "");
+    app.option_defaults()->group("Opções");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace trovale;
+    using namespace trovale::cli;
+
+    CLI::App app("Consulta o catálogo de acordes do Trovale.", "trovale-cli");
+    traduzirAjuda(app);
+    app.set_help_flag("-h,--help", "Mostra esta ajuda e sai");
+    app.set_version_flag("--version", "trovale-cli " TROVALE_VERSION, "Mostra a versão e sai");
+    std::string pasta;
+    app.add_option("--dir", pasta,
+                   "Pasta do catálogo (ACORDES.TIP e POSICOES.DIG); vale mais que TROVALE_DIR")
+        ->type_name("PASTA");
+    app.require_subcommand(1);
+    app.fallthrough();
+
+    const std::vector<Comando> comandos = {registrarTypes(app), registrarChord(app),
+                                           registrarFingerings(app)};
+    for (const Comando& comando : comandos) {
+        comando.subcomando->group("Subcomandos");
+        comando.subcomando->get_help_ptr()->group("Opções");
+    }
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& erro) {
+        return app.exit(erro) == 0 ? kSaidaOk : kSaidaArgumento;
+    }
+
+    const Ambiente ambiente{pasta.empty() ? resolverDiretorioPrograma(fontesDoAmbiente())
+                                          : std::filesystem::path(pasta),
+                            std::cout, std::cerr};
+    for (const Comando& comando : comandos)
+        if (comando.subcomando->parsed()) return comando.executar(ambiente);
+    return kSaidaArgumento;
+}
