@@ -6,6 +6,7 @@
 
 #include "cli/chord_command.h"
 #include "cli/fingerings_command.h"
+#include "cli/identify_command.h"
 #include "cli/types_command.h"
 #include "settings/program_dir.h"
 
@@ -41,7 +42,7 @@ int main(int argc, char** argv) {
     app.fallthrough();
 
     const std::vector<Comando> comandos = {registrarTypes(app), registrarChord(app),
-                                           registrarFingerings(app)};
+                                           registrarFingerings(app), registrarIdentify(app)};
     for (const Comando& comando : comandos) {
         comando.subcomando->group("Subcomandos");
         comando.subcomando->get_help_ptr()->group("Opções");
