@@ -416,7 +416,7 @@ def main():
     out.write("# strings from the low E: x not struck, 0 open, else the fret. A '#' at the\n")
     out.write("# start of a line or after a blank begins a comment. Each chord lists the voicing\n")
     out.write("# chord books show first, other root-position voicings up the neck, then the\n")
-    out.write("# inversions. Proposed by tools/propose_fingerings.py, then reviewed by hand.\n")
+    out.write("# inversions. Made by tools/propose_fingerings.py; chord-book voicings are pinned there.\n")
     for ctype in types:
         out.write(f"\n# ---- {ctype.number} {ctype.name} ({ctype.symbol or 'maior'})\n")
         for root_name in ROOTS:
