@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace trovale {
@@ -118,6 +119,28 @@ TEST(TypeFile, SeparatorCaptionSurvivesAndDoesNotCount) {
     EXPECT_EQ(tipos.Legendas, std::vector<std::string>{"== Grupo =="});
     tipos.Legendas[0] = "Outro";
     EXPECT_EQ(escreverTipos(tipos), "1\r\n 0  0  0  0  0  0  0  0 Outro\r\n");
+}
+
+// Every prefix of a good file, and random bytes, load whole or not at all: never past a table.
+TEST(TypeFile, TruncatedAndRandomFilesLoadWholeOrNotAtAll) {
+    for (std::size_t n = 0; n < kArquivo.size(); ++n) {
+        CatalogoTipos tipos;
+        const LeituraTipos leitura = lerTipos(kArquivo.substr(0, n), tipos);
+        EXPECT_EQ(leitura.danificado, tipos.NumEntradas() == 0) << n;
+    }
+    std::mt19937 gerador(1252);
+    const std::string alfabeto = " 0123456789-\r\n<>mb#\xAA";
+    for (int rodada = 0; rodada < 2000; ++rodada) {
+        std::string bytes = std::to_string(gerador() % 130) + "\r\n";
+        const std::size_t tamanho = gerador() % 400;
+        for (std::size_t i = 0; i < tamanho; ++i)
+            bytes += rodada % 2 ? static_cast<char>(gerador())
+                                : alfabeto[gerador() % alfabeto.size()];
+        CatalogoTipos tipos;
+        lerTipos(bytes, tipos);
+        EXPECT_LE(tipos.NumEntradas(), kMaxEntradas);
+        for (int t : tipos.OrdemTipos) EXPECT_TRUE(t >= 0 && t <= kMaxTipos);
+    }
 }
 
 }  // namespace

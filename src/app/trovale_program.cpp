@@ -1,0 +1,98 @@
+#include "app/trovale_program.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTimer>
+
+#include "catalogue/catalogue_files.h"
+#include "ui/dialogs/window_dialogs.h"
+#include "ui/help/help_form.h"
+#include "ui/main_window/trovale_form1.h"
+
+// Resources must be registered by name from outside any namespace.
+static void registrarRecursos() {
+    Q_INIT_RESOURCE(trovale_app);
+}
+
+namespace trovale {
+
+Programa::Programa(PastaPrograma pasta, OpcoesPrograma opcoes)
+    : pasta_(std::move(pasta)), opcoes_(std::move(opcoes)) {
+    registrarRecursos();
+}
+
+Programa::~Programa() {
+    // The windows refer to the catalogue and to one another: the dialogs go first.
+    dialogs_.reset();
+    janela_.reset();
+}
+
+void Programa::iniciar() {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer t0;
+    t0.start();
+    if (pasta_.doUsuario) semearPastaUsuario(pasta_.pasta, pastaDadosInstalados());
+    criarJanelaPrincipal();
+    tocarSomInicial();
+    janela_->concluirCriacao();
+    try {
+        criarJanelas();
+    } catch (...) {
+        esperarTempoMinimo(std::chrono::milliseconds(t0.elapsed()));
+        QGuiApplication::restoreOverrideCursor();
+        throw;
+    }
+    esperarTempoMinimo(std::chrono::milliseconds(t0.elapsed()));
+    QGuiApplication::restoreOverrideCursor();
+    QMetaObject::invokeMethod(janela_.get(), &TTrovaleForm1::executarInicioAdiado,
+                              Qt::QueuedConnection);
+}
+
+void Programa::criarJanelaPrincipal() {
+    ServicosPrincipais servicos{catalogo_, ArquivosCatalogo{pasta_.pasta, fs_}, diasDesde1899,
+                                opcoes_.contarImpressoras};
+    janela_ = std::make_unique<TTrovaleForm1>(std::move(servicos), opcoes_.argumentos);
+    janela_->mostrarInicio();
+    for (const QString& caminho : std::exchange(recebidos_, {}))
+        janela_->receberDeOutraInstancia(caminho);
+}
+
+void Programa::tocarSomInicial() {
+    if (!opcoes_.somInicial) return;
+    QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
+    if (!arquivo.open(QIODevice::ReadOnly)) return;
+    if (const auto som = lerWav(arquivo.readAll())) som_.tocar(*som);
+}
+
+// Each window is made once, in the order the program has always made them. The windows of
+// later parts of the program join this list in their places.
+void Programa::criarJanelas() {
+    // TInfoForm, TYesNoForm and TConfirmForm
+    dialogs_ = std::make_unique<WindowDialogs>(janela_.get());
+    janela_->setDialogs(dialogs_.get());
+    // The chord type editor's creation loads the catalogue.
+    AbrirCatalogo(ArquivosCatalogo{pasta_.pasta, fs_}, catalogo_, *dialogs_);
+    ajuda_ = new THelpForm(janela_.get());
+    janela_->setAjuda(ajuda_);
+}
+
+// The start picture stays up for its minimum time. Window events go on being handled, so
+// the picture is painted, but the user's clicks and keys wait for the program to be ready.
+void Programa::esperarTempoMinimo(std::chrono::milliseconds decorrido) {
+    const auto resta = opcoes_.tempoMinimo - decorrido;
+    if (resta.count() <= 0) return;
+    QEventLoop espera;
+    QTimer::singleShot(resta, &espera, &QEventLoop::quit);
+    espera.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Programa::receber(const QString& caminho) {
+    if (janela_)
+        janela_->receberDeOutraInstancia(caminho);
+    else
+        recebidos_.append(caminho);
+}
+
+}  // namespace trovale

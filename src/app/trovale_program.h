@@ -1,0 +1,66 @@
+#pragma once
+// The running program: it owns the catalogue, the windows and the start sound, and starts
+// them in their order.
+
+#include <QObject>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "app/program_folder.h"
+#include "app/start_sound.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/file_system.h"
+
+namespace trovale {
+
+class TTrovaleForm1;
+class THelpForm;
+class WindowDialogs;
+
+struct OpcoesPrograma {
+    QStringList argumentos;  // the command line, without the program's name
+    bool somInicial = true;
+    // The start picture stays up at least this long.
+    std::chrono::milliseconds tempoMinimo{1728};
+    // The installed printers; empty means asking the system.
+    std::function<int()> contarImpressoras;
+};
+
+class Programa : public QObject {
+    Q_OBJECT
+  public:
+    Programa(PastaPrograma pasta, OpcoesPrograma opcoes);
+    ~Programa() override;
+
+    // Everything up to the running main window: it ends with the deferred start-up posted,
+    // to run as soon as the event loop takes over.
+    void iniciar();
+
+    // What a second start handed over; kept until the main window exists.
+    void receber(const QString& caminho);
+
+    TTrovaleForm1* janela() const { return janela_.get(); }
+    WindowDialogs* dialogs() const { return dialogs_.get(); }
+    Catalogo& catalogo() { return catalogo_; }
+    const PastaPrograma& pasta() const { return pasta_; }
+
+  private:
+    void criarJanelaPrincipal();
+    void tocarSomInicial();
+    void criarJanelas();
+    void esperarTempoMinimo(std::chrono::milliseconds decorrido);
+
+    PastaPrograma pasta_;
+    OpcoesPrograma opcoes_;
+    DiskFileSystem fs_;
+    Catalogo catalogo_;
+    SomInicial som_;
+    QStringList recebidos_;
+    std::unique_ptr<TTrovaleForm1> janela_;
+    std::unique_ptr<WindowDialogs> dialogs_;
+    THelpForm* ajuda_ = nullptr;
+};
+
+}  // namespace trovale

@@ -1,0 +1,113 @@
+#pragma once
+// TTrovaleForm1, the main window: a frame for the song windows, the start panel while none
+// is open, the main menu, the deferred start-up checks and the closing of the program.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+#include <functional>
+
+#include "catalogue/catalogue_backup.h"
+#include "catalogue/catalogue_files.h"
+#include "ui/main_window/main_menu.h"
+#include "ui/main_window/menu_rules.h"
+
+class QMdiArea;
+class QMdiSubWindow;
+class QStackedWidget;
+
+namespace trovale {
+
+class PainelInicial;
+class THelpForm;
+
+// What the main window works with; the application owns all of it.
+struct ServicosPrincipais {
+    Catalogo& catalogo;
+    ArquivosCatalogo arquivos;
+    RelogioDias relogio = diasDesde1899;
+    // The installed printers; empty means asking the system.
+    std::function<int()> contarImpressoras;
+};
+
+class TTrovaleForm1 : public QMainWindow {
+    Q_OBJECT
+  public:
+    static const QString kTitulo;
+
+    // `argumentos` are the command line's, without the program's name.
+    TTrovaleForm1(ServicosPrincipais servicos, QStringList argumentos, QWidget* parent = nullptr);
+    ~TTrovaleForm1() override;
+
+    // The message and question windows and the help window, made after this one.
+    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+    void setAjuda(THelpForm* ajuda);
+
+    // The first showing: normal state, covering the screen, painted at once.
+    void mostrarInicio();
+    // From here on an activation runs the deferred start-up.
+    void concluirCriacao() { starting_ = false; }
+    // Posted to itself once at the end of start-up; also runs on later activations.
+    Q_INVOKABLE void executarInicioAdiado();
+    // What a second instance sent: a song path, or nothing to only come to the front.
+    void receberDeOutraInstancia(const QString& caminho);
+
+    // Document windows join and leave through here, so the menu and titles follow them.
+    QMdiSubWindow* adicionarJanelaDocumento(QWidget* documento);
+    int numeroDocumentos() const;
+    // Captions of the main window and of the songs; also after a song takes a new file name.
+    void atualizarTitulos();
+
+    const MenuPrincipal& menu() const { return menu_; }
+    PainelInicial* painel() const { return painel_; }
+    QMdiArea* areaDocumentos() const { return mdi_; }
+    int printerCount() const { return printerCount_; }
+    // Screen y just below the menu bar, where modal windows placed under the menu start.
+    int modalTop() const;
+
+  signals:
+    // The deferred start-up has run for the first time and the window is at the user's call.
+    void inicioConcluido();
+    void painelFerramentasAlternado(bool visivel);
+    void barrasRolagemAlternadas(bool visiveis);
+
+  protected:
+    bool event(QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+  private:
+    void criarAcoes();
+    void ligarComandos();
+    void aplicarRegras();
+    SituacaoMenu situacao() const;
+    void habilitar(QAction* item, bool regra);
+    void atenderPendentes();
+    void trazerParaFrente();
+    void abrirArquivo(const QString& caminho);
+    QMdiSubWindow* documentoComArquivo(const QString& caminho) const;
+    void aoFecharDocumento();
+    void mostrarPainel(bool visivel);
+    void gravarCatalogo(void (*comando)(const ArquivosCatalogo&, Catalogo&, Dialogs&,
+                                        const RelogioDias&));
+    void arrumarJanelas();
+    void fecharDocumentoAtivo();
+
+    ServicosPrincipais servicos_;
+    QStringList argumentos_;
+    Dialogs* dialogs_ = nullptr;
+    QPointer<THelpForm> ajuda_;
+    MenuPrincipal menu_;
+    QStackedWidget* centro_ = nullptr;
+    PainelInicial* painel_ = nullptr;
+    QMdiArea* mdi_ = nullptr;
+    // Items whose windows are not part of the program yet: they stay disabled.
+    QList<QAction*> semJanela_;
+    QStringList recebidosDuranteInicio_;
+
+    bool starting_ = true;
+    bool firstActivation_ = true;
+    bool noInicioAdiado_ = false;
+    int printerCount_ = -1;
+};
+
+}  // namespace trovale

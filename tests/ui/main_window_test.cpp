@@ -1,0 +1,448 @@
+// The main window as the user meets it: its menu, the rules that enable its items, the
+// catalogue save commands, the start panel, the titles and the closing question.
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QtTest>
+#include <memory>
+
+#include "catalogue/catalogue_files.h"
+#include "catalogue_folder.h"
+#include "support/recording_dialogs.h"
+#include "ui/help/help_form.h"
+#include "ui/main_window/start_panel.h"
+#include "ui/main_window/start_picture.h"
+#include "ui/main_window/trovale_form1.h"
+
+using namespace trovale;
+using trovale::testing::PastaCatalogo;
+using trovale::testing::RecordingDialogs;
+
+namespace {
+
+// A main window on a small catalogue in a temporary program folder.
+struct Montagem {
+    PastaCatalogo pasta;
+    DiskFileSystem fs;
+    Catalogo catalogo;
+    RecordingDialogs dialogs;
+    int impressoras = 1;
+    std::unique_ptr<TTrovaleForm1> janela;
+
+    Montagem() {
+        pasta.catalogoValido();
+        AbrirCatalogo(arquivos(), catalogo, dialogs);
+        ServicosPrincipais servicos{catalogo, arquivos(), [] { return 45000.5; },
+                                    [this] { return impressoras; }};
+        janela = std::make_unique<TTrovaleForm1>(std::move(servicos), QStringList());
+        janela->setDialogs(&dialogs);
+        janela->concluirCriacao();
+    }
+    ArquivosCatalogo arquivos() { return ArquivosCatalogo{pasta.pasta(), fs}; }
+
+    QAction* item(const char* nome) const {
+        auto* acao = janela->findChild<QAction*>(QString::fromLatin1(nome));
+        if (!acao) qFatal("no menu item %s", nome);
+        return acao;
+    }
+    // What the user sees on opening a menu.
+    void abrirMenus() const {
+        emit janela->menu().mArquivo->aboutToShow();
+        emit janela->menu().mAcordes->aboutToShow();
+    }
+    QWidget* adicionarDocumento(const QString& arquivo = {}) const {
+        auto* documento = new QWidget;
+        documento->setWindowFilePath(arquivo);
+        janela->adicionarJanelaDocumento(documento);
+        return documento;
+    }
+    bool painelVisivel() const {
+        auto* centro = qobject_cast<QStackedWidget*>(janela->centralWidget());
+        return centro->currentWidget() == janela->painel();
+    }
+};
+
+// Items whose windows come with later parts of the program.
+const char* const kSemJanela[] = {
+    "mNovo",      "mAbrir",        "mSalvar",   "mSalvarComo", "mImportar", "mExportar",
+    "mModelo",    "mConfigurar",   "mImprimir", "mTexto",      "mTranspor", "mSelect",
+    "mDigitacao", "mNomenclatura", "mOrdem",    "mAspecto",    "mSom",      "mImpressora"};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void menuCaptionsAndShortcuts_data();
+    void menuCaptionsAndShortcuts();
+    void menuBarHoldsFiveMenusInOrder();
+    void rules_data();
+    void rules();
+    void windowFollowsDocuments_data();
+    void windowFollowsDocuments();
+    void lastDocumentClosedBringsThePanelBack();
+    void itemsWithoutTheirWindowsStayDisabled();
+    void helpItemsNeedTheHelpWindow();
+    void catalogueSaveCommands_data();
+    void catalogueSaveCommands();
+    void closingAsksQuestion3_data();
+    void closingAsksQuestion3();
+    void titlesFollowTheMaximizedDocument();
+    void handOffOpensQueuesAndRefuses();
+    void startPanel();
+};
+
+void MainWindowTest::menuCaptionsAndShortcuts_data() {
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QString>("legenda");
+    QTest::addColumn<QString>("atalho");
+    const char* const linhas[][3] = {
+        {"mNovo", "&Novo", "Ctrl+N"},
+        {"mAbrir", "&Abrir", "Ctrl+A"},
+        {"mFechar", "&Fechar", ""},
+        {"mSalvar", "&Salvar", "Ctrl+S"},
+        {"mSalvarComo", "Salvar &como...", ""},
+        {"mImportar", "&Importar *.txt", ""},
+        {"mExportar", "&Exportar *.txt", ""},
+        {"mModelo", "&Modelo", "Ctrl+M"},
+        {"mConfigurar", "&Lay-out", "Ctrl+L"},
+        {"mImprimir", "Im&primir", "Ctrl+P"},
+        {"mJanela", "&Janelas", ""},
+        {"mTexto", "&Editar em formato texto", "Ctrl+E"},
+        {"mTranspor", "&Transpor (mudar tom)", "Ctrl+T"},
+        {"mSelect", "&Ver acordes e digitações", ""},
+        {"mDigitacao", "&Digitações - atualizar, etc.", ""},
+        {"mNomenclatura", "&Constituição e nomenclatura", ""},
+        {"mOrdem", "&Ordem de apresentação", ""},
+        {"mGravarTipos", "&Salvar tipos atualizados", ""},
+        {"mGravarPosicoes", "&Salvar digitações atuais", ""},
+        {"mGravarJunto", "&Salvar atualizações acima", ""},
+        {"mAspecto", "&Aparência do braço", ""},
+        {"mSom", "&Som dos acordes", ""},
+        {"mImpressora", "&Impressora (config)", ""},
+        {"mPainel", "&Painel de ferramentas", ""},
+        {"mBarras", "&Barras de rolagem", ""},
+        {"mConteudo", "Conteúdo", ""},
+        {"mAssunto", "Por assunto", ""},
+        {"mComoUsar", "Como usar o Help", ""},
+    };
+    for (const auto& [nome, legenda, atalho] : linhas)
+        QTest::newRow(nome) << nome << QString::fromUtf8(legenda) << atalho;
+}
+
+void MainWindowTest::menuCaptionsAndShortcuts() {
+    QFETCH(QString, nome);
+    QFETCH(QString, legenda);
+    QFETCH(QString, atalho);
+    Montagem m;
+    QAction* acao = m.item(nome.toLatin1().constData());
+    QCOMPARE(acao->text(), legenda);
+    QCOMPARE(acao->shortcut(), QKeySequence(atalho));
+    // Only the two document-window switches carry check marks, and both start checked.
+    const bool marca = nome == "mPainel" || nome == "mBarras";
+    QCOMPARE(acao->isCheckable(), marca);
+    QCOMPARE(acao->isChecked(), marca);
+}
+
+void MainWindowTest::menuBarHoldsFiveMenusInOrder() {
+    Montagem m;
+    QStringList titulos;
+    for (QAction* acao : m.janela->menuBar()->actions()) titulos << acao->text();
+    QCOMPARE(titulos, QStringList({"&Documento", "&Editar", "&Acordes", "&Opções", "&Help"}));
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04"));
+    // The separator that goes with the document windows' switches.
+    QAction* n6 = m.janela->findChild<QAction*>(QStringLiteral("N6"));
+    QVERIFY(n6 && n6->isSeparator());
+}
+
+void MainWindowTest::rules_data() {
+    QTest::addColumn<int>("documentos");
+    QTest::addColumn<int>("impressoras");
+    QTest::addColumn<bool>("tipos");
+    QTest::addColumn<bool>("digitacoes");
+    QTest::addColumn<bool>("juntos");
+    // Expected: fechar/salvar/modelo..., imprimir, janela, gravarTipos, gravarPosicoes,
+    // gravarJunto, switches visible.
+    QTest::addColumn<QString>("esperado");
+    QTest::addColumn<QString>("legenda");
+    const QString ver = QStringLiteral("&Ver acordes e digitações");
+    const QString escolher = QStringLiteral("&Escolher acorde e digitação");
+    QTest::newRow("nothing open") << 0 << -1 << false << false << false << "0000000" << ver;
+    QTest::newRow("one song") << 1 << -1 << false << false << false << "1100001" << escolher;
+    QTest::newRow("one song, printers")
+        << 1 << 3 << false << false << false << "1100001" << escolher;
+    QTest::newRow("one song, no printer")
+        << 1 << 0 << false << false << false << "1000001" << escolher;
+    QTest::newRow("two songs") << 2 << 1 << false << false << false << "1110001" << escolher;
+    QTest::newRow("five songs, no printer")
+        << 5 << 0 << false << false << false << "1010001" << escolher;
+    QTest::newRow("types changed") << 0 << 1 << true << false << false << "0001000" << ver;
+    QTest::newRow("fingerings changed") << 0 << 1 << false << true << false << "0000100" << ver;
+    QTest::newRow("both changed") << 0 << 1 << true << true << false << "0001110" << ver;
+    QTest::newRow("joint save pending") << 0 << 1 << true << true << true << "0000010" << ver;
+    QTest::newRow("joint, types only") << 0 << 1 << true << false << true << "0000000" << ver;
+}
+
+void MainWindowTest::rules() {
+    QFETCH(int, documentos);
+    QFETCH(int, impressoras);
+    QFETCH(bool, tipos);
+    QFETCH(bool, digitacoes);
+    QFETCH(bool, juntos);
+    QFETCH(QString, esperado);
+    QFETCH(QString, legenda);
+    const EstadoMenu e = regrasMenu({documentos, impressoras, tipos, digitacoes, juntos});
+    const bool comDocumento = esperado[0] == '1';
+    for (bool item : {e.fechar, e.salvar, e.salvarComo, e.exportar, e.modelo, e.configurar, e.texto,
+                      e.transpor})
+        QCOMPARE(item, comDocumento);
+    QString obtido;
+    for (bool item : {comDocumento, e.imprimir, e.janela, e.gravarTipos, e.gravarPosicoes,
+                      e.gravarJunto, e.barrasVisivel})
+        obtido += item ? '1' : '0';
+    QCOMPARE(obtido, esperado);
+    QCOMPARE(e.legendaSelect, legenda);
+}
+
+void MainWindowTest::windowFollowsDocuments_data() {
+    QTest::addColumn<int>("documentos");
+    for (int n : {0, 1, 2, 3}) QTest::newRow(qPrintable(QString::number(n))) << n;
+}
+
+void MainWindowTest::windowFollowsDocuments() {
+    QFETCH(int, documentos);
+    Montagem m;
+    m.janela->show();
+    for (int i = 0; i < documentos; ++i) m.adicionarDocumento();
+    m.abrirMenus();
+    QCOMPARE(m.janela->numeroDocumentos(), documentos);
+    QCOMPARE(m.item("mFechar")->isEnabled(), documentos > 0);
+    QCOMPARE(m.item("mJanela")->isEnabled(), documentos >= 2);
+    for (const char* nome : {"mPainel", "mBarras", "N6"})
+        QCOMPARE(m.item(nome)->isVisible(), documentos > 0);
+    QCOMPARE(m.item("mSelect")->text(), documentos > 0
+                                            ? QStringLiteral("&Escolher acorde e digitação")
+                                            : QStringLiteral("&Ver acordes e digitações"));
+    QCOMPARE(m.painelVisivel(), documentos == 0);
+    if (documentos < 2) return;
+    // "Janelas": every song back to normal size, cascaded.
+    m.item("mJanela")->trigger();
+    for (QMdiSubWindow* janela : m.janela->areaDocumentos()->subWindowList()) {
+        QVERIFY(!janela->isMaximized());
+        QVERIFY(!janela->isMinimized());
+    }
+}
+
+void MainWindowTest::lastDocumentClosedBringsThePanelBack() {
+    Montagem m;
+    m.janela->show();
+    m.adicionarDocumento();
+    m.adicionarDocumento();
+    QSignalSpy painel(m.item("mPainel"), &QAction::toggled);
+    m.item("mPainel")->trigger();
+    QCOMPARE(painel.count(), 1);
+    QCOMPARE(painel.at(0).at(0).toBool(), false);
+
+    m.item("mFechar")->trigger();
+    QTRY_COMPARE(m.janela->numeroDocumentos(), 1);
+    QVERIFY(!m.painelVisivel());
+    m.item("mFechar")->trigger();
+    QTRY_VERIFY(m.painelVisivel());
+    m.abrirMenus();
+    QVERIFY(!m.item("mFechar")->isEnabled());
+    QVERIFY(!m.item("mPainel")->isVisible());
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04"));
+}
+
+void MainWindowTest::itemsWithoutTheirWindowsStayDisabled() {
+    Montagem m;
+    m.catalogo.TiposAlterados = m.catalogo.DigitacoesAlteradas = true;
+    m.adicionarDocumento();
+    m.adicionarDocumento();
+    m.abrirMenus();
+    for (const char* nome : kSemJanela) QVERIFY2(!m.item(nome)->isEnabled(), nome);
+    // The start panel's buttons are their items' and follow them.
+    PainelInicial* painel = m.janela->painel();
+    for (QToolButton* botao : {painel->BtnNew, painel->BtnOpen, painel->BtnAcorde})
+        QVERIFY(!botao->isEnabled());
+    for (const char* nome : {"mFechar", "mJanela", "mGravarTipos", "mGravarPosicoes",
+                             "mGravarJunto", "mPainel", "mBarras"})
+        QVERIFY2(m.item(nome)->isEnabled(), nome);
+}
+
+void MainWindowTest::helpItemsNeedTheHelpWindow() {
+    Montagem m;
+    for (const char* nome : {"mConteudo", "mAssunto", "mComoUsar"})
+        QVERIFY(!m.item(nome)->isEnabled());
+    auto* ajuda = new THelpForm(m.janela.get());
+    m.janela->setAjuda(ajuda);
+    for (const char* nome : {"mConteudo", "mAssunto", "mComoUsar"})
+        QVERIFY(m.item(nome)->isEnabled());
+    m.item("mConteudo")->trigger();
+    QVERIFY(ajuda->isVisible());
+    m.janela->close();
+    QVERIFY(!ajuda->isVisible());
+}
+
+void MainWindowTest::catalogueSaveCommands_data() {
+    QTest::addColumn<QString>("comando");
+    QTest::addColumn<bool>("tipos");
+    QTest::addColumn<bool>("digitacoes");
+    QTest::newRow("types") << "mGravarTipos" << true << false;
+    QTest::newRow("fingerings") << "mGravarPosicoes" << false << true;
+    QTest::newRow("both") << "mGravarJunto" << true << true;
+}
+
+void MainWindowTest::catalogueSaveCommands() {
+    QFETCH(QString, comando);
+    QFETCH(bool, tipos);
+    QFETCH(bool, digitacoes);
+    Montagem m;
+    const QByteArray tiposAntes = m.pasta.ler("ACORDES.TIP");
+    const QByteArray digitacoesAntes = m.pasta.ler("POSICOES.DIG");
+    m.catalogo.TiposAlterados = tipos;
+    m.catalogo.DigitacoesAlteradas = digitacoes;
+    m.abrirMenus();
+    QAction* acao = m.item(comando.toLatin1().constData());
+    QVERIFY(acao->isEnabled());
+    acao->trigger();
+
+    QCOMPARE(m.dialogs.avisos.size(), size_t(1));
+    const QRegularExpression relato(QStringLiteral(
+        "^Operação concluida com sucesso\\. O par anterior de arquivos do catálogo foi "
+        "duplicado no subdiretório \"CtlgBackUp\", com o nome base (C\\d{7,}) e suas "
+        "respectivas extensões originais \\(DIG e TIP\\)\\.$"));
+    const auto achado = relato.match(QString::fromStdString(m.dialogs.avisos[0]));
+    QVERIFY2(achado.hasMatch(), m.dialogs.avisos[0].c_str());
+    // The backup is the pair as it was before the save.
+    const QString base = QStringLiteral("CtlgBackUp/") + achado.captured(1);
+    QCOMPARE(m.pasta.ler(base + ".TIP"), tiposAntes);
+    QCOMPARE(m.pasta.ler(base + ".DIG"), digitacoesAntes);
+    for (const char* trabalho :
+         {"ACORDES.NEW", "POSICOES.NEW", "TERMINOU.NEW", "ACABOU.NEW", "CASADA.END"})
+        QVERIFY2(!m.pasta.existe(trabalho), trabalho);
+    QVERIFY(!m.catalogo.TiposAlterados);
+    QVERIFY(!m.catalogo.DigitacoesAlteradas);
+    m.abrirMenus();
+    for (const char* nome : {"mGravarTipos", "mGravarPosicoes", "mGravarJunto"})
+        QVERIFY2(!m.item(nome)->isEnabled(), nome);
+    // What was saved loads again.
+    Catalogo relido;
+    RecordingDialogs silencio;
+    AbrirCatalogo(m.arquivos(), relido, silencio);
+    QCOMPARE(relido.tipos.NumTipos, 2);
+    QCOMPARE(relido.digitacoes.NumDigitacoes(), 1);
+}
+
+void MainWindowTest::closingAsksQuestion3_data() {
+    QTest::addColumn<bool>("tipos");
+    QTest::addColumn<bool>("digitacoes");
+    QTest::addColumn<bool>("cancelaSaida");
+    QTest::addColumn<bool>("pergunta");
+    QTest::addColumn<bool>("fecha");
+    QTest::newRow("nothing changed") << false << false << false << false << true;
+    QTest::newRow("types, leave") << true << false << false << true << true;
+    QTest::newRow("types, stay") << true << false << true << true << false;
+    QTest::newRow("fingerings, leave") << false << true << false << true << true;
+    QTest::newRow("both, stay") << true << true << true << true << false;
+}
+
+void MainWindowTest::closingAsksQuestion3() {
+    QFETCH(bool, tipos);
+    QFETCH(bool, digitacoes);
+    QFETCH(bool, cancelaSaida);
+    QFETCH(bool, pergunta);
+    QFETCH(bool, fecha);
+    Montagem m;
+    m.janela->show();
+    m.catalogo.TiposAlterados = tipos;
+    m.catalogo.DigitacoesAlteradas = digitacoes;
+    m.dialogs.respostas.push_back(cancelaSaida ? Resposta::Sim : Resposta::Nao);
+    QCOMPARE(m.janela->close(), fecha);
+    QCOMPARE(m.janela->isVisible(), !fecha);
+    QCOMPARE(m.dialogs.perguntas.size(), size_t(pergunta ? 1 : 0));
+    if (pergunta) QCOMPARE(m.dialogs.perguntas[0].first, 3);
+}
+
+void MainWindowTest::titlesFollowTheMaximizedDocument() {
+    Montagem m;
+    m.janela->show();
+    QWidget* a = m.adicionarDocumento(QStringLiteral("/musicas/Asa Branca.dec"));
+    QMdiSubWindow* janelaA = qobject_cast<QMdiSubWindow*>(a->parentWidget());
+    QVERIFY(janelaA->isMaximized());
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04 - /musicas/Asa Branca.dec"));
+    QCOMPARE(janelaA->windowTitle(), QString());
+
+    m.adicionarDocumento(QStringLiteral("/musicas/Luar do Sertão.dec"));
+    m.item("mJanela")->trigger();
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04"));
+    QStringList titulos;
+    for (QMdiSubWindow* janela : m.janela->areaDocumentos()->subWindowList())
+        titulos << janela->windowTitle();
+    QCOMPARE(titulos, QStringList({"/musicas/Asa Branca.dec", "/musicas/Luar do Sertão.dec"}));
+}
+
+void MainWindowTest::handOffOpensQueuesAndRefuses() {
+    Montagem m;
+    m.janela->show();
+    // Before the catalogue has been checked nothing is opened; it waits.
+    m.janela->receberDeOutraInstancia(QStringLiteral("/tmp/minha musica.dec"));
+    QVERIFY(m.dialogs.avisos.empty());
+    m.janela->executarInicioAdiado();
+    QCOMPARE(m.dialogs.avisos, std::vector<std::string>{"/tmp/minha musica.dec"});
+
+    // A song already open is not opened twice, however its path is spelled.
+    m.pasta.gravar(QStringLiteral("aberta.dec"), "Trovak2 02.00\r\n");
+    m.adicionarDocumento(m.pasta.arquivo(QStringLiteral("aberta.dec")));
+    m.dialogs.avisos.clear();
+    m.janela->receberDeOutraInstancia(m.pasta.caminho() + QStringLiteral("/./aberta.dec"));
+    QCOMPARE(m.dialogs.avisos,
+             std::vector<std::string>{"Operação bloqueada: arquivo (já) aberto."});
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
+
+    // Without a path the running program only comes to the front.
+    m.dialogs.avisos.clear();
+    m.janela->showMinimized();
+    m.janela->receberDeOutraInstancia(QString());
+    QVERIFY(m.dialogs.avisos.empty());
+    QVERIFY(!m.janela->isMinimized());
+}
+
+void MainWindowTest::startPanel() {
+    Montagem m;
+    m.janela->resize(1100, 800);
+    m.janela->show();
+    PainelInicial* painel = m.janela->painel();
+    QCOMPARE(painel->objectName(), QStringLiteral("PanelPrinc"));
+    QCOMPARE(painel->LabelVersao->text(), QStringLiteral("Versão 2.04"));
+    QCOMPARE(painel->BtnNew->toolTip(), QStringLiteral("Documento novo (criar)"));
+    QCOMPARE(painel->BtnOpen->toolTip(), QStringLiteral("Abrir documento (arquivo)"));
+    QCOMPARE(painel->BtnAcorde->toolTip(),
+             QStringLiteral("Consultar banco de acordes e digitações"));
+
+    // The picture at its 96-dpi size, centred, the version at its lower right corner.
+    QCOMPARE(painel->Image1->size(), kTamanhoFiguraInicial);
+    const QPoint folga = painel->rect().center() - painel->Image1->geometry().center();
+    QVERIFY2(qAbs(folga.x()) <= 1 && qAbs(folga.y()) <= 1, "picture not centred");
+    const QRect versao = painel->LabelVersao->geometry();
+    QVERIFY(painel->Image1->rect().contains(versao));
+    QVERIFY(versao.right() > kTamanhoFiguraInicial.width() - 20);
+    QVERIFY(versao.bottom() > kTamanhoFiguraInicial.height() - 20);
+
+    // A button runs its item, and can be used exactly when the item can.
+    QAction* novo = m.item("mNovo");
+    QSignalSpy executado(novo, &QAction::triggered);
+    novo->setEnabled(true);
+    QVERIFY(painel->BtnNew->isEnabled());
+    QTest::mouseClick(painel->BtnNew, Qt::LeftButton);
+    QCOMPARE(executado.count(), 1);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

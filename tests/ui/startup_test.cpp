@@ -1,0 +1,343 @@
+// The program's start: the deferred checks with their messages, the minimum time of the start
+// picture, the per-user folder of a first start and the start sound.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtEndian>
+#include <QtTest>
+#include <optional>
+
+#include "app/program_folder.h"
+#include "app/start_sound.h"
+#include "app/trovale_program.h"
+#include "catalogue_folder.h"
+#include "modal_answerer.h"
+#include "settings/program_dir.h"
+#include "ui/main_window/start_panel.h"
+#include "ui/main_window/trovale_form1.h"
+
+using namespace trovale;
+using trovale::testing::ModalAnswerer;
+using trovale::testing::PastaCatalogo;
+
+namespace {
+
+const QString kSemTipos = QStringLiteral(
+    "Arquivo ACORDES.TIP não se encontra no diretório apropriado ou está danificado.");
+const QString kSemDigitacoes = QStringLiteral(
+    "Arquivo POSICOES.DIG não se encontra no diretório apropriado ou está danificado.");
+const QString kSemImpressora = QStringLiteral(
+    "Nenhuma impressora instalada. Funções de impressão bloqueadas. Papel A4 assumido.");
+
+OpcoesPrograma opcoes(QStringList argumentos, int impressoras, int tempoMinimoMs = 0) {
+    OpcoesPrograma o;
+    o.argumentos = std::move(argumentos);
+    o.somInicial = false;
+    o.tempoMinimo = std::chrono::milliseconds(tempoMinimoMs);
+    o.contarImpressoras = [impressoras] { return impressoras; };
+    return o;
+}
+
+// A WAV file: the format chunk, then the data chunk (either may be left out).
+QByteArray wav(int canais, int taxa, int bits, const QByteArray& amostras, bool comFormato = true,
+               const QByteArray& extra = {}) {
+    auto palavra32 = [](quint32 v) {
+        QByteArray b(4, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    auto palavra16 = [](quint16 v) {
+        QByteArray b(2, '\0');
+        qToLittleEndian(v, b.data());
+        return b;
+    };
+    QByteArray corpo = "WAVE";
+    corpo += extra;
+    if (comFormato) {
+        corpo += "fmt " + palavra32(16) + palavra16(1) + palavra16(canais) + palavra32(taxa) +
+                 palavra32(taxa * canais * bits / 8) + palavra16(canais * bits / 8) +
+                 palavra16(bits);
+    }
+    corpo += "data" + palavra32(amostras.size()) + amostras;
+    return "RIFF" + palavra32(corpo.size()) + corpo;
+}
+
+}  // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase();
+    void deferredStartup_data();
+    void deferredStartup();
+    void startPictureStaysUpForTheMinimumTime();
+    void perUserFolderIsTheToolkitsAppDataLocation_data();
+    void perUserFolderIsTheToolkitsAppDataLocation();
+    void firstStartSeedsThePerUserFolder_data();
+    void firstStartSeedsThePerUserFolder();
+    void startSoundReachesTheSoundOutput();
+    void startSoundIsOurOwnWav();
+    void wavReading_data();
+    void wavReading();
+};
+
+void StartupTest::initTestCase() {
+    QCoreApplication::setApplicationName(QStringLiteral("Trovale"));
+    QCoreApplication::setOrganizationName(QString());
+    // Refused starts close their window; the test goes on.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void StartupTest::deferredStartup_data() {
+    QTest::addColumn<QByteArray>("tipos");  // empty: no file
+    QTest::addColumn<QByteArray>("digitacoes");
+    QTest::addColumn<int>("impressoras");
+    QTest::addColumn<QStringList>("argumentos");
+    QTest::addColumn<QStringList>("avisos");
+    QTest::addColumn<bool>("fecha");
+    const QByteArray tipos = testing::tiposPequenos();
+    const QByteArray digitacoes = testing::digitacoesPequenas();
+    const QByteArray danificado = "isto n\xE3o \xE9 um cat\xE1logo\r\n";
+    const QStringList nada;
+    QTest::newRow("all well") << tipos << digitacoes << 1 << nada << nada << false;
+    QTest::newRow("damaged types")
+        << danificado << digitacoes << 1 << nada << QStringList{kSemTipos} << true;
+    QTest::newRow("missing types")
+        << QByteArray() << digitacoes << 1 << nada << QStringList{kSemTipos} << true;
+    QTest::newRow("missing fingerings")
+        << tipos << QByteArray() << 1 << nada << QStringList{kSemDigitacoes} << true;
+    QTest::newRow("missing fingerings, song named")
+        << tipos << QByteArray() << 1 << QStringList{"/tmp/a.dec"} << QStringList{kSemDigitacoes}
+        << true;
+    QTest::newRow("no printer") << tipos << digitacoes << 0 << nada << QStringList{kSemImpressora}
+                                << false;
+    QTest::newRow("no printer, damaged types")
+        << danificado << digitacoes << 0 << nada << QStringList{kSemImpressora, kSemTipos} << true;
+    QTest::newRow("inconsistent fingerings, song named in two pieces")
+        << tipos << testing::digitacoesPequenas(2) << 3 << QStringList{"/tmp/minha", "musica.dec"}
+        << QStringList{QStringLiteral("O arquivo POSICOES.DIG está danificado ou apresenta "
+                                      "inconsistência com os tipos de acorde definidos em "
+                                      "ACORDES.TIP (2 ocorrências)."),
+                       "/tmp/minha musica.dec"}
+        << false;
+}
+
+void StartupTest::deferredStartup() {
+    QFETCH(QByteArray, tipos);
+    QFETCH(QByteArray, digitacoes);
+    QFETCH(int, impressoras);
+    QFETCH(QStringList, argumentos);
+    QFETCH(QStringList, avisos);
+    QFETCH(bool, fecha);
+    PastaCatalogo pasta;
+    if (!tipos.isEmpty()) pasta.gravar(QStringLiteral("ACORDES.TIP"), tipos);
+    if (!digitacoes.isEmpty()) pasta.gravar(QStringLiteral("POSICOES.DIG"), digitacoes);
+    ModalAnswerer respostas;
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes(argumentos, impressoras));
+    programa.iniciar();
+    TTrovaleForm1* janela = programa.janela();
+    QSignalSpy concluido(janela, &TTrovaleForm1::inicioConcluido);
+    QVERIFY(janela->isVisible());
+    QTRY_VERIFY(!janela->isVisible() || concluido.count() == 1);
+    QCOMPARE(respostas.avisos, avisos);
+    QCOMPARE(!janela->isVisible(), fecha);
+    QCOMPARE(janela->printerCount(), impressoras);
+    // Later activations check the catalogue again but say the first-time things only once.
+    if (fecha) return;
+    respostas.avisos.clear();
+    janela->executarInicioAdiado();
+    QCOMPARE(respostas.avisos, QStringList());
+    QCOMPARE(concluido.count(), 1);
+}
+
+void StartupTest::startPictureStaysUpForTheMinimumTime() {
+    PastaCatalogo pasta;
+    pasta.catalogoValido();
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1, 1728));
+    QElapsedTimer relogio;
+    std::optional<qint64> pronto;
+    std::optional<Qt::CursorShape> cursorDuranteEspera;
+    bool figuraDuranteEspera = false;
+    QTimer::singleShot(600, [&] {
+        if (const QCursor* cursor = QGuiApplication::overrideCursor())
+            cursorDuranteEspera = cursor->shape();
+        if (programa.janela())
+            figuraDuranteEspera = programa.janela()->painel()->Image1->isVisible();
+    });
+    relogio.start();
+    programa.iniciar();
+    // The wait is over before the checks run; the cursor is the user's again.
+    QVERIFY(relogio.elapsed() >= 1728);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QCOMPARE(cursorDuranteEspera, std::optional(Qt::WaitCursor));
+    QVERIFY(figuraDuranteEspera);
+    connect(programa.janela(), &TTrovaleForm1::inicioConcluido, this,
+            [&] { pronto = relogio.elapsed(); });
+    QTRY_VERIFY(pronto.has_value());
+    QVERIFY2(*pronto >= 1728 && *pronto < 1728 + 3000, qPrintable(QString::number(*pronto)));
+}
+
+void StartupTest::perUserFolderIsTheToolkitsAppDataLocation_data() {
+    QTest::addColumn<QByteArray>("xdgDataHome");
+    QTest::newRow("XDG_DATA_HOME unset") << QByteArray();
+    QTest::newRow("XDG_DATA_HOME set") << QByteArray("/tmp/trovale-xdg-teste");
+}
+
+void StartupTest::perUserFolderIsTheToolkitsAppDataLocation() {
+    QFETCH(QByteArray, xdgDataHome);
+    const QByteArray antes = qgetenv("XDG_DATA_HOME");
+    if (xdgDataHome.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", xdgDataHome);
+    const QString nossa =
+        QString::fromStdString(diretorioDadosUsuario(fontesDoAmbiente()).string());
+    const QString doToolkit = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (antes.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", antes);
+    QCOMPARE(QDir::cleanPath(nossa), QDir::cleanPath(doToolkit));
+}
+
+void StartupTest::firstStartSeedsThePerUserFolder_data() {
+    QTest::addColumn<QStringList>("jaExistentes");
+    QTest::addColumn<bool>("comInstalacao");
+    QTest::addColumn<QStringList>("copiados");
+    QTest::newRow("first start") << QStringList() << true
+                                 << QStringList{"ACORDES.TIP", "POSICOES.DIG", "MODELO.INI"};
+    QTest::newRow("user's own settings stay")
+        << QStringList{"MODELO.INI"} << true << QStringList{"ACORDES.TIP", "POSICOES.DIG"};
+    QTest::newRow("catalogue there") << QStringList{"ACORDES.TIP"} << true << QStringList();
+    QTest::newRow("fingerings there") << QStringList{"POSICOES.DIG"} << true << QStringList();
+    QTest::newRow("save interrupted") << QStringList{"ACORDES.NEW"} << true << QStringList();
+    QTest::newRow("nothing installed") << QStringList() << false << QStringList();
+}
+
+void StartupTest::firstStartSeedsThePerUserFolder() {
+    QFETCH(QStringList, jaExistentes);
+    QFETCH(bool, comInstalacao);
+    QFETCH(QStringList, copiados);
+    PastaCatalogo instalacao;
+    instalacao.catalogoValido();
+    instalacao.gravar(QStringLiteral("MODELO.INI"), "fabrica\r\n");
+    instalacao.gravar(QStringLiteral("LEIAME.TXT"), "not a program file\r\n");
+    PastaCatalogo raiz;
+    const QString usuario = raiz.arquivo(QStringLiteral("dados/Trovale"));
+    QDir().mkpath(usuario);
+    for (const QString& nome : jaExistentes) {
+        QFile arquivo(usuario + '/' + nome);
+        QVERIFY(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write("do usuario\r\n");
+    }
+    if (jaExistentes.isEmpty()) QDir(usuario).removeRecursively();
+
+    const auto resultado = semearPastaUsuario(
+        usuario.toStdString(), comInstalacao ? instalacao.pasta() : std::filesystem::path());
+    QStringList obtidos;
+    for (const std::string& nome : resultado) obtidos << QString::fromStdString(nome);
+    QCOMPARE(obtidos, copiados);
+    QVERIFY(QDir(usuario).exists());
+    for (const QString& nome : copiados) {
+        QFile arquivo(usuario + '/' + nome);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), instalacao.ler(nome));
+    }
+    for (const QString& nome : jaExistentes) {
+        QFile arquivo(usuario + '/' + nome);
+        QVERIFY(arquivo.open(QIODevice::ReadOnly));
+        QCOMPARE(arquivo.readAll(), QByteArray("do usuario\r\n"));
+    }
+    QStringList sobras = QDir(usuario).entryList(QDir::Files);
+    QCOMPARE(sobras.filter(QStringLiteral(".part")), QStringList());
+    QVERIFY(!sobras.contains(QStringLiteral("LEIAME.TXT")));
+}
+
+// ALSA is pointed at a file by the user's own configuration: what reaches the "device" must
+// be the whole sound, sample for sample, while the caller was never held up.
+void StartupTest::startSoundReachesTheSoundOutput() {
+    PastaCatalogo pasta;
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
+    QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    const auto som = lerWav(arquivo.readAll());
+    QVERIFY(som.has_value());
+
+    PastaCatalogo casa;
+    const QString saida = casa.arquivo(QStringLiteral("saida.raw"));
+    casa.gravar(QStringLiteral(".asoundrc"),
+                "pcm.!default {\n type file\n slave.pcm \"null\"\n file \"" + saida.toUtf8() +
+                    "\"\n format \"raw\"\n}\n");
+    const QByteArray casaAntes = qgetenv("HOME");
+    qputenv("HOME", casa.caminho().toUtf8());
+    SomInicial tocador;
+    QElapsedTimer relogio;
+    relogio.start();
+    const bool tocou = tocador.tocar(*som);
+    const qint64 espera = relogio.elapsed();
+    qputenv("HOME", casaAntes);
+    if (!tocou) QSKIP("no ALSA library on this machine");
+    QVERIFY(espera < 200);
+    QVERIFY(tocador.tocando());
+    QTRY_VERIFY_WITH_TIMEOUT(!tocador.tocando(), 5000);
+    QVERIFY(relogio.elapsed() >= som->duracaoMs());
+    QFile tocado(saida);
+    QVERIFY(tocado.open(QIODevice::ReadOnly));
+    QCOMPARE(tocado.readAll(), som->amostras);
+}
+
+void StartupTest::startSoundIsOurOwnWav() {
+    PastaCatalogo pasta;
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
+    QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    const auto som = lerWav(arquivo.readAll());
+    QVERIFY(som.has_value());
+    QCOMPARE(som->canais, 1);
+    QCOMPARE(som->taxa, 22050);
+    QVERIFY(som->duracaoMs() > 1000 && som->duracaoMs() < 2000);
+    // Playing never blocks; where there is no sound output it is silently skipped.
+    SomInicial tocador;
+    QElapsedTimer relogio;
+    relogio.start();
+    tocador.tocar(*som);
+    QVERIFY(relogio.elapsed() < 500);
+}
+
+void StartupTest::wavReading_data() {
+    QTest::addColumn<QByteArray>("arquivo");
+    QTest::addColumn<int>("quadros");  // -1: refused
+    QTest::addColumn<int>("canais");
+    const QByteArray quatro("\x01\x00\x02\x00\x03\x00\x04\x00", 8);
+    QTest::newRow("mono") << wav(1, 8000, 16, quatro) << 4 << 1;
+    QTest::newRow("stereo") << wav(2, 44100, 16, quatro) << 2 << 2;
+    QTest::newRow("odd chunk before format") << wav(1, 8000, 16, quatro, true,
+                                                    QByteArray("LIST\x03\x00\x00\x00"
+                                                               "abc\0",
+                                                               12))
+                                             << 4 << 1;
+    QTest::newRow("half a frame at the end")
+        << wav(2, 8000, 16, quatro + QByteArray("\x05\x00", 2)) << 2 << 2;
+    QTest::newRow("8-bit") << wav(1, 8000, 8, quatro) << -1 << 0;
+    QTest::newRow("no format") << wav(1, 8000, 16, quatro, false) << -1 << 0;
+    QTest::newRow("not a wav") << QByteArray("ID3\x03 some mp3 bytes") << -1 << 0;
+    QTest::newRow("cut short") << wav(1, 8000, 16, quatro).left(40) << -1 << 0;
+    QTest::newRow("empty") << QByteArray() << -1 << 0;
+}
+
+void StartupTest::wavReading() {
+    QFETCH(QByteArray, arquivo);
+    QFETCH(int, quadros);
+    QFETCH(int, canais);
+    const auto som = lerWav(arquivo);
+    QCOMPARE(som.has_value(), quadros >= 0);
+    if (!som) return;
+    QCOMPARE(som->quadros(), quadros);
+    QCOMPARE(som->canais, canais);
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
