@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "catalogue/catalogue_files.h"
+#include "ui/aspect/aspect_form.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
@@ -69,13 +70,18 @@ void Programa::tocarSomInicial() {
 // Each window is made once, in the order the program has always made them. The windows of
 // later parts of the program join this list in their places.
 void Programa::criarJanelas() {
+    // Reads ASPECTO.INI: from here on every diagram has its appearance.
+    aspecto_ = new TAspectForm(aparencia_, fs_, pasta_.pasta, janela_.get());
+    janela_->setAspecto(aspecto_);
     // TInfoForm, TYesNoForm and TConfirmForm
     dialogs_ = std::make_unique<WindowDialogs>(janela_.get());
     janela_->setDialogs(dialogs_.get());
+    aspecto_->setDialogs(dialogs_.get());
     // The chord type editor's creation loads the catalogue.
     AbrirCatalogo(ArquivosCatalogo{pasta_.pasta, fs_}, catalogo_, *dialogs_);
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
+    aspecto_->setAjuda(ajuda_);
 }
 
 // The start picture stays up for its minimum time. Window events go on being handled, so

@@ -12,9 +12,11 @@
 #include "app/start_sound.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/file_system.h"
+#include "render/appearance.h"
 
 namespace trovale {
 
+class TAspectForm;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -44,6 +46,8 @@ class Programa : public QObject {
     TTrovaleForm1* janela() const { return janela_.get(); }
     WindowDialogs* dialogs() const { return dialogs_.get(); }
     Catalogo& catalogo() { return catalogo_; }
+    Aparencia& aparencia() { return aparencia_; }
+    TAspectForm* aspecto() const { return aspecto_; }
     const PastaPrograma& pasta() const { return pasta_; }
 
   private:
@@ -56,11 +60,13 @@ class Programa : public QObject {
     OpcoesPrograma opcoes_;
     DiskFileSystem fs_;
     Catalogo catalogo_;
+    Aparencia aparencia_;
     SomInicial som_;
     QStringList recebidos_;
     std::unique_ptr<TTrovaleForm1> janela_;
     std::unique_ptr<WindowDialogs> dialogs_;
     THelpForm* ajuda_ = nullptr;
+    TAspectForm* aspecto_ = nullptr;
 };
 
 }  // namespace trovale

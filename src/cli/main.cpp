@@ -5,10 +5,17 @@
 #include <vector>
 
 #include "cli/chord_command.h"
+#include "cli/convert_command.h"
 #include "cli/fingerings_command.h"
 #include "cli/identify_command.h"
+#include "cli/interpret_command.h"
+#include "cli/show_command.h"
 #include "cli/types_command.h"
 #include "settings/program_dir.h"
+#ifdef TROVALE_CLI_DESENHO
+#include "cli/diagram_command.h"
+#include "cli/name_command.h"
+#endif
 
 namespace {
 
@@ -41,8 +48,13 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.fallthrough();
 
-    const std::vector<Comando> comandos = {registrarTypes(app), registrarChord(app),
-                                           registrarFingerings(app), registrarIdentify(app)};
+    std::vector<Comando> comandos = {registrarTypes(app), registrarChord(app),
+                                     registrarFingerings(app), registrarIdentify(app),
+                                     registrarInterpret(app), registrarShow(app),
+                                     registrarConvert(app)};
+#ifdef TROVALE_CLI_DESENHO  // drawing needs the render layer of the desktop build
+    comandos.insert(comandos.end(), {registrarDiagram(app), registrarName(app)});
+#endif
     for (const Comando& comando : comandos) {
         comando.subcomando->group("Subcomandos");
         comando.subcomando->get_help_ptr()->group("Opções");

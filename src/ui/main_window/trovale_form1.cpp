@@ -10,6 +10,7 @@
 #include <QStackedWidget>
 
 #include "catalogue/catalogue_commands.h"
+#include "ui/aspect/aspect_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -108,6 +109,15 @@ void TTrovaleForm1::ligarComandos() {
 
 void TTrovaleForm1::setAjuda(THelpForm* ajuda) {
     ajuda_ = ajuda;
+    aplicarRegras();
+}
+
+void TTrovaleForm1::setAspecto(TAspectForm* aspecto) {
+    aspecto_ = aspecto;
+    semJanela_.removeAll(menu_.mAspecto);
+    connect(menu_.mAspecto, &QAction::triggered, this, [this] {
+        if (aspecto_) aspecto_->exec();
+    });
     aplicarRegras();
 }
 

@@ -19,6 +19,7 @@ class QStackedWidget;
 namespace trovale {
 
 class PainelInicial;
+class TAspectForm;
 class THelpForm;
 
 // What the main window works with; the application owns all of it.
@@ -42,6 +43,8 @@ class TTrovaleForm1 : public QMainWindow {
     // The message and question windows and the help window, made after this one.
     void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
     void setAjuda(THelpForm* ajuda);
+    // The diagram appearance window, which "Aparência do braço" opens.
+    void setAspecto(TAspectForm* aspecto);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -96,6 +99,7 @@ class TTrovaleForm1 : public QMainWindow {
     QStringList argumentos_;
     Dialogs* dialogs_ = nullptr;
     QPointer<THelpForm> ajuda_;
+    QPointer<TAspectForm> aspecto_;
     MenuPrincipal menu_;
     QStackedWidget* centro_ = nullptr;
     PainelInicial* painel_ = nullptr;

@@ -1,0 +1,68 @@
+#include "cli/convert_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <memory>
+
+#include "cli/song_loading.h"
+#include "cli/terminal_dialogs.h"
+#include "cli/text_conversion.h"
+#include "document/song_file.h"
+
+namespace trovale::cli {
+
+namespace {
+
+std::string extensao(const std::filesystem::path& arquivo) {
+    std::string ext = arquivo.extension().string();
+    std::transform(ext.begin(), ext.end(), ext.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return ext;
+}
+
+// Load and save: the file comes out in the lowest version that holds the song.
+int converterCancao(const std::filesystem::path& entrada, const std::filesystem::path& saida,
+                    const Ambiente& ambiente) {
+    auto carregada = carregarCancao(entrada, ambiente);
+    if (!carregada) return kSaidaCatalogo;
+    AvisosNoTerminal dialogs(ambiente.erros);
+    SongDocument& cancao = carregada->cancao;
+    const bool vazia = cancao.Lines.empty();
+    // An empty song is not written (SaveSong says so); a script must not take that for success.
+    if (SaveSong(cancao, saida, dialogs) != 0 || vazia) return kSaidaCatalogo;
+    return kSaidaOk;
+}
+
+}  // namespace
+
+Comando registrarConvert(CLI::App& app) {
+    struct Opcoes {
+        std::string entrada;
+        std::string saida;
+    };
+    auto opcoes = std::make_shared<Opcoes>();
+    CLI::App* sub = app.add_subcommand(
+        "convert", "Converte uma música entre .dec e .txt, conforme as extensões.");
+    sub->add_option("ENTRADA", opcoes->entrada, "Arquivo lido (.dec ou .txt)")
+        ->required()
+        ->type_name("");
+    sub->add_option("SAIDA", opcoes->saida, "Arquivo gravado (.dec ou .txt)")
+        ->required()
+        ->type_name("");
+    auto executar = [opcoes](const Ambiente& ambiente) {
+        const std::string de = extensao(opcoes->entrada);
+        const std::string para = extensao(opcoes->saida);
+        const auto conhecida = [](const std::string& e) { return e == ".dec" || e == ".txt"; };
+        if (!conhecida(de) || !conhecida(para) || (de == ".txt" && para == ".txt")) {
+            ambiente.erros << "Conversão não suportada: de \"" << de << "\" para \"" << para
+                           << "\" (use .dec e .txt).\n";
+            return kSaidaArgumento;
+        }
+        if (de == ".dec" && para == ".dec")
+            return converterCancao(opcoes->entrada, opcoes->saida, ambiente);
+        return converterTexto(opcoes->entrada, opcoes->saida, ambiente);
+    };
+    return {sub, executar};
+}
+
+}  // namespace trovale::cli

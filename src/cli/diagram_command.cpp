@@ -1,0 +1,84 @@
+#include "cli/diagram_command.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <optional>
+
+#include "catalogue/fingering_from_frets.h"
+#include "catalogue/frets_notation.h"
+#include "render/diagram_image.h"
+
+namespace trovale::cli {
+
+std::unique_ptr<QGuiApplication> aplicacaoParaDesenho() {
+    if (QGuiApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char nome[] = "trovale-cli";
+    static char* argv[] = {nome, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+namespace {
+
+int casaMaisAlta(const TDigitacao& d) {
+    int casa = 0;
+    for (const NotaDedo& n : d.Notas) casa = std::max<int>(casa, n.Traste);
+    for (const Pestana& p : d.Pestanas) casa = std::max<int>(casa, p.Traste);
+    return casa;
+}
+
+}  // namespace
+
+Comando registrarDiagram(CLI::App& app) {
+    struct Opcoes {
+        int tamanho = 120;
+        int casas = 5;
+        std::string trastes;
+        std::string saida;
+    };
+    auto opcoes = std::make_shared<Opcoes>();
+    CLI::App* sub = app.add_subcommand(
+        "diagram", "Desenha o diagrama de uma digitação (trastes da 6ª à 1ª corda) num PNG.");
+    sub->add_option("--size", opcoes->tamanho, "Largura do braço em pixels (padrão 120)")
+        ->type_name("PX")
+        ->check(CLI::Range(12, 2000));
+    sub->add_option("--fret-rows", opcoes->casas, "Casas mostradas: 4 ou 5 (padrão 5)")
+        ->type_name("4|5")
+        ->check(CLI::IsMember({4, 5}));
+    sub->add_option("FRETS", opcoes->trastes,
+                    "Trastes da corda 6 à 1, como \"x 3 2 0 1 0\" ou x32010")
+        ->required()
+        ->type_name("");
+    sub->add_option("OUT", opcoes->saida, "Arquivo PNG a gravar")->required()->type_name("");
+    auto executar = [opcoes](const Ambiente& ambiente) {
+        const auto trastes = lerTrastes(opcoes->trastes);
+        if (!trastes) {
+            ambiente.erros << "Trastes inválidos: \"" << opcoes->trastes
+                           << "\" (seis valores da corda 6 à 1: x, 0 ou a casa).\n";
+            return kSaidaArgumento;
+        }
+        const std::optional<TDigitacao> digitacao = digitacaoDeTrastes(*trastes);
+        if (!digitacao) {
+            ambiente.erros << "Digitação impossível de montar: exige mais de quatro dedos ou "
+                              "pestanas, ou mais de cinco casas de abertura.\n";
+            return kSaidaArgumento;
+        }
+        Aparencia aparencia;
+        aparencia.Extensao = opcoes->casas == 4 ? 1 : 2;
+        if (casaMaisAlta(*digitacao) > aparencia.casas()) {
+            ambiente.erros << "A digitação ocupa cinco casas; use --fret-rows 5.\n";
+            return kSaidaArgumento;
+        }
+        const auto aplicacao = aplicacaoParaDesenho();
+        const QImage imagem = imagemDiagrama(aparencia, *digitacao, opcoes->tamanho);
+        if (!imagem.save(QString::fromStdString(opcoes->saida), "PNG")) {
+            ambiente.erros << "Não foi possível gravar \"" << opcoes->saida << "\".\n";
+            return kSaidaCatalogo;
+        }
+        return kSaidaOk;
+    };
+    return {sub, executar};
+}
+
+}  // namespace trovale::cli

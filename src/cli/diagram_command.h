@@ -1,0 +1,17 @@
+#pragma once
+// trovale-cli diagram: one fingering drawn as its diagram, in a PNG file.
+
+#include <QGuiApplication>
+#include <memory>
+
+#include "cli/command.h"
+
+namespace trovale::cli {
+
+Comando registrarDiagram(CLI::App& app);
+
+// The drawing commands need a GUI application; without a display it runs offscreen.
+// Nothing is created when one exists already.
+std::unique_ptr<QGuiApplication> aplicacaoParaDesenho();
+
+}  // namespace trovale::cli

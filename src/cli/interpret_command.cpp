@@ -1,0 +1,134 @@
+#include "cli/interpret_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "catalogue/frets_notation.h"
+#include "cli/catalogue_loading.h"
+#include "cli/terminal_dialogs.h"
+#include "cli/text_table.h"
+#include "document/text_conversion.h"
+#include "document/text_interpretation.h"
+
+namespace trovale::cli {
+
+namespace {
+
+struct Interpretado {
+    InterpretacaoTexto resultado;
+    AcordesConhecidos conhecidos;
+};
+
+const std::string& digitacaoDe(const Interpretado& i, const AcordeEncontrado& acorde) {
+    return i.conhecidos.tabela().Fingerings[static_cast<std::size_t>(acorde.acorde.IndiceAcorde)];
+}
+
+nlohmann::ordered_json emJson(const Interpretado& i) {
+    nlohmann::ordered_json linhas = nlohmann::ordered_json::array();
+    const InterpretacaoTexto& r = i.resultado;
+    for (std::size_t k = 0; k < r.linhas.size(); ++k) {
+        nlohmann::ordered_json linha;
+        linha["kind"] = r.TipoLinha[k];
+        linha["chordLine"] = static_cast<bool>(r.LinhaDeAcordes[k]);
+        linha["text"] = utf8(r.linhas[k]);
+        linhas.push_back(linha);
+    }
+    nlohmann::ordered_json acordes = nlohmann::ordered_json::array();
+    for (const AcordeEncontrado& a : r.AcordesEncontrados) {
+        nlohmann::ordered_json acorde;
+        acorde["symbol"] = utf8(a.chave);
+        acorde["type"] = a.acorde.Tipo;
+        acorde["typeWithBass"] = a.acorde.TipoComBaixo;
+        acorde["fingering"] = digitacaoDe(i, a);
+        acordes.push_back(acorde);
+    }
+    nlohmann::ordered_json resposta;
+    resposta["lines"] = linhas;
+    resposta["chords"] = acordes;
+    return resposta;
+}
+
+std::string nomeDoTipo(int tipo, bool acordes) {
+    if (acordes) return "Cifras";
+    switch (tipo) {
+        case kTextoTitulo:
+            return w1252("Título");
+        case kTextoAutor:
+            return "Autor";
+        case kTextoRefrao:
+            return w1252("Refrão");
+        case kTextoCoro:
+            return "Coro";
+        case kTextoObservacao:
+            return "Observ.";
+        default:
+            return "Normal";
+    }
+}
+
+// The frets of a fingering text ("x 3 2 0 1 0"), "-" when there is none.
+std::string trastesDoTexto(const std::string& texto) {
+    TDigitacaoGravada g;
+    std::istringstream palavras(texto);
+    if (!(palavras >> g.W[0] >> g.W[1] >> g.W[2])) return "-";
+    return escreverTrastes(trastesDe(Decodificar(g)));
+}
+
+void escreverTexto(const Interpretado& i, std::ostream& saida) {
+    const InterpretacaoTexto& r = i.resultado;
+    for (std::size_t k = 0; k < r.linhas.size(); ++k) {
+        std::string rotulo = nomeDoTipo(r.TipoLinha[k], r.LinhaDeAcordes[k]);
+        rotulo.resize(9, ' ');
+        rotulo += r.linhas[k];
+        saida << utf8(rotulo.substr(0, rotulo.find_last_not_of(' ') + 1)) << '\n';
+    }
+    if (r.AcordesEncontrados.empty()) return;
+    saida << '\n';
+    using enum Alinhamento;
+    TabelaTexto tabela({Esquerda, Direita, Direita, Esquerda});
+    tabela.linha({"Cifra", "Tipo", "Com baixo", w1252("Digitação")});
+    for (const AcordeEncontrado& a : r.AcordesEncontrados)
+        tabela.linha({a.chave, std::to_string(a.acorde.Tipo), std::to_string(a.acorde.TipoComBaixo),
+                      trastesDoTexto(digitacaoDe(i, a))});
+    tabela.escrever(saida);
+}
+
+}  // namespace
+
+Comando registrarInterpret(CLI::App& app) {
+    struct Opcoes {
+        bool json = false;
+        int casas = kTrastesMostradosPadrao;
+        std::string arquivo;
+    };
+    auto opcoes = std::make_shared<Opcoes>();
+    CLI::App* sub = app.add_subcommand(
+        "interpret",
+        "Interpreta um texto (.txt) como o editor de texto: linhas, cifras, digitações.");
+    sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");
+    sub->add_option("--casas", opcoes->casas, "Casas mostradas nos diagramas (4 ou 5)")
+        ->check(CLI::IsMember({4, 5}))
+        ->type_name("N");
+    sub->add_option("FILE", opcoes->arquivo, "Arquivo de texto")->required()->type_name("");
+    auto executar = [opcoes](const Ambiente& ambiente) {
+        AvisosNoTerminal avisos(ambiente.erros);
+        DiskFileSystem disco;
+        auto linhas = lerTextoImportado(disco, opcoes->arquivo, avisos);
+        if (!linhas) return kSaidaArgumento;
+        const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
+        if (!carga.tiposOk) return kSaidaCatalogo;
+        Interpretado i;
+        i.resultado =
+            PrepararLinhas(std::move(*linhas), {carga.catalogo, opcoes->casas}, i.conhecidos);
+        if (opcoes->json)
+            ambiente.saida << emJson(i).dump() << '\n';
+        else
+            escreverTexto(i, ambiente.saida);
+        return kSaidaOk;
+    };
+    return {sub, executar};
+}
+
+}  // namespace trovale::cli

@@ -1,0 +1,22 @@
+#include "cli/song_loading.h"
+
+#include "catalogue/file_system.h"
+#include "cli/terminal_dialogs.h"
+#include "document/song_file.h"
+#include "settings/settings_file_modelo.h"
+
+namespace trovale::cli {
+
+std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
+                                              const Ambiente& ambiente) {
+    AvisosNoTerminal dialogs(ambiente.erros);
+    DiskFileSystem disco;
+    // Version 01.00 songs take the refrain, chorus and notes fonts from MODELO.INI.
+    const Modelo padrao = carregarModelo(disco, ambiente.pasta, dialogs);
+    CancaoCarregada carregada;
+    if (!LoadSong(carregada.cancao, arquivo, padrao, dialogs, &carregada.versao))
+        return std::nullopt;
+    return carregada;
+}
+
+}  // namespace trovale::cli

@@ -1,0 +1,22 @@
+#pragma once
+// Loading a song file for a trovale-cli command, with the program directory's default template.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "cli/command.h"
+#include "document/song_document.h"
+
+namespace trovale::cli {
+
+struct CancaoCarregada {
+    SongDocument cancao;
+    std::string versao;
+};
+
+// Nothing when the file cannot be loaded; the message is on the error stream then.
+std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
+                                              const Ambiente& ambiente);
+
+}  // namespace trovale::cli

@@ -1,0 +1,282 @@
+#include "document/text_conversion.h"
+
+#include <algorithm>
+#include <unordered_map>
+
+#include "catalogue/text_codec.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr std::size_t kLinhaDeTrabalho = 255;
+constexpr std::size_t kCorpoDeTrabalho = 230;
+
+std::string semBrancosFinais(std::string_view texto) {
+    return std::string(texto.substr(0, texto.find_last_not_of(' ') + 1));
+}
+
+// The lyric a chord line stands over: the next line when it is lyric-like.
+std::string letraAbaixo(const SongDocument& doc, std::size_t i) {
+    if (i + 1 >= doc.Lines.size() || i + 1 >= doc.LineKinds.size()) return {};
+    if (!isLyricKind(doc.LineKinds[i + 1])) return {};
+    return semBrancosFinais(doc.Lines[i + 1]);
+}
+
+// Writes `texto` from 1-based position t, growing the line when a long song line asks to.
+void escrever(std::string& linha, std::size_t t, const std::string& texto) {
+    if (linha.size() < t - 1 + texto.size()) linha.resize(t - 1 + texto.size(), ' ');
+    linha.replace(t - 1, texto.size(), texto);
+}
+
+bool haEspaco(const std::string& linha, std::size_t t) {
+    auto livre = [&](std::size_t p) { return p > linha.size() || linha[p - 1] == ' '; };
+    return livre(t) && (t == 1 || livre(t - 1));
+}
+
+// Chords over the lyric stand at their columns; past its end they keep the distance of
+// their columns; two symbols are always apart by a blank.
+std::optional<std::string> acordesEmTexto(const SongDocument& doc, std::size_t i,
+                                          std::string& texto) {
+    const std::string letra = letraAbaixo(doc, i);
+    const int n = static_cast<int>(letra.size());
+    std::string linha(kLinhaDeTrabalho, ' ');
+    int fim = n, fimSimbolo = 0, colunaAnterior = 1;
+    for (const PlacedChord& placed : decodeChordLine(doc.Lines[i])) {
+        if (placed.chord < 0 || placed.chord >= doc.Chords.size() ||
+            doc.Chords.isFree(placed.chord))
+            continue;  // a loaded song never holds one; nothing sensible to write
+        const std::string simbolo = displaySymbol(doc.Chords.Symbols[placed.chord]);
+        const int c = placed.column;
+        int t = c;
+        if (c > n) {
+            // "<=": with a previous chord at column n both rules agree; with none yet over a
+            // one-character lyric only this one puts the chord back at its own column.
+            t = colunaAnterior <= n ? fim + (c - n + 1) - (fimSimbolo < n ? 1 : 0)
+                                    : fim + (c - colunaAnterior + 1);
+            fim = t;
+        }
+        colunaAnterior = c;
+        if (!haEspaco(linha, static_cast<std::size_t>(t)))
+            return kFaltaEspacoCifras + std::to_string(i + 2) + ": \"" + utf8DeWindows1252(letra) +
+                   "\".";
+        escrever(linha, static_cast<std::size_t>(t), simbolo);
+        fimSimbolo = t + static_cast<int>(simbolo.size()) - 1;
+        fim = std::max(fim, fimSimbolo);
+    }
+    linha.resize(static_cast<std::size_t>(fimSimbolo));
+    texto = std::move(linha);
+    return std::nullopt;
+}
+
+// ---- TextToSong ----------------------------------------------------------------------------
+
+using IndiceDeSimbolos = std::unordered_map<std::string, int>;
+
+IndiceDeSimbolos indiceDeSimbolos(const ChordTable& tabela) {
+    IndiceDeSimbolos indice;
+    for (int i = 0; i < tabela.size(); ++i)
+        if (!tabela.isFree(i)) indice.emplace(tabela.Symbols[i], i);
+    return indice;
+}
+
+// Symbols over the lyric keep their text columns; past its end the blanks between them
+// are counted, which SongToText gives back.
+std::string codificarLinha(std::string_view linhaTexto, const std::string& letra,
+                           const IndiceDeSimbolos& simbolos, std::string& prefixo) {
+    std::string corpo(kCorpoDeTrabalho, ' ');
+    const int n = static_cast<int>(letra.size());
+    int fim = n, k = 0, coluna = 1, extra = 1;
+    std::size_t corte = 0;
+    std::string d = semBrancosFinais(linhaTexto);
+    std::size_t pos = 0;
+    while (pos < d.size() && k < kMaxChordsPerLine) {
+        for (; pos < d.size() && d[pos] == ' '; ++pos, ++coluna)
+            if (coluna > n) ++extra;
+        const bool alem = coluna > n;
+        const std::size_t branco = std::min(d.find(' ', pos), d.size());
+        const std::string simbolo = d.substr(pos, branco - pos);
+        pos = std::min(branco + 1, d.size());
+        const auto achado = simbolos.find(storedSymbol(simbolo));
+        if (achado != simbolos.end()) {
+            const int m = achado->second;
+            prefixo[static_cast<std::size_t>(k++)] = highDigit(m);
+            int p = coluna;
+            if (alem) {
+                fim += extra;
+                p = fim;
+                extra = 1;
+            }
+            if (corpo.size() < static_cast<std::size_t>(p)) corpo.resize(p, ' ');
+            corpo[static_cast<std::size_t>(p - 1)] = lowDigit(m);
+            corte = static_cast<std::size_t>(p);
+        }
+        coluna += static_cast<int>(simbolo.size()) + 1;
+    }
+    corpo.resize(corte);
+    return prefixo + corpo;
+}
+
+std::string_view marcador(std::uint8_t tipo) {
+    switch (tipo) {
+        case kTitleLine:
+            return "<T>";
+        case kAuthorLine:
+            return "<A>";
+        case kRefrainLine:
+            return "<R>";
+        case kChorusLine:
+            return "<C>";
+        case kNotesLine:
+            return "<O>";
+        default:
+            return "<N>";
+    }
+}
+
+bool linhaVazia(std::string_view texto) {
+    return texto.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// A normal third line after a title and an author needs no "<N>".
+bool dispensaNormal(const SongDocument& doc, std::size_t i) {
+    if (linhaVazia(doc.Lines[i])) return true;
+    return i == 2 && doc.LineKinds[0] == kTitleLine && doc.LineKinds[1] == kAuthorLine;
+}
+
+}  // namespace
+
+TextoDaCancao linhasEmTexto(const SongDocument& doc) {
+    TextoDaCancao resultado;
+    resultado.linhas.reserve(doc.Lines.size());
+    for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
+        if (i < doc.LineKinds.size() && isChordKind(doc.LineKinds[i])) {
+            std::string texto;
+            resultado.falha = acordesEmTexto(doc, i, texto);
+            if (resultado.falha) return resultado;
+            resultado.linhas.push_back(std::move(texto));
+        } else {
+            resultado.linhas.push_back(semBrancosFinais(doc.Lines[i]));
+        }
+    }
+    return resultado;
+}
+
+bool SongToText(SongDocument& doc, Dialogs& dialogs) {
+    TextoDaCancao texto = linhasEmTexto(doc);
+    if (texto.falha) {
+        dialogs.aviso(*texto.falha);
+        return false;
+    }
+    doc.Lines = std::move(texto.linhas);
+    return true;
+}
+
+std::vector<std::string> TextToSong(const EditorText& text) {
+    const IndiceDeSimbolos simbolos = indiceDeSimbolos(text.chords);
+    std::string prefixo = emptyChordLine();
+    std::vector<std::string> linhas;
+    linhas.reserve(text.lines.size());
+    auto ehAcordes = [&](std::size_t i) {
+        return i < text.chordLines.size() && text.chordLines[i];
+    };
+    for (std::size_t i = 0; i < text.lines.size(); ++i) {
+        if (!ehAcordes(i)) {
+            linhas.push_back(semBrancosFinais(text.lines[i]));
+            continue;
+        }
+        // Only a lyric-like line lends its columns, as SongToText reads them; over a title
+        // or an author the chords keep their distances, so the two stay each other's inverse.
+        const bool letraSegue = i + 1 < text.lines.size() && !ehAcordes(i + 1) &&
+                                (i + 1 >= text.kinds.size() || isLyricKind(text.kinds[i + 1]));
+        const std::string letra = letraSegue ? semBrancosFinais(text.lines[i + 1]) : "";
+        linhas.push_back(codificarLinha(text.lines[i], letra, simbolos, prefixo));
+    }
+    return linhas;
+}
+
+void InsertMarkers(SongDocument& doc) {
+    doc.LineKinds.resize(doc.Lines.size(), kLyricLine);  // one kind per line, always
+    std::vector<std::string> linhas;
+    std::vector<std::uint8_t> tipos;
+    std::uint8_t atual = kTitleLine;
+    // The editor ends only an implied author after the second line; one set by "<A>" lasts
+    // until an empty line, so a normal line after it needs its "<N>".
+    bool autorImplicito = false;
+    for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
+        const std::uint8_t a = doc.LineKinds[i];
+        const bool geral = !isChordKind(a) && a != kGeneratedLine;
+        if (geral && a != atual && !(a == kLyricLine && dispensaNormal(doc, i))) {
+            const bool sobAcordes = i > 0 && isChordKind(doc.LineKinds[i - 1]);
+            const std::size_t onde = sobAcordes ? linhas.size() - 1 : linhas.size();
+            linhas.insert(linhas.begin() + static_cast<std::ptrdiff_t>(onde),
+                          std::string(marcador(a)));
+            tipos.insert(tipos.begin() + static_cast<std::ptrdiff_t>(onde), kLyricLine);
+            autorImplicito = false;
+        }
+        if (geral) atual = a;
+        if (i == 0 && atual == kTitleLine) {
+            atual = kAuthorLine;
+            autorImplicito = true;
+        }
+        if (i == 1 && atual == kAuthorLine && autorImplicito) atual = kLyricLine;
+        if (linhaVazia(doc.Lines[i])) atual = kLyricLine;
+        linhas.push_back(doc.Lines[i]);
+        tipos.push_back(a);
+    }
+    doc.Lines = std::move(linhas);
+    doc.LineKinds = std::move(tipos);
+}
+
+// ---- Files ---------------------------------------------------------------------------------
+
+std::vector<std::string> linhasDoTexto(std::string bytes) {
+    if (pareceUtf8(bytes)) {
+        if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);  // a byte order mark
+        bytes = windows1252DeUtf8(bytes);
+    }
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    while (inicio < bytes.size()) {
+        std::size_t fim = bytes.find('\n', inicio);
+        if (fim == std::string::npos) fim = bytes.size();
+        std::size_t corte = fim;
+        if (corte > inicio && bytes[corte - 1] == '\r') --corte;
+        linhas.push_back(bytes.substr(inicio, corte - inicio));
+        inicio = fim + 1;
+    }
+    return linhas;
+}
+
+std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
+                                                          const std::filesystem::path& caminho,
+                                                          Dialogs& dialogs) {
+    std::optional<std::string> bytes = disco.readFile(caminho);
+    if (!bytes) {
+        dialogs.aviso(kFalhaLeituraTexto);
+        return std::nullopt;
+    }
+    return linhasDoTexto(std::move(*bytes));
+}
+
+bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
+                 const std::vector<std::string>& linhas, Dialogs& dialogs) {
+    std::string bytes;
+    for (const std::string& linha : linhas) bytes += linha + "\r\n";
+    std::filesystem::path temporario = caminho;
+    temporario += ".tmp";
+    try {
+        disco.writeFile(temporario, bytes);
+        disco.rename(temporario, caminho);
+        return true;
+    } catch (const FileSystemError&) {
+        try {
+            disco.remove(temporario);
+        } catch (const FileSystemError&) {
+        }
+        dialogs.aviso(kFalhaGravacaoTexto);
+        return false;
+    }
+}
+
+}  // namespace trovale

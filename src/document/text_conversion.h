@@ -1,0 +1,52 @@
+#pragma once
+// A song as plain text and back: chord symbols in a line of their own above the lyric.
+// TextToSong, the way back, is declared with the song document (song_document.h).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "catalogue/dialogs.h"
+#include "catalogue/file_system.h"
+#include "document/song_document.h"
+
+namespace trovale {
+
+inline constexpr const char* kFaltaEspacoCifras =
+    "Falta espaço para os textos das cifras na linha ";
+inline constexpr const char* kFalhaGravacaoTexto =
+    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
+    "gravação).";
+inline constexpr const char* kFalhaLeituraTexto =
+    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.";
+
+// The text form of the song's lines: chord lines written as symbols, every line without
+// trailing spaces. On failure the message (UTF-8) that names the lyric line without room.
+struct TextoDaCancao {
+    std::vector<std::string> linhas;
+    std::optional<std::string> falha;
+};
+TextoDaCancao linhasEmTexto(const SongDocument& doc);
+
+// Replaces the song's lines by their text form; kinds stay. False, with the message shown
+// and the song untouched, when a chord symbol has no room.
+bool SongToText(SongDocument& doc, Dialogs& dialogs);
+
+// Puts the marker lines ("<T>", "<A>", "<N>", "<R>", "<C>", "<O>") into a song in text
+// form, wherever a line's kind is not the one the text editor would give it anyway.
+void InsertMarkers(SongDocument& doc);
+
+// A .txt file as the text editor's lines. UTF-8 with non-ASCII characters is converted to
+// Windows-1252 ("?" where there is no form); anything else is taken byte for byte.
+std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
+                                                          const std::filesystem::path& caminho,
+                                                          Dialogs& dialogs);
+std::vector<std::string> linhasDoTexto(std::string bytes);
+
+// Writes lines ended by CR LF through a temporary file renamed over the target, so a
+// failure never destroys the file that was there. False, with the message shown, on failure.
+bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
+                 const std::vector<std::string>& linhas, Dialogs& dialogs);
+
+}  // namespace trovale

@@ -1,0 +1,334 @@
+#include "document/text_conversion.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "document/interpretation_catalogue.h"
+#include "document/song_file.h"
+#include "document/text_interpretation.h"
+#include "settings/template.h"
+#include "support/crashing_file_system.h"
+#include "support/recording_dialogs.h"
+
+namespace trovale {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::catalogoDeInterpretacao;
+using testing::lerArquivo;
+using testing::pastaGoldenTexto;
+
+std::string comCrLf(const std::vector<std::string>& linhas) {
+    std::string bytes;
+    for (const std::string& linha : linhas) bytes += linha + "\r\n";
+    return bytes;
+}
+
+SongDocument cancaoGolden(const std::string& nome) {
+    const std::string bytes = lerArquivo(pastaGoldenTexto().parent_path() / "golden" / nome);
+    const auto lida = parseSongFile(bytes, modeloDeFabrica());
+    if (!lida) ADD_FAILURE() << nome << " does not load";
+    return lida ? lida->doc : SongDocument{};
+}
+
+// What the text-mode editor's confirm makes of lines: a new song.
+SongDocument cancaoDoTexto(std::vector<std::string> linhas, int apresentacao = 1) {
+    AcordesConhecidos conhecidos;
+    const InterpretacaoTexto r =
+        PrepararLinhas(std::move(linhas), {catalogoDeInterpretacao(), 4}, conhecidos);
+    SongDocument doc;
+    doc.Template.Presentation = static_cast<std::uint8_t>(apresentacao);
+    BuildFromText(doc, textoDoEditor(r, conhecidos));
+    return doc;
+}
+
+// The chords of every chord line as "column:symbol", in display form.
+std::vector<std::string> acordesPostos(const SongDocument& doc) {
+    std::vector<std::string> postos;
+    for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
+        if (!isChordKind(doc.LineKinds[i])) continue;
+        std::string linha = std::to_string(i) + ">";
+        for (const PlacedChord& c : decodeChordLine(doc.Lines[i]))
+            linha +=
+                ' ' + std::to_string(c.column) + ':' + displaySymbol(doc.Chords.Symbols[c.chord]);
+        postos.push_back(linha);
+    }
+    return postos;
+}
+
+// A song of lyric lines (kind 2) and chord lines ("column:symbol ..." after "@").
+SongDocument cancaoMontada(const std::vector<std::string>& linhas) {
+    SongDocument doc;
+    for (const std::string& linha : linhas) {
+        if (linha.empty() || linha[0] != '@') {
+            doc.Lines.push_back(linha);
+            doc.LineKinds.push_back(kLyricLine);
+            continue;
+        }
+        std::vector<PlacedChord> acordes;
+        std::size_t pos = 1;
+        while (pos < linha.size()) {
+            const std::size_t fim = std::min(linha.find(' ', pos + 1), linha.size());
+            std::string item = linha.substr(pos, fim - pos);
+            if (item[0] == '@') item.erase(0, 1);
+            const std::size_t dois = item.find(':');
+            const std::string simbolo = storedSymbol(item.substr(dois + 1));
+            const int numero = FindOrAddChord(doc, simbolo, "0", "1").chord;
+            acordes.push_back({std::stoi(item.substr(0, dois)), numero});
+            pos = fim + 1;
+        }
+        doc.Lines.push_back(encodeChordLine(acordes));
+        doc.LineKinds.push_back(kChordLine);
+    }
+    return doc;
+}
+
+class GoldenExport : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GoldenExport, WritesTheTextFormByteForByte) {
+    const std::string nome = GetParam();
+    SongDocument doc = cancaoGolden(nome + ".dec");
+    testing::RecordingDialogs dialogs;
+    ASSERT_TRUE(SongToText(doc, dialogs));
+    EXPECT_TRUE(dialogs.avisos.empty());
+    const fs::path pasta = fs::temp_directory_path() / ("trovale_export_" + nome);
+    fs::create_directories(pasta);
+    DiskFileSystem disco(false);
+    ASSERT_TRUE(gravarTexto(disco, pasta / "saida.txt", doc.Lines, dialogs));
+    EXPECT_EQ(lerArquivo(pasta / "saida.txt"), lerArquivo(pastaGoldenTexto() / (nome + ".txt")));
+    EXPECT_FALSE(fs::exists(pasta / "saida.txt.tmp"));
+    fs::remove_all(pasta);
+}
+
+TEST_P(GoldenExport, SongToTextToSongGivesTheSameLines) {
+    const SongDocument doc = cancaoGolden(std::string(GetParam()) + ".dec");
+    const TextoDaCancao texto = linhasEmTexto(doc);
+    ASSERT_FALSE(texto.falha);
+    EditorText editor{texto.linhas, {}, doc.LineKinds, doc.Chords};
+    for (const std::uint8_t tipo : doc.LineKinds) editor.chordLines.push_back(isChordKind(tipo));
+    std::vector<std::string> esperadas = doc.Lines;
+    for (std::string& linha : esperadas) linha.erase(linha.find_last_not_of(' ') + 1);
+    EXPECT_EQ(TextToSong(editor), esperadas);
+}
+
+TEST_P(GoldenExport, TextToSongToTextGivesTheSameText) {
+    const std::string texto = lerArquivo(pastaGoldenTexto() / (std::string(GetParam()) + ".txt"));
+    SongDocument doc = cancaoDoTexto(linhasDoTexto(texto));
+    testing::RecordingDialogs dialogs;
+    ASSERT_TRUE(SongToText(doc, dialogs));
+    EXPECT_EQ(comCrLf(doc.Lines), texto);
+}
+
+INSTANTIATE_TEST_SUITE_P(TextConversion, GoldenExport,
+                         ::testing::Values("asa_branca_v1", "coracao_de_estudante_v2"));
+
+TEST(TextConversion, TextModeEditingWritesMarkersAndKeepsKindsAndChords) {
+    SongDocument doc = cancaoGolden("coracao_de_estudante_v2.dec");
+    const SongDocument original = doc;
+    testing::RecordingDialogs dialogs;
+    ASSERT_TRUE(SongToText(doc, dialogs));
+    InsertMarkers(doc);
+    const std::string marcado = comCrLf(doc.Lines);
+    EXPECT_EQ(marcado, lerArquivo(pastaGoldenTexto() / "coracao_de_estudante_v2.marked.txt"));
+
+    const SongDocument devolvida = cancaoDoTexto(doc.Lines, original.Template.Presentation);
+    EXPECT_EQ(devolvida.LineKinds, original.LineKinds);
+    EXPECT_EQ(acordesPostos(devolvida), acordesPostos(original));
+}
+
+TEST(TextConversion, MarkersGoWhereTheEditorWouldReadAnotherKind) {
+    const struct {
+        std::vector<std::uint8_t> tipos;
+        std::vector<std::string> esperadas;  // "*" stands for the song's line
+    } casos[] = {
+        {{kTitleLine, kAuthorLine, kLyricLine}, {"*", "*", "*"}},
+        {{kLyricLine, kLyricLine}, {"<N>", "*", "*"}},
+        {{kTitleLine, kLyricLine, kLyricLine}, {"*", "<N>", "*", "*"}},
+        {{kTitleLine, kTitleLine}, {"*", "<T>", "*"}},
+        {{kAuthorLine, kLyricLine}, {"<A>", "*", "<N>", "*"}},
+        // an author set by a marker lasts in the editor until an empty line
+        {{kAuthorLine, kAuthorLine, kLyricLine}, {"<A>", "*", "*", "<N>", "*"}},
+        {{kLyricLine, kAuthorLine, kLyricLine}, {"<N>", "*", "<A>", "*", "<N>", "*"}},
+        {{kTitleLine, kAuthorLine, kChordLine, kRefrainLine, kLyricLine},
+         {"*", "*", "<R>", "*", "*", "<N>", "*"}},
+        {{kTitleLine, kAuthorLine, kNotesLine, kNotesLine, kChorusLine},
+         {"*", "*", "<O>", "*", "*", "<C>", "*"}},
+    };
+    for (const auto& c : casos) {
+        SongDocument doc;
+        for (std::size_t i = 0; i < c.tipos.size(); ++i) {
+            doc.Lines.push_back("linha " + std::to_string(i));
+            doc.LineKinds.push_back(c.tipos[i]);
+        }
+        InsertMarkers(doc);
+        std::vector<std::string> esperadas;
+        std::size_t proxima = 0;
+        for (const std::string& e : c.esperadas)
+            esperadas.push_back(e == "*" ? "linha " + std::to_string(proxima++) : e);
+        EXPECT_EQ(doc.Lines, esperadas);
+        EXPECT_EQ(doc.LineKinds.size(), doc.Lines.size());
+    }
+}
+
+TEST(TextConversion, EmptyLinesReturnToNormalWithoutAMarker) {
+    SongDocument doc;
+    doc.Lines = {"T", "A", "refrao", "", "normal"};
+    doc.LineKinds = {kTitleLine, kAuthorLine, kRefrainLine, kLyricLine, kLyricLine};
+    InsertMarkers(doc);
+    EXPECT_EQ(doc.Lines, (std::vector<std::string>{"T", "A", "<R>", "refrao", "", "normal"}));
+}
+
+TEST(TextConversion, ChordLinesAsText) {
+    const struct {
+        std::vector<std::string> cancao;
+        std::vector<std::string> texto;
+    } casos[] = {
+        {{"@1:C", "Casa"}, {"C", "Casa"}},
+        {{"@1:A @3:B", "abcde"}, {"A B", "abcde"}},
+        {{"@1:C @9:G*", "Quando olhei"}, {"C       G*", "Quando olhei"}},
+        {{"@2:C#m7 @8:Bb", "   abcdefg   "}, {" C#m7  Bb", "   abcdefg"}},
+        // past the end of the lyric the column distances are kept
+        {{"@1:Am @4:G", "abc"}, {"Am G", "abc"}},
+        {{"@3:Am @6:G @20:C", ""}, {"  Am   G" + std::string(14, ' ') + "C", ""}},
+        {{"@3:Am @6:G"}, {"  Am   G"}},
+        {{"@1:A @5:D", "@2:E", "ab"}, {"A    D", " E", "ab"}},
+        {{"@3:D7 @30:E", "Ha que se cuidar"},
+         {"  D7" + std::string(25, ' ') + "E", "Ha que se cuidar"}},
+        // past a one-character lyric the first chord keeps its own column
+        {{"@25:F", "x"}, {std::string(24, ' ') + "F", "x"}},
+        {{"@1:A @3:B", "x"}, {"A  B", "x"}},
+        {{"@1:C", "ab   "}, {"C", "ab"}},
+    };
+    for (const auto& c : casos) {
+        const TextoDaCancao texto = linhasEmTexto(cancaoMontada(c.cancao));
+        EXPECT_FALSE(texto.falha) << *texto.falha;
+        EXPECT_EQ(texto.linhas, c.texto) << ::testing::PrintToString(c.cancao);
+    }
+}
+
+TEST(TextConversion, NoRoomForASymbolStopsWithTheLyricLineNamed) {
+    const struct {
+        std::vector<std::string> cancao;
+        std::string mensagem;
+    } casos[] = {
+        {{"T", "A", "@1:Am @2:G", "Quando olhei"},
+         "Falta espaço para os textos das cifras na linha 4: \"Quando olhei\"."},
+        {{"@1:Am @3:G", "S\xE3o Jo\xE3o  "},
+         "Falta espaço para os textos das cifras na linha 2: \"São João\"."},
+        {{"@1:C7M @4:D", "abcdef"},
+         "Falta espaço para os textos das cifras na linha 2: \"abcdef\"."},
+    };
+    for (const auto& c : casos) {
+        SongDocument doc = cancaoMontada(c.cancao);
+        const SongDocument antes = doc;
+        testing::RecordingDialogs dialogs;
+        EXPECT_FALSE(SongToText(doc, dialogs));
+        EXPECT_EQ(dialogs.avisos, std::vector<std::string>{c.mensagem});
+        EXPECT_EQ(doc.Lines, antes.Lines);
+    }
+}
+
+// Texts that SongToText can write come back the same through the editor and the song.
+TEST(TextConversion, TextRoundTrips) {
+    const std::vector<std::vector<std::string>> textos = {
+        {"Titulo", "Autor", "Am  G/B   C", "A casa caiu"},
+        {"Titulo", "Am", "", "C", ""},
+        {"Titulo", "Autor", "C       G", "abc", "Am G  C    D", "abc", "  Am   G"},
+        {"T", "A", "Am G", "C D", "ab", "E"},
+        {"T", "A", "Dm7   G7*c     C", "  Quero falar", "Bb7/F"},
+        {"<R>", "refrao", "C", "coro"},
+        // over an author the chords keep their distances both ways
+        {"T", "<A>", "C  G", "Autor"},
+        {"T", "A", " C D", "o", "Em   G", "x"},
+    };
+    for (const auto& linhas : textos) {
+        SongDocument doc = cancaoDoTexto(linhas);
+        testing::RecordingDialogs dialogs;
+        ASSERT_TRUE(SongToText(doc, dialogs)) << ::testing::PrintToString(linhas);
+        std::vector<std::string> esperadas;
+        int tipo = 0;
+        for (const std::string& linha : linhas)
+            if (!ehMarcador(linha, tipo)) esperadas.push_back(linha);
+        EXPECT_EQ(doc.Lines, esperadas);
+    }
+}
+
+TEST(TextConversion, AChordLineHoldsAtMost25Chords) {
+    std::string muitos;
+    for (int i = 0; i < 30; ++i) muitos += std::string(i ? " " : "") + (i < 25 ? "C" : "G");
+    const SongDocument doc = cancaoDoTexto({"T", "Autor", muitos, "letra"});
+    ASSERT_EQ(doc.LineKinds[2], kChordLine);
+    const auto acordes = decodeChordLine(doc.Lines[2]);
+    ASSERT_EQ(acordes.size(), 25u);
+    // Over "letra" at 1, 3, 5; past its end one column apart, as single blanks part them.
+    EXPECT_EQ(acordes[2].column, 5);
+    EXPECT_EQ(acordes[3].column, 6);
+    EXPECT_EQ(acordes.back().column, 27);
+    EXPECT_EQ(doc.Chords.Symbols, std::vector<std::string>{"Cf"});
+    EXPECT_EQ(doc.Lines[2].size(), 25u + 27u);
+}
+
+TEST(TextConversion, ImportReadsUtf8AsWindows1252AndAnythingElseByteForByte) {
+    const struct {
+        std::string bytes;
+        std::vector<std::string> linhas;
+    } casos[] = {
+        {"Cora\xC3\xA7\xC3\xA3o\r\nAm\r\n", {"Cora\xE7\xE3o", "Am"}},
+        {"Cora\xE7\xE3o\r\nAm", {"Cora\xE7\xE3o", "Am"}},
+        {"\xEF\xBB\xBFT\xC3\xADtulo\n\xE2\x82\xAC 5\n", {"T\xEDtulo", "\x80 5"}},
+        {"\xE6\x97\xA5 \xC3\xA9\r\n", {"? \xE9"}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
+        {"ascii\n", {"ascii"}},
+        {"", {}},
+    };
+    for (const auto& c : casos) EXPECT_EQ(linhasDoTexto(c.bytes), c.linhas) << c.bytes;
+
+    DiskFileSystem disco(false);
+    testing::RecordingDialogs dialogs;
+    EXPECT_FALSE(lerTextoImportado(disco, "/nonexistent/trovale/x.txt", dialogs));
+    EXPECT_EQ(dialogs.avisos, std::vector<std::string>{
+                                  "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso."});
+}
+
+// A failure at any step of the export leaves the file that was there as it was.
+TEST(TextConversion, AFailedExportNeverDestroysTheOldFile) {
+    const fs::path pasta = fs::temp_directory_path() / "trovale_export_failure";
+    fs::remove_all(pasta);
+    fs::create_directories(pasta);
+    const fs::path alvo = pasta / "cancao.txt";
+    const std::string antigo = "versao antiga\r\n";
+    DiskFileSystem real(false);
+    using Falha = testing::CrashingFileSystem::Failure;
+    for (const Falha como : {Falha::IoError, Falha::CrashMidWrite, Falha::Crash}) {
+        for (int passo = 1; passo <= 2; ++passo) {
+            fs::remove_all(pasta);
+            fs::create_directories(pasta);
+            std::ofstream(alvo, std::ios::binary) << antigo;
+            testing::CrashingFileSystem disco(real);
+            disco.failAtStep(passo, como);
+            testing::RecordingDialogs dialogs;
+            bool gravou = true;
+            try {
+                gravou = gravarTexto(disco, alvo, {"nova", "letra"}, dialogs);
+            } catch (const testing::SimulatedCrash&) {
+                gravou = false;
+            }
+            EXPECT_FALSE(gravou) << passo;
+            EXPECT_EQ(lerArquivo(alvo), antigo) << passo;
+            if (como == Falha::IoError) {
+                EXPECT_EQ(dialogs.avisos,
+                          std::vector<std::string>{"Arquivo/caminho impróprio ou dispositivo "
+                                                   "inválido/defeituoso (ou protegido contra "
+                                                   "gravação)."});
+                EXPECT_FALSE(fs::exists(pasta / "cancao.txt.tmp")) << passo;
+            }
+        }
+    }
+    fs::remove_all(pasta);
+}
+
+}  // namespace
+}  // namespace trovale
