@@ -5,16 +5,14 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "settings/paper.h"
+
 namespace trovale {
 
 namespace {
 
 constexpr double kMmPorPolegada = 25.4;
 constexpr double kDeslocamentoPadraoMm = 6.5;
-
-int mmDe(int pixels, double pixelsPorMm) {
-    return static_cast<int>(pixels / pixelsPorMm);
-}
 
 }  // namespace
 
@@ -34,14 +32,15 @@ PageMetrics metricasDe(const DadosImpressora& d) {
         d.larguraFisica != 0 ? d.larguraFisica : m.larguraImprimivel + 2 * m.deslocamentoX;
     m.alturaFisica =
         d.alturaFisica != 0 ? d.alturaFisica : m.alturaImprimivel + 2 * m.deslocamentoY;
-    m.larguraPapelMm = static_cast<int>(m.larguraFisica / m.pixelsPorMmX + 0.5);
-    m.alturaPapelMm = static_cast<int>(m.alturaFisica / m.pixelsPorMmY + 0.5);
-    m.margemMinimaEsquerda = mmDe(m.deslocamentoX, m.pixelsPorMmX) + 1;
-    m.margemMinimaSuperior = mmDe(m.deslocamentoY, m.pixelsPorMmY) + 1;
-    m.margemMinimaDireita =
-        mmDe(m.larguraFisica - m.larguraImprimivel - m.deslocamentoX, m.pixelsPorMmX) + 1;
-    m.margemMinimaInferior =
-        mmDe(m.alturaFisica - m.alturaImprimivel - m.deslocamentoY, m.pixelsPorMmY) + 1;
+    const Papel papel = papelDaPagina({m.pixelsPorMmX, m.pixelsPorMmY, m.larguraFisica,
+                                       m.alturaFisica, m.larguraImprimivel, m.alturaImprimivel,
+                                       m.deslocamentoX, m.deslocamentoY});
+    m.larguraPapelMm = papel.largura;
+    m.alturaPapelMm = papel.altura;
+    m.margemMinimaEsquerda = papel.minEsquerda;
+    m.margemMinimaSuperior = papel.minSuperior;
+    m.margemMinimaDireita = papel.minDireita;
+    m.margemMinimaInferior = papel.minInferior;
     return m;
 }
 
