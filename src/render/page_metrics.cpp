@@ -32,9 +32,9 @@ PageMetrics metricasDe(const DadosImpressora& d) {
         d.larguraFisica != 0 ? d.larguraFisica : m.larguraImprimivel + 2 * m.deslocamentoX;
     m.alturaFisica =
         d.alturaFisica != 0 ? d.alturaFisica : m.alturaImprimivel + 2 * m.deslocamentoY;
-    const Papel papel = papelDaPagina({m.pixelsPorMmX, m.pixelsPorMmY, m.larguraFisica,
-                                       m.alturaFisica, m.larguraImprimivel, m.alturaImprimivel,
-                                       m.deslocamentoX, m.deslocamentoY});
+    const Papel papel =
+        papelDaPagina({m.pixelsPorMmX, m.pixelsPorMmY, m.larguraFisica, m.alturaFisica,
+                       m.larguraImprimivel, m.alturaImprimivel, m.deslocamentoX, m.deslocamentoY});
     m.larguraPapelMm = papel.largura;
     m.alturaPapelMm = papel.altura;
     m.margemMinimaEsquerda = papel.minEsquerda;
