@@ -20,7 +20,14 @@ run() {  # name, seed folder
     local name=$1 seeds=$2 corpus="$out/corpus-$1"
     mkdir -p "$corpus"
     echo "== Fuzzing $name for $seconds s"
-    "$out/$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 "$corpus" "$seeds"
+    # libFuzzer reports every new input; keep its log and show the end (all of it on failure).
+    if "$out/$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+        "$corpus" "$seeds" >"$out/$name.log" 2>&1; then
+        tail -n 12 "$out/$name.log"
+    else
+        cat "$out/$name.log"
+        return 1
+    fi
 }
 
 build load_song_fuzz
