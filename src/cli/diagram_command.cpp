@@ -19,6 +19,12 @@ std::unique_ptr<QGuiApplication> aplicacaoParaDesenho() {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+int gravarPng(const QImage& imagem, const std::string& caminho, std::ostream& erros) {
+    if (imagem.save(QString::fromStdString(caminho), "PNG")) return kSaidaOk;
+    erros << "Não foi possível gravar \"" << caminho << "\".\n";
+    return kSaidaCatalogo;
+}
+
 namespace {
 
 int casaMaisAlta(const TDigitacao& d) {
@@ -72,11 +78,7 @@ Comando registrarDiagram(CLI::App& app) {
         }
         const auto aplicacao = aplicacaoParaDesenho();
         const QImage imagem = imagemDiagrama(aparencia, *digitacao, opcoes->tamanho);
-        if (!imagem.save(QString::fromStdString(opcoes->saida), "PNG")) {
-            ambiente.erros << "Não foi possível gravar \"" << opcoes->saida << "\".\n";
-            return kSaidaCatalogo;
-        }
-        return kSaidaOk;
+        return gravarPng(imagem, opcoes->saida, ambiente.erros);
     };
     return {sub, executar};
 }

@@ -75,11 +75,7 @@ Comando registrarName(CLI::App& app) {
         }
         const auto aplicacao = aplicacaoParaDesenho();
         const QImage imagem = imagemNome(leitura.acorde, opcoes->pontos);
-        if (!imagem.save(QString::fromStdString(opcoes->saida), "PNG")) {
-            ambiente.erros << "Não foi possível gravar \"" << opcoes->saida << "\".\n";
-            return kSaidaCatalogo;
-        }
-        return kSaidaOk;
+        return gravarPng(imagem, opcoes->saida, ambiente.erros);
     };
     return {sub, executar};
 }
