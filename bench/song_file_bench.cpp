@@ -5,7 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
+#include "base/file_system.h"
 #include "document/song_file.h"
 #include "settings/template.h"
 
@@ -45,8 +46,8 @@ void saveAndLoad(benchmark::State& state, bool sync) {
     const Modelo padrao = modeloDeFabrica();
     NoDialogs dialogs;
     for (auto _ : state) {
-        DiskSongWriter writer(sync);
-        if (SaveSong(doc, path, dialogs, writer) != 0) state.SkipWithError("save failed");
+        DiskFileSystem disco(sync);
+        if (SaveSong(doc, path, dialogs, disco) != 0) state.SkipWithError("save failed");
         SongDocument loaded;
         if (!LoadSong(loaded, path, padrao, dialogs)) state.SkipWithError("load failed");
         benchmark::DoNotOptimize(loaded.Lines.data());

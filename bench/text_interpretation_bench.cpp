@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 #include "document/text_conversion.h"
 #include "document/text_interpretation.h"
 

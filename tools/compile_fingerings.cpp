@@ -24,7 +24,7 @@
 #include "catalogue/fingering_match.h"
 #include "catalogue/frets_notation.h"
 #include "catalogue/notes.h"
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 #include "catalogue/type_file.h"
 #include "fingering/fingering_validation.h"
 

@@ -11,7 +11,7 @@
 #include "app/program_folder.h"
 #include "app/start_sound.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "render/appearance.h"
 
 namespace trovale {

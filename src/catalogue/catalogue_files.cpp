@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_files.h"
 
+#include "base/file_saving.h"
+
 #include "catalogue/catalogue_recovery.h"
 #include "catalogue/fingering_file.h"
 #include "catalogue/type_file.h"
@@ -27,6 +29,8 @@ void recuperarRelatando(Dialogs& dialogs, Passo passo) {
         passo();
     } catch (const FileSystemError& erro) {
         dialogs.aviso(mensagemErroArquivo(erro));
+    } catch (const NovoArquivoDefeituoso& erro) {
+        dialogs.aviso(mensagemArquivoDefeituoso(erro.caminho()));
     }
 }
 
@@ -34,7 +38,7 @@ void recuperarRelatando(Dialogs& dialogs, Passo passo) {
 
 void CarregarTipos(const ArquivosCatalogo& arquivos, CatalogoTipos& tipos, Dialogs& dialogs) {
     recuperarRelatando(dialogs, [&] { RecuperarTipos(arquivos); });
-    const auto bytes = arquivos.fs.readFile(arquivos.caminho(kArquivoTipos));
+    const auto bytes = arquivos.fs.readFile(arquivos.caminho(kArquivoTipos), kLimiteCatalogo);
     if (!bytes) {
         tipos.limpar();
         tipos.CalcularSomas();
@@ -46,7 +50,7 @@ void CarregarTipos(const ArquivosCatalogo& arquivos, CatalogoTipos& tipos, Dialo
 void CarregarDigitacoes(const ArquivosCatalogo& arquivos, const CatalogoTipos& tipos,
                         BancoDigitacoes& banco, Dialogs& dialogs) {
     recuperarRelatando(dialogs, [&] { RecuperarDigitacoes(arquivos); });
-    const auto bytes = arquivos.fs.readFile(arquivos.caminho(kArquivoDigitacoes));
+    const auto bytes = arquivos.fs.readFile(arquivos.caminho(kArquivoDigitacoes), kLimiteCatalogo);
     if (!bytes) {
         banco.limpar();
         return;

@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/dialogs.h"
-#include "catalogue/file_system.h"
+#include "base/dialogs.h"
+#include "base/file_system.h"
 
 namespace trovale {
 

@@ -1,12 +1,24 @@
 #include "catalogue/catalogue_recovery.h"
 
+#include "catalogue/fingering_file.h"
+#include "catalogue/type_file.h"
+
 namespace trovale {
+
+bool novoArquivoIntegro(const ArquivosCatalogo& arquivos, const ParArquivos& par) {
+    const auto bytes = arquivos.fs.readFile(arquivos.caminho(par.novo), kLimiteCatalogo);
+    if (!bytes) return false;
+    return par.novo == kNovoTipos ? arquivoTiposIntegro(*bytes) : arquivoDigitacoesIntegro(*bytes);
+}
 
 namespace {
 
 void recuperarPar(const ArquivosCatalogo& arquivos, const ParArquivos& par) {
     if (arquivos.existe(par.novo)) {
         if (arquivos.existe(par.marca)) {
+            // The marker vouches only for what was written; the disk may have lost it since.
+            if (!novoArquivoIntegro(arquivos, par))
+                throw NovoArquivoDefeituoso(arquivos.caminho(par.novo));
             // A crash may already have removed the old file.
             arquivos.removerSeExiste(par.atual);
             arquivos.fs.rename(arquivos.caminho(par.novo), arquivos.caminho(par.atual));

@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_save.h"
 
+#include "base/file_saving.h"
+
 #include "catalogue/catalogue_recovery.h"
 #include "catalogue/fingering_file.h"
 #include "catalogue/type_file.h"
@@ -32,6 +34,10 @@ bool concluirPendentes(const ArquivosCatalogo& arquivos, Dialogs& dialogs) {
         return true;
     } catch (const FileSystemError& erro) {
         dialogs.aviso(mensagemErroArquivo(erro));
+        return false;
+    } catch (const NovoArquivoDefeituoso& erro) {
+        // Saving would write over the file the user was told to look at.
+        dialogs.aviso(mensagemArquivoDefeituoso(erro.caminho()));
         return false;
     }
 }

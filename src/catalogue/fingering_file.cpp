@@ -13,6 +13,17 @@ bool registroConsistente(const TDigitacaoGravada& gravada, const CatalogoTipos& 
     return TestarDigitacao(d.Nota, tipos.tipo(d.Tipo), notasSoantes(d)).casou;
 }
 
+bool arquivoDigitacoesIntegro(std::string_view bytes) {
+    if (bytes.empty() || bytes.size() % kBytesDigitacaoGravada != 0) return false;
+    for (std::size_t i = 0; i < bytes.size(); i += kBytesDigitacaoGravada) {
+        const TDigitacao d = Decodificar(deBytes(reinterpret_cast<const std::uint8_t*>(&bytes[i])));
+        if (d.Nota < 1 || d.Nota > kNotasPorOitava || !CatalogoTipos::numeroValido(d.Tipo) ||
+            !digitacaoBemFormada(d))
+            return false;
+    }
+    return true;
+}
+
 void lerDigitacoes(std::string_view bytes, const CatalogoTipos& tipos, BancoDigitacoes& banco) {
     banco.limpar();
     banco.Digitacoes.reserve(kMaxDigitacoes);

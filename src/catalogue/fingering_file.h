@@ -15,6 +15,10 @@ void lerDigitacoes(std::string_view bytes, const CatalogoTipos& tipos, BancoDigi
 
 std::string escreverDigitacoes(const BancoDigitacoes& banco);
 
+// Whether bytes can be a fingering file on their own, before the types are known: whole
+// records, at least one, each with a root, a type number and frets in range.
+bool arquivoDigitacoesIntegro(std::string_view bytes);
+
 // Whether a stored record is in range, well formed and plays its own chord type.
 bool registroConsistente(const TDigitacaoGravada& gravada, const CatalogoTipos& tipos);
 

@@ -138,6 +138,11 @@ LeituraTipos lerTipos(std::string_view bytes, CatalogoTipos& tipos) {
     return leitura;
 }
 
+bool arquivoTiposIntegro(std::string_view bytes) {
+    CatalogoTipos tipos;
+    return !lerTipos(bytes, tipos).danificado && tipos.NumTipos > 0;
+}
+
 std::string escreverTipos(CatalogoTipos& tipos) {
     std::string saida = std::to_string(tipos.NumEntradas()) + "\r\n";
     for (int k = 0; k < tipos.NumEntradas(); ++k) {

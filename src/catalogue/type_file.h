@@ -17,6 +17,9 @@ struct LeituraTipos {
 // Fills the types from the file's bytes. A damaged file leaves no entries and no types.
 LeituraTipos lerTipos(std::string_view bytes, CatalogoTipos& tipos);
 
+// Whether bytes are a sound type file holding at least one type.
+bool arquivoTiposIntegro(std::string_view bytes);
+
 // The file's bytes for the catalogue, separators taking their caption through slot 0.
 std::string escreverTipos(CatalogoTipos& tipos);
 

@@ -1,12 +1,12 @@
 #include "cli/catalogue_loading.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <system_error>
 
+#include "base/file_system.h"
 #include "catalogue/catalogue_files.h"
+#include "catalogue/catalogue_recovery.h"
 #include "catalogue/fingering_file.h"
 #include "catalogue/type_file.h"
 
@@ -27,20 +27,18 @@ bool existe(const fs::path& caminho) {
 }
 
 std::optional<std::string> lerArquivo(const fs::path& caminho) {
-    std::error_code erro;
-    if (!fs::is_regular_file(caminho, erro)) return std::nullopt;
-    std::ifstream entrada(caminho, std::ios::binary);
-    if (!entrada) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(entrada)), std::istreambuf_iterator<char>());
-    if (entrada.bad()) return std::nullopt;
-    return bytes;
+    return lerArquivoRegular(caminho, kLimiteCatalogo);
 }
 
 // The file the program would hold after its start-up recovery. A ".NEW" file counts when its
-// own marker exists, or when the combined-save marker says both new files were complete.
+// own marker exists, or when the combined-save marker says both new files were complete, and
+// when it is a file of its kind.
 fs::path arquivoEfetivo(const fs::path& pasta, const ParArquivos& par) {
     const fs::path novo = pasta / par.novo;
-    if (existe(novo) && (existe(pasta / par.marca) || existe(pasta / kMarcaConjunta))) return novo;
+    if (existe(novo) && (existe(pasta / par.marca) || existe(pasta / kMarcaConjunta))) {
+        DiskFileSystem disco;
+        if (novoArquivoIntegro({pasta, disco}, par)) return novo;
+    }
     return pasta / par.atual;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 
 namespace CLI {
 class App;

@@ -1,6 +1,6 @@
 #include "cli/song_loading.h"
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "cli/terminal_dialogs.h"
 #include "document/song_file.h"
 #include "settings/settings_file_modelo.h"

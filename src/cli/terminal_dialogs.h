@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 namespace trovale::cli {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "cli/catalogue_loading.h"
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 
 namespace trovale::cli {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <charconv>
 #include <climits>
-#include <fstream>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
+#include "base/file_system.h"
 #include "document/song_file.h"
 
 namespace trovale {
@@ -174,25 +174,14 @@ bool parseLayout(std::string_view line4, std::string_view line5, PageLayout& p) 
     const auto b = wholeLineOfNumbers<5>(line5);
     if (!a || !b) return false;
     p = {(*a)[0], (*a)[1], (*a)[2], (*a)[3], (*a)[4], (*b)[0], (*b)[1], (*b)[2], (*b)[3], (*b)[4]};
-    return within(p.numColunas, 1, kMaxColunas) && within(p.orientacao, 0, 1);
+    // The limits LayOut.ini has: nothing else could have been saved.
+    return layoutPossivel(p);
 }
 
 // Characters 9 and 10 of line 1: "01" is the six-font version, any other number nine.
 std::optional<int> fontCountOf(std::string_view magic) {
     if (magic.size() < 13 || !isDecimal(magic.substr(8, 2), 2)) return std::nullopt;
     return magic.substr(8, 2) == "01" ? kFontesVersao1 : kElementosModelo;
-}
-
-// A folder opens like a file but fails on the first read, with an exception.
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
-    std::string bytes;
-    char block[1 << 16];
-    while (file.read(block, sizeof block) || file.gcount() > 0)
-        bytes.append(block, static_cast<std::size_t>(file.gcount()));
-    if (file.bad()) return std::nullopt;
-    return bytes;
 }
 
 }  // namespace
@@ -220,7 +209,7 @@ std::optional<LoadedSong> parseSongFile(std::string_view bytes, const Modelo& de
     std::size_t at = 5;
     for (int i = 0; i < *fontCount; ++i) {
         const auto font = parseFont(lines[at++]);
-        if (!font) return std::nullopt;
+        if (!font || !tamanhoPossivel(*font, i)) return std::nullopt;
         doc.Template.Fonts[i] = *font;
     }
     for (int i = *fontCount; i < kElementosModelo; ++i) {
@@ -239,7 +228,7 @@ std::optional<LoadedSong> parseSongFile(std::string_view bytes, const Modelo& de
 
 bool LoadSong(SongDocument& doc, const std::filesystem::path& path, const Modelo& defaultTemplate,
               Dialogs& dialogs, std::string* version) {
-    const std::optional<std::string> bytes = readWholeFile(path);
+    const std::optional<std::string> bytes = lerArquivoRegular(path, kLimiteCancao);
     if (!bytes) {
         dialogs.aviso(std::string(kMsgNaoAberto));
         return false;

@@ -1,7 +1,9 @@
-// Writing a song file: the lowest version that holds the song, through a temporary file.
+// Writing a song file: the lowest version that holds the song, replacing the old file whole.
+#include <algorithm>
 #include <string>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
+#include "base/file_system.h"
 #include "document/song_file.h"
 
 namespace trovale {
@@ -11,8 +13,13 @@ namespace {
 constexpr std::string_view kFimLinha = "\r\n";
 constexpr int kFontesVersao1 = 6;
 
+// A CR or LF inside a text would end the line early and the file would not read back.
 void addLine(std::string& out, std::string_view text) {
+    const std::size_t start = out.size();
     out += text;
+    std::replace_if(
+        out.begin() + static_cast<std::ptrdiff_t>(start), out.end(),
+        [](char c) { return c == '\r' || c == '\n'; }, ' ');
     out += kFimLinha;
 }
 
@@ -68,49 +75,32 @@ std::string songFileText(const SongDocument& doc) {
     addLine(out, numbers({p.numColunas, p.coluna1, p.coluna2, p.coluna3, p.orientacao}));
     const int fontCount = needsVersion2(doc) ? kElementosModelo : kFontesVersao1;
     for (int i = 0; i < fontCount; ++i) addLine(out, fontLine(doc.Template.Fonts[i]));
-    for (int i = 0; i < doc.lineCount(); ++i) {
-        out += std::to_string(doc.LineKinds[i]);
-        out += ' ';
-        addLine(out, doc.Lines[i]);
-    }
+    for (int i = 0; i < doc.lineCount(); ++i)
+        addLine(out, std::to_string(doc.LineKinds[i]) + ' ' + doc.Lines[i]);
     for (int i = 0; i < table.size(); ++i)
         addLine(out, table.Symbols[i] + ' ' + table.TypeCodes[i] + ' ' + table.Fingerings[i]);
     return out;
 }
 
-std::filesystem::path temporarySavePath(const std::filesystem::path& path) {
-    std::filesystem::path temp = path;
-    temp += ".tmp";
-    return temp;
-}
-
 int SaveSong(SongDocument& doc, const std::filesystem::path& path, Dialogs& dialogs,
-             SongWriter& writer) {
+             FileSystem& disco) {
     if (doc.Lines.empty()) {
         dialogs.aviso(std::string(kMsgDocumentoVazio));
         return 0;
     }
-    const std::string text = songFileText(doc);
-    const std::filesystem::path temp = temporarySavePath(path);
-    if (int erro = writer.create(temp); erro != 0) {
-        dialogs.aviso(std::string(kMsgNaoCriado));
-        return erro;
-    }
-    int erro = writer.write(text);
-    if (int erroFechar = writer.close(); erro == 0) erro = erroFechar;
-    if (erro == 0) erro = writer.replace(temp, path);
-    if (erro != 0) {
-        writer.discard(temp);
-        dialogs.aviso(std::string(kMsgFalhaGravacao));
-        return erro;
+    try {
+        disco.writeFile(path, songFileText(doc));
+    } catch (const FileSystemError& erro) {
+        dialogs.aviso(std::string(erro.incompleto() ? kMsgFalhaGravacao : kMsgNaoCriado));
+        return erro.codigo();
     }
     doc.Modified = false;
     return 0;
 }
 
 int SaveSong(SongDocument& doc, const std::filesystem::path& path, Dialogs& dialogs) {
-    DiskSongWriter writer;
-    return SaveSong(doc, path, dialogs, writer);
+    DiskFileSystem disco;
+    return SaveSong(doc, path, dialogs, disco);
 }
 
 }  // namespace trovale

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <unordered_map>
 
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 
 namespace trovale {
 
@@ -231,18 +231,19 @@ void InsertMarkers(SongDocument& doc) {
 // ---- Files ---------------------------------------------------------------------------------
 
 std::vector<std::string> linhasDoTexto(std::string bytes) {
+    if (std::optional<std::string> utf8 = utf8DeUtf16ComMarca(bytes)) bytes = std::move(*utf8);
     if (pareceUtf8(bytes)) {
         if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);  // a byte order mark
         bytes = windows1252DeUtf8(bytes);
     }
+    // A line ends at CR LF, LF or a lone CR.
     std::vector<std::string> linhas;
     std::size_t inicio = 0;
     while (inicio < bytes.size()) {
-        std::size_t fim = bytes.find('\n', inicio);
+        std::size_t fim = bytes.find_first_of("\r\n", inicio);
         if (fim == std::string::npos) fim = bytes.size();
-        std::size_t corte = fim;
-        if (corte > inicio && bytes[corte - 1] == '\r') --corte;
-        linhas.push_back(bytes.substr(inicio, corte - inicio));
+        linhas.push_back(bytes.substr(inicio, fim - inicio));
+        if (fim + 1 < bytes.size() && bytes[fim] == '\r' && bytes[fim + 1] == '\n') ++fim;
         inicio = fim + 1;
     }
     return linhas;
@@ -251,7 +252,7 @@ std::vector<std::string> linhasDoTexto(std::string bytes) {
 std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
                                                           const std::filesystem::path& caminho,
                                                           Dialogs& dialogs) {
-    std::optional<std::string> bytes = disco.readFile(caminho);
+    std::optional<std::string> bytes = disco.readFile(caminho, kLimiteCancao);
     if (!bytes) {
         dialogs.aviso(kFalhaLeituraTexto);
         return std::nullopt;
@@ -263,17 +264,10 @@ bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
                  const std::vector<std::string>& linhas, Dialogs& dialogs) {
     std::string bytes;
     for (const std::string& linha : linhas) bytes += linha + "\r\n";
-    std::filesystem::path temporario = caminho;
-    temporario += ".tmp";
     try {
-        disco.writeFile(temporario, bytes);
-        disco.rename(temporario, caminho);
+        disco.writeFile(caminho, bytes);
         return true;
     } catch (const FileSystemError&) {
-        try {
-            disco.remove(temporario);
-        } catch (const FileSystemError&) {
-        }
         dialogs.aviso(kFalhaGravacaoTexto);
         return false;
     }

@@ -7,19 +7,17 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/dialogs.h"
-#include "catalogue/file_system.h"
+#include "base/dialogs.h"
+#include "base/file_saving.h"
+#include "base/file_system.h"
 #include "document/song_document.h"
 
 namespace trovale {
 
 inline constexpr const char* kFaltaEspacoCifras =
     "Falta espaço para os textos das cifras na linha ";
-inline constexpr const char* kFalhaGravacaoTexto =
-    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
-    "gravação).";
-inline constexpr const char* kFalhaLeituraTexto =
-    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.";
+inline constexpr const char* kFalhaGravacaoTexto = kMensagemArquivoImproprio;
+inline constexpr const char* kFalhaLeituraTexto = kMensagemNaoAberto;
 
 // The text form of the song's lines: chord lines written as symbols, every line without
 // trailing spaces. On failure the message (UTF-8) that names the lyric line without room.
@@ -37,15 +35,15 @@ bool SongToText(SongDocument& doc, Dialogs& dialogs);
 // form, wherever a line's kind is not the one the text editor would give it anyway.
 void InsertMarkers(SongDocument& doc);
 
-// A .txt file as the text editor's lines. UTF-8 with non-ASCII characters is converted to
-// Windows-1252 ("?" where there is no form); anything else is taken byte for byte.
+// A .txt file as the text editor's lines, ended by CR LF, LF or a lone CR. UTF-16 with its
+// byte-order mark and UTF-8 with non-ASCII characters are converted to Windows-1252 ("?"
+// where there is no form); anything else is taken byte for byte.
 std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
                                                           const std::filesystem::path& caminho,
                                                           Dialogs& dialogs);
 std::vector<std::string> linhasDoTexto(std::string bytes);
 
-// Writes lines ended by CR LF through a temporary file renamed over the target, so a
-// failure never destroys the file that was there. False, with the message shown, on failure.
+// Writes lines ended by CR LF; a failure never destroys the file that was there. False, with the message shown, on failure.
 bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
                  const std::vector<std::string>& linhas, Dialogs& dialogs);
 

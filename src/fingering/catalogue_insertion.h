@@ -3,7 +3,7 @@
 // exact duplicate and asking before a second way of fingering the same sound.
 
 #include "catalogue/catalogue.h"
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 #include "catalogue/fingering.h"
 #include "fingering/editor_state.h"
 

@@ -102,7 +102,7 @@ std::optional<Aparencia> lerBytesAparencia(std::string_view bytes) {
 Aparencia carregarAparencia(FileSystem& fs, const std::filesystem::path& pasta) {
     std::optional<std::string> bytes;
     try {
-        bytes = fs.readFile(pasta / kArquivoAparencia);
+        bytes = fs.readFile(pasta / kArquivoAparencia, kLimiteConfiguracao);
     } catch (const FileSystemError&) {
         return Aparencia{};
     }
@@ -112,17 +112,10 @@ Aparencia carregarAparencia(FileSystem& fs, const std::filesystem::path& pasta) 
 
 bool gravarAparencia(FileSystem& fs, const std::filesystem::path& pasta,
                      const Aparencia& aparencia) {
-    const std::filesystem::path novo = pasta / kArquivoAparenciaNovo;
     try {
-        fs.writeFile(novo, bytesAparencia(aparencia));
-        fs.rename(novo, pasta / kArquivoAparencia);
+        fs.writeFile(pasta / kArquivoAparencia, bytesAparencia(aparencia));
         return true;
     } catch (const FileSystemError&) {
-        try {
-            fs.remove(novo);
-        } catch (const FileSystemError&) {
-            // What is left of it harms nothing: the next save replaces it.
-        }
         return false;
     }
 }

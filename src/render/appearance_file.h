@@ -7,14 +7,12 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "render/appearance.h"
 
 namespace trovale {
 
 inline constexpr const char* kArquivoAparencia = "ASPECTO.INI";
-// Written first beside it, so that a failed write leaves the old file whole.
-inline constexpr const char* kArquivoAparenciaNovo = "ASPECTO.INI.tmp";
 inline constexpr const char* kMensagemErroGravacaoAparencia = "Erro de gravação";
 
 // A real in a right-aligned field of 23: sign or blank, d.dddddddddddddd, E, sign, 4 digits.

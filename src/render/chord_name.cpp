@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 
 namespace trovale {
 

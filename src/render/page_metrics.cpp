@@ -16,25 +16,20 @@ constexpr double kDeslocamentoPadraoMm = 6.5;
 
 }  // namespace
 
-PageMetrics metricasDe(const DadosImpressora& d) {
+namespace {
+
+// A page in printer pixels, with its paper size and minimum margins in millimetres.
+PageMetrics metricasDaPagina(const PaginaImpressora& p) {
     PageMetrics m;
-    m.pixelsPorMmX = d.dpiX / kMmPorPolegada;
-    m.pixelsPorMmY = d.dpiY / kMmPorPolegada;
-    m.larguraImprimivel = static_cast<int>(d.larguraImprimivelMm * m.pixelsPorMmX);
-    m.alturaImprimivel = static_cast<int>(d.alturaImprimivelMm * m.pixelsPorMmY);
-    m.deslocamentoX = d.deslocamentoX != 0
-                          ? d.deslocamentoX
-                          : static_cast<int>(kDeslocamentoPadraoMm * m.pixelsPorMmX);
-    m.deslocamentoY = d.deslocamentoY != 0
-                          ? d.deslocamentoY
-                          : static_cast<int>(kDeslocamentoPadraoMm * m.pixelsPorMmY);
-    m.larguraFisica =
-        d.larguraFisica != 0 ? d.larguraFisica : m.larguraImprimivel + 2 * m.deslocamentoX;
-    m.alturaFisica =
-        d.alturaFisica != 0 ? d.alturaFisica : m.alturaImprimivel + 2 * m.deslocamentoY;
-    const Papel papel =
-        papelDaPagina({m.pixelsPorMmX, m.pixelsPorMmY, m.larguraFisica, m.alturaFisica,
-                       m.larguraImprimivel, m.alturaImprimivel, m.deslocamentoX, m.deslocamentoY});
+    m.pixelsPorMmX = p.pxPorMmX;
+    m.pixelsPorMmY = p.pxPorMmY;
+    m.larguraFisica = p.larguraFisica;
+    m.alturaFisica = p.alturaFisica;
+    m.larguraImprimivel = p.larguraImprimivel;
+    m.alturaImprimivel = p.alturaImprimivel;
+    m.deslocamentoX = p.deslocamentoX;
+    m.deslocamentoY = p.deslocamentoY;
+    const Papel papel = papelDaPagina(p);
     m.larguraPapelMm = papel.largura;
     m.alturaPapelMm = papel.altura;
     m.margemMinimaEsquerda = papel.minEsquerda;
@@ -44,18 +39,27 @@ PageMetrics metricasDe(const DadosImpressora& d) {
     return m;
 }
 
+}  // namespace
+
+PageMetrics metricasDe(const DadosImpressora& d) {
+    PaginaImpressora p;
+    p.pxPorMmX = d.dpiX / kMmPorPolegada;
+    p.pxPorMmY = d.dpiY / kMmPorPolegada;
+    p.larguraImprimivel = static_cast<int>(d.larguraImprimivelMm * p.pxPorMmX);
+    p.alturaImprimivel = static_cast<int>(d.alturaImprimivelMm * p.pxPorMmY);
+    p.deslocamentoX = d.deslocamentoX != 0 ? d.deslocamentoX
+                                           : static_cast<int>(kDeslocamentoPadraoMm * p.pxPorMmX);
+    p.deslocamentoY = d.deslocamentoY != 0 ? d.deslocamentoY
+                                           : static_cast<int>(kDeslocamentoPadraoMm * p.pxPorMmY);
+    p.larguraFisica =
+        d.larguraFisica != 0 ? d.larguraFisica : p.larguraImprimivel + 2 * p.deslocamentoX;
+    p.alturaFisica =
+        d.alturaFisica != 0 ? d.alturaFisica : p.alturaImprimivel + 2 * p.deslocamentoY;
+    return metricasDaPagina(p);
+}
+
 PageMetrics metricasSemImpressora(bool paisagem) {
-    DadosImpressora d;
-    d.dpiX = d.dpiY = 180;
-    d.larguraFisica = paisagem ? 2104 : 1488;
-    d.alturaFisica = paisagem ? 1488 : 2104;
-    d.larguraImprimivelMm = paisagem ? 277 : 190;
-    d.alturaImprimivelMm = paisagem ? 185 : 272;
-    d.deslocamentoX = d.deslocamentoY = 70;
-    PageMetrics m = metricasDe(d);
-    // The fallback page is given at 7.0866 pixels per millimetre exactly.
-    m.pixelsPorMmX = m.pixelsPorMmY = 7.0866;
-    return m;
+    return metricasDaPagina(paginaSemImpressora(paisagem ? 1 : 0));
 }
 
 PageMetrics metricasDaImpressora(QPrinter& impressora, bool paisagem) {

@@ -72,6 +72,16 @@ void encolherJuntos(PageLayout& layout, std::initializer_list<CampoLayout> campo
 
 }  // namespace
 
+bool layoutPossivel(const PageLayout& l) {
+    if (l.numColunas < 1 || l.numColunas > kMaxColunas) return false;
+    if (l.orientacao != 0 && l.orientacao != 1) return false;
+    for (int i = 0; i < kCamposLayout; ++i) {
+        const std::int32_t v = campo(l, static_cast<CampoLayout>(i));
+        if (v < 0 || v > kMaxMedida) return false;
+    }
+    return true;
+}
+
 std::int32_t& campo(PageLayout& layout, CampoLayout c) {
     switch (c) {
         case CampoLayout::MargemEsquerda:

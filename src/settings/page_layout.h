@@ -44,6 +44,13 @@ enum class CampoLayout {
 std::int32_t& campo(PageLayout& layout, CampoLayout c);
 std::int32_t campo(const PageLayout& layout, CampoLayout c);
 
+// Longer than any paper; keeps the layout arithmetic far from overflowing.
+inline constexpr int kMaxMedida = 10000;
+
+// Whether a stored layout could be one: columns 1..3, orientation 0 or 1, every length
+// 0..kMaxMedida. Files holding anything else are damaged.
+bool layoutPossivel(const PageLayout& layout);
+
 // The layout built into the program: one 160 mm column on A4 portrait (210 - 30 - 20).
 PageLayout layoutDeFabrica();
 

@@ -2,18 +2,7 @@
 
 #include <charconv>
 
-#include "catalogue/dialogs.h"
-#include "catalogue/file_system.h"
-
 namespace trovale {
-
-namespace fs = std::filesystem;
-
-std::string mensagemArquivoDefeituoso(const fs::path& caminho) {
-    const std::u8string utf8 = caminho.u8string();
-    return "Arquivo " + std::string(utf8.begin(), utf8.end()) +
-           " defeituoso. Remova-o, se não conseguir restaurá-lo.";
-}
 
 std::vector<std::string> linhasArquivo(std::string_view bytes) {
     std::vector<std::string> linhas;
@@ -80,48 +69,6 @@ std::optional<double> numeroDecimal(std::string_view texto) {
     const auto [ptr, erro] = std::from_chars(normal.data(), normal.data() + normal.size(), valor);
     if (erro != std::errc()) return std::nullopt;
     return valor;
-}
-
-namespace {
-
-void removerTemporario(FileSystem& fs, const fs::path& temporario) {
-    try {
-        fs.remove(temporario);
-    } catch (const FileSystemError&) {
-        // Nothing more can be done; the old file is untouched either way.
-    }
-}
-
-bool existeSemErro(FileSystem& fs, const fs::path& caminho) {
-    try {
-        return fs.exists(caminho);
-    } catch (const FileSystemError&) {
-        return false;
-    }
-}
-
-}  // namespace
-
-ResultadoGravacao gravarArquivoConfiguracao(FileSystem& fs, const fs::path& caminho,
-                                            std::string_view bytes, Dialogs& dialogs) {
-    fs::path temporario = caminho;
-    temporario += ".tmp";
-    try {
-        fs.writeFile(temporario, bytes);
-    } catch (const FileSystemError&) {
-        const bool criado = existeSemErro(fs, temporario);
-        removerTemporario(fs, temporario);
-        dialogs.aviso(criado ? kMensagemDispositivoDefeituoso : kMensagemArquivoImproprio);
-        return criado ? ResultadoGravacao::Incompleto : ResultadoGravacao::NaoCriado;
-    }
-    try {
-        fs.rename(temporario, caminho);
-    } catch (const FileSystemError&) {
-        removerTemporario(fs, temporario);
-        dialogs.aviso(kMensagemArquivoImproprio);
-        return ResultadoGravacao::NaoCriado;
-    }
-    return ResultadoGravacao::Gravado;
 }
 
 }  // namespace trovale

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "settings/settings_file.h"
 
 namespace trovale {
@@ -11,9 +11,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Longer than any paper; keeps the layout arithmetic far from overflowing.
-constexpr int kMaxMedida = 10000;
-
 std::string linhaNumeros(std::initializer_list<std::int32_t> numeros) {
     std::string linha;
     for (std::int32_t n : numeros) {
@@ -21,16 +18,6 @@ std::string linhaNumeros(std::initializer_list<std::int32_t> numeros) {
         linha += std::to_string(n);
     }
     return linha + "\r\n";
-}
-
-bool layoutPossivel(const PageLayout& l) {
-    if (l.numColunas < 1 || l.numColunas > kMaxColunas) return false;
-    if (l.orientacao != 0 && l.orientacao != 1) return false;
-    for (int i = 0; i < kCamposLayout; ++i) {
-        const std::int32_t v = campo(l, static_cast<CampoLayout>(i));
-        if (v < 0 || v > kMaxMedida) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -57,14 +44,14 @@ std::optional<PageLayout> interpretarLayout(std::string_view bytes) {
 }
 
 PageLayout carregarLayout(FileSystem& fs, const fs::path& pastaPrograma) {
-    const std::optional<std::string> bytes = fs.readFile(pastaPrograma / kArquivoLayout);
+    const std::optional<std::string> bytes = fs.readFile(pastaPrograma / kArquivoLayout, kLimiteConfiguracao);
     if (!bytes) return layoutDeFabrica();
     return interpretarLayout(*bytes).value_or(layoutDeFabrica());
 }
 
 bool gravarLayout(FileSystem& fs, const fs::path& pastaPrograma, const PageLayout& layout,
                   Dialogs& dialogs) {
-    return gravarArquivoConfiguracao(fs, pastaPrograma / kArquivoLayout, formatarLayout(layout),
+    return gravarArquivo(fs, pastaPrograma / kArquivoLayout, formatarLayout(layout),
                                      dialogs) == ResultadoGravacao::Gravado;
 }
 

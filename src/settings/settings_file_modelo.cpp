@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "catalogue/dialogs.h"
-#include "catalogue/file_system.h"
+#include "base/dialogs.h"
+#include "base/file_system.h"
 #include "settings/settings_file.h"
 
 namespace trovale {
@@ -27,16 +27,13 @@ std::optional<FonteElemento> lerLinhaFonte(std::string_view linha, int elemento)
     if (!valorByte(n[2], 1) || !valorByte(n[3], 1)) return std::nullopt;
     if (!resto.empty() && resto.front() == ' ') resto.remove_prefix(1);
     if (resto.empty()) return std::nullopt;
-    // A diagram side the template window could never produce would break the drawing.
-    const int lado = n[0] < 0 ? -n[0] : n[0];
-    if (elemento == kElementoDiagrama && (lado < 9 || lado > 100)) return std::nullopt;
-    if (n[0] == 0) return std::nullopt;
     FonteElemento fonte;
     fonte.tamanho = n[0];
     fonte.cor = n[1];
     fonte.negrito = n[2] == 1;
     fonte.italico = n[3] == 1;
     fonte.nome = std::string(resto);
+    if (!tamanhoPossivel(fonte, elemento)) return std::nullopt;
     return fonte;
 }
 
@@ -76,7 +73,7 @@ std::optional<Modelo> interpretarModelo(std::string_view bytes) {
 
 Modelo carregarModelo(FileSystem& fs, const fs::path& pastaPrograma, Dialogs& dialogs) {
     const fs::path caminho = pastaPrograma / kArquivoModelo;
-    const std::optional<std::string> bytes = fs.readFile(caminho);
+    const std::optional<std::string> bytes = fs.readFile(caminho, kLimiteConfiguracao);
     if (!bytes) return modeloDeFabrica();
     if (std::optional<Modelo> modelo = interpretarModelo(*bytes)) return *modelo;
     dialogs.aviso(mensagemArquivoDefeituoso(caminho));
@@ -85,14 +82,14 @@ Modelo carregarModelo(FileSystem& fs, const fs::path& pastaPrograma, Dialogs& di
 
 bool gravarModelo(FileSystem& fs, const fs::path& pastaPrograma, const Modelo& modelo,
                   Dialogs& dialogs) {
-    return gravarArquivoConfiguracao(fs, pastaPrograma / kArquivoModelo, formatarModelo(modelo),
+    return gravarArquivo(fs, pastaPrograma / kArquivoModelo, formatarModelo(modelo),
                                      dialogs) == ResultadoGravacao::Gravado;
 }
 
 bool tornarModeloPadrao(FileSystem& fs, const fs::path& pastaPrograma, const Modelo& daJanela,
                         Modelo& padrao, Dialogs& dialogs) {
     padrao.Fonts = daJanela.Fonts;
-    const ResultadoGravacao resultado = gravarArquivoConfiguracao(
+    const ResultadoGravacao resultado = gravarArquivo(
         fs, pastaPrograma / kArquivoModelo, formatarModelo(daJanela), dialogs);
     if (resultado != ResultadoGravacao::NaoCriado) {
         padrao.Presentation = daJanela.Presentation;

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 #include "settings/settings_file.h"
 
 namespace trovale {
@@ -18,6 +18,14 @@ FonteElemento fonte(int tamanho, std::int32_t cor = 0, bool negrito = false) {
 }
 
 }  // namespace
+
+bool tamanhoPossivel(const FonteElemento& fonte, int elemento) {
+    // Compared before any negation: the most negative number has no magnitude.
+    const int maximo = elemento == kElementoDiagrama ? 100 : kMaxTamanhoFonte;
+    const int minimo = elemento == kElementoDiagrama ? 9 : 1;
+    return (fonte.tamanho >= minimo && fonte.tamanho <= maximo) ||
+           (fonte.tamanho <= -minimo && fonte.tamanho >= -maximo);
+}
 
 Modelo modeloDeFabrica() {
     constexpr std::int32_t kPreto = corRgb(0, 0, 0);

@@ -43,6 +43,13 @@ struct Modelo {
     bool operator==(const Modelo&) const = default;
 };
 
+// Largest font the font dialog offers, in points.
+inline constexpr int kMaxTamanhoFonte = 1638;
+
+// Whether a stored size could have come from the template window: a diagram side of 9 to
+// 100 mm, a font of 1 to kMaxTamanhoFonte points, either one negative for capitals.
+bool tamanhoPossivel(const FonteElemento& fonte, int elemento);
+
 // The template built into the program: Arial throughout, lyrics with chords and a diagram list
 // in order of appearance, 2 cm diagrams.
 Modelo modeloDeFabrica();

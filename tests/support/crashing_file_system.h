@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 
 namespace trovale::testing {
 
@@ -20,13 +20,15 @@ class CrashingFileSystem : public FileSystem {
   public:
     enum class Failure {
         Crash,          // the step never happens
-        CrashMidWrite,  // a write or copy stops half-way, leaving a partial file
-        IoError,        // FileSystemError; a write leaves half of its bytes behind
+        CrashMidWrite,  // a write or copy stops half-way; its target stays as it was
+        IoError,        // FileSystemError, marked incomplete for a write or a copy
+        Refused,        // FileSystemError: the file could not be created or replaced
     };
 
     // The text a simulated input/output error carries.
     static constexpr const char* kTextoErroEscrita = "No space left on device";
     static constexpr const char* kTextoErro = "Input/output error";
+    static constexpr const char* kTextoRecusa = "Permission denied";
 
     explicit CrashingFileSystem(FileSystem& real) : real_(real) {}
 
@@ -44,8 +46,9 @@ class CrashingFileSystem : public FileSystem {
     bool isDirectory(const std::filesystem::path& caminho) override {
         return real_.isDirectory(caminho);
     }
-    std::optional<std::string> readFile(const std::filesystem::path& caminho) override {
-        return real_.readFile(caminho);
+    std::optional<std::string> readFile(const std::filesystem::path& caminho,
+                                        std::size_t limite) override {
+        return real_.readFile(caminho, limite);
     }
     std::filesystem::file_time_type modificationTime(
         const std::filesystem::path& caminho) override {
@@ -63,9 +66,8 @@ class CrashingFileSystem : public FileSystem {
   private:
     // Counts a step; true when it is the one that fails.
     bool begin(std::string entry);
-    // Fails the current step; a write gets `partial` on the disk first when the mode asks.
-    [[noreturn]] void fail(const std::filesystem::path& caminho, std::string_view partial,
-                           bool isWrite);
+    // Fails the current step.
+    [[noreturn]] void fail(const std::filesystem::path& caminho, bool isWrite);
 
     FileSystem& real_;
     int failStep_ = 0;

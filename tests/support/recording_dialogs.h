@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 namespace trovale::testing {
 

@@ -15,7 +15,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 #include "render/appearance_file.h"
 #include "render/appearance_validation.h"
 #include "ui/aspect/diagram_box.h"

@@ -8,7 +8,7 @@
 #include <array>
 #include <filesystem>
 
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 #include "catalogue/fingering.h"
 #include "render/appearance.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The closing question of a changed song ("ConfirmarFechamento"): save, discard or stay.
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 #include <QDialog>
 

@@ -2,7 +2,7 @@
 // The core's way of talking to the user, answered by the program's message and question
 // windows. The windows are made once and reused for every message.
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 // The question window ("Pergunta"): one of the numbered questions, answered Sim or Não.
 
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 #include <QDialog>
 

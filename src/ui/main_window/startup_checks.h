@@ -4,7 +4,7 @@
 #include <string>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/dialogs.h"
+#include "base/dialogs.h"
 
 namespace trovale {
 

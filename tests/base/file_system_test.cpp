@@ -1,4 +1,4 @@
-#include "catalogue/file_system.h"
+#include "base/file_system.h"
 
 #include <gtest/gtest.h>
 
@@ -17,10 +17,10 @@ TEST(DiskFileSystem, WritesReplacesReadsRenamesAndRemovesFiles) {
     DiskFileSystem disco;
     const fs::path a = pasta.path() / "A.NEW", b = pasta.path() / "B.TIP";
 
-    EXPECT_EQ(disco.readFile(a), std::nullopt);
+    EXPECT_EQ(disco.readFile(a, 100), std::nullopt);
     disco.writeFile(a, std::string("longer text\r\n\0\xFF", 15));
     disco.writeFile(a, "short");
-    EXPECT_EQ(disco.readFile(a), "short");
+    EXPECT_EQ(disco.readFile(a, 100), "short");
     disco.rename(a, b);
     EXPECT_FALSE(disco.exists(a));
     EXPECT_EQ(pasta.read("B.TIP"), "short");

@@ -1,4 +1,4 @@
-#include "catalogue/text_codec.h"
+#include "base/text_codec.h"
 
 #include <array>
 #include <cstdint>
@@ -80,6 +80,36 @@ std::string windows1252DeUtf8(std::string_view texto) {
         saida += n == 0 ? '?' : byteDoPonto(c);
         i += n == 0 ? 1 : n;
     }
+    return saida;
+}
+
+std::optional<std::string> utf8DeUtf16ComMarca(std::string_view bytes) {
+    if (bytes.size() < 2) return std::nullopt;
+    const auto b0 = static_cast<unsigned char>(bytes[0]);
+    const auto b1 = static_cast<unsigned char>(bytes[1]);
+    const bool little = b0 == 0xFF && b1 == 0xFE;
+    if (!little && !(b0 == 0xFE && b1 == 0xFF)) return std::nullopt;
+    const auto unidade = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return little ? (b << 8 | a) : (a << 8 | b);
+    };
+    std::string saida;
+    saida.reserve(bytes.size() / 2);
+    std::size_t i = 2;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unidade(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t baixa = unidade(i + 2);
+            if (baixa >= 0xDC00 && baixa <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (baixa - 0xDC00);
+                i += 2;
+            }
+        }
+        // A lone surrogate has no character: the replacement character stands for it.
+        anexarUtf8(saida, c >= 0xD800 && c <= 0xDFFF ? char32_t{0xFFFD} : c);
+    }
+    if (i < bytes.size()) anexarUtf8(saida, 0xFFFD);  // an odd byte at the end
     return saida;
 }
 

@@ -1,0 +1,37 @@
+#pragma once
+// Saving a file with the program's own messages: the one way every kind of file is written.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace trovale {
+
+class Dialogs;
+class FileSystem;
+
+inline constexpr const char* kMensagemArquivoImproprio =
+    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
+    "gravação).";
+inline constexpr const char* kMensagemDispositivoDefeituoso =
+    "Dispositivo defeituoso ou com espaço insuficiente.";
+inline constexpr const char* kMensagemNaoAberto =
+    "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.";
+
+// "Arquivo <path> defeituoso. Remova-o, se não conseguir restaurá-lo.", for a damaged file
+// the program keeps in its folder.
+std::string mensagemArquivoDefeituoso(const std::filesystem::path& caminho);
+
+enum class ResultadoGravacao {
+    Gravado,     // the new file is in place
+    NaoCriado,   // "Arquivo/caminho impróprio ..." was shown
+    Incompleto,  // created but not written whole: "Dispositivo defeituoso ..." was shown
+};
+
+// Replaces the file with these bytes or leaves it as it was; on a failure the user is told
+// why. A file that could not be created, written over or renamed into place counts as not
+// created.
+ResultadoGravacao gravarArquivo(FileSystem& fs, const std::filesystem::path& caminho,
+                                std::string_view bytes, Dialogs& dialogs);
+
+}  // namespace trovale
