@@ -25,7 +25,7 @@ int converterCancao(const std::filesystem::path& entrada, const std::filesystem:
                     const Ambiente& ambiente) {
     auto carregada = carregarCancao(entrada, ambiente);
     if (!carregada) return kSaidaCatalogo;
-    AvisosNoTerminal dialogs(ambiente.erros);
+    AvisosNoTerminal dialogs(ambiente.erros, saida);
     SongDocument& cancao = carregada->cancao;
     const bool vazia = cancao.Lines.empty();
     // An empty song is not written (SaveSong says so); a script must not take that for success.

@@ -1,9 +1,13 @@
 #include "cli/diagram_command.h"
 
 #include <CLI/CLI.hpp>
+#include <QBuffer>
 #include <algorithm>
 #include <optional>
 
+#include "base/file_saving.h"
+#include "base/file_system.h"
+#include "cli/terminal_dialogs.h"
 #include "catalogue/fingering_from_frets.h"
 #include "catalogue/frets_notation.h"
 #include "render/diagram_image.h"
@@ -20,9 +24,20 @@ std::unique_ptr<QGuiApplication> aplicacaoParaDesenho() {
 }
 
 int gravarPng(const QImage& imagem, const std::string& caminho, std::ostream& erros) {
-    if (imagem.save(QString::fromStdString(caminho), "PNG")) return kSaidaOk;
-    erros << "Não foi possível gravar \"" << caminho << "\".\n";
-    return kSaidaCatalogo;
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!imagem.save(&buffer, "PNG")) {
+        erros << caminho << ": " << kMensagemDispositivoDefeituoso << '\n';
+        return kSaidaCatalogo;
+    }
+    // The picture goes through the one writer every file takes: whole or not at all.
+    DiskFileSystem disco;
+    AvisosNoTerminal avisos(erros, caminho);
+    const std::string_view bytes(png.constData(), static_cast<std::size_t>(png.size()));
+    return gravarArquivo(disco, caminho, bytes, avisos) == ResultadoGravacao::Gravado
+               ? kSaidaOk
+               : kSaidaCatalogo;
 }
 
 namespace {

@@ -113,7 +113,7 @@ Comando registrarInterpret(CLI::App& app) {
         ->type_name("N");
     sub->add_option("FILE", opcoes->arquivo, "Arquivo de texto")->required()->type_name("");
     auto executar = [opcoes](const Ambiente& ambiente) {
-        AvisosNoTerminal avisos(ambiente.erros);
+        AvisosNoTerminal avisos(ambiente.erros, opcoes->arquivo);
         DiskFileSystem disco;
         auto linhas = lerTextoImportado(disco, opcoes->arquivo, avisos);
         if (!linhas) return kSaidaArgumento;

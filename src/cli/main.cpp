@@ -1,9 +1,11 @@
 // trovale-cli: the chord catalogue from the command line, for scripts and quick answers.
 
 #include <CLI/CLI.hpp>
+#include <cstdio>
 #include <iostream>
 #include <vector>
 
+#include "base/file_saving.h"
 #include "cli/chord_command.h"
 #include "cli/convert_command.h"
 #include "cli/fingerings_command.h"
@@ -31,9 +33,25 @@ void traduzirAjuda(CLI::App& app) {
     app.option_defaults()->group("Opções");
 }
 
+// A script must not take a full disk or a closed pipe for an answer.
+int concluirSaida(int status) {
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    std::cerr << "trovale-cli: saída padrão: " << trovale::kMensagemDispositivoDefeituoso << '\n';
+    return trovale::cli::kSaidaCatalogo;
+}
+
+int executar(int argc, char** argv);
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    return concluirSaida(executar(argc, argv));
+}
+
+namespace {
+
+int executar(int argc, char** argv) {
     using namespace trovale;
     using namespace trovale::cli;
 
@@ -73,3 +91,5 @@ int main(int argc, char** argv) {
         if (comando.subcomando->parsed()) return comando.executar(ambiente);
     return kSaidaArgumento;
 }
+
+}  // namespace

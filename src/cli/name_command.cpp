@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <QImage>
 #include <QPainter>
+#include <cmath>
+#include <cstdlib>
 
 #include "catalogue/chord_interpreter.h"
 #include "cli/catalogue_loading.h"
@@ -59,7 +61,15 @@ Comando registrarName(CLI::App& app) {
         app.add_subcommand("name", "Desenha o nome de um acorde, como a cifra o mostra, num PNG.");
     sub->add_option("--size", opcoes->pontos, "Tamanho da letra em pontos (padrão 24)")
         ->type_name("PT")
-        ->check(CLI::Range(4.0, 400.0));
+        ->check(CLI::Range(4.0, 400.0))
+        // NaN passes any range: every comparison with it is false.
+        ->check(CLI::Validator(
+            [](const std::string& texto) -> std::string {
+                return std::isfinite(std::strtod(texto.c_str(), nullptr))
+                           ? std::string()
+                           : "Tamanho inválido: " + texto;
+            },
+            "", "finito"));
     sub->add_option("SYMBOL", opcoes->simbolo, "Cifra, como C7(9) ou Bb/D")
         ->required()
         ->type_name("");

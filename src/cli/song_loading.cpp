@@ -9,12 +9,13 @@ namespace trovale::cli {
 
 std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
                                               const Ambiente& ambiente) {
-    AvisosNoTerminal dialogs(ambiente.erros);
+    AvisosNoTerminal avisos(ambiente.erros);
     DiskFileSystem disco;
     // Version 01.00 songs take the refrain, chorus and notes fonts from MODELO.INI.
-    const Modelo padrao = carregarModelo(disco, ambiente.pasta, dialogs);
+    const Modelo padrao = carregarModelo(disco, ambiente.pasta, avisos);
     CancaoCarregada carregada;
-    if (!LoadSong(carregada.cancao, arquivo, padrao, dialogs, &carregada.versao))
+    AvisosNoTerminal avisosDaCancao(ambiente.erros, arquivo);
+    if (!LoadSong(carregada.cancao, arquivo, padrao, avisosDaCancao, &carregada.versao))
         return std::nullopt;
     return carregada;
 }

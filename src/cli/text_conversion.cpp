@@ -29,19 +29,22 @@ int exportarTexto(const std::filesystem::path& entrada, const std::filesystem::p
                   const Ambiente& ambiente) {
     auto carregada = carregarCancao(entrada, ambiente);
     if (!carregada) return kSaidaCatalogo;
-    AvisosNoTerminal dialogs(ambiente.erros);
-    if (!SongToText(carregada->cancao, dialogs)) return kSaidaCatalogo;
+    AvisosNoTerminal avisosDaEntrada(ambiente.erros, entrada);
+    if (!SongToText(carregada->cancao, avisosDaEntrada)) return kSaidaCatalogo;
     DiskFileSystem disco;
-    return gravarTexto(disco, saida, carregada->cancao.Lines, dialogs) ? kSaidaOk : kSaidaCatalogo;
+    AvisosNoTerminal avisosDaSaida(ambiente.erros, saida);
+    return gravarTexto(disco, saida, carregada->cancao.Lines, avisosDaSaida) ? kSaidaOk
+                                                                             : kSaidaCatalogo;
 }
 
 // The import: interpreted as the text editor's confirm does, a new song with the default
 // template and page layout, fingerings chosen from the catalogue.
 int importarTexto(const std::filesystem::path& entrada, const std::filesystem::path& saida,
                   const Ambiente& ambiente) {
-    AvisosNoTerminal dialogs(ambiente.erros);
+    AvisosNoTerminal avisos(ambiente.erros);
     DiskFileSystem disco;
-    auto linhas = lerTextoImportado(disco, entrada, dialogs);
+    AvisosNoTerminal avisosDaEntrada(ambiente.erros, entrada);
+    auto linhas = lerTextoImportado(disco, entrada, avisosDaEntrada);
     if (!linhas) return kSaidaArgumento;
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
@@ -49,12 +52,13 @@ int importarTexto(const std::filesystem::path& entrada, const std::filesystem::p
     const InterpretacaoTexto resultado =
         PrepararLinhas(std::move(*linhas), {carga.catalogo, kTrastesMostradosPadrao}, conhecidos);
     SongDocument cancao;
-    cancao.Template = carregarModelo(disco, ambiente.pasta, dialogs);
+    cancao.Template = carregarModelo(disco, ambiente.pasta, avisos);
     cancao.Layout = carregarLayout(disco, ambiente.pasta);
     BuildFromText(cancao, textoDoEditor(resultado, conhecidos));
     const bool vazia = cancao.Lines.empty();
     // An empty song is not written (SaveSong says so); a script must not take that for success.
-    if (SaveSong(cancao, saida, dialogs) != 0 || vazia) return kSaidaCatalogo;
+    AvisosNoTerminal avisosDaSaida(ambiente.erros, saida);
+    if (SaveSong(cancao, saida, avisosDaSaida) != 0 || vazia) return kSaidaCatalogo;
     return kSaidaOk;
 }
 

@@ -89,7 +89,9 @@ TEST_F(DrawingCommands, DiagramRefusals) {
          "A digitação ocupa cinco casas; use --fret-rows 5.\n"},
         {{"diagram", "x32010", saida("nenhuma/pasta/a.png")},
          1,
-         "Não foi possível gravar \"" + saida("nenhuma/pasta/a.png") + "\".\n"},
+         saida("nenhuma/pasta/a.png") +
+             ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido "
+             "contra gravação).\n"},
     };
     for (const auto& c : casos) {
         const ResultadoCli r = executar(c.argumentos);

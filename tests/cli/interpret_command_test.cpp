@@ -90,9 +90,10 @@ TEST_F(InterpretCommand, PlainOutputNamesKindsAndShowsFrets) {
 }
 
 TEST_F(InterpretCommand, AMissingFileIsRefused) {
-    const ResultadoCli r = executar({"interpret", (pasta.caminho() / "nada.txt").string()});
+    const std::string nada = (pasta.caminho() / "nada.txt").string();
+    const ResultadoCli r = executar({"interpret", nada});
     EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.erros, "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.\n");
+    EXPECT_EQ(r.erros, nada + ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.\n");
     EXPECT_EQ(r.saida, "");
 }
 
@@ -129,9 +130,9 @@ TEST_F(InterpretCommand, ConvertRefusesASongWithoutRoomForItsChords) {
     const auto saida = pasta.gravar("apertada.txt", "texto antigo\r\n");
     const ResultadoCli r = executar({"convert", cancao.string(), saida.string()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.erros,
-              "Falta espaço para os textos das cifras na linha 4: \"Quando olhei a terra "
-              "ardendo\".\n");
+    EXPECT_EQ(r.erros, cancao.string() +
+                           ": Falta espaço para os textos das cifras na linha 4: \"Quando olhei "
+                           "a terra ardendo\".\n");
     EXPECT_EQ(lerBytes(saida), "texto antigo\r\n");
 }
 

@@ -102,7 +102,7 @@ TEST_F(SongCommands, ShowRefusesWhatItCannotRead) {
             const ResultadoCli r = executar(argumentos);
             EXPECT_EQ(r.status, 1) << c.file;
             EXPECT_EQ(r.saida, "") << c.file;
-            EXPECT_EQ(r.erros, c.message) << c.file;
+            EXPECT_EQ(r.erros, c.file + ": " + c.message) << c.file;
         }
     }
 }
@@ -125,16 +125,18 @@ TEST_F(SongCommands, ConvertFailures) {
     const struct {
         std::vector<std::string> argumentos;
         int status;
-        const char* erros;
+        std::string erros;
     } casos[] = {
-        {{vazia.string(), saida}, 1, "Documento vazio. Gravação cancelada.\n"},
+        {{vazia.string(), saida}, 1, saida + ": Documento vazio. Gravação cancelada.\n"},
         {{(pasta.caminho() / "nenhum.dec").string(), saida},
          1,
-         "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.\n"},
+         (pasta.caminho() / "nenhum.dec").string() +
+             ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.\n"},
         {{golden("asa_branca_v1.dec").string(), (pasta.caminho() / "x" / "s.dec").string()},
          1,
-         "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
-         "gravação).\n"},
+         (pasta.caminho() / "x" / "s.dec").string() +
+             ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido "
+             "contra gravação).\n"},
         {{golden("asa_branca_v1.dec").string(), (pasta.caminho() / "s.pdf").string()},
          2,
          "Conversão não suportada: de \".dec\" para \".pdf\" (use .dec e .txt).\n"},
