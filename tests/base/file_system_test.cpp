@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <functional>
 #include <system_error>
 
@@ -78,6 +80,65 @@ TEST(DiskFileSystem, FailuresCarryThePlatformTextAndThePath) {
             EXPECT_EQ(erro.erro(), caso.erro);
         }
     }
+}
+
+// Reads take regular files only, never more than the caller's limit, and never block.
+TEST(DiskFileSystem, ReadsOnlyRegularFilesWithinTheLimit) {
+    testing::TempFolder pasta;
+    pasta.write("DEZ", "0123456789");
+    fs::create_directory(pasta.path() / "PASTA");
+    ASSERT_EQ(::mkfifo((pasta.path() / "FILA").c_str(), 0644), 0);
+    const struct {
+        const char* nome;
+        fs::path caminho;
+        std::size_t limite;
+        std::optional<std::string> inteiro, inicio;
+    } casos[] = {
+        {"at the limit", pasta.path() / "DEZ", 10, "0123456789", "0123456789"},
+        {"over the limit", pasta.path() / "DEZ", 9, std::nullopt, "012345678"},
+        {"a folder", pasta.path() / "PASTA", 100, std::nullopt, std::nullopt},
+        {"a named pipe", pasta.path() / "FILA", 100, std::nullopt, std::nullopt},
+        {"a device", "/dev/zero", 100, std::nullopt, std::nullopt},
+        {"missing", pasta.path() / "NADA", 100, std::nullopt, std::nullopt},
+    };
+    DiskFileSystem disco;
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(disco.readFile(c.caminho, c.limite), c.inteiro);
+        EXPECT_EQ(lerInicioArquivoRegular(c.caminho, c.limite), c.inicio);
+    }
+}
+
+// Writes replace the whole file or nothing, whatever is in the way.
+TEST(DiskFileSystem, WritesAndCopiesRefuseWhatIsNoRegularFileAndLeaveNothingBehind) {
+    testing::TempFolder pasta;
+    pasta.write("ORIGEM", "bytes");
+    pasta.write("A.TIP.tmp", "do usuario");
+    fs::create_directory(pasta.path() / "PASTA");
+    ASSERT_EQ(::mkfifo((pasta.path() / "FILA").c_str(), 0644), 0);
+    DiskFileSystem disco(false);
+    for (const char* alvo : {"PASTA", "FILA", "NADA/X"}) {
+        SCOPED_TRACE(alvo);
+        for (const bool copia : {false, true}) {
+            try {
+                if (copia)
+                    disco.copyFile(pasta.path() / "ORIGEM", pasta.path() / alvo);
+                else
+                    disco.writeFile(pasta.path() / alvo, "novo");
+                ADD_FAILURE() << "no error";
+            } catch (const FileSystemError& erro) {
+                EXPECT_FALSE(erro.incompleto());
+                EXPECT_EQ(erro.caminho(), pasta.path() / alvo);
+            }
+        }
+    }
+    disco.writeFile(pasta.path() / "A.TIP", "novo");
+    // The fixture lists anything but a regular file as a folder.
+    EXPECT_EQ(pasta.files(), (std::map<std::string, std::string>{{"A.TIP", "novo"},
+                                                                {"A.TIP.tmp", "do usuario"},
+                                                                {"FILA", "<folder>"},
+                                                                {"ORIGEM", "bytes"},
+                                                                {"PASTA", "<folder>"}}));
 }
 
 }  // namespace

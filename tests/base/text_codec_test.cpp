@@ -22,6 +22,25 @@ TEST(TextCodec, ConvertsBothWays) {
     }
 }
 
+TEST(TextCodec, Utf16WithItsMarkBecomesUtf8) {
+    const struct {
+        std::string bytes;
+        std::optional<std::string> utf8;
+    } casos[] = {
+        {std::string("\xFF\xFE" "A\0\xE7\0", 6), "A\xC3\xA7"},
+        {std::string("\xFE\xFF" "\0A\0\xE7", 6), "A\xC3\xA7"},
+        {std::string("\xFF\xFE" "\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},  // a pair
+        {std::string("\xFF\xFE" "\x00\xDE" "A\0", 6), "\xEF\xBF\xBD" "A"},     // a lone low half
+        {std::string("\xFF\xFE" "\x3D\xD8", 4), "\xEF\xBF\xBD"},                // a high half at the end
+        {std::string("\xFF\xFE" "A\0B", 5), "A\xEF\xBF\xBD"},                   // an odd byte
+        {"\xFF\xFE", ""},
+        {"\xEF\xBB\xBF" "A", std::nullopt},
+        {"AB", std::nullopt},
+        {"\xFF", std::nullopt},
+    };
+    for (const auto& c : casos) EXPECT_EQ(utf8DeUtf16ComMarca(c.bytes), c.utf8) << c.bytes;
+}
+
 TEST(TextCodec, EveryByteRoundTrips) {
     std::string todos;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);

@@ -9,6 +9,7 @@
 #include "catalogue/catalogue_save.h"
 #include "support/crashing_file_system.h"
 #include "support/recording_dialogs.h"
+#include "support/unprivileged.h"
 
 namespace trovale {
 namespace {
@@ -143,6 +144,88 @@ TEST(CatalogueCrash, ACrashDuringRecoveryIsRecoveredByTheNextStart) {
             if (concluida) break;
         }
     }
+}
+
+// The disk may lose or damage a new file after its marker vouched for it. Such a file never
+// replaces the old one: both stay for the user, who is told, and a save waits for them.
+TEST(CatalogueCrash, AVouchedForNewFileThatIsNoFileOfItsKindKeepsTheOldOne) {
+    namespace fs = std::filesystem;
+    const std::string novasDigitacoes = testing::digitacoesNovas();
+    const struct {
+        const char* nome;
+        const char* novo;
+        const char* marca;
+        std::string bytes;  // empty: a folder
+    } casos[] = {
+        {"types: a folder", "ACORDES.NEW", "TERMINOU.NEW", ""},
+        {"types: cut short", "ACORDES.NEW", "TERMINOU.NEW", testing::kTiposNovos.substr(0, 40)},
+        {"types: garbage", "ACORDES.NEW", "TERMINOU.NEW", std::string("\x89PNG\r\n\x1a\n\0\0", 10)},
+        {"types: empty", "ACORDES.NEW", "TERMINOU.NEW", std::string("\0", 1)},
+        {"fingerings: a folder", "POSICOES.NEW", "ACABOU.NEW", ""},
+        {"fingerings: cut short", "POSICOES.NEW", "ACABOU.NEW",
+         novasDigitacoes.substr(0, novasDigitacoes.size() - 3)},
+        {"fingerings: garbage", "POSICOES.NEW", "ACABOU.NEW", std::string(60, '\xFF')},
+    };
+    DiskFileSystem disco;
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        testing::TempFolder pasta;
+        pasta.write("ACORDES.TIP", testing::kTiposAntigos);
+        pasta.write("POSICOES.DIG", testing::digitacoesAntigas());
+        pasta.write(caso.marca, "Yes\r\n");
+        if (caso.bytes.empty()) {
+            fs::create_directory(pasta.path() / caso.novo);
+            pasta.write(std::string(caso.novo) + "/x", "x");
+        } else {
+            pasta.write(caso.novo, caso.bytes);
+        }
+        const auto antes = pasta.files();
+        const auto conteudoAntes = pasta.files(caso.novo);
+        const std::string mensagem = "Arquivo " + (pasta.path() / caso.novo).string() +
+                                     " defeituoso. Remova-o, se não conseguir restaurá-lo.";
+
+        Catalogo aberto;
+        testing::RecordingDialogs avisos;
+        AbrirCatalogo({pasta.path(), disco}, aberto, avisos);
+        EXPECT_EQ(avisos.avisos, std::vector<std::string>{mensagem});
+        const Catalogo antigo =
+            testing::catalogoCom(testing::kTiposAntigos, testing::digitacoesAntigas());
+        EXPECT_EQ(aberto.tipos.NumTipos, antigo.tipos.NumTipos);
+        EXPECT_EQ(aberto.digitacoes.Digitacoes, antigo.digitacoes.Digitacoes);
+
+        aberto.TiposAlterados = aberto.DigitacoesAlteradas = true;
+        testing::RecordingDialogs gravacao;
+        EXPECT_FALSE(GravarTiposEDigitacoes({pasta.path(), disco}, aberto, gravacao));
+        EXPECT_EQ(gravacao.avisos, std::vector<std::string>{mensagem});
+        EXPECT_EQ(pasta.files(), antes);
+        EXPECT_EQ(pasta.files(caso.novo), conteudoAntes);
+    }
+}
+
+// A new file the user may not read, as an ordinary user would meet it.
+TEST(CatalogueCrash, AnUnreadableNewFileKeepsTheOldOne) {
+    testing::TempFolder pasta;
+    pasta.write("ACORDES.TIP", testing::kTiposAntigos);
+    pasta.write("POSICOES.DIG", testing::digitacoesAntigas());
+    pasta.write("ACORDES.NEW", testing::kTiposNovos);
+    pasta.write("TERMINOU.NEW", "Yes\r\n");
+    std::filesystem::permissions(pasta.path() / "ACORDES.NEW", std::filesystem::perms::none);
+    testing::entregarAoUsuarioComum(pasta.path());
+    const std::string mensagem = "Arquivo " + (pasta.path() / "ACORDES.NEW").string() +
+                                 " defeituoso. Remova-o, se não conseguir restaurá-lo.";
+    const int status = testing::comoUsuarioComum([&] {
+        DiskFileSystem disco;
+        Catalogo aberto;
+        testing::RecordingDialogs avisos;
+        AbrirCatalogo({pasta.path(), disco}, aberto, avisos);
+        return avisos.avisos == std::vector{mensagem} && aberto.tipos.NumTipos == 2 ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    std::filesystem::permissions(pasta.path() / "ACORDES.NEW", std::filesystem::perms(0644));
+    EXPECT_EQ(pasta.files(), (Arquivos{{"ACORDES.TIP", testing::kTiposAntigos},
+                                       {"POSICOES.DIG", testing::digitacoesAntigas()},
+                                       {"ACORDES.NEW", testing::kTiposNovos},
+                                       {"TERMINOU.NEW", "Yes\r\n"}}));
 }
 
 }  // namespace

@@ -168,6 +168,20 @@ TEST_F(SongFileTest, WhatSavingKeeps) {
     EXPECT_TRUE(dialogs.avisos.empty());
 }
 
+// A line break typed into a text would end its line early; it is saved as a blank.
+TEST_F(SongFileTest, LineBreaksInsideTextsAreWrittenAsBlanks) {
+    SongDocument doc = smallSong();
+    doc.Lines[1] = "letra\rmais\nainda\r\n";
+    doc.Template.Fonts[2].nome = "Fonte\rQuebrada";
+    RecordingDialogs dialogs;
+    ASSERT_EQ(SaveSong(doc, path("quebras.dec"), dialogs), 0);
+    SongDocument back;
+    ASSERT_TRUE(LoadSong(back, path("quebras.dec"), modeloDeFabrica(), dialogs));
+    EXPECT_EQ(back.Lines[1], "letra mais ainda  ");
+    EXPECT_EQ(back.Template.Fonts[2].nome, "Fonte Quebrada");
+    EXPECT_EQ(back.lineCount(), doc.lineCount());
+}
+
 TEST_F(SongFileTest, EmptySongIsNotWritten) {
     SongDocument doc;
     doc.Modified = true;
@@ -235,6 +249,15 @@ TEST_F(SongFileTest, DamagedFilesAreRefused) {
         {"empty chord entry", goldenWith(19, "")},
         {"free entry without fingering", goldenWith(20, "  1")},
         {"binary noise", std::string("\0\xff\x01\r\n\r\n\r\n", 9)},
+        // Values no window can save, which the page layout would overflow on.
+        {"margin of -2^31", goldenWith(4, "-2147483648 20 30 25 0")},
+        {"column of 2^31-1", goldenWith(5, "1 2147483647 0 0 0")},
+        {"margin past any paper", goldenWith(4, "10001 20 30 25 0")},
+        {"font size of -2^31", goldenWith(6, "-2147483648 0 1 0 Arial")},
+        {"font size 0", goldenWith(6, "0 0 1 0 Arial")},
+        {"font size past the font window", goldenWith(6, "1639 0 1 0 Arial")},
+        {"diagram of 8 mm", goldenWith(10, "8 0 0 0 Arial")},
+        {"diagram of 101 mm", goldenWith(10, "-101 0 0 0 Arial")},
     };
     for (const Case& c : cases) {
         writeBytes(path("d.dec"), c.bytes);
