@@ -73,6 +73,8 @@ class StartupTest : public QObject {
     void initTestCase();
     void deferredStartup_data();
     void deferredStartup();
+    void damagedCatalogueFolder_data();
+    void damagedCatalogueFolder();
     void startPictureStaysUpForTheMinimumTime();
     void perUserFolderIsTheToolkitsAppDataLocation_data();
     void perUserFolderIsTheToolkitsAppDataLocation();
@@ -151,6 +153,62 @@ void StartupTest::deferredStartup() {
     janela->executarInicioAdiado();
     QCOMPARE(respostas.avisos, QStringList());
     QCOMPARE(concluido.count(), 1);
+}
+
+// Folders in place of files, and a new type file that its marker vouches for in vain: the
+// program says so and ends, or goes on with what it has, and never aborts.
+void StartupTest::damagedCatalogueFolder_data() {
+    QTest::addColumn<QStringList>("pastas");     // folders made where files belong
+    QTest::addColumn<QByteArray>("novosTipos");  // ACORDES.NEW, vouched for by TERMINOU.NEW
+    QTest::addColumn<QStringList>("avisos");     // "%1" is the program folder
+    QTest::addColumn<bool>("fecha");
+    const QString novoDefeituoso =
+        QStringLiteral("Arquivo %1/ACORDES.NEW defeituoso. Remova-o, se não conseguir restaurá-lo.");
+    const QByteArray nenhum;
+    QTest::newRow("ACORDES.TIP is a folder")
+        << QStringList{"ACORDES.TIP"} << nenhum << QStringList{kSemTipos} << true;
+    QTest::newRow("POSICOES.DIG is a folder")
+        << QStringList{"POSICOES.DIG"} << nenhum << QStringList{kSemDigitacoes} << true;
+    QTest::newRow("settings files are folders")
+        << QStringList{"ASPECTO.INI", "MODELO.INI", "LayOut.ini"} << nenhum << QStringList{}
+        << false;
+    QTest::newRow("ACORDES.NEW is a folder")
+        << QStringList{"ACORDES.NEW"} << nenhum << QStringList{novoDefeituoso} << false;
+    QTest::newRow("ACORDES.NEW is garbage")
+        << QStringList{} << QByteArray("\x89PNG\r\n") << QStringList{novoDefeituoso} << false;
+    QTest::newRow("ACORDES.NEW is cut short")
+        << QStringList{} << testing::tiposPequenos().left(40) << QStringList{novoDefeituoso}
+        << false;
+}
+
+void StartupTest::damagedCatalogueFolder() {
+    QFETCH(QStringList, pastas);
+    QFETCH(QByteArray, novosTipos);
+    QFETCH(QStringList, avisos);
+    QFETCH(bool, fecha);
+    PastaCatalogo pasta;
+    pasta.catalogoValido();
+    for (const QString& nome : pastas) {
+        QFile::remove(pasta.arquivo(nome));
+        QVERIFY(QDir(pasta.caminho()).mkpath(nome + QStringLiteral("/dentro")));
+    }
+    if (!novosTipos.isEmpty()) pasta.gravar(QStringLiteral("ACORDES.NEW"), novosTipos);
+    if (pastas.contains(QStringLiteral("ACORDES.NEW")) || !novosTipos.isEmpty())
+        pasta.gravar(QStringLiteral("TERMINOU.NEW"), "Yes\r\n");
+    for (QString& aviso : avisos) aviso.replace(QStringLiteral("%1"), pasta.caminho());
+
+    ModalAnswerer respostas;
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
+    programa.iniciar();
+    TTrovaleForm1* janela = programa.janela();
+    QSignalSpy concluido(janela, &TTrovaleForm1::inicioConcluido);
+    QTRY_VERIFY(!janela->isVisible() || concluido.count() == 1);
+    QCOMPARE(respostas.avisos, avisos);
+    QCOMPARE(!janela->isVisible(), fecha);
+    // What the user was told about is still there for them to look at.
+    if (!novosTipos.isEmpty()) QCOMPARE(pasta.ler(QStringLiteral("ACORDES.NEW")), novosTipos);
+    QCOMPARE(pasta.ler(QStringLiteral("ACORDES.TIP")),
+             pastas.contains(QStringLiteral("ACORDES.TIP")) ? QByteArray() : testing::tiposPequenos());
 }
 
 void StartupTest::startPictureStaysUpForTheMinimumTime() {
