@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 #include <system_error>
 
+#include "base/file_system.h"
 #include "catalogue/catalogue_files.h"
 #include "settings/program_dir.h"
 
@@ -30,14 +31,15 @@ bool jaIniciada(const fs::path& pasta) {
     return false;
 }
 
+// Whole or not at all, so that a failed first start leaves nothing half-copied behind.
 bool copiarCompleto(const fs::path& de, const fs::path& para) {
-    fs::path parcial = para;
-    parcial += ".part";
-    std::error_code erro;
-    fs::copy_file(de, parcial, fs::copy_options::overwrite_existing, erro);
-    if (!erro) fs::rename(parcial, para, erro);
-    if (erro) fs::remove(parcial, erro);
-    return existe(para);
+    DiskFileSystem disco;
+    try {
+        disco.copyFile(de, para);
+        return true;
+    } catch (const FileSystemError&) {
+        return false;
+    }
 }
 
 }  // namespace

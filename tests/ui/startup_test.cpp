@@ -310,7 +310,7 @@ void StartupTest::firstStartSeedsThePerUserFolder() {
         QCOMPARE(arquivo.readAll(), QByteArray("do usuario\r\n"));
     }
     QStringList sobras = QDir(usuario).entryList(QDir::Files);
-    QCOMPARE(sobras.filter(QStringLiteral(".part")), QStringList());
+    QCOMPARE(sobras.filter(QStringLiteral(".~")), QStringList());  // no temporary copy left
     QVERIFY(!sobras.contains(QStringLiteral("LEIAME.TXT")));
 }
 
