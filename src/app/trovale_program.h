@@ -10,8 +10,8 @@
 
 #include "app/program_folder.h"
 #include "app/start_sound.h"
-#include "catalogue/catalogue.h"
 #include "base/file_system.h"
+#include "catalogue/catalogue.h"
 #include "render/appearance.h"
 
 namespace trovale {

@@ -8,7 +8,7 @@ namespace trovale {
 enum class Resposta { Sim, Nao, Cancelar };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // Shows one message (UTF-8) and waits until it is read.
     virtual void aviso(const std::string& texto) = 0;

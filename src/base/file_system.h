@@ -13,8 +13,8 @@ namespace trovale {
 
 // No file the program writes comes near these sizes; a larger one is refused unread, so that
 // a device or a runaway file cannot exhaust the memory.
-inline constexpr std::size_t kLimiteCancao = std::size_t{16} << 20;        // songs and texts
-inline constexpr std::size_t kLimiteCatalogo = std::size_t{16} << 20;      // ACORDES.TIP, POSICOES.DIG
+inline constexpr std::size_t kLimiteCancao = std::size_t{16} << 20;    // songs and texts
+inline constexpr std::size_t kLimiteCatalogo = std::size_t{16} << 20;  // ACORDES.TIP, POSICOES.DIG
 inline constexpr std::size_t kLimiteConfiguracao = std::size_t{1} << 20;  // settings files
 
 // A failed file operation: the platform's own error text and the path it concerns.

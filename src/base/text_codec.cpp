@@ -47,11 +47,24 @@ std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
     const auto b0 = static_cast<unsigned char>(t[i]);
     std::size_t n;
     char32_t minimo;
-    if (b0 < 0x80) { c = b0; return 1; }
-    if ((b0 & 0xE0) == 0xC0) { n = 2; c = b0 & 0x1F; minimo = 0x80; }
-    else if ((b0 & 0xF0) == 0xE0) { n = 3; c = b0 & 0x0F; minimo = 0x800; }
-    else if ((b0 & 0xF8) == 0xF0) { n = 4; c = b0 & 0x07; minimo = 0x10000; }
-    else return 0;
+    if (b0 < 0x80) {
+        c = b0;
+        return 1;
+    }
+    if ((b0 & 0xE0) == 0xC0) {
+        n = 2;
+        c = b0 & 0x1F;
+        minimo = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        n = 3;
+        c = b0 & 0x0F;
+        minimo = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        n = 4;
+        c = b0 & 0x07;
+        minimo = 0x10000;
+    } else
+        return 0;
     if (i + n > t.size()) return 0;
     for (std::size_t k = 1; k < n; ++k) {
         const auto b = static_cast<unsigned char>(t[i + k]);

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "catalogue/catalogue.h"
 #include "base/dialogs.h"
 #include "base/file_system.h"
+#include "catalogue/catalogue.h"
 
 namespace trovale {
 

@@ -11,7 +11,7 @@ namespace {
 
 // Reads the file a line at a time; a line ends at LF, with an optional CR before it.
 class LeitorLinhas {
-public:
+  public:
     explicit LeitorLinhas(std::string_view bytes) : resto_(bytes) {}
 
     std::optional<std::string_view> proxima() {
@@ -23,7 +23,7 @@ public:
         return linha;
     }
 
-private:
+  private:
     std::string_view resto_;
 };
 

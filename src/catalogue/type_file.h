@@ -10,8 +10,8 @@
 namespace trovale {
 
 struct LeituraTipos {
-    bool danificado = false;           // the whole file is refused
-    std::vector<int> duplicatas;       // type numbers met a second time
+    bool danificado = false;      // the whole file is refused
+    std::vector<int> duplicatas;  // type numbers met a second time
 };
 
 // Fills the types from the file's bytes. A damaged file leaves no entries and no types.

@@ -7,9 +7,9 @@
 
 #include "base/file_saving.h"
 #include "base/file_system.h"
-#include "cli/terminal_dialogs.h"
 #include "catalogue/fingering_from_frets.h"
 #include "catalogue/frets_notation.h"
+#include "cli/terminal_dialogs.h"
 #include "render/diagram_image.h"
 
 namespace trovale::cli {

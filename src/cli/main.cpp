@@ -66,9 +66,9 @@ int executar(int argc, char** argv) {
     app.require_subcommand(1);
     app.fallthrough();
 
-    std::vector<Comando> comandos = {registrarTypes(app), registrarChord(app),
+    std::vector<Comando> comandos = {registrarTypes(app),      registrarChord(app),
                                      registrarFingerings(app), registrarIdentify(app),
-                                     registrarInterpret(app), registrarShow(app),
+                                     registrarInterpret(app),  registrarShow(app),
                                      registrarConvert(app)};
 #ifdef TROVALE_CLI_DESENHO  // drawing needs the render layer of the desktop build
     comandos.insert(comandos.end(), {registrarDiagram(app), registrarName(app)});

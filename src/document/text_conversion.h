@@ -43,7 +43,8 @@ std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
                                                           Dialogs& dialogs);
 std::vector<std::string> linhasDoTexto(std::string bytes);
 
-// Writes lines ended by CR LF; a failure never destroys the file that was there. False, with the message shown, on failure.
+// Writes lines ended by CR LF; a failure never destroys the file that was there. False, with the
+// message shown, on failure.
 bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
                  const std::vector<std::string>& linhas, Dialogs& dialogs);
 

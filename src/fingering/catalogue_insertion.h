@@ -2,8 +2,8 @@
 // Adding a fingering to the catalogue, after the chord's own fingerings, refusing an
 // exact duplicate and asking before a second way of fingering the same sound.
 
-#include "catalogue/catalogue.h"
 #include "base/dialogs.h"
+#include "catalogue/catalogue.h"
 #include "catalogue/fingering.h"
 #include "fingering/editor_state.h"
 

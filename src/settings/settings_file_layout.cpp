@@ -44,15 +44,16 @@ std::optional<PageLayout> interpretarLayout(std::string_view bytes) {
 }
 
 PageLayout carregarLayout(FileSystem& fs, const fs::path& pastaPrograma) {
-    const std::optional<std::string> bytes = fs.readFile(pastaPrograma / kArquivoLayout, kLimiteConfiguracao);
+    const std::optional<std::string> bytes =
+        fs.readFile(pastaPrograma / kArquivoLayout, kLimiteConfiguracao);
     if (!bytes) return layoutDeFabrica();
     return interpretarLayout(*bytes).value_or(layoutDeFabrica());
 }
 
 bool gravarLayout(FileSystem& fs, const fs::path& pastaPrograma, const PageLayout& layout,
                   Dialogs& dialogs) {
-    return gravarArquivo(fs, pastaPrograma / kArquivoLayout, formatarLayout(layout),
-                                     dialogs) == ResultadoGravacao::Gravado;
+    return gravarArquivo(fs, pastaPrograma / kArquivoLayout, formatarLayout(layout), dialogs) ==
+           ResultadoGravacao::Gravado;
 }
 
 }  // namespace trovale

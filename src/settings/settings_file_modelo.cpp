@@ -82,15 +82,15 @@ Modelo carregarModelo(FileSystem& fs, const fs::path& pastaPrograma, Dialogs& di
 
 bool gravarModelo(FileSystem& fs, const fs::path& pastaPrograma, const Modelo& modelo,
                   Dialogs& dialogs) {
-    return gravarArquivo(fs, pastaPrograma / kArquivoModelo, formatarModelo(modelo),
-                                     dialogs) == ResultadoGravacao::Gravado;
+    return gravarArquivo(fs, pastaPrograma / kArquivoModelo, formatarModelo(modelo), dialogs) ==
+           ResultadoGravacao::Gravado;
 }
 
 bool tornarModeloPadrao(FileSystem& fs, const fs::path& pastaPrograma, const Modelo& daJanela,
                         Modelo& padrao, Dialogs& dialogs) {
     padrao.Fonts = daJanela.Fonts;
-    const ResultadoGravacao resultado = gravarArquivo(
-        fs, pastaPrograma / kArquivoModelo, formatarModelo(daJanela), dialogs);
+    const ResultadoGravacao resultado =
+        gravarArquivo(fs, pastaPrograma / kArquivoModelo, formatarModelo(daJanela), dialogs);
     if (resultado != ResultadoGravacao::NaoCriado) {
         padrao.Presentation = daJanela.Presentation;
         padrao.DiagramListOrder = daJanela.DiagramListOrder;

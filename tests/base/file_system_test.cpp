@@ -135,10 +135,10 @@ TEST(DiskFileSystem, WritesAndCopiesRefuseWhatIsNoRegularFileAndLeaveNothingBehi
     disco.writeFile(pasta.path() / "A.TIP", "novo");
     // The fixture lists anything but a regular file as a folder.
     EXPECT_EQ(pasta.files(), (std::map<std::string, std::string>{{"A.TIP", "novo"},
-                                                                {"A.TIP.tmp", "do usuario"},
-                                                                {"FILA", "<folder>"},
-                                                                {"ORIGEM", "bytes"},
-                                                                {"PASTA", "<folder>"}}));
+                                                                 {"A.TIP.tmp", "do usuario"},
+                                                                 {"FILA", "<folder>"},
+                                                                 {"ORIGEM", "bytes"},
+                                                                 {"PASTA", "<folder>"}}));
 }
 
 }  // namespace

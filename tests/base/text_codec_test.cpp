@@ -27,14 +27,36 @@ TEST(TextCodec, Utf16WithItsMarkBecomesUtf8) {
         std::string bytes;
         std::optional<std::string> utf8;
     } casos[] = {
-        {std::string("\xFF\xFE" "A\0\xE7\0", 6), "A\xC3\xA7"},
-        {std::string("\xFE\xFF" "\0A\0\xE7", 6), "A\xC3\xA7"},
-        {std::string("\xFF\xFE" "\x3D\xD8\x00\xDE", 6), "\xF0\x9F\x98\x80"},  // a pair
-        {std::string("\xFF\xFE" "\x00\xDE" "A\0", 6), "\xEF\xBF\xBD" "A"},     // a lone low half
-        {std::string("\xFF\xFE" "\x3D\xD8", 4), "\xEF\xBF\xBD"},                // a high half at the end
-        {std::string("\xFF\xFE" "A\0B", 5), "A\xEF\xBF\xBD"},                   // an odd byte
+        {std::string("\xFF\xFE"
+                     "A\0\xE7\0",
+                     6),
+         "A\xC3\xA7"},
+        {std::string("\xFE\xFF"
+                     "\0A\0\xE7",
+                     6),
+         "A\xC3\xA7"},
+        {std::string("\xFF\xFE"
+                     "\x3D\xD8\x00\xDE",
+                     6),
+         "\xF0\x9F\x98\x80"},  // a pair
+        {std::string("\xFF\xFE"
+                     "\x00\xDE"
+                     "A\0",
+                     6),
+         "\xEF\xBF\xBD"
+         "A"},  // a lone low half
+        {std::string("\xFF\xFE"
+                     "\x3D\xD8",
+                     4),
+         "\xEF\xBF\xBD"},  // a high half at the end
+        {std::string("\xFF\xFE"
+                     "A\0B",
+                     5),
+         "A\xEF\xBF\xBD"},  // an odd byte
         {"\xFF\xFE", ""},
-        {"\xEF\xBB\xBF" "A", std::nullopt},
+        {"\xEF\xBB\xBF"
+         "A",
+         std::nullopt},
         {"AB", std::nullopt},
         {"\xFF", std::nullopt},
     };

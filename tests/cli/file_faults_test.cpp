@@ -211,10 +211,14 @@ TEST_F(FileFaults, AFullDiskKeepsEveryKindOfFile) {
 
 TEST_F(FileFaults, AFailedStandardOutputIsAFailure) {
     const std::string song = (kGolden / "asa_branca_v1.dec").string();
-    const std::vector<std::vector<std::string>> comandos = {
-        {"types"},          {"chord", "C7"},        {"fingerings", "C", "1"},
-        {"identify", "x32010"}, {"interpret", texto}, {"show", song},
-        {"types", "--json"}, {"--help"}};
+    const std::vector<std::vector<std::string>> comandos = {{"types"},
+                                                            {"chord", "C7"},
+                                                            {"fingerings", "C", "1"},
+                                                            {"identify", "x32010"},
+                                                            {"interpret", texto},
+                                                            {"show", song},
+                                                            {"types", "--json"},
+                                                            {"--help"}};
     for (const auto& argumentos : comandos) {
         const ResultadoCli r = executar(argumentos, {.saidaPadrao = "/dev/full"});
         EXPECT_EQ(r.status, 1) << argumentos[0];

@@ -287,9 +287,21 @@ TEST(TextConversion, ImportReadsUtf8AsWindows1252AndAnythingElseByteForByte) {
         {"a\r\r\nb", {"a", "", "b"}},
         {"a\n\rb", {"a", "", "b"}},
         // UTF-16 with its byte-order mark, either way round.
-        {std::string("\xFF\xFE" "C\0\xE7\0\r\0\n\0" "A\0m\0", 14), {"C\xE7", "Am"}},
-        {std::string("\xFE\xFF" "\0C\0\xE7\0\r\0\n" "\0A\0m", 14), {"C\xE7", "Am"}},
-        {std::string("\xFF\xFE" "\xAC\x20\x3D\xD8\x00\xDE" "!", 9), {"\x80??"}},
+        {std::string("\xFF\xFE"
+                     "C\0\xE7\0\r\0\n\0"
+                     "A\0m\0",
+                     14),
+         {"C\xE7", "Am"}},
+        {std::string("\xFE\xFF"
+                     "\0C\0\xE7\0\r\0\n"
+                     "\0A\0m",
+                     14),
+         {"C\xE7", "Am"}},
+        {std::string("\xFF\xFE"
+                     "\xAC\x20\x3D\xD8\x00\xDE"
+                     "!",
+                     9),
+         {"\x80??"}},
         {"", {}},
     };
     for (const auto& c : casos) EXPECT_EQ(linhasDoTexto(c.bytes), c.linhas) << c.bytes;

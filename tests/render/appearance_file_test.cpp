@@ -60,7 +60,8 @@ class DiscoFalho : public DiskFileSystem {
     explicit DiscoFalho(Falha falha) : DiskFileSystem(false), falha_(falha) {}
 
     void writeFile(const fs::path& caminho, std::string_view bytes) override {
-        if (falha_ == Falha::Escrita) throw FileSystemError("No space left on device", caminho, true);
+        if (falha_ == Falha::Escrita)
+            throw FileSystemError("No space left on device", caminho, true);
         if (falha_ == Falha::Recusa) throw FileSystemError("Read-only file system", caminho);
         DiskFileSystem::writeFile(caminho, bytes);
     }

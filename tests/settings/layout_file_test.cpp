@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/catalogue_files_fixture.h"
 #include "base/file_system.h"
+#include "catalogue/catalogue_files_fixture.h"
 #include "settings/settings_file.h"
 #include "settings/settings_file_layout.h"
 #include "support/crashing_file_system.h"
@@ -78,9 +78,10 @@ TEST(LayoutFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
         ResultadoGravacao resultado;
         const char* mensagem;
     } casos[] = {
-        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError, ResultadoGravacao::Incompleto,
-         "Dispositivo defeituoso ou com espaço insuficiente."},
-        {"file refused", testing::CrashingFileSystem::Failure::Refused, ResultadoGravacao::NaoCriado,
+        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError,
+         ResultadoGravacao::Incompleto, "Dispositivo defeituoso ou com espaço insuficiente."},
+        {"file refused", testing::CrashingFileSystem::Failure::Refused,
+         ResultadoGravacao::NaoCriado,
          "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
          "gravação)."},
     };
@@ -92,8 +93,8 @@ TEST(LayoutFile, FailedSaveKeepsTheOldFileAndSaysWhy) {
         testing::CrashingFileSystem fs(disco);
         fs.failAtStep(1, c.falha);
         RecordingDialogs dialogs;
-        EXPECT_EQ(gravarArquivo(fs, pasta.path() / "LayOut.ini",
-                                            formatarLayout(layoutDeFabrica()), dialogs),
+        EXPECT_EQ(gravarArquivo(fs, pasta.path() / "LayOut.ini", formatarLayout(layoutDeFabrica()),
+                                dialogs),
                   c.resultado);
         EXPECT_EQ(dialogs.avisos, std::vector<std::string>{c.mensagem});
         EXPECT_EQ(pasta.files(), (std::map<std::string, std::string>{{"LayOut.ini", antigo}}));

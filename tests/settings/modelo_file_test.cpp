@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "catalogue/catalogue_files_fixture.h"
 #include "base/file_system.h"
+#include "catalogue/catalogue_files_fixture.h"
 #include "settings/settings_file_modelo.h"
 #include "support/crashing_file_system.h"
 #include "support/recording_dialogs.h"
@@ -167,7 +167,8 @@ TEST(ModeloFile, FailedSaveKeepsTheOldFile) {
         testing::CrashingFileSystem::Failure falha;
         const char* mensagem;
     } casos[] = {
-        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError, "Dispositivo defeituoso ou com espaço insuficiente."},
+        {"write fails half-way", testing::CrashingFileSystem::Failure::IoError,
+         "Dispositivo defeituoso ou com espaço insuficiente."},
         {"file refused", testing::CrashingFileSystem::Failure::Refused,
          "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido contra "
          "gravação)."},

@@ -20,8 +20,7 @@ void CrashingFileSystem::fail(const fs::path& caminho, bool isWrite) {
 }
 
 void CrashingFileSystem::writeFile(const fs::path& caminho, std::string_view bytes) {
-    if (begin("write " + caminho.filename().string()))
-        fail(caminho, true);
+    if (begin("write " + caminho.filename().string())) fail(caminho, true);
     real_.writeFile(caminho, bytes);
 }
 
@@ -31,8 +30,7 @@ bool CrashingFileSystem::remove(const fs::path& caminho) {
 }
 
 void CrashingFileSystem::rename(const fs::path& de, const fs::path& para) {
-    if (begin("rename " + de.filename().string() + " " + para.filename().string()))
-        fail(de, false);
+    if (begin("rename " + de.filename().string() + " " + para.filename().string())) fail(de, false);
     real_.rename(de, para);
 }
 
@@ -42,8 +40,7 @@ void CrashingFileSystem::createDirectory(const fs::path& caminho) {
 }
 
 void CrashingFileSystem::copyFile(const fs::path& de, const fs::path& para) {
-    if (begin("copy " + de.filename().string() + " " + para.filename().string()))
-        fail(para, true);
+    if (begin("copy " + de.filename().string() + " " + para.filename().string())) fail(para, true);
     real_.copyFile(de, para);
 }
 

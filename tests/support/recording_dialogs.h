@@ -11,7 +11,7 @@
 namespace trovale::testing {
 
 class RecordingDialogs : public Dialogs {
-public:
+  public:
     std::vector<std::string> avisos;
     std::vector<std::pair<int, std::string>> perguntas;
     std::deque<Resposta> respostas;  // answered in order; Nao when empty

@@ -13,9 +13,8 @@ int comoUsuarioComum(const std::function<int()>& corpo) {
     const pid_t filho = ::fork();
     if (filho < 0) return -1;
     if (filho == 0) {
-        if (::geteuid() == 0 &&
-            (::setgroups(0, nullptr) != 0 || ::setgid(kUsuarioComum) != 0 ||
-             ::setuid(kUsuarioComum) != 0))
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(kUsuarioComum) != 0 ||
+                                 ::setuid(kUsuarioComum) != 0))
             ::_exit(255);
         // _exit: the child must not run the parent's exit handlers (the test framework's).
         ::_exit(corpo() & 0xFF);

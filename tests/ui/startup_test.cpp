@@ -162,8 +162,8 @@ void StartupTest::damagedCatalogueFolder_data() {
     QTest::addColumn<QByteArray>("novosTipos");  // ACORDES.NEW, vouched for by TERMINOU.NEW
     QTest::addColumn<QStringList>("avisos");     // "%1" is the program folder
     QTest::addColumn<bool>("fecha");
-    const QString novoDefeituoso =
-        QStringLiteral("Arquivo %1/ACORDES.NEW defeituoso. Remova-o, se não conseguir restaurá-lo.");
+    const QString novoDefeituoso = QStringLiteral(
+        "Arquivo %1/ACORDES.NEW defeituoso. Remova-o, se não conseguir restaurá-lo.");
     const QByteArray nenhum;
     QTest::newRow("ACORDES.TIP is a folder")
         << QStringList{"ACORDES.TIP"} << nenhum << QStringList{kSemTipos} << true;
@@ -176,9 +176,8 @@ void StartupTest::damagedCatalogueFolder_data() {
         << QStringList{"ACORDES.NEW"} << nenhum << QStringList{novoDefeituoso} << false;
     QTest::newRow("ACORDES.NEW is garbage")
         << QStringList{} << QByteArray("\x89PNG\r\n") << QStringList{novoDefeituoso} << false;
-    QTest::newRow("ACORDES.NEW is cut short")
-        << QStringList{} << testing::tiposPequenos().left(40) << QStringList{novoDefeituoso}
-        << false;
+    QTest::newRow("ACORDES.NEW is cut short") << QStringList{} << testing::tiposPequenos().left(40)
+                                              << QStringList{novoDefeituoso} << false;
 }
 
 void StartupTest::damagedCatalogueFolder() {
@@ -207,8 +206,9 @@ void StartupTest::damagedCatalogueFolder() {
     QCOMPARE(!janela->isVisible(), fecha);
     // What the user was told about is still there for them to look at.
     if (!novosTipos.isEmpty()) QCOMPARE(pasta.ler(QStringLiteral("ACORDES.NEW")), novosTipos);
-    QCOMPARE(pasta.ler(QStringLiteral("ACORDES.TIP")),
-             pastas.contains(QStringLiteral("ACORDES.TIP")) ? QByteArray() : testing::tiposPequenos());
+    QCOMPARE(
+        pasta.ler(QStringLiteral("ACORDES.TIP")),
+        pastas.contains(QStringLiteral("ACORDES.TIP")) ? QByteArray() : testing::tiposPequenos());
 }
 
 void StartupTest::startPictureStaysUpForTheMinimumTime() {

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "catalogue/catalogue.h"
 #include "base/dialogs.h"
+#include "catalogue/catalogue.h"
 
 namespace trovale {
 
