@@ -14,6 +14,8 @@ bool novoArquivoIntegro(const ArquivosCatalogo& arquivos, const ParArquivos& par
 namespace {
 
 void recuperarPar(const ArquivosCatalogo& arquivos, const ParArquivos& par) {
+    // A combined save still unresolved commits both files or neither, never one alone.
+    if (arquivos.existe(kMarcaConjunta)) return;
     if (arquivos.existe(par.novo)) {
         if (arquivos.existe(par.marca)) {
             // The marker vouches only for what was written; the disk may have lost it since.
@@ -35,6 +37,9 @@ void recuperarPar(const ArquivosCatalogo& arquivos, const ParArquivos& par) {
 
 void RecuperarGravacaoConjunta(const ArquivosCatalogo& arquivos) {
     if (!arquivos.existe(kMarcaConjunta)) return;
+    for (const ParArquivos& par : {kParTipos, kParDigitacoes})
+        if (arquivos.existe(par.novo) && !novoArquivoIntegro(arquivos, par))
+            throw NovoArquivoDefeituoso(arquivos.caminho(par.novo));
     for (const ParArquivos& par : {kParTipos, kParDigitacoes})
         if (arquivos.existe(par.novo) && !arquivos.existe(par.marca))
             arquivos.criarMarca(par.marca);

@@ -23,7 +23,9 @@ class NovoArquivoDefeituoso : public std::runtime_error {
 bool novoArquivoIntegro(const ArquivosCatalogo& arquivos, const ParArquivos& par);
 
 // A combined save that got as far as CASADA.END wrote both new files completely: both are
-// marked so that the two steps below commit them together.
+// marked so that the two steps below commit them together. When either is no file of its
+// kind, nothing is touched (NovoArquivoDefeituoso), and the two steps below leave the pair
+// alone while CASADA.END stands.
 void RecuperarGravacaoConjunta(const ArquivosCatalogo& arquivos);
 
 // Before reading ACORDES.TIP: ACORDES.NEW replaces it when TERMINOU.NEW vouches for it, and

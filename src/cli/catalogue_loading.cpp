@@ -30,16 +30,18 @@ std::optional<std::string> lerArquivo(const fs::path& caminho) {
     return lerArquivoRegular(caminho, kLimiteCatalogo);
 }
 
-// The file the program would hold after its start-up recovery. A ".NEW" file counts when its
-// own marker exists, or when the combined-save marker says both new files were complete, and
-// when it is a file of its kind.
+// The file the program would hold after its start-up recovery. A ".NEW" file counts when it
+// is a file of its kind and its own marker exists, or when the combined-save marker says both
+// new files were complete and neither is damaged.
 fs::path arquivoEfetivo(const fs::path& pasta, const ParArquivos& par) {
-    const fs::path novo = pasta / par.novo;
-    if (existe(novo) && (existe(pasta / par.marca) || existe(pasta / kMarcaConjunta))) {
-        DiskFileSystem disco;
-        if (novoArquivoIntegro({pasta, disco}, par)) return novo;
-    }
-    return pasta / par.atual;
+    DiskFileSystem disco;
+    const ArquivosCatalogo arquivos{pasta, disco};
+    const auto valido = [&](const ParArquivos& p) {
+        return !existe(pasta / p.novo) || novoArquivoIntegro(arquivos, p);
+    };
+    const bool vale = existe(pasta / kMarcaConjunta) ? valido(kParTipos) && valido(kParDigitacoes)
+                                                     : existe(pasta / par.marca) && valido(par);
+    return vale && existe(pasta / par.novo) ? pasta / par.novo : pasta / par.atual;
 }
 
 bool carregarTipos(const fs::path& pasta, CatalogoTipos& tipos, std::ostream& erros) {

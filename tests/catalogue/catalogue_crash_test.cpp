@@ -202,6 +202,28 @@ TEST(CatalogueCrash, AVouchedForNewFileThatIsNoFileOfItsKindKeepsTheOldOne) {
     }
 }
 
+// After a combined save, one damaged new file holds back its partner too: the old pair stays.
+TEST(CatalogueCrash, ADamagedFileOfACombinedSaveHoldsBackBoth) {
+    testing::TempFolder pasta;
+    pasta.write("ACORDES.TIP", testing::kTiposAntigos);
+    pasta.write("POSICOES.DIG", testing::digitacoesAntigas());
+    pasta.write("ACORDES.NEW", testing::kTiposNovos.substr(0, 40));
+    pasta.write("POSICOES.NEW", testing::digitacoesComSetima());
+    pasta.write("CASADA.END", "Yes\r\n");
+    const auto antes = pasta.files();
+    DiskFileSystem disco;
+    Catalogo aberto;
+    testing::RecordingDialogs avisos;
+    AbrirCatalogo({pasta.path(), disco}, aberto, avisos);
+    EXPECT_EQ(avisos.avisos,
+              std::vector<std::string>{"Arquivo " + (pasta.path() / "ACORDES.NEW").string() +
+                                       " defeituoso. Remova-o, se não conseguir restaurá-lo."});
+    EXPECT_EQ(pasta.files(), antes);
+    EXPECT_EQ(aberto.digitacoes.Digitacoes,
+              testing::catalogoCom(testing::kTiposAntigos, testing::digitacoesAntigas())
+                  .digitacoes.Digitacoes);
+}
+
 // A new file the user may not read, as an ordinary user would meet it.
 TEST(CatalogueCrash, AnUnreadableNewFileKeepsTheOldOne) {
     testing::TempFolder pasta;

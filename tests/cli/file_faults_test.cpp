@@ -97,6 +97,15 @@ TEST_F(FileFaults, FolderInPlaceOfASettingsOrCatalogueFile) {
     const ResultadoCli show = executar({"show", (kGolden / "asa_branca_v1.dec").string()});
     EXPECT_EQ(show.status, 0);
     EXPECT_EQ(show.erros, "");
+    // A vouched-for new type file that is no type file is passed over, as the program does.
+    const std::string tipos = executar({"types"}).saida;
+    fs::create_directory(em("ACORDES.NEW"));
+    pasta.gravar("TERMINOU.NEW", "Yes\r\n");
+    EXPECT_EQ(executar({"types"}).saida, tipos);
+    pasta.gravar("POSICOES.NEW", "lixo");
+    pasta.gravar("CASADA.END", "Yes\r\n");
+    EXPECT_EQ(executar({"types"}).saida, tipos);
+
     fs::remove(em("ACORDES.TIP"));
     fs::create_directory(em("ACORDES.TIP"));
     const ResultadoCli types = executar({"types"});
