@@ -3,11 +3,7 @@
 // names is in the table; and when the song can be written as text (with its markers), that
 // text goes through the editor again to the very same text.
 //
-// Build (clang):
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc -Itests \
-//       fuzz/interpret_text_fuzz.cpp tests/support/type_fixture.cpp src/catalogue/*.cpp \
-//       src/document/*.cpp src/fingering/*.cpp src/settings/*.cpp -o interpret_text_fuzz
-//   ./interpret_text_fuzz -max_len=4096 -max_total_time=60 tests/document/golden_text
+// Built and run by fuzz/run.sh.
 
 #include <cstddef>
 #include <cstdint>
@@ -15,10 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "catalogue/dialogs.h"
-#include "document/text_conversion.h"
-#include "document/text_interpretation.h"
-#include "support/type_fixture.h"
+#include "base/dialogs.h"
+#include "song_from_text.h"
 
 namespace {
 
@@ -29,23 +23,6 @@ class Silencio : public Dialogs {
     void aviso(const std::string&) override {}
     Resposta pergunta(int, const std::string&) override { return Resposta::Nao; }
 };
-
-const Catalogo& catalogo() {
-    static const Catalogo c = [] {
-        Catalogo novo;
-        novo.tipos = testing::catalogoComum();
-        return novo;
-    }();
-    return c;
-}
-
-SongDocument doTexto(std::vector<std::string> linhas) {
-    AcordesConhecidos conhecidos;
-    const InterpretacaoTexto r = PrepararLinhas(std::move(linhas), {catalogo(), 4}, conhecidos);
-    SongDocument doc;
-    BuildFromText(doc, textoDoEditor(r, conhecidos));
-    return doc;
-}
 
 void verificarAcordes(const SongDocument& doc) {
     for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
@@ -68,13 +45,13 @@ std::vector<std::string> comoTexto(SongDocument doc) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string bytes(reinterpret_cast<const char*>(data), size);
-    const SongDocument doc = doTexto(linhasDoTexto(bytes));
+    const SongDocument doc = fuzz::cancaoDoTexto(linhasDoTexto(bytes));
     verificarAcordes(doc);
     // A chord line first takes the title's place: the "<T>" of a title below it goes above
     // the chord line and reads back as an author, so such songs are not compared.
     if (!doc.Lines.empty() && isChordKind(doc.LineKinds[0])) return 0;
     const std::vector<std::string> texto = comoTexto(doc);
     if (texto.empty()) return 0;
-    if (comoTexto(doTexto(texto)) != texto) std::abort();
+    if (comoTexto(fuzz::cancaoDoTexto(texto)) != texto) std::abort();
     return 0;
 }

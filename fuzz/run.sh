@@ -1,36 +1,171 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang's libFuzzer and runs each for a bounded time.
 # Usage: fuzz/run.sh [SECONDS_PER_TARGET]   (default 60)
+#
+# The core is compiled once into an archive that every target links; a later run recompiles
+# only the sources whose file (or a header it includes) changed. TROVALE_FUZZ_BUILD names the
+# build folder (build-fuzz), TROVALE_FUZZ_JOBS how many compilers and how many fuzzers run at
+# once (one per core).
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds="${1:-60}"
 out="${TROVALE_FUZZ_BUILD:-build-fuzz}"
-mkdir -p "$out"
+jobs="${TROVALE_FUZZ_JOBS:-$(nproc)}"
+mkdir -p "$out/obj"
 
-flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc -Itests)
-core=(src/catalogue/*.cpp src/document/*.cpp src/fingering/*.cpp src/settings/*.cpp)
+# name | what seeds it (folders, or single files) | -max_len | links the render layer (Qt)
+targets=(
+    "load_song_fuzz|tests/document/golden|4096|"
+    "interpret_text_fuzz|tests/document/golden_text|4096|"
+    "text_song_roundtrip_fuzz|tests/document/golden_text tests/document/golden|4096|"
+    # The shipped catalogue is a little over 4 KiB.
+    "type_file_fuzz|data/ACORDES.TIP fuzz/seeds/types|8192|"
+    "fingering_file_fuzz|fuzz/seeds/fingerings|4096|"
+    "settings_files_fuzz|fuzz/seeds/settings|4096|"
+    "appearance_file_fuzz|fuzz/seeds/appearance|4096|qt"
+)
 
-build() {  # name, extra sources...
-    local name=$1; shift
-    echo "== Building $name"
-    clang++ "${flags[@]}" "fuzz/$name.cpp" "$@" "${core[@]}" -o "$out/$name"
+core=(src/base/*.cpp src/catalogue/*.cpp src/document/*.cpp src/fingering/*.cpp src/settings/*.cpp
+      tests/support/type_fixture.cpp)
+render=(src/render/appearance.cpp src/render/appearance_file.cpp src/render/appearance_validation.cpp)
+
+qt=1
+if ! pkg-config --exists Qt6Gui; then
+    qt=0
+    echo "== Qt6Gui not found by pkg-config: the targets that need it are left out"
+fi
+
+export FUZZ_CXXFLAGS="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -Isrc -Itests"
+# Qt refuses to be compiled into position-dependent code.
+export FUZZ_QTFLAGS=""
+qt_libs=()
+if ((qt)); then
+    FUZZ_QTFLAGS="-fPIC $(pkg-config --cflags Qt6Gui)"
+    read -r -a qt_libs <<<"$(pkg-config --libs Qt6Gui)"
+fi
+link_flags=("-fsanitize=fuzzer,address,undefined")
+
+object_of() { echo "$out/obj/${1%.cpp}.o"; }
+
+# True when $1 is missing or older than this script or anything its dependency file names
+# (a header that is gone counts as changed).
+stale() {
+    local target=$1 deps=$2 f
+    [[ -f $target && -f $deps ]] || return 0
+    [[ fuzz/run.sh -nt $target ]] && return 0
+    # shellcheck disable=SC2013 # a dependency file lists words, several to a line
+    for f in $(sed -e 's/\\$//' -e 's/^[^:]*://' "$deps"); do
+        [[ ! -e $f || $f -nt $target ]] && return 0
+    done
+    return 1
 }
 
-run() {  # name, seed folder
-    local name=$1 seeds=$2 corpus="$out/corpus-$1"
-    mkdir -p "$corpus"
-    echo "== Fuzzing $name for $seconds s"
-    # libFuzzer reports every new input; keep its log and show the end (all of it on failure).
-    if "$out/$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-        "$corpus" "$seeds" >"$out/$name.log" 2>&1; then
+# shellcheck disable=SC2317 # run by xargs
+compile_unit() {  # source, object, "qt" or ""
+    local extra=""
+    [[ $3 == qt ]] && extra=$FUZZ_QTFLAGS
+    mkdir -p "$(dirname "$2")"
+    echo "   $1"
+    # shellcheck disable=SC2086 # the flag strings are lists of words
+    clang++ $FUZZ_CXXFLAGS $extra -MMD -MF "${2%.o}.d" -c "$1" -o "$2"
+}
+export -f compile_unit
+
+# Every stale unit, as (source, object, kind) triples for xargs.
+units=()
+add_unit() {
+    local obj
+    obj=$(object_of "$1")
+    if stale "$obj" "${obj%.o}.d"; then units+=("$1" "$obj" "$2"); fi
+}
+for src in "${core[@]}"; do add_unit "$src" ""; done
+if ((qt)); then for src in "${render[@]}"; do add_unit "$src" qt; done; fi
+for entry in "${targets[@]}"; do
+    IFS='|' read -r name _ _ needs <<<"$entry"
+    [[ $needs == qt ]] && ((!qt)) && continue
+    add_unit "fuzz/$name.cpp" "$needs"
+done
+
+start=$SECONDS
+if ((${#units[@]})); then
+    echo "== Sources to compile: $((${#units[@]} / 3)), $jobs at a time"
+    printf '%s\0' "${units[@]}" | xargs -0 -n 3 -P "$jobs" bash -c 'compile_unit "$@"' _
+fi
+
+# An archive lets each target take only the objects it needs. It is made anew when an object
+# changed or the list of sources did (a source removed must leave it too).
+archive() {  # archive, sources...
+    local lib=$1 objs=() src obj newer=0
+    shift
+    for src in "$@"; do objs+=("$(object_of "$src")"); done
+    for obj in "${objs[@]}"; do [[ $obj -nt $lib ]] && newer=1; done
+    if [[ ! -f $lib ]] || ((newer)) || [[ "${objs[*]}" != "$(cat "$lib.list" 2>/dev/null)" ]]; then
+        rm -f "$lib"
+        ar qcs "$lib" "${objs[@]}"
+        echo "${objs[*]}" >"$lib.list"
+    fi
+}
+archive "$out/libtrovale_core.a" "${core[@]}"
+if ((qt)); then archive "$out/libtrovale_render.a" "${render[@]}"; fi
+
+runnable=()
+for entry in "${targets[@]}"; do
+    IFS='|' read -r name _ _ needs <<<"$entry"
+    [[ $needs == qt ]] && ((!qt)) && continue
+    obj=$(object_of "fuzz/$name.cpp")
+    libs=("$out/libtrovale_core.a")
+    [[ $needs == qt ]] && libs=("$out/libtrovale_render.a" "${libs[@]}" "${qt_libs[@]}")
+    relink=0
+    [[ -f $out/$name ]] || relink=1
+    for f in "$obj" "$out/libtrovale_core.a" "$out/libtrovale_render.a"; do
+        [[ -f $f && $f -nt $out/$name ]] && relink=1
+    done
+    if ((relink)); then
+        echo "== Linking $name"
+        clang++ "${link_flags[@]}" "$obj" "${libs[@]}" -o "$out/$name"
+    fi
+    runnable+=("$entry")
+done
+echo "== Build took $((SECONDS - start)) s"
+
+run() {  # name, seeds, max_len; leaves the exit status in $out/$name.status
+    local name=$1 seeds=$2 max_len=$3 corpus="$out/corpus-$1" seeded="$out/seeds-$1" s
+    rm -f "$out/$name.status"
+    mkdir -p "$corpus" "$seeded"
+    # Single seed files go into a folder of their own: libFuzzer reads folders.
+    local dirs=()
+    for s in $seeds; do
+        if [[ -d $s ]]; then dirs+=("$s"); else cp "$s" "$seeded/"; fi
+    done
+    dirs+=("$seeded")
+    local status=0
+    "$out/$name" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
+        -artifact_prefix="$out/$name-" "$corpus" "${dirs[@]}" >"$out/$name.log" 2>&1 || status=$?
+    echo "$status" >"$out/$name.status"
+}
+
+echo "== Fuzzing ${#runnable[@]} targets for $seconds s each, $jobs at a time"
+running=0
+for entry in "${runnable[@]}"; do
+    IFS='|' read -r name seeds max_len _ <<<"$entry"
+    run "$name" "$seeds" "$max_len" &
+    if ((++running >= jobs)); then
+        wait -n || true
+        ((running--))
+    fi
+done
+wait
+
+# libFuzzer reports every new input; show the end of each log (all of it on failure).
+failed=0
+for entry in "${runnable[@]}"; do
+    IFS='|' read -r name _ <<<"$entry"
+    echo "== $name"
+    if [[ $(cat "$out/$name.status" 2>/dev/null) == 0 ]]; then
         tail -n 12 "$out/$name.log"
     else
         cat "$out/$name.log"
-        return 1
+        failed=1
     fi
-}
-
-build load_song_fuzz
-build interpret_text_fuzz tests/support/type_fixture.cpp
-run load_song_fuzz tests/document/golden
-run interpret_text_fuzz tests/document/golden_text
+done
+exit "$failed"

@@ -80,6 +80,18 @@ std::string bytesAparencia(const Aparencia& a) {
 // of 6 pixels with dots of 8) to either side of it, hence the slack.
 constexpr double kFolgaLeitura = 1e-12;
 
+namespace {
+
+// A value as the file will hold it once saved again: checked in that form, what is accepted
+// now is accepted after the next save too, even on the very edge of a ratio.
+double comoGravado(double valor) {
+    const std::string campo = formatarReal23(valor);
+    const std::size_t inicio = campo.find_first_not_of(' ');
+    return lerReal(std::string_view(campo).substr(inicio)).value_or(valor);
+}
+
+}  // namespace
+
 std::optional<Aparencia> lerBytesAparencia(std::string_view bytes) {
     const std::vector<std::string_view> lista = palavras(bytes);
     if (lista.size() < kOpcoes + kProporcoes) return std::nullopt;
@@ -93,7 +105,7 @@ std::optional<Aparencia> lerBytesAparencia(std::string_view bytes) {
     for (int numero = kPropWC; numero <= kPropWL; ++numero) {
         const auto valor = lerReal(lista[kOpcoes + numero - 1]);
         if (!valor) return std::nullopt;
-        a.proporcao(numero) = *valor;
+        a.proporcao(numero) = comoGravado(*valor);
     }
     if (!proporcoesValidas(a, kFolgaLeitura)) return std::nullopt;
     return a;
