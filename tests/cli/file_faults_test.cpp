@@ -51,9 +51,17 @@ class FileFaults : public ::testing::Test {
         pasta.gravar("POSICOES.DIG", digitacoesExemplo());
         texto = pasta.gravar("cancao.txt", kCancao).string();
     }
-    ResultadoCli executar(std::vector<std::string> argumentos, const CondicoesCli& c = {}) {
+    ResultadoCli executar(std::vector<std::string> argumentos, const CondicoesCli& c = {},
+                          const fs::path& programa = TROVALE_CLI_PATH) {
         argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
-        return executarCli(argumentos, {}, c);
+        return executarCli(argumentos, {}, c, programa);
+    }
+    static CondicoesCli condicoes(fs::path saidaPadrao, bool usuarioComum, long limiteArquivo) {
+        CondicoesCli c;
+        c.saidaPadrao = std::move(saidaPadrao);
+        c.usuarioComum = usuarioComum;
+        c.limiteArquivo = limiteArquivo;
+        return c;
     }
     std::string em(const std::string& nome) const { return (pasta.caminho() / nome).string(); }
     // Lets the ordinary user write into the folder; the files in it stay root's.
@@ -151,7 +159,11 @@ TEST_F(FileFaults, Utf16TextsWithTheirMarkAreDecoded) {
 
 TEST_F(FileFaults, ProtectedTargetsAreRefusedAndStayAsTheyWere) {
     entregarPasta();
-    const std::string song = (kGolden / "asa_branca_v1.dec").string();
+    // The ordinary user may not reach the build folder: the program and the song come along.
+    const fs::path programa = pasta.caminho() / "trovale-cli";
+    fs::copy_file(TROVALE_CLI_PATH, programa);
+    const std::string song = em("asa_branca_v1.dec");
+    fs::copy_file(kGolden / "asa_branca_v1.dec", song);
     const struct {
         std::vector<std::string> argumentos;
         std::string alvo;
@@ -164,7 +176,7 @@ TEST_F(FileFaults, ProtectedTargetsAreRefusedAndStayAsTheyWere) {
     for (const auto& c : casos) {
         pasta.gravar(fs::path(c.alvo).filename(), "antigo");
         fs::permissions(c.alvo, fs::perms(0444));
-        const ResultadoCli r = executar(c.argumentos, {.usuarioComum = true});
+        const ResultadoCli r = executar(c.argumentos, condicoes({}, true, -1), programa);
         EXPECT_EQ(r.status, 1) << c.alvo;
         EXPECT_EQ(ultimaLinha(r.erros), c.alvo + ": " + kNaoCriado + "\n");
         EXPECT_EQ(lerBytes(c.alvo), "antigo");
@@ -205,7 +217,7 @@ TEST_F(FileFaults, AFullDiskKeepsEveryKindOfFile) {
     for (const auto& c : casos) {
         pasta.gravar(fs::path(c.alvo).filename(), antigo);
         const auto antes = pasta.nomes();
-        const ResultadoCli r = executar(c.argumentos, {.limiteArquivo = 100});
+        const ResultadoCli r = executar(c.argumentos, condicoes({}, false, 100));
         EXPECT_EQ(r.status, 1) << c.alvo;
         // A text export has one message for every failure.
         const std::string& mensagem = c.alvo == em("cheio.txt") ? kNaoCriado : kFalha;
@@ -229,7 +241,7 @@ TEST_F(FileFaults, AFailedStandardOutputIsAFailure) {
                                                             {"types", "--json"},
                                                             {"--help"}};
     for (const auto& argumentos : comandos) {
-        const ResultadoCli r = executar(argumentos, {.saidaPadrao = "/dev/full"});
+        const ResultadoCli r = executar(argumentos, condicoes("/dev/full", false, -1));
         EXPECT_EQ(r.status, 1) << argumentos[0];
         EXPECT_EQ(r.erros,
                   "trovale-cli: saída padrão: Dispositivo defeituoso ou com espaço insuficiente.\n")
