@@ -16,6 +16,7 @@
 #include "settings/program_dir.h"
 #ifdef TROVALE_CLI_DESENHO
 #include "cli/diagram_command.h"
+#include "cli/layout_command.h"
 #include "cli/name_command.h"
 #endif
 
@@ -71,7 +72,8 @@ int executar(int argc, char** argv) {
                                      registrarInterpret(app),  registrarShow(app),
                                      registrarConvert(app)};
 #ifdef TROVALE_CLI_DESENHO  // drawing needs the render layer of the desktop build
-    comandos.insert(comandos.end(), {registrarDiagram(app), registrarName(app)});
+    comandos.insert(comandos.end(),
+                    {registrarDiagram(app), registrarName(app), registrarLayout(app)});
 #endif
     for (const Comando& comando : comandos) {
         comando.subcomando->group("Subcomandos");

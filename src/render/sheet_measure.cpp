@@ -1,0 +1,76 @@
+#include "render/sheet_measure.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+
+#include "base/text_codec.h"
+#include "catalogue/chord_interpreter.h"
+#include "render/chord_name.h"
+
+namespace trovale {
+
+namespace {
+
+QString texto(std::string_view windows1252) {
+    return QString::fromStdString(utf8DeWindows1252(windows1252));
+}
+
+}  // namespace
+
+QFont fonteDoElemento(const FonteElemento& elemento) {
+    QFont fonte(texto(elemento.nome));
+    fonte.setPointSize(std::max(1, elemento.tamanhoAbsoluto()));
+    fonte.setBold(elemento.negrito);
+    fonte.setItalic(elemento.italico);
+    return fonte;
+}
+
+SheetMeasure::SheetMeasure(const Modelo& modelo, const CatalogoTipos& tipos, int dpi)
+    : modelo_(modelo), tipos_(tipos), superficie_(1, 1, QImage::Format_RGB32) {
+    const int pontosPorMetro = static_cast<int>(std::lround(dpi / 0.0254));
+    superficie_.setDotsPerMeterX(pontosPorMetro);
+    superficie_.setDotsPerMeterY(pontosPorMetro);
+    for (int k = 0; k < kElementosModelo; ++k)
+        fontes_[static_cast<std::size_t>(k)] = fonteDoElemento(modelo.Fonts[k]);
+}
+
+int SheetMeasure::textWidth(int kind, std::string_view text) const {
+    QString t = texto(text);
+    if (modelo_.Fonts[kind].soMaiusculas()) t = t.toUpper();
+    return QFontMetrics(fonte(kind), &superficie_).horizontalAdvance(t);
+}
+
+int SheetMeasure::letterMHeight(int kind) const {
+    return QFontMetrics(fonte(kind), &superficie_).height();
+}
+
+int SheetMeasure::chordSymbolWidth(std::string_view displayedSymbol) const {
+    const InterpretacaoAcorde leitura = InterpretarAcorde(tipos_, displayedSymbol);
+    if (!leitura.ehAcorde) return textWidth(3, displayedSymbol);
+    QImage rascunho = superficie_;
+    QPainter p(&rascunho);
+    p.setFont(fonte(3));
+    OpcoesNomeAcorde opcoes;
+    opcoes.tamanhoFonte = modelo_.Fonts[3].tamanhoAbsoluto();
+    opcoes.apenasMedir = true;
+    const TAcordeInterpretado& a = leitura.acorde;
+    return DesenharNomeAcorde(p, a.Elementos, a.Raiz, a.Baixo, opcoes).width();
+}
+
+QFont SheetMeasure::fonteNumeros(int pixelHeight) const {
+    QFont f = fonte(5);
+    f.setPixelSize(std::max(1, pixelHeight));
+    return f;
+}
+
+int SheetMeasure::fretNumberHeight(int pixelHeight) const {
+    return QFontMetrics(fonteNumeros(pixelHeight), &superficie_).height();
+}
+
+int SheetMeasure::fretNumberWidth(int pixelHeight) const {
+    return QFontMetrics(fonteNumeros(pixelHeight), &superficie_)
+        .horizontalAdvance(QStringLiteral("12"));
+}
+
+}  // namespace trovale

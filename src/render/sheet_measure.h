@@ -1,0 +1,42 @@
+#pragma once
+// The sheet layout's measures taken from real fonts: the template's fonts at the sheet's dpi,
+// chord names as the chord name drawing draws them.
+
+#include <QFont>
+#include <QImage>
+#include <array>
+
+#include "document/text_measure.h"
+#include "settings/template.h"
+
+namespace trovale {
+
+class CatalogoTipos;
+
+class SheetMeasure : public TextMeasure {
+  public:
+    // Both must outlive the measure.
+    SheetMeasure(const Modelo& modelo, const CatalogoTipos& tipos, int dpi);
+
+    int textWidth(int kind, std::string_view text) const override;
+    int letterMHeight(int kind) const override;
+    int chordSymbolWidth(std::string_view displayedSymbol) const override;
+    int fretNumberHeight(int pixelHeight) const override;
+    int fretNumberWidth(int pixelHeight) const override;
+
+    // The font of a line kind as the sheet draws it, at the measure's dpi.
+    const QFont& fonte(int kind) const { return fontes_[static_cast<std::size_t>(kind)]; }
+
+  private:
+    QFont fonteNumeros(int pixelHeight) const;
+
+    const Modelo& modelo_;
+    const CatalogoTipos& tipos_;
+    QImage superficie_;  // carries the dpi every measure is taken at
+    std::array<QFont, kElementosModelo> fontes_;
+};
+
+// A template font as Qt knows it: face, points, bold, italic.
+QFont fonteDoElemento(const FonteElemento& elemento);
+
+}  // namespace trovale

@@ -1,0 +1,112 @@
+// trovale-cli layout: the song laid out on the no-printer A4 page, as scripts read it.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "catalogue_folder.h"
+#include "cli_process.h"
+
+namespace trovale::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kGolden = fs::path(__FILE__).parent_path().parent_path() / "document" / "golden";
+
+class LayoutCommand : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pasta.gravar("ACORDES.TIP", tiposExemplo());
+        pasta.gravar("POSICOES.DIG", digitacoesExemplo());
+    }
+    ResultadoCli executar(std::vector<std::string> argumentos) {
+        argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
+        return executarCli(argumentos);
+    }
+    nlohmann::ordered_json layoutJson(std::vector<std::string> argumentos) {
+        argumentos.insert(argumentos.begin(), {"layout", "--json"});
+        const ResultadoCli r = executar(argumentos);
+        EXPECT_EQ(r.status, 0) << r.erros;
+        return nlohmann::ordered_json::parse(r.saida, nullptr, false);
+    }
+    PastaTemporaria pasta;
+};
+
+TEST_F(LayoutCommand, JsonHoldsEveryRowWithItsChords) {
+    const nlohmann::ordered_json j = layoutJson({(kGolden / "asa_branca_v1.dec").string()});
+    ASSERT_TRUE(j.is_object());
+    std::vector<std::string> chaves;
+    for (const auto& item : j.items()) chaves.push_back(item.key());
+    EXPECT_EQ(chaves,
+              (std::vector<std::string>{"dpi", "usableHeight", "pageCount", "rowHeights",
+                                        "pageHeights", "pageFillers", "truncated", "columns"}));
+    EXPECT_EQ(j["dpi"], 96);
+    // The no-printer page is 2104 pixels at 180 dpi, 296.9 mm; margins of 30 and 25 mm:
+    // Trunc(96 × 241.9 / 25.4).
+    EXPECT_EQ(j["usableHeight"], 914);
+    EXPECT_EQ(j["pageCount"], 1);
+    EXPECT_EQ(j["rowHeights"].size(), 9u);
+    ASSERT_EQ(j["columns"].size(), 1u);
+    const nlohmann::ordered_json& coluna = j["columns"][0];
+    EXPECT_EQ(coluna["left"], 0);
+    // 160 mm: Trunc(96 / 25.4 × 160 + 0.5) + 4.
+    EXPECT_EQ(coluna["textWidth"], 609);
+    EXPECT_EQ(coluna["songRows"], 7);
+    std::vector<int> tipos;
+    std::vector<std::vector<std::string>> cifras;
+    for (const auto& linha : coluna["rows"]) {
+        tipos.push_back(linha["kind"]);
+        EXPECT_EQ(linha["page"], 1);
+        if (&linha != &coluna["rows"].back())
+            EXPECT_EQ(linha["height"], j["rowHeights"][linha["kind"].get<int>()]);
+        std::vector<std::string> simbolos;
+        if (linha.contains("chords"))
+            for (const auto& c : linha["chords"]) simbolos.push_back(c["symbol"]);
+        cifras.push_back(simbolos);
+    }
+    // Title, author, chords over lyrics, the diagram list without the chord that has no
+    // fingering, and the closing empty row of height 0 after it.
+    EXPECT_EQ(coluna["rows"].back()["height"], 0);
+    EXPECT_EQ(tipos, (std::vector<int>{0, 1, 3, 2, 3, 2, 2, 4, 2}));
+    EXPECT_EQ(cifras[2], (std::vector<std::string>{"G", "C"}));
+    EXPECT_EQ(cifras[4], (std::vector<std::string>{"G*", "G", "C"}));
+    EXPECT_EQ(cifras[7], (std::vector<std::string>{"G", "G*"}));
+    EXPECT_EQ(coluna["rows"][3]["text"], "Quando olhei a terra ardendo");
+    EXPECT_EQ(coluna["rows"][6]["text"], "Qual fogueira de São João");
+    // A chord over the lyric stands on the first pixel of its letter, 2 pixels in.
+    EXPECT_EQ(coluna["rows"][2]["chords"][0]["x"], 2);
+}
+
+TEST_F(LayoutCommand, TheDpiScalesTheSheet) {
+    const nlohmann::ordered_json a = layoutJson({(kGolden / "asa_branca_v1.dec").string()});
+    const nlohmann::ordered_json b =
+        layoutJson({"--dpi", "192", (kGolden / "asa_branca_v1.dec").string()});
+    EXPECT_EQ(b["dpi"], 192);
+    EXPECT_EQ(b["usableHeight"], 1828);
+    EXPECT_EQ(b["columns"][0]["textWidth"], 1213);
+    EXPECT_GT(b["rowHeights"][2].get<int>(), a["rowHeights"][2].get<int>() * 3 / 2);
+}
+
+TEST_F(LayoutCommand, Refusals) {
+    const std::string nenhum = (pasta.caminho() / "nenhum.dec").string();
+    const struct {
+        std::vector<std::string> argumentos;
+        int status;
+        std::string erro;
+    } casos[] = {
+        {{"layout", nenhum},
+         1,
+         nenhum + ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso.\n"},
+        {{"layout", "--dpi", "0", nenhum}, 2, ""},
+        {{"layout", "--width", "-5", nenhum}, 2, ""},
+    };
+    for (const auto& c : casos) {
+        const ResultadoCli r = executar(c.argumentos);
+        EXPECT_EQ(r.status, c.status) << c.argumentos[1];
+        EXPECT_EQ(r.saida, "");
+        if (!c.erro.empty()) EXPECT_EQ(r.erros, c.erro);
+    }
+}
+
+}  // namespace
+}  // namespace trovale::testing
