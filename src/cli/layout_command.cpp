@@ -4,14 +4,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
-#include "base/file_system.h"
-#include "cli/catalogue_loading.h"
-#include "cli/diagram_command.h"
-#include "cli/song_loading.h"
-#include "document/sheet.h"
-#include "render/appearance_file.h"
-#include "render/sheet_measure.h"
-#include "settings/paper.h"
+#include "cli/sheet_building.h"
 
 namespace trovale::cli {
 
@@ -23,12 +16,6 @@ struct Opcoes {
     int largura = 0;
     std::string arquivo;
 };
-
-// The physical page height of the no-printer A4 page, in millimetres, for the orientation.
-double alturaPaginaMm(int orientacao) {
-    const PaginaImpressora pagina = paginaSemImpressora(orientacao);
-    return pagina.alturaFisica / pagina.pxPorMmY;
-}
 
 // Each chord of a chord row with its displayed symbol and where it was placed.
 nlohmann::ordered_json acordesEmJson(const SheetRow& linha, const ChordTable& tabela) {
@@ -100,27 +87,13 @@ void escreverTexto(const Sheet& folha, const SongDocument& doc, std::ostream& sa
 }
 
 int executar(const Opcoes& opcoes, const Ambiente& ambiente) {
-    const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
-    if (!carga.tiposOk) return kSaidaCatalogo;
-    const auto carregada = carregarCancao(opcoes.arquivo, ambiente);
-    if (!carregada) return kSaidaCatalogo;
-    const SongDocument& doc = carregada->cancao;
-    const auto aplicacao = aplicacaoParaDesenho();
-    DiskFileSystem disco;
-    const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);
-    SheetSettings ajustes;
-    ajustes.dpi = opcoes.dpi;
-    ajustes.pageHeightMm = alturaPaginaMm(doc.Layout.orientacao);
-    ajustes.fretNumbersAbove = aparencia.Orientacao == kOrientacaoHorizontal;
-    const SheetMeasure medida(doc.Template, carga.catalogo.tipos, opcoes.dpi);
-    Sheet folha;
-    ComputeRowHeights(folha, doc, medida, ajustes);
-    ComputeColumns(folha, doc, ajustes, opcoes.largura);
-    LayOut(folha, doc, medida, ajustes);
+    const auto montada = montarFolha(opcoes.arquivo, opcoes.dpi, opcoes.largura, ambiente);
+    if (!montada) return kSaidaCatalogo;
+    const SongDocument& doc = montada->cancao.cancao;
     if (opcoes.json)
-        ambiente.saida << emJson(folha, doc, opcoes.dpi).dump() << '\n';
+        ambiente.saida << emJson(montada->folha, doc, opcoes.dpi).dump() << '\n';
     else
-        escreverTexto(folha, doc, ambiente.saida);
+        escreverTexto(montada->folha, doc, ambiente.saida);
     return kSaidaOk;
 }
 

@@ -18,6 +18,7 @@
 #include "cli/diagram_command.h"
 #include "cli/layout_command.h"
 #include "cli/name_command.h"
+#include "cli/render_command.h"
 #endif
 
 namespace {
@@ -72,8 +73,8 @@ int executar(int argc, char** argv) {
                                      registrarInterpret(app),  registrarShow(app),
                                      registrarConvert(app)};
 #ifdef TROVALE_CLI_DESENHO  // drawing needs the render layer of the desktop build
-    comandos.insert(comandos.end(),
-                    {registrarDiagram(app), registrarName(app), registrarLayout(app)});
+    comandos.insert(comandos.end(), {registrarDiagram(app), registrarName(app),
+                                     registrarLayout(app), registrarRender(app)});
 #endif
     for (const Comando& comando : comandos) {
         comando.subcomando->group("Subcomandos");

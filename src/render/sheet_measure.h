@@ -26,6 +26,9 @@ class SheetMeasure : public TextMeasure {
 
     // The font of a line kind as the sheet draws it, at the measure's dpi.
     const QFont& fonte(int kind) const { return fontes_[static_cast<std::size_t>(kind)]; }
+    const CatalogoTipos& tipos() const { return tipos_; }
+    // A surface at the measure's dpi: pictures of the sheet take its resolution.
+    const QImage& superficie() const { return superficie_; }
 
   private:
     QFont fonteNumeros(int pixelHeight) const;

@@ -1,0 +1,191 @@
+#include "render/sheet_painter.h"
+
+#include <QPainter>
+#include <charconv>
+
+#include "base/text_codec.h"
+#include "catalogue/chord_interpreter.h"
+#include "catalogue/fingering.h"
+#include "document/text_truncation.h"
+#include "render/chord_name.h"
+
+namespace trovale {
+
+namespace {
+
+const QColor kVermelho(255, 0, 0);
+constexpr std::string_view kReticencias = "...";
+
+QColor corDe(std::int32_t cor) {
+    return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
+}
+
+QString qs(std::string_view windows1252) {
+    return QString::fromStdString(utf8DeWindows1252(windows1252));
+}
+
+// " Página n " on a red line across the middle of the row.
+void desenharSeparador(QPainter& p, const SheetPaint& f, int column, int page, const QRect& r) {
+    const int meio = r.top() + r.height() / 2;
+    p.setPen(kVermelho);
+    p.drawLine(r.left(), meio, r.right(), meio);
+    QFont fonte = f.measure.fonte(5);
+    fonte.setPointSize(8);
+    p.setFont(fonte);
+    const QString texto = QStringLiteral(" Página %1 ").arg(page);
+    const QFontMetrics m(fonte, p.device());
+    const int largura = m.horizontalAdvance(texto);
+    const QRect caixa(r.left() + (f.sheet.ColumnTextWidth[column] - largura) / 2,
+                      meio - m.height() / 2, largura, m.height());
+    p.fillRect(caixa, Qt::white);
+    p.drawText(caixa, Qt::AlignCenter, texto);
+}
+
+void desenharTexto(QPainter& p, const SheetPaint& f, int column, const SheetRow& linha,
+                   const QRect& r, bool& cortado) {
+    const int tipo = linha.Kind < kLineKindCount ? linha.Kind : kLyricLine;
+    const FittedText cabe = fitText(f.measure, tipo, linha.Text, f.sheet.ColumnTextWidth[column]);
+    cortado = cortado || cabe.truncated;
+    QString texto = qs(cabe.text);
+    if (f.doc.Template.Fonts[tipo].soMaiusculas()) texto = texto.toUpper();
+    p.setFont(f.measure.fonte(tipo));
+    p.setPen(corDe(f.doc.Template.Fonts[tipo].cor));
+    const QFontMetrics m(f.measure.fonte(tipo), p.device());
+    p.drawText(r.left() + 2, r.top() + 2 + m.ascent(), texto);
+}
+
+std::optional<TDigitacao> digitacaoDoTexto(std::string_view texto) {
+    TDigitacaoGravada g;
+    const char* at = texto.data();
+    const char* fim = texto.data() + texto.size();
+    for (std::uint16_t& w : g.W) {
+        while (at < fim && *at == ' ') ++at;
+        const auto [ptr, erro] = std::from_chars(at, fim, w);
+        if (erro != std::errc()) return std::nullopt;
+        at = ptr;
+    }
+    return Decodificar(g);
+}
+
+void desenharNome(QPainter& p, const SheetPaint& f, std::string_view simbolo, const QRect& caixa) {
+    const std::string exibido = displaySymbol(simbolo);
+    const InterpretacaoAcorde leitura = InterpretarAcorde(f.measure.tipos(), exibido);
+    p.setFont(f.measure.fonte(3));
+    if (!leitura.ehAcorde) {
+        p.setPen(corDe(f.doc.Template.Fonts[3].cor));
+        p.drawText(caixa, Qt::AlignLeft | Qt::AlignBottom, qs(exibido));
+        return;
+    }
+    OpcoesNomeAcorde opcoes;
+    opcoes.caixa = caixa;
+    opcoes.tamanhoFonte = f.doc.Template.Fonts[3].tamanhoAbsoluto();
+    opcoes.cor = corDe(f.doc.Template.Fonts[3].cor);
+    const TAcordeInterpretado& a = leitura.acorde;
+    DesenharNomeAcorde(p, a.Elementos, a.Raiz, a.Baixo, opcoes);
+}
+
+// A diagram of side D with its name above it; " ? " in red for a chord without a fingering.
+void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const QRect& r) {
+    const DiagramMetrics& d = f.sheet.Diagram;
+    const int topoNumeros = d.fretNumbersAbove ? d.fretNumberHeight : 0;
+    const int faixaNome = r.height() - d.side - topoNumeros;
+    const QRect caixa(x, r.top() + faixaNome * 5 / 6 + topoNumeros, d.side, d.side);
+    const auto digitacao = digitacaoDoTexto(f.doc.Chords.Fingerings[chord]);
+    if (digitacao && f.doc.Chords.Fingerings[chord] != kNoFingering) {
+        p.setBrush(Qt::white);
+        MedidasDiagrama medidas;
+        DesenharBraco(p, f.aparencia, medidas, caixa.left(), caixa.top(), d.side, d.side);
+        DesenharDigitacao(p, medidas, *digitacao);
+        QFont numeros = f.measure.fonte(5);
+        numeros.setPixelSize(std::max(1, d.fretFontHeight));
+        p.setFont(numeros);
+        DesenharRotuloCasa(p, medidas, digitacao->Casa);
+    } else {
+        QFont interrogacao = f.measure.fonte(3);
+        interrogacao.setBold(true);
+        interrogacao.setPixelSize(std::max(1, d.side * 6 / 10));
+        p.setFont(interrogacao);
+        p.setPen(kVermelho);
+        p.drawText(caixa, Qt::AlignCenter, QStringLiteral(" ? "));
+    }
+    const int acimaNumeros = d.fretNumbersAbove ? d.fretNumberHeight - 2 : 0;
+    const QRect nome(x, r.top(), r.width(), caixa.top() - 2 - acimaNumeros - r.top());
+    desenharNome(p, f, f.doc.Chords.Symbols[chord], nome);
+}
+
+void desenharAcordes(QPainter& p, const SheetPaint& f, int column, const SheetRow& linha,
+                     const QRect& r, bool& cortado) {
+    if (f.doc.Template.Presentation == 0) return;
+    const std::vector<PlacedChord> acordes = decodeChordLine(linha.Text);
+    const ChordTable& tabela = f.doc.Chords;
+    int fim = 0;
+    for (std::size_t i = 0; i < acordes.size() && i < linha.ChordExtents.size(); ++i) {
+        const int n = acordes[i].chord;
+        if (n < 0 || n >= tabela.size() || tabela.isFree(n)) continue;
+        const ChordExtent& e = linha.ChordExtents[i];
+        fim = std::max(fim, e.x + e.width);
+        if (linha.Kind == kChordLine)
+            desenharNome(p, f, tabela.Symbols[n],
+                         QRect(r.left() + e.x, r.top(), e.width, r.height()));
+        else
+            desenharDiagrama(p, f, n, r.left() + e.x, r);
+    }
+    if (fim <= f.sheet.ColumnTextWidth[column]) return;
+    cortado = true;
+    p.setFont(f.measure.fonte(3));
+    p.setPen(Qt::black);
+    p.fillRect(QRect(r.right() - 16, r.top(), 17, r.height()), Qt::white);
+    p.drawText(QRect(r.right() - 16, r.top(), 17, r.height()), Qt::AlignRight | Qt::AlignBottom,
+               QString::fromLatin1(kReticencias.data(), kReticencias.size()));
+}
+
+}  // namespace
+
+bool DrawRow(QPainter& p, const SheetPaint& f, int column, int row, const QRect& rect) {
+    const SheetRow& linha = f.sheet.Columns[column][static_cast<std::size_t>(row)];
+    bool cortado = false;
+    p.save();
+    p.setClipRect(rect);
+    if (linha.Kind == kGeneratedLine)
+        desenharSeparador(p, f, column, linha.Page, rect);
+    else if (isChordKind(linha.Kind))
+        desenharAcordes(p, f, column, linha, rect, cortado);
+    else
+        desenharTexto(p, f, column, linha, rect, cortado);
+    p.restore();
+    return cortado;
+}
+
+QImage renderSheet(const SheetPaint& f, int page) {
+    int largura = 0, altura = 0;
+    for (int c = 0; c < kMaxColunas; ++c) {
+        if (!f.sheet.ColumnVisible[c]) continue;
+        largura = std::max(largura, f.sheet.ColumnLeft[c] + f.sheet.ColumnWidth[c]);
+        int h = 1;
+        for (const SheetRow& linha : f.sheet.Columns[c])
+            if (page == 0 || (linha.Page == page && linha.Kind != kGeneratedLine))
+                h += linha.Height;
+        altura = std::max(altura, h);
+    }
+    QImage imagem(std::max(1, largura), std::max(1, altura), QImage::Format_RGB32);
+    // Fonts in points come out at the size the layout measured them.
+    imagem.setDotsPerMeterX(f.measure.superficie().dotsPerMeterX());
+    imagem.setDotsPerMeterY(f.measure.superficie().dotsPerMeterY());
+    imagem.fill(Qt::white);
+    QPainter p(&imagem);
+    for (int c = 0; c < kMaxColunas; ++c) {
+        if (!f.sheet.ColumnVisible[c]) continue;
+        int y = 0;
+        const auto& linhas = f.sheet.Columns[c];
+        for (int i = 0; i < static_cast<int>(linhas.size()); ++i) {
+            const SheetRow& linha = linhas[static_cast<std::size_t>(i)];
+            if (page != 0 && (linha.Page != page || linha.Kind == kGeneratedLine)) continue;
+            DrawRow(p, f, c, i,
+                    QRect(f.sheet.ColumnLeft[c], y, f.sheet.ColumnWidth[c], linha.Height));
+            y += linha.Height;
+        }
+    }
+    return imagem;
+}
+
+}  // namespace trovale

@@ -1,0 +1,32 @@
+#pragma once
+// Painting a laid-out sheet: one row at a time, as layout placed it. Painting decides no
+// position of its own beyond the inside of a row.
+
+#include <QImage>
+#include <QRect>
+
+#include "document/sheet.h"
+#include "render/appearance.h"
+#include "render/sheet_measure.h"
+
+class QPainter;
+
+namespace trovale {
+
+// What painting a sheet reads besides the sheet; all must outlive the painting.
+struct SheetPaint {
+    const SongDocument& doc;
+    const Sheet& sheet;
+    const SheetMeasure& measure;
+    const Aparencia& aparencia;
+};
+
+// Draws row `row` of column `column` (from 0) into `rect`, in screen pixels. True when the row
+// does not fit its column (the document window's truncation warning).
+bool DrawRow(QPainter& p, const SheetPaint& folha, int column, int row, const QRect& rect);
+
+// The sheet as the document window shows it: the visible columns side by side from the top;
+// with `page` above 0 only the rows of that page, separators left out.
+QImage renderSheet(const SheetPaint& folha, int page = 0);
+
+}  // namespace trovale
