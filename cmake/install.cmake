@@ -11,6 +11,10 @@ foreach(arquivo ${TROVALE_SHIPPED_TYPES} ${TROVALE_SHIPPED_FINGERINGS})
     install(FILES ${arquivo} DESTINATION ${TROVALE_DATA_DESTINATION} OPTIONAL)
 endforeach()
 
+# Example songs, copied into the user's songs folder on their first start.
+file(GLOB TROVALE_EXAMPLE_SONGS ${CMAKE_SOURCE_DIR}/data/songs/*.dec)
+install(FILES ${TROVALE_EXAMPLE_SONGS} DESTINATION ${TROVALE_DATA_DESTINATION}/songs)
+
 set(TROVALE_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/data/desktop)
 install(FILES ${TROVALE_DESKTOP_DIR}/trovale.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

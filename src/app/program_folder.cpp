@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
+#include <algorithm>
 #include <system_error>
 
 #include "base/file_system.h"
@@ -86,6 +87,26 @@ std::vector<std::string> semearPastaUsuario(const fs::path& destino, const fs::p
         if (!existe(origem / nome) || existe(destino / nome)) continue;
         if (copiarCompleto(origem / nome, destino / nome)) copiados.push_back(nome);
     }
+    return copiados;
+}
+
+fs::path pastaCancoesUsuario() {
+    return caminhoDe(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)) /
+           "Trovale";
+}
+
+std::vector<std::string> semearCancoesExemplo(const fs::path& destino, const fs::path& origem) {
+    std::vector<std::string> copiados;
+    std::error_code erro;
+    if (origem.empty() || !fs::is_directory(origem, erro)) return copiados;
+    fs::create_directories(destino, erro);
+    if (erro) return copiados;
+    for (const fs::directory_entry& entrada : fs::directory_iterator(origem, erro)) {
+        const fs::path nome = entrada.path().filename();
+        if (entrada.path().extension() != ".dec" || existe(destino / nome)) continue;
+        if (copiarCompleto(entrada.path(), destino / nome)) copiados.push_back(nome.string());
+    }
+    std::sort(copiados.begin(), copiados.end());
     return copiados;
 }
 

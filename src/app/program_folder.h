@@ -28,4 +28,12 @@ const std::vector<std::string>& arquivosDeFabrica();
 std::vector<std::string> semearPastaUsuario(const std::filesystem::path& destino,
                                             const std::filesystem::path& origem);
 
+// The user's songs folder: "Trovale" in their documents folder.
+std::filesystem::path pastaCancoesUsuario();
+
+// Creates `destino` when missing and copies the example songs (".dec") of `origem` into it,
+// never over a file of the same name. Returns the names copied.
+std::vector<std::string> semearCancoesExemplo(const std::filesystem::path& destino,
+                                              const std::filesystem::path& origem);
+
 }  // namespace trovale

@@ -34,7 +34,7 @@ void Programa::iniciar() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer t0;
     t0.start();
-    if (pasta_.doUsuario) semearPastaUsuario(pasta_.pasta, pastaDadosInstalados());
+    if (pasta_.doUsuario) semearPrimeiroInicio();
     criarJanelaPrincipal();
     tocarSomInicial();
     janela_->concluirCriacao();
@@ -49,6 +49,14 @@ void Programa::iniciar() {
     QGuiApplication::restoreOverrideCursor();
     QMetaObject::invokeMethod(janela_.get(), &TTrovaleForm1::executarInicioAdiado,
                               Qt::QueuedConnection);
+}
+
+// A user's first start: the shipped catalogue and settings, and the example songs, so that
+// there is a song to open in the first minute.
+void Programa::semearPrimeiroInicio() {
+    const std::filesystem::path instalacao = pastaDadosInstalados();
+    if (semearPastaUsuario(pasta_.pasta, instalacao).empty() || instalacao.empty()) return;
+    semearCancoesExemplo(pastaCancoesUsuario(), instalacao / "songs");
 }
 
 void Programa::criarJanelaPrincipal() {

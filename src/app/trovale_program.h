@@ -51,6 +51,7 @@ class Programa : public QObject {
     const PastaPrograma& pasta() const { return pasta_; }
 
   private:
+    void semearPrimeiroInicio();
     void criarJanelaPrincipal();
     void tocarSomInicial();
     void criarJanelas();

@@ -80,6 +80,7 @@ class StartupTest : public QObject {
     void perUserFolderIsTheToolkitsAppDataLocation();
     void firstStartSeedsThePerUserFolder_data();
     void firstStartSeedsThePerUserFolder();
+    void exampleSongsNeverReplaceTheUsersOwn();
     void startSoundReachesTheSoundOutput();
     void startSoundIsOurOwnWav();
     void wavReading_data();
@@ -273,6 +274,34 @@ void StartupTest::firstStartSeedsThePerUserFolder_data() {
     QTest::newRow("fingerings there") << QStringList{"POSICOES.DIG"} << true << QStringList();
     QTest::newRow("save interrupted") << QStringList{"ACORDES.NEW"} << true << QStringList();
     QTest::newRow("nothing installed") << QStringList() << false << QStringList();
+}
+
+// The example songs go into the songs folder, made when missing, beside the user's own files
+// and never over one of them.
+void StartupTest::exampleSongsNeverReplaceTheUsersOwn() {
+    PastaCatalogo instalacao;
+    instalacao.gravar(QStringLiteral("Peixe vivo.dec"), "exemplo");
+    instalacao.gravar(QStringLiteral("Ciranda.dec"), "exemplo");
+    instalacao.gravar(QStringLiteral("LEIAME.txt"), "nota");
+    PastaCatalogo usuario;
+    usuario.gravar(QStringLiteral("Ciranda.dec"), "do usuario");
+    const std::filesystem::path cancoes = usuario.pasta() / "Trovale";
+
+    const auto copiados = semearCancoesExemplo(cancoes, instalacao.pasta());
+    QCOMPARE(copiados, (std::vector<std::string>{"Ciranda.dec", "Peixe vivo.dec"}));
+    QVERIFY(QFile::exists(QString::fromStdString((cancoes / "Peixe vivo.dec").string())));
+    QVERIFY(!QFile::exists(QString::fromStdString((cancoes / "LEIAME.txt").string())));
+
+    // A second time, with the user's own song of the same name in place: nothing is copied.
+    QFile::remove(QString::fromStdString((cancoes / "Ciranda.dec").string()));
+    QFile proprio(QString::fromStdString((cancoes / "Ciranda.dec").string()));
+    QVERIFY(proprio.open(QIODevice::WriteOnly));
+    proprio.write("do usuario");
+    proprio.close();
+    QCOMPARE(semearCancoesExemplo(cancoes, instalacao.pasta()), std::vector<std::string>{});
+    QVERIFY(proprio.open(QIODevice::ReadOnly));
+    QCOMPARE(proprio.readAll(), QByteArray("do usuario"));
+    QCOMPARE(semearCancoesExemplo(cancoes, {}), std::vector<std::string>{});
 }
 
 void StartupTest::firstStartSeedsThePerUserFolder() {
