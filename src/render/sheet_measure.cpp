@@ -23,6 +23,8 @@ QFont fonteDoElemento(const FonteElemento& elemento) {
     fonte.setPointSize(std::max(1, elemento.tamanhoAbsoluto()));
     fonte.setBold(elemento.negrito);
     fonte.setItalic(elemento.italico);
+    fonte.setKerning(false);
+    fonte.setStyleStrategy(QFont::PreferNoShaping);
     return fonte;
 }
 
@@ -31,21 +33,39 @@ SheetMeasure::SheetMeasure(const Modelo& modelo, const CatalogoTipos& tipos, int
     const int pontosPorMetro = static_cast<int>(std::lround(dpi / 0.0254));
     superficie_.setDotsPerMeterX(pontosPorMetro);
     superficie_.setDotsPerMeterY(pontosPorMetro);
-    for (int k = 0; k < kElementosModelo; ++k)
+    metricas_.reserve(kElementosModelo);
+    for (int k = 0; k < kElementosModelo; ++k) {
         fontes_[static_cast<std::size_t>(k)] = fonteDoElemento(modelo.Fonts[k]);
+        metricas_.emplace_back(fontes_[static_cast<std::size_t>(k)], &superficie_);
+        const bool maiusculas = modelo.Fonts[k].soMaiusculas();
+        for (int b = 0; b < 256; ++b) {
+            QString c = texto(std::string(1, static_cast<char>(b)));
+            if (maiusculas) c = c.toUpper();
+            avancos_[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)] =
+                metricas_.back().horizontalAdvance(c);
+        }
+    }
 }
 
 int SheetMeasure::textWidth(int kind, std::string_view text) const {
-    QString t = texto(text);
-    if (modelo_.Fonts[kind].soMaiusculas()) t = t.toUpper();
-    return QFontMetrics(fonte(kind), &superficie_).horizontalAdvance(t);
+    const auto& avancos = avancos_[static_cast<std::size_t>(kind)];
+    int largura = 0;
+    for (const char c : text) largura += avancos[static_cast<unsigned char>(c)];
+    return largura;
 }
 
 int SheetMeasure::letterMHeight(int kind) const {
-    return QFontMetrics(fonte(kind), &superficie_).height();
+    return metricas_[static_cast<std::size_t>(kind)].height();
 }
 
 int SheetMeasure::chordSymbolWidth(std::string_view displayedSymbol) const {
+    const std::string chave(displayedSymbol);
+    if (const auto achada = largurasCifras_.find(chave); achada != largurasCifras_.end())
+        return achada->second;
+    return largurasCifras_[chave] = medirCifra(displayedSymbol);
+}
+
+int SheetMeasure::medirCifra(std::string_view displayedSymbol) const {
     const InterpretacaoAcorde leitura = InterpretarAcorde(tipos_, displayedSymbol);
     if (!leitura.ehAcorde) return textWidth(3, displayedSymbol);
     QImage rascunho = superficie_;

@@ -3,8 +3,12 @@
 // chord names as the chord name drawing draws them.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <array>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "document/text_measure.h"
 #include "settings/template.h"
@@ -32,14 +36,21 @@ class SheetMeasure : public TextMeasure {
 
   private:
     QFont fonteNumeros(int pixelHeight) const;
+    int medirCifra(std::string_view displayedSymbol) const;
 
     const Modelo& modelo_;
     const CatalogoTipos& tipos_;
     QImage superficie_;  // carries the dpi every measure is taken at
     std::array<QFont, kElementosModelo> fontes_;
+    // Layout measures every row of a song: metrics are made once, chord names once each, and
+    // a text is the sum of its characters' advances (the fonts neither kern nor shape).
+    std::vector<QFontMetrics> metricas_;
+    std::array<std::array<int, 256>, kElementosModelo> avancos_{};
+    mutable std::unordered_map<std::string, int> largurasCifras_;
 };
 
-// A template font as Qt knows it: face, points, bold, italic.
+// A template font as Qt knows it: face, points, bold, italic; no kerning and no shaping, so
+// that a text is as wide as its characters side by side, as the layout measured it.
 QFont fonteDoElemento(const FonteElemento& elemento);
 
 }  // namespace trovale

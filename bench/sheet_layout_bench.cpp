@@ -1,0 +1,99 @@
+// The sheet of a 3000-line song: laying it out whole (row heights, columns, pagination, the
+// diagram list) with the real fonts, and painting one screenful of it.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "document/sheet.h"
+#include "render/sheet_painter.h"
+#include "settings/template.h"
+#include "support/type_fixture.h"
+
+namespace trovale {
+namespace {
+
+SongDocument bigSong() {
+    SongDocument doc;
+    doc.Template = modeloDeFabrica();
+    doc.Layout = {20, 20, 25, 20, 10, 2, 80, 80, 0, 0};
+    doc.Lines = {"Uma can\xE7\xE3o comprida", "Algu\xE9m"};
+    doc.LineKinds = {kTitleLine, kAuthorLine};
+    const char* raizes[] = {"Af", "Bf", "Cf", "Df", "Ef", "Ff", "Gf"};
+    for (int c = 0; c < 60; ++c)
+        doc.Chords.append(std::string(raizes[c % 7]) + "7" + variantTag(c / 7 + 1),
+                          std::to_string(c % 54 + 1), std::to_string(700 + c) + " 5118 3001");
+    for (int i = 2; i < kMaxLines; i += 2) {
+        std::vector<PlacedChord> chords;
+        for (int k = 0; k < 6; ++k) chords.push_back({1 + 9 * k, (i + k) % 60});
+        doc.Lines.push_back(encodeChordLine(chords));
+        doc.LineKinds.push_back(kChordLine);
+        doc.Lines.push_back("Quando olhei a terra ardendo, qual fogueira de S\xE3o Jo\xE3o");
+        doc.LineKinds.push_back(i % 10 == 0 ? kRefrainLine : kLyricLine);
+    }
+    return doc;
+}
+
+struct Montagem {
+    SongDocument doc = bigSong();
+    CatalogoTipos tipos = testing::catalogoComum();
+    SheetMeasure medida{doc.Template, tipos, 96};
+    SheetSettings ajustes;
+    Aparencia aparencia;
+    Sheet folha;
+
+    void diagramar() {
+        ComputeRowHeights(folha, doc, medida, ajustes);
+        ComputeColumns(folha, doc, ajustes, 900);
+        LayOut(folha, doc, medida, ajustes);
+    }
+};
+
+void BM_LayOut3000Lines(benchmark::State& state) {
+    Montagem m;
+    for (auto _ : state) {
+        m.folha = Sheet{};
+        m.diagramar();
+        benchmark::DoNotOptimize(m.folha.PageCount);
+    }
+}
+BENCHMARK(BM_LayOut3000Lines)->Unit(benchmark::kMillisecond);
+
+// One scroll step repaints the rows of a 900-pixel view, in every column.
+void BM_PaintOneScreen(benchmark::State& state) {
+    Montagem m;
+    m.diagramar();
+    const SheetPaint pintura{m.doc, m.folha, m.medida, m.aparencia};
+    QImage tela(1000, 900, QImage::Format_RGB32);
+    int inicio = 0;
+    for (auto _ : state) {
+        QPainter p(&tela);
+        p.fillRect(tela.rect(), Qt::white);
+        for (int c = 0; c < kMaxColunas; ++c) {
+            if (!m.folha.ColumnVisible[c]) continue;
+            int y = 0;
+            const auto& linhas = m.folha.Columns[c];
+            for (std::size_t i = inicio; i < linhas.size() && y < tela.height(); ++i) {
+                DrawRow(p, pintura, c, static_cast<int>(i),
+                        QRect(m.folha.ColumnLeft[c], y, m.folha.ColumnWidth[c], linhas[i].Height));
+                y += linhas[i].Height;
+            }
+        }
+        inicio = (inicio + 7) % 1000;
+    }
+}
+BENCHMARK(BM_PaintOneScreen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace trovale
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication aplicacao(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
