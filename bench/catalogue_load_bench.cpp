@@ -18,7 +18,7 @@ namespace {
 
 struct FormaMovel {
     IntervalosTipo intervalos;
-    const char* elementos;  // element lines of the standard symbol
+    const char* elementos;       // element lines of the standard symbol
     std::array<int, 6> trastes;  // relative frets, string 6 first; 0 = muted; root on string 5
 };
 

@@ -7,6 +7,7 @@
 
 #include "catalogue_folder.h"
 #include "cli_process.h"
+#include "png_size.h"
 
 namespace trovale::testing {
 namespace {
@@ -21,16 +22,6 @@ std::string ler(const std::filesystem::path& arquivo) {
 }
 
 // Width and height from a PNG's header; 0, 0 when the bytes are no PNG.
-std::pair<std::uint32_t, std::uint32_t> dimensoesPng(const std::string& png) {
-    if (png.size() < 24 || png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return {0, 0};
-    auto palavra = [&](std::size_t i) {
-        std::uint32_t v = 0;
-        for (std::size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(png[i + k]);
-        return v;
-    };
-    return {palavra(16), palavra(20)};
-}
-
 class DrawingCommands : public ::testing::Test {
   protected:
     void SetUp() override {

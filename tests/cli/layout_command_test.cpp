@@ -7,6 +7,7 @@
 
 #include "catalogue_folder.h"
 #include "cli_process.h"
+#include "png_size.h"
 
 namespace trovale::testing {
 namespace {
@@ -89,16 +90,9 @@ TEST_F(LayoutCommand, TheDpiScalesTheSheet) {
     EXPECT_GT(b["rowHeights"][2].get<int>(), a["rowHeights"][2].get<int>() * 3 / 2);
 }
 
-std::pair<std::uint32_t, std::uint32_t> dimensoesPng(const fs::path& arquivo) {
+std::pair<std::uint32_t, std::uint32_t> dimensoesDoArquivo(const fs::path& arquivo) {
     std::ifstream entrada(arquivo, std::ios::binary);
-    const std::string png(std::istreambuf_iterator<char>(entrada), {});
-    if (png.size() < 24 || png.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0) return {0, 0};
-    auto palavra = [&](std::size_t i) {
-        std::uint32_t v = 0;
-        for (std::size_t k = 0; k < 4; ++k) v = v << 8 | static_cast<unsigned char>(png[i + k]);
-        return v;
-    };
-    return {palavra(16), palavra(20)};
+    return dimensoesPng(std::string(std::istreambuf_iterator<char>(entrada), {}));
 }
 
 // The picture holds the sheet as laid out: as wide as its column, as tall as its rows.
@@ -110,8 +104,9 @@ TEST_F(LayoutCommand, RenderDrawsTheSheetAtItsLaidOutSize) {
     const fs::path png = pasta.caminho() / "folha.png";
     const ResultadoCli r = executar({"render", cancao, png.string()});
     ASSERT_EQ(r.status, 0) << r.erros;
-    EXPECT_EQ(dimensoesPng(png), std::make_pair(j["columns"][0]["textWidth"].get<std::uint32_t>(),
-                                                static_cast<std::uint32_t>(altura)));
+    EXPECT_EQ(dimensoesDoArquivo(png),
+              std::make_pair(j["columns"][0]["textWidth"].get<std::uint32_t>(),
+                             static_cast<std::uint32_t>(altura)));
     const ResultadoCli segunda = executar({"render", "--page", "2", cancao, png.string()});
     EXPECT_EQ(segunda.status, 2);
     EXPECT_NE(segunda.erros.find("Página inexistente: 2 (a música tem 1).\n"), std::string::npos);
