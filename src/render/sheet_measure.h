@@ -15,7 +15,7 @@
 
 namespace trovale {
 
-class CatalogoTipos;
+struct CatalogoTipos;
 
 class SheetMeasure : public TextMeasure {
   public:

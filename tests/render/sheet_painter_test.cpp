@@ -1,0 +1,110 @@
+// Painting the rows of a laid-out sheet: what a user sees on each kind of row.
+#include "render/sheet_painter.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+
+#include "support/type_fixture.h"
+
+namespace trovale {
+namespace {
+
+struct Folha {
+    SongDocument doc;
+    SheetMeasure medida;
+    Aparencia aparencia;
+    Sheet sheet;
+
+    explicit Folha(SongDocument d)
+        : doc(std::move(d)), medida(doc.Template, testing::catalogoComum(), 96) {
+        SheetSettings ajustes;
+        ajustes.pageHeightMm = 100;  // a short page, so that pages end
+        ComputeRowHeights(sheet, doc, medida, ajustes);
+        ComputeColumns(sheet, doc, ajustes, 0);
+        LayOut(sheet, doc, medida, ajustes);
+    }
+
+    // The row painted alone on white, and whether it was cut.
+    std::pair<QImage, bool> pintar(int linha) const {
+        const SheetRow& r = sheet.Columns[0][static_cast<std::size_t>(linha)];
+        QImage imagem(sheet.ColumnWidth[0], std::max(1, r.Height), QImage::Format_RGB32);
+        imagem.fill(Qt::white);
+        QPainter p(&imagem);
+        const bool cortada = DrawRow(p, {doc, sheet, medida, aparencia}, 0, linha, imagem.rect());
+        return {imagem, cortada};
+    }
+
+    int primeira(std::uint8_t tipo) const {
+        const auto& linhas = sheet.Columns[0];
+        for (std::size_t i = 0; i < linhas.size(); ++i)
+            if (linhas[i].Kind == tipo) return static_cast<int>(i);
+        return -1;
+    }
+};
+
+SongDocument cancao(const std::string& letra) {
+    SongDocument doc;
+    doc.Template = modeloDeFabrica();
+    doc.Layout = {30, 20, 30, 25, 0, 1, 40, 0, 0, 0};
+    doc.Chords.append("Cf", "1", "763 5118 3001");
+    doc.Chords.append("Gf", "1", "0");
+    doc.Lines = {"T\xEDtulo"};
+    doc.LineKinds = {kTitleLine};
+    for (int i = 0; i < 6; ++i) {
+        doc.Lines.push_back(encodeChordLine({{1, 0}, {4, 1}}));
+        doc.LineKinds.push_back(kChordLine);
+        doc.Lines.push_back(letra);
+        doc.LineKinds.push_back(kLyricLine);
+    }
+    return doc;
+}
+
+bool branca(const QImage& imagem, const QRect& area) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (imagem.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    return true;
+}
+
+TEST(SheetPainter, ASeparatorIsARedLineAcrossTheMiddle) {
+    const Folha f(cancao("Letra curta"));
+    const int separador = f.primeira(kGeneratedLine);
+    ASSERT_GE(separador, 0);
+    const auto [imagem, cortada] = f.pintar(separador);
+    EXPECT_FALSE(cortada);
+    EXPECT_EQ(imagem.pixel(0, imagem.height() / 2), qRgb(255, 0, 0));
+    EXPECT_EQ(imagem.pixel(imagem.width() - 1, imagem.height() / 2), qRgb(255, 0, 0));
+    EXPECT_TRUE(branca(imagem, QRect(0, 0, 3, 2)));
+}
+
+TEST(SheetPainter, TextThatDoesNotFitIsCutAndSaidSo) {
+    for (const auto& [letra, cortar] :
+         {std::pair<std::string, bool>{"Letra curta", false}, {std::string(200, 'M'), true}}) {
+        const Folha f(cancao(letra));
+        const auto [imagem, cortada] = f.pintar(2);
+        EXPECT_EQ(cortada, cortar) << letra.size();
+        // Text starts 2 pixels in from the row's corner.
+        EXPECT_TRUE(branca(imagem, QRect(0, 0, 2, imagem.height())));
+        EXPECT_FALSE(branca(imagem, imagem.rect()));
+    }
+}
+
+TEST(SheetPainter, ChordsStandWithinTheirPlacedExtents) {
+    const Folha f(cancao("Letra curta"));
+    const SheetRow& linha = f.sheet.Columns[0][1];
+    ASSERT_EQ(linha.Kind, kChordLine);
+    ASSERT_EQ(linha.ChordExtents.size(), 2u);
+    const auto [imagem, cortada] = f.pintar(1);
+    EXPECT_FALSE(cortada);
+    int fim = 0;
+    for (const ChordExtent& e : linha.ChordExtents) {
+        EXPECT_FALSE(branca(imagem, QRect(e.x, 0, e.width, imagem.height()))) << e.x;
+        fim = std::max(fim, e.x + e.width);
+    }
+    EXPECT_TRUE(branca(imagem, QRect(fim + 1, 0, imagem.width() - fim - 1, imagem.height())));
+    EXPECT_TRUE(branca(imagem, QRect(0, 0, linha.ChordExtents[0].x, imagem.height())));
+}
+
+}  // namespace
+}  // namespace trovale
