@@ -112,6 +112,52 @@ TEST_F(LayoutCommand, RenderDrawsTheSheetAtItsLaidOutSize) {
     EXPECT_NE(segunda.erros.find("Página inexistente: 2 (a música tem 1).\n"), std::string::npos);
 }
 
+// A song file written out line by line: version 01.00, factory fonts, the given page layout.
+std::string arquivoCancao(const std::vector<std::string>& linhas,
+                          const std::vector<std::string>& acordes, const std::string& pagina) {
+    std::string bytes = "Trovale 01.00 Teste\r\n\r\n1 2 " + std::to_string(acordes.size()) + " " +
+                        std::to_string(linhas.size()) + "\r\n" + pagina + "\r\n";
+    for (const char* fonte : {"12 0 1 0 Arial", "8 0 0 0 Arial", "11 0 0 0 Arial",
+                              "9 32768 0 0 Arial", "20 0 0 0 Arial", "8 0 1 0 Arial"})
+        bytes += std::string(fonte) + "\r\n";
+    for (const std::string& linha : linhas) bytes += linha + "\r\n";
+    for (const std::string& acorde : acordes) bytes += acorde + "\r\n";
+    return bytes;
+}
+
+// Songs at the edges: the longest, the widest lines, the most chords, none at all.
+TEST_F(LayoutCommand, SongsAtTheEdgesAreLaidOut) {
+    const std::string pagina = "30 20 30 25 10\r\n3 50 50 50 0";
+    std::vector<std::string> longa, muitosAcordes;
+    for (int i = 0; i < 3000; ++i) longa.push_back("2 " + std::string(1000, 'a' + i % 26));
+    std::vector<std::string> tabela;
+    for (int i = 0; i < 200; ++i) {
+        const char raiz[] = {static_cast<char>('A' + i % 7), 'f', '\0'};
+        tabela.push_back(std::string(raiz) + std::string(i / 7 + 1, '*') + " 1 763 5118 3001");
+        const int alto = 51 + i / 200, baixo = 51 + i % 200;
+        std::string cifras(25, static_cast<char>(alto));
+        cifras += static_cast<char>(baixo);
+        muitosAcordes.push_back("3 " + cifras);
+        muitosAcordes.push_back("2 letra");
+    }
+    const struct {
+        const char* nome;
+        std::string bytes;
+        bool cortada;
+    } casos[] = {
+        {"3000 lines of 1000 characters", arquivoCancao(longa, {}, pagina), true},
+        {"200 chords", arquivoCancao(muitosAcordes, tabela, pagina), false},
+        {"no line at all", arquivoCancao({}, {}, pagina), false},
+    };
+    for (const auto& c : casos) {
+        const auto arquivo = pasta.gravar("borda.dec", c.bytes);
+        const nlohmann::ordered_json j = layoutJson({arquivo.string()});
+        ASSERT_TRUE(j.is_object()) << c.nome;
+        EXPECT_EQ(j["truncated"], c.cortada) << c.nome;
+        EXPECT_GE(j["pageCount"].get<int>(), 1) << c.nome;
+    }
+}
+
 TEST_F(LayoutCommand, Refusals) {
     const std::string nenhum = (pasta.caminho() / "nenhum.dec").string();
     const struct {
