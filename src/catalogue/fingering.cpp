@@ -1,5 +1,7 @@
 #include "catalogue/fingering.h"
 
+#include <charconv>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -40,7 +42,9 @@ void TDigitacao::marcarBaixo() {
 
 namespace {
 
-int valorNota(const NotaDedo& n) { return (n.Traste - 1) * 6 + n.Corda; }
+int valorNota(const NotaDedo& n) {
+    return (n.Traste - 1) * 6 + n.Corda;
+}
 
 int valorPestana(const Pestana& p) {
     return std::abs(p.CordaFinal - p.CordaInicial) * 30 + (p.Traste - 1) * 6 + p.CordaInicial;
@@ -60,7 +64,9 @@ Pestana pestanaDoValor(int d) {
             static_cast<std::uint8_t>(traste)};
 }
 
-int muda(const TDigitacao& d, int corda, int peso) { return d.estado(corda) == kCordaMuda ? peso : 0; }
+int muda(const TDigitacao& d, int corda, int peso) {
+    return d.estado(corda) == kCordaMuda ? peso : 0;
+}
 
 }  // namespace
 
@@ -154,6 +160,19 @@ bool digitacaoBemFormada(const TDigitacao& d) {
         if (!p.vazia() && (p.CordaFinal > kCordas || p.Traste < 1 || p.Traste > kMaxTrasteRelativo))
             return false;
     return true;
+}
+
+std::optional<TDigitacaoGravada> digitacaoDoTexto(std::string_view texto) {
+    TDigitacaoGravada g;
+    const char* at = texto.data();
+    const char* fim = texto.data() + texto.size();
+    for (std::uint16_t& w : g.W) {
+        while (at < fim && *at == ' ') ++at;
+        const auto [ptr, erro] = std::from_chars(at, fim, w);
+        if (erro != std::errc()) return std::nullopt;
+        at = ptr;
+    }
+    return g;
 }
 
 }  // namespace trovale

@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace trovale {
@@ -20,7 +22,7 @@ inline constexpr std::array<int, kCordas + 1> NotaCordaSolta = {0, 8, 3, 11, 6, 
 inline constexpr std::array<int, kCordas + 1> MidiCordaSolta = {0, 64, 59, 55, 50, 45, 40};
 
 // String states.
-inline constexpr std::uint8_t kCordaBaixo = 0;   // played, the lowest sounding string
+inline constexpr std::uint8_t kCordaBaixo = 0;  // played, the lowest sounding string
 inline constexpr std::uint8_t kCordaTocada = 1;
 inline constexpr std::uint8_t kCordaMuda = 2;
 
@@ -71,12 +73,20 @@ inline constexpr std::size_t kBytesDigitacaoGravada = 6;
 TDigitacaoGravada Codificar(const TDigitacao& digitacao);
 TDigitacao Decodificar(const TDigitacaoGravada& gravada);
 
+// A fingering as songs refer to it, three words in decimal ("763 5118 3001"); nothing for "0"
+// or for anything else.
+std::optional<TDigitacaoGravada> digitacaoDoTexto(std::string_view texto);
+
 std::array<std::uint8_t, kBytesDigitacaoGravada> paraBytes(const TDigitacaoGravada& gravada);
 TDigitacaoGravada deBytes(const std::uint8_t* bytes);
 
 // Root and type straight from the first word, without a full decode.
-inline int notaGravada(const TDigitacaoGravada& g) { return (g.W[0] % 600) / 40; }
-inline int tipoGravado(const TDigitacaoGravada& g) { return g.W[0] / 600; }
+inline int notaGravada(const TDigitacaoGravada& g) {
+    return (g.W[0] % 600) / 40;
+}
+inline int tipoGravado(const TDigitacaoGravada& g) {
+    return g.W[0] / 600;
+}
 
 // Distinct pitch classes of the played strings, in string order 1..6.
 std::vector<int> notasSoantes(const TDigitacao& digitacao);

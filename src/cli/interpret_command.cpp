@@ -3,7 +3,6 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "catalogue/frets_notation.h"
 #include "cli/catalogue_loading.h"
@@ -70,10 +69,8 @@ std::string nomeDoTipo(int tipo, bool acordes) {
 
 // The frets of a fingering text ("x 3 2 0 1 0"), "-" when there is none.
 std::string trastesDoTexto(const std::string& texto) {
-    TDigitacaoGravada g;
-    std::istringstream palavras(texto);
-    if (!(palavras >> g.W[0] >> g.W[1] >> g.W[2])) return "-";
-    return escreverTrastes(trastesDe(Decodificar(g)));
+    const auto g = digitacaoDoTexto(texto);
+    return g ? escreverTrastes(trastesDe(Decodificar(*g))) : "-";
 }
 
 void escreverTexto(const Interpretado& i, std::ostream& saida) {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "base/text_codec.h"
+#include "render/qt_text.h"
 
 namespace trovale {
 
@@ -28,10 +28,6 @@ struct Posicao {
         return sobrescrito.isEmpty() && alinhado.isEmpty() && subscrito.isEmpty();
     }
 };
-
-QString qs(std::string_view w1252) {
-    return QString::fromStdString(utf8DeWindows1252(w1252));
-}
 
 Posicao separar(const std::array<std::string, kSlotsPorPosicao>& lugares) {
     Posicao pos;

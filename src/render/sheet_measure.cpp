@@ -4,22 +4,14 @@
 #include <QPainter>
 #include <cmath>
 
-#include "base/text_codec.h"
 #include "catalogue/chord_interpreter.h"
 #include "render/chord_name.h"
+#include "render/qt_text.h"
 
 namespace trovale {
 
-namespace {
-
-QString texto(std::string_view windows1252) {
-    return QString::fromStdString(utf8DeWindows1252(windows1252));
-}
-
-}  // namespace
-
 QFont fonteDoElemento(const FonteElemento& elemento) {
-    QFont fonte(texto(elemento.nome));
+    QFont fonte(qs(elemento.nome));
     fonte.setPointSize(std::max(1, elemento.tamanhoAbsoluto()));
     fonte.setBold(elemento.negrito);
     fonte.setItalic(elemento.italico);
@@ -39,7 +31,7 @@ SheetMeasure::SheetMeasure(const Modelo& modelo, const CatalogoTipos& tipos, int
         metricas_.emplace_back(fontes_[static_cast<std::size_t>(k)], &superficie_);
         const bool maiusculas = modelo.Fonts[k].soMaiusculas();
         for (int b = 0; b < 256; ++b) {
-            QString c = texto(std::string(1, static_cast<char>(b)));
+            QString c = qs(std::string(1, static_cast<char>(b)));
             if (maiusculas) c = c.toUpper();
             avancos_[static_cast<std::size_t>(k)][static_cast<std::size_t>(b)] =
                 metricas_.back().horizontalAdvance(c);

@@ -1,13 +1,12 @@
 #include "render/sheet_painter.h"
 
 #include <QPainter>
-#include <charconv>
 
-#include "base/text_codec.h"
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/fingering.h"
 #include "document/text_truncation.h"
 #include "render/chord_name.h"
+#include "render/qt_text.h"
 
 namespace trovale {
 
@@ -18,10 +17,6 @@ constexpr std::string_view kReticencias = "...";
 
 QColor corDe(std::int32_t cor) {
     return QColor(cor & 0xFF, (cor >> 8) & 0xFF, (cor >> 16) & 0xFF);
-}
-
-QString qs(std::string_view windows1252) {
-    return QString::fromStdString(utf8DeWindows1252(windows1252));
 }
 
 // " Página n " on a red line across the middle of the row.
@@ -54,19 +49,6 @@ void desenharTexto(QPainter& p, const SheetPaint& f, int column, const SheetRow&
     p.drawText(r.left() + 2, r.top() + 2 + m.ascent(), texto);
 }
 
-std::optional<TDigitacao> digitacaoDoTexto(std::string_view texto) {
-    TDigitacaoGravada g;
-    const char* at = texto.data();
-    const char* fim = texto.data() + texto.size();
-    for (std::uint16_t& w : g.W) {
-        while (at < fim && *at == ' ') ++at;
-        const auto [ptr, erro] = std::from_chars(at, fim, w);
-        if (erro != std::errc()) return std::nullopt;
-        at = ptr;
-    }
-    return Decodificar(g);
-}
-
 void desenharNome(QPainter& p, const SheetPaint& f, std::string_view simbolo, const QRect& caixa) {
     const std::string exibido = displaySymbol(simbolo);
     const InterpretacaoAcorde leitura = InterpretarAcorde(f.measure.tipos(), exibido);
@@ -90,16 +72,17 @@ void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const 
     const int topoNumeros = d.fretNumbersAbove ? d.fretNumberHeight : 0;
     const int faixaNome = r.height() - d.side - topoNumeros;
     const QRect caixa(x, r.top() + faixaNome * 5 / 6 + topoNumeros, d.side, d.side);
-    const auto digitacao = digitacaoDoTexto(f.doc.Chords.Fingerings[chord]);
-    if (digitacao && f.doc.Chords.Fingerings[chord] != kNoFingering) {
+    const auto gravada = digitacaoDoTexto(f.doc.Chords.Fingerings[chord]);
+    if (gravada) {
+        const TDigitacao digitacao = Decodificar(*gravada);
         p.setBrush(Qt::white);
         MedidasDiagrama medidas;
         DesenharBraco(p, f.aparencia, medidas, caixa.left(), caixa.top(), d.side, d.side);
-        DesenharDigitacao(p, medidas, *digitacao);
+        DesenharDigitacao(p, medidas, digitacao);
         QFont numeros = f.measure.fonte(5);
         numeros.setPixelSize(std::max(1, d.fretFontHeight));
         p.setFont(numeros);
-        DesenharRotuloCasa(p, medidas, digitacao->Casa);
+        DesenharRotuloCasa(p, medidas, digitacao.Casa);
     } else {
         QFont interrogacao = f.measure.fonte(3);
         interrogacao.setBold(true);
