@@ -109,4 +109,9 @@ int pageScreenHeight(const Sheet& sheet, const PageLayout& layout, int dpi, int 
 // Height a column is drawn with: its rows and one pixel.
 int columnDrawingHeight(const Sheet& sheet, int column);
 
+// Rebuilds Lines and LineKinds from the rows, page by page, then column by column: the
+// separators, the diagram list and text rows of no height are left out. True when a kind
+// above 5 is present (the newer file version).
+bool GatherFromSheet(SongDocument& doc, const Sheet& sheet);
+
 }  // namespace trovale

@@ -517,5 +517,45 @@ TEST(SheetLayout, ThreeThousandLines) {
               (std::vector<Shape>{{335, 5, 12}, {335, 4, 77}, {335, 2, 0}}));
 }
 
+// Gathering the rows gives back the song's own lines, whatever the layout added around them.
+TEST(SheetLayout, GatherFromSheetGivesBackTheLines) {
+    struct Case {
+        const char* name;
+        int columns;
+        int presentation;
+        int listOrder;
+        int extraLyrics;
+        bool refrain;
+    };
+    const Case cases[] = {
+        {"one column, diagram list", 1, 1, 1, 0, false},
+        {"lyrics only", 1, 0, 0, 0, false},
+        {"diagrams between the lines", 1, 2, 0, 0, false},
+        {"two columns over pages with a list", 2, 1, 2, 40, false},
+        {"three columns over pages, refrain", 3, 1, 1, 70, true},
+    };
+    for (const Case& c : cases) {
+        SongDocument doc = songWithChords();
+        doc.Layout = song(c.columns, 30).Layout;
+        doc.Template.Presentation = c.presentation;
+        doc.Template.DiagramListOrder = c.listOrder;
+        if (c.presentation == 2)
+            for (auto& kind : doc.LineKinds)
+                if (kind == kChordLine) kind = kDiagramChordLine;
+        addLyrics(doc, c.extraLyrics);
+        if (c.refrain) add(doc, kRefrainLine, "refrão");
+        const SongDocument before = doc;
+        const Sheet sheet = laidOut(doc);
+        doc.Lines.clear();
+        doc.LineKinds.clear();
+        EXPECT_EQ(GatherFromSheet(doc, sheet), c.refrain) << c.name;
+        EXPECT_EQ(doc.Lines, before.Lines) << c.name;
+        EXPECT_EQ(doc.LineKinds, before.LineKinds) << c.name;
+        if (c.extraLyrics > 0) {
+            EXPECT_GT(sheet.PageCount, 1) << c.name;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace trovale
