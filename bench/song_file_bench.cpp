@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "support/silent_dialogs.h"
+
 #include <filesystem>
 #include <string>
 
@@ -14,11 +16,7 @@
 namespace trovale {
 namespace {
 
-class NoDialogs : public Dialogs {
-  public:
-    void aviso(const std::string&) override {}
-    Resposta pergunta(int, const std::string&) override { return Resposta::Nao; }
-};
+using NoDialogs = testing::SilentDialogs;
 
 // What the program does on mSalvar and on opening: through the disk, synced.
 void saveAndLoad(benchmark::State& state, bool sync) {

@@ -2,6 +2,7 @@
 // the distinct chords and their fingerings; then the song built from it and written back as
 // text. Target: the interpretation under 10 ms.
 
+#include "support/silent_dialogs.h"
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -65,11 +66,7 @@ Catalogo catalogo() {
     return c;
 }
 
-class Silencio : public Dialogs {
-  public:
-    void aviso(const std::string&) override {}
-    Resposta pergunta(int, const std::string&) override { return Resposta::Nao; }
-};
+using Silencio = testing::SilentDialogs;
 
 void BM_PrepararLinhas3000(benchmark::State& state) {
     const Catalogo c = catalogo();

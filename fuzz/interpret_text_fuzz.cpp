@@ -11,18 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "base/dialogs.h"
 #include "song_from_text.h"
+#include "support/silent_dialogs.h"
 
 namespace {
 
 using namespace trovale;
 
-class Silencio : public Dialogs {
-  public:
-    void aviso(const std::string&) override {}
-    Resposta pergunta(int, const std::string&) override { return Resposta::Nao; }
-};
+using Silencio = testing::SilentDialogs;
 
 void verificarAcordes(const SongDocument& doc) {
     for (std::size_t i = 0; i < doc.Lines.size(); ++i) {

@@ -7,6 +7,8 @@
 #include <QTimer>
 
 #include "catalogue/catalogue_files.h"
+#include "settings/settings_file_layout.h"
+#include "settings/settings_file_modelo.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/help/help_form.h"
@@ -62,6 +64,9 @@ void Programa::semearPrimeiroInicio() {
 void Programa::criarJanelaPrincipal() {
     ServicosPrincipais servicos{catalogo_, ArquivosCatalogo{pasta_.pasta, fs_}, diasDesde1899,
                                 opcoes_.contarImpressoras};
+    servicos.aparencia = &aparencia_;
+    servicos.modeloPadrao = &modelo_;
+    servicos.layoutPadrao = &layout_;
     janela_ = std::make_unique<TTrovaleForm1>(std::move(servicos), opcoes_.argumentos);
     janela_->mostrarInicio();
     for (const QString& caminho : std::exchange(recebidos_, {}))
@@ -85,6 +90,9 @@ void Programa::criarJanelas() {
     dialogs_ = std::make_unique<WindowDialogs>(janela_.get());
     janela_->setDialogs(dialogs_.get());
     aspecto_->setDialogs(dialogs_.get());
+    // The template and page setup windows read their settings files when they are made.
+    modelo_ = carregarModelo(fs_, pasta_.pasta, *dialogs_);
+    layout_ = carregarLayout(fs_, pasta_.pasta);
     // The chord type editor's creation loads the catalogue.
     AbrirCatalogo(ArquivosCatalogo{pasta_.pasta, fs_}, catalogo_, *dialogs_);
     ajuda_ = new THelpForm(janela_.get());

@@ -13,6 +13,8 @@
 #include "base/file_system.h"
 #include "catalogue/catalogue.h"
 #include "render/appearance.h"
+#include "settings/page_layout.h"
+#include "settings/template.h"
 
 namespace trovale {
 
@@ -62,6 +64,9 @@ class Programa : public QObject {
     DiskFileSystem fs_;
     Catalogo catalogo_;
     Aparencia aparencia_;
+    // MODELO.INI and LayOut.ini: what a new song starts with.
+    Modelo modelo_ = modeloDeFabrica();
+    PageLayout layout_ = layoutDeFabrica();
     SomInicial som_;
     QStringList recebidos_;
     std::unique_ptr<TTrovaleForm1> janela_;

@@ -18,6 +18,9 @@ class AvisosNoTerminal : public Dialogs {
 
     void aviso(const std::string& texto) override { erros_ << prefixo_ << texto << '\n'; }
     Resposta pergunta(int, const std::string&) override { return Resposta::Nao; }
+    Resposta confirmarFechamento(const std::string&, const std::string&) override {
+        return Resposta::Cancelar;
+    }
 
   private:
     std::ostream& erros_;

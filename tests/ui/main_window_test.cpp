@@ -7,6 +7,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QToolButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QtTest>
@@ -15,6 +17,8 @@
 #include "catalogue/catalogue_files.h"
 #include "catalogue_folder.h"
 #include "support/recording_dialogs.h"
+#include "document/song_file.h"
+#include "ui/document_window/image_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -25,6 +29,31 @@ using trovale::testing::PastaCatalogo;
 using trovale::testing::RecordingDialogs;
 
 namespace {
+
+// A song file of a title and `versos` lyric lines of `largura` characters.
+QByteArray cancao(int versos = 2, int largura = 20) {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Lines = {"Cantiga"};
+    doc.LineKinds = {kTitleLine};
+    for (int i = 0; i < versos; ++i) {
+        doc.Lines.push_back(std::string(static_cast<std::size_t>(largura), 'a'));
+        doc.LineKinds.push_back(kLyricLine);
+    }
+    return QByteArray::fromStdString(songFileText(doc));
+}
+
+// A song using `acordes` distinct chords, one per chord line.
+QByteArray cancaoComAcordes(int acordes) {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    for (int i = 0; i < acordes; ++i) {
+        doc.Chords.append("Cf*" + std::to_string(i), "1", "0");
+        doc.Lines.push_back(encodeChordLine({{1, i}}));
+        doc.LineKinds.push_back(kChordLine);
+        doc.Lines.push_back("la");
+        doc.LineKinds.push_back(kLyricLine);
+    }
+    return QByteArray::fromStdString(songFileText(doc));
+}
 
 // A main window on a small catalogue in a temporary program folder.
 struct Montagem {
@@ -70,7 +99,7 @@ struct Montagem {
 
 // Items whose windows come with later parts of the program.
 const char* const kSemJanela[] = {
-    "mNovo",      "mAbrir",        "mSalvar",   "mSalvarComo", "mImportar", "mExportar",
+    "mNovo",      "mAbrir",        "mSalvarComo", "mImportar", "mExportar",
     "mModelo",    "mConfigurar",   "mImprimir", "mTexto",      "mTranspor", "mSelect",
     "mDigitacao", "mNomenclatura", "mOrdem",    "mAspecto",    "mSom",      "mImpressora"};
 
@@ -95,6 +124,9 @@ class MainWindowTest : public QObject {
     void closingAsksQuestion3();
     void titlesFollowTheMaximizedDocument();
     void handOffOpensQueuesAndRefuses();
+    void songsOpenOrAreRefused_data();
+    void songsOpenOrAreRefused();
+    void saveAndCloseThroughTheMenu();
     void startPanel();
 };
 
@@ -392,10 +424,20 @@ void MainWindowTest::handOffOpensQueuesAndRefuses() {
     Montagem m;
     m.janela->show();
     // Before the catalogue has been checked nothing is opened; it waits.
-    m.janela->receberDeOutraInstancia(QStringLiteral("/tmp/minha musica.dec"));
-    QVERIFY(m.dialogs.avisos.empty());
+    m.pasta.gravar(QStringLiteral("minha musica.dec"), cancao());
+    const QString minha = m.pasta.arquivo(QStringLiteral("minha musica.dec"));
+    m.janela->receberDeOutraInstancia(minha);
+    QCOMPARE(m.janela->numeroDocumentos(), 0);
     m.janela->executarInicioAdiado();
-    QCOMPARE(m.dialogs.avisos, std::vector<std::string>{"/tmp/minha musica.dec"});
+    QVERIFY(m.dialogs.avisos.empty());
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
+    QCOMPARE(m.janela->documentoAtivo()->nomeArquivo(), minha);
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04 - ") + minha);
+    m.dialogs.avisos.clear();
+    m.janela->receberDeOutraInstancia(minha);
+    QCOMPARE(m.dialogs.avisos,
+             std::vector<std::string>{"Operação bloqueada: arquivo (já) aberto."});
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
 
     // A song already open is not opened twice, however its path is spelled.
     m.pasta.gravar(QStringLiteral("aberta.dec"), "Trovak2 02.00\r\n");
@@ -404,7 +446,7 @@ void MainWindowTest::handOffOpensQueuesAndRefuses() {
     m.janela->receberDeOutraInstancia(m.pasta.caminho() + QStringLiteral("/./aberta.dec"));
     QCOMPARE(m.dialogs.avisos,
              std::vector<std::string>{"Operação bloqueada: arquivo (já) aberto."});
-    QCOMPARE(m.janela->numeroDocumentos(), 1);
+    QCOMPARE(m.janela->numeroDocumentos(), 2);
 
     // Without a path the running program only comes to the front.
     m.dialogs.avisos.clear();
@@ -412,6 +454,82 @@ void MainWindowTest::handOffOpensQueuesAndRefuses() {
     m.janela->receberDeOutraInstancia(QString());
     QVERIFY(m.dialogs.avisos.empty());
     QVERIFY(!m.janela->isMinimized());
+}
+
+void MainWindowTest::songsOpenOrAreRefused_data() {
+    QTest::addColumn<QByteArray>("bytes");  // empty: no file at all
+    QTest::addColumn<QString>("aviso");     // empty: it opens
+    const QString defeituoso = QStringLiteral("Arquivo incompatível ou defeituoso");
+    QByteArray danificado = cancao(30);
+    for (qsizetype i = 15; i < danificado.size(); i += 37) danificado[i] = char(0x80 + i % 90);
+    QTest::newRow("missing") << QByteArray()
+                             << QStringLiteral("Arquivo/caminho impróprio ou dispositivo "
+                                               "inválido/defeituoso.");
+    QTest::newRow("empty file") << QByteArray("") << defeituoso;
+    QTest::newRow("damaged bytes") << danificado << defeituoso;
+    QTest::newRow("not a song") << QByteArray("Asa Branca\r\nLuiz Gonzaga\r\n") << defeituoso;
+    QTest::newRow("a song with no lines")
+        << QByteArray::fromStdString(
+               songFileText(newSongDocument(modeloDeFabrica(), layoutDeFabrica())))
+        << QString();
+    QTest::newRow("3000 lines of 1000 characters") << cancao(2999, 1000) << QString();
+    QTest::newRow("200 distinct chords") << cancaoComAcordes(200) << QString();
+}
+
+// Whatever the file holds, the song opens or the loader says why, and no window stays behind.
+void MainWindowTest::songsOpenOrAreRefused() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, aviso);
+    Montagem m;
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    const QString caminho = m.pasta.arquivo(QStringLiteral("canção.dec"));
+    if (!bytes.isNull()) m.pasta.gravar(QStringLiteral("canção.dec"), bytes);
+    TImageForm* aberto = m.janela->abrirArquivo(caminho);
+    QCOMPARE(aberto != nullptr, aviso.isEmpty());
+    if (aviso.isEmpty()) {
+        QCOMPARE(m.janela->numeroDocumentos(), 1);
+        QVERIFY(aberto->folha().PageCount >= 1);
+    } else {
+        QCOMPARE(QString::fromStdString(m.dialogs.avisos.at(0)), aviso);
+        QTRY_COMPARE(m.janela->numeroDocumentos(), 0);
+        QTRY_VERIFY(m.painelVisivel());
+    }
+}
+
+// "Salvar" writes the song over its file; "Fechar" asks about changes; the menu follows.
+void MainWindowTest::saveAndCloseThroughTheMenu() {
+    Montagem m;
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    m.pasta.gravar(QStringLiteral("a.dec"), cancao(3));
+    TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+    QVERIFY(documento);
+    m.abrirMenus();
+    QVERIFY(m.item("mSalvar")->isEnabled());
+    QVERIFY(m.item("mPainel")->isVisible());
+    QVERIFY(documento->BtnSave->isEnabled());
+
+    m.pasta.gravar(QStringLiteral("a.dec"), "trocado");
+    m.item("mSalvar")->trigger();
+    QCOMPARE(m.pasta.ler(QStringLiteral("a.dec")), cancao(3));
+
+    // The menu's check marks reach the window.
+    m.item("mPainel")->setChecked(false);
+    QVERIFY(!documento->PanelT->isVisible());
+    m.item("mBarras")->setChecked(false);
+    QVERIFY(!documento->VertBar->isVisible());
+
+    documento->marcarModificado();
+    m.dialogs.respostas = {Resposta::Cancelar, Resposta::Nao};
+    m.item("mFechar")->trigger();
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
+    m.item("mFechar")->trigger();
+    QTRY_COMPARE(m.janela->numeroDocumentos(), 0);
+    QCOMPARE(m.dialogs.fechamentos.size(), size_t(2));
+    QCOMPARE(m.dialogs.fechamentos[0].first, std::string("Cantiga"));
+    QCOMPARE(m.pasta.ler(QStringLiteral("a.dec")), cancao(3));
+    QTRY_VERIFY(m.painelVisivel());
 }
 
 void MainWindowTest::startPanel() {

@@ -15,7 +15,9 @@
 #include "app/single_instance.h"
 #include "catalogue/catalogue_files.h"
 #include "catalogue_folder.h"
+#include "document/song_file.h"
 #include "support/recording_dialogs.h"
+#include "ui/document_window/image_form.h"
 #include "ui/main_window/trovale_form1.h"
 
 using namespace trovale;
@@ -140,10 +142,19 @@ void SingleInstanceTest::secondStartWithoutArgumentsBringsTheFirstToTheFront() {
     QVERIFY(janela.isVisible());
     QVERIFY(dialogs.avisos.empty());
 
-    // With a path the same road shows the path (until song windows open it).
-    auto terceira = iniciarPrograma(pasta, {"/tmp/outra", "musica.dec"});
+    // With a path split at its space, the running program opens the song within a second.
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Lines = {"Outra"};
+    doc.LineKinds = {kTitleLine};
+    pasta.gravar(QStringLiteral("outra musica.dec"), QByteArray::fromStdString(songFileText(doc)));
+    QElapsedTimer relogio;
+    relogio.start();
+    auto terceira = iniciarPrograma(pasta, {pasta.caminho() + "/outra", "musica.dec"});
+    QTRY_VERIFY_WITH_TIMEOUT(janela.numeroDocumentos() == 1, 1000);
+    QVERIFY(relogio.elapsed() < 1000);
+    QCOMPARE(janela.documentoAtivo()->nomeArquivo(), pasta.arquivo("outra musica.dec"));
+    QVERIFY(dialogs.avisos.empty());
     QTRY_VERIFY_WITH_TIMEOUT(terceira->state() == QProcess::NotRunning, kPrazoSegundaMs);
-    QTRY_COMPARE(dialogs.avisos, std::vector<std::string>{"/tmp/outra musica.dec"});
 }
 
 void SingleInstanceTest::staleSocketDoesNotBlockTheNextStart() {

@@ -124,7 +124,8 @@ void StartupTest::deferredStartup_data() {
         << QStringList{QStringLiteral("O arquivo POSICOES.DIG está danificado ou apresenta "
                                       "inconsistência com os tipos de acorde definidos em "
                                       "ACORDES.TIP (2 ocorrências)."),
-                       "/tmp/minha musica.dec"}
+                       // The joined path is looked for, and is not there.
+                       "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso."}
         << false;
 }
 

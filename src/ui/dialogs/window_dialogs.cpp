@@ -84,6 +84,11 @@ Resposta WindowDialogs::pergunta(int tipo, const std::string& argumento) {
     return form.resposta();
 }
 
+Resposta WindowDialogs::confirmarFechamento(const std::string& titulo,
+                                            const std::string& caption) {
+    return confirmarFechamento(QString::fromStdString(titulo), QString::fromStdString(caption));
+}
+
 Resposta WindowDialogs::confirmarFechamento(const QString& titulo, const QString& caption) {
     std::unique_ptr<TConfirmForm> own;
     TConfirmForm& form = freeForm(confirm_.data(), own);

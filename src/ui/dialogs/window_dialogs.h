@@ -25,6 +25,7 @@ class WindowDialogs : public Dialogs {
 
     void aviso(const std::string& texto) override;
     Resposta pergunta(int tipo, const std::string& argumento = {}) override;
+    Resposta confirmarFechamento(const std::string& titulo, const std::string& caption) override;
 
     // The same message for texts that are already Unicode.
     void mostrarAviso(const QString& texto);

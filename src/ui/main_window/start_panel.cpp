@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 
+#include "ui/common/tool_button.h"
 #include "ui/main_window/start_picture.h"
 
 namespace trovale {
@@ -11,13 +12,6 @@ namespace trovale {
 namespace {
 
 constexpr int kMargemVersao = 8;
-
-void seguirItem(QToolButton* botao, QAction* item) {
-    QObject::connect(botao, &QToolButton::clicked, item, &QAction::trigger);
-    QObject::connect(item, &QAction::changed, botao,
-                     [botao, item] { botao->setEnabled(item->isEnabled()); });
-    botao->setEnabled(item->isEnabled());
-}
 
 }  // namespace
 
@@ -37,12 +31,13 @@ PainelInicial::PainelInicial(QWidget* parent) : QWidget(parent) {
     auto* linha = new QHBoxLayout(Panel1);
     linha->setContentsMargins(4, 3, 4, 3);
     linha->setSpacing(2);
-    BtnNew = criarBotao("BtnNew", QStringLiteral("Documento novo (criar)"),
-                        iconeFerramenta(IconeFerramenta::Novo));
-    BtnOpen = criarBotao("BtnOpen", QStringLiteral("Abrir documento (arquivo)"),
-                         iconeFerramenta(IconeFerramenta::Abrir));
-    BtnAcorde = criarBotao("BtnAcorde", QStringLiteral("Consultar banco de acordes e digitações"),
-                           iconeFerramenta(IconeFerramenta::Acorde));
+    BtnNew = criarBotaoFerramenta(Panel1, "BtnNew", QStringLiteral("Documento novo (criar)"),
+                                  IconeFerramenta::Novo);
+    BtnOpen = criarBotaoFerramenta(Panel1, "BtnOpen", QStringLiteral("Abrir documento (arquivo)"),
+                                   IconeFerramenta::Abrir);
+    BtnAcorde = criarBotaoFerramenta(Panel1, "BtnAcorde",
+                                     QStringLiteral("Consultar banco de acordes e digitações"),
+                                     IconeFerramenta::Acorde);
     for (QToolButton* botao : {BtnNew, BtnOpen, BtnAcorde}) linha->addWidget(botao);
     linha->addStretch();
 
@@ -52,17 +47,6 @@ PainelInicial::PainelInicial(QWidget* parent) : QWidget(parent) {
     LabelVersao->setObjectName(QStringLiteral("LabelVersao"));
     LabelVersao->setStyleSheet(QStringLiteral("color: #F4E6C8; font-weight: bold;"));
     carregarFigura();
-}
-
-QToolButton* PainelInicial::criarBotao(const char* nome, const QString& dica, const QIcon& icone) {
-    auto* botao = new QToolButton(Panel1);
-    botao->setObjectName(QString::fromLatin1(nome));
-    botao->setToolTip(dica);
-    botao->setIcon(icone);
-    botao->setIconSize(QSize(24, 24));
-    botao->setAutoRaise(true);
-    botao->setFocusPolicy(Qt::NoFocus);
-    return botao;
 }
 
 void PainelInicial::ligarBotoes(QAction* novo, QAction* abrir, QAction* acorde) {

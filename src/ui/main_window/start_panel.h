@@ -31,7 +31,6 @@ class PainelInicial : public QWidget {
     void showEvent(QShowEvent* evento) override;
 
   private:
-    QToolButton* criarBotao(const char* nome, const QString& dica, const QIcon& icone);
     void carregarFigura();
 
     qreal escalaFigura_ = 0;

@@ -201,40 +201,6 @@ QPixmap pixmapVazio(QSize tamanho, qreal escala) {
     return pixmap;
 }
 
-void desenharFolha(QPainter& p) {
-    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 1.2));
-    p.setBrush(Qt::white);
-    p.drawPolygon(QPolygonF(
-        {QPointF(5, 2), QPointF(15, 2), QPointF(20, 7), QPointF(20, 22), QPointF(5, 22)}));
-    p.drawPolyline(QPolygonF({QPointF(15, 2), QPointF(15, 7), QPointF(20, 7)}));
-    p.setPen(QPen(QColor(0x2E, 0x7D, 0x32), 2.2));
-    p.drawLine(QPointF(12.5, 11), QPointF(12.5, 19));
-    p.drawLine(QPointF(8.5, 15), QPointF(16.5, 15));
-}
-
-void desenharPasta(QPainter& p) {
-    p.setPen(QPen(QColor(0x8A, 0x5A, 0x00), 1.2));
-    p.setBrush(QColor(0xF2, 0xC1, 0x4E));
-    p.drawPolygon(QPolygonF({QPointF(2, 5), QPointF(9, 5), QPointF(11, 7), QPointF(20, 7),
-                             QPointF(20, 20), QPointF(2, 20)}));
-    p.setBrush(QColor(0xFA, 0xD9, 0x7A));
-    p.drawPolygon(QPolygonF({QPointF(5, 10), QPointF(23, 10), QPointF(20, 20), QPointF(2, 20)}));
-}
-
-void desenharAcorde(QPainter& p) {
-    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 1));
-    for (int corda = 0; corda < 6; ++corda)
-        p.drawLine(QPointF(4.5 + corda * 3, 4), QPointF(4.5 + corda * 3, 21));
-    for (int casa = 0; casa < 5; ++casa)
-        p.drawLine(QPointF(4.5, 4 + casa * 4.25), QPointF(19.5, 4 + casa * 4.25));
-    p.setPen(QPen(QColor(0x33, 0x33, 0x33), 2.2));
-    p.drawLine(QPointF(4.5, 4), QPointF(19.5, 4));
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0xB0, 0x3A, 0x2E));
-    for (const auto& [corda, casa] : {std::pair{1, 3}, std::pair{2, 2}, std::pair{4, 1}})
-        p.drawEllipse(QPointF(4.5 + corda * 3, 4 + (casa - 0.5) * 4.25), 1.9, 1.9);
-}
-
 }  // namespace
 
 QPixmap desenharFiguraInicial(qreal escala) {
@@ -278,28 +244,6 @@ QIcon iconePrograma() {
         p.scale(0.19, 0.19);
         p.translate(-130, 0);
         desenharViolao(p);
-        icone.addPixmap(pixmap);
-    }
-    return icone;
-}
-
-QIcon iconeFerramenta(IconeFerramenta qual) {
-    QIcon icone;
-    for (qreal escala : {1.0, 2.0}) {
-        QPixmap pixmap = pixmapVazio(QSize(24, 24), escala);
-        QPainter p(&pixmap);
-        p.setRenderHint(QPainter::Antialiasing);
-        switch (qual) {
-            case IconeFerramenta::Novo:
-                desenharFolha(p);
-                break;
-            case IconeFerramenta::Abrir:
-                desenharPasta(p);
-                break;
-            case IconeFerramenta::Acorde:
-                desenharAcorde(p);
-                break;
-        }
         icone.addPixmap(pixmap);
     }
     return icone;

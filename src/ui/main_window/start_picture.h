@@ -1,6 +1,6 @@
 #pragma once
-// The program's own pictures: the start picture, the window icon and the tool buttons'
-// icons, all painted here so that no image file can go missing.
+// The program's own pictures: the start picture and the window icon, painted here so that
+// no image file can go missing.
 
 #include <QIcon>
 #include <QPixmap>
@@ -16,8 +16,5 @@ inline constexpr QSize kTamanhoFiguraInicial{600, 400};
 QPixmap desenharFiguraInicial(qreal escala = 1.0);
 
 QIcon iconePrograma();
-
-enum class IconeFerramenta { Novo, Abrir, Acorde };
-QIcon iconeFerramenta(IconeFerramenta qual);
 
 }  // namespace trovale

@@ -11,6 +11,7 @@
 
 #include "catalogue/catalogue_commands.h"
 #include "ui/aspect/aspect_form.h"
+#include "ui/document_window/image_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -49,7 +50,11 @@ struct Marca {
 }  // namespace
 
 TTrovaleForm1::TTrovaleForm1(ServicosPrincipais servicos, QStringList argumentos, QWidget* parent)
-    : QMainWindow(parent), servicos_(std::move(servicos)), argumentos_(std::move(argumentos)) {
+    : QMainWindow(parent),
+      servicos_(std::move(servicos)),
+      argumentos_(std::move(argumentos)),
+      modeloFabrica_(modeloDeFabrica()),
+      layoutFabrica_(layoutDeFabrica()) {
     setObjectName(QStringLiteral("TTrovaleForm1"));
     setWindowTitle(kTitulo);
     setWindowIcon(iconePrograma());
@@ -73,11 +78,11 @@ TTrovaleForm1::~TTrovaleForm1() = default;
 void TTrovaleForm1::criarAcoes() {
     menu_ = criarMenuPrincipal(menuBar());
     // Each of these opens a window that the program does not have yet.
-    semJanela_ = {menu_.mNovo,      menu_.mAbrir,        menu_.mSalvar,   menu_.mSalvarComo,
-                  menu_.mImportar,  menu_.mExportar,     menu_.mModelo,   menu_.mConfigurar,
-                  menu_.mImprimir,  menu_.mTexto,        menu_.mTranspor, menu_.mSelect,
-                  menu_.mDigitacao, menu_.mNomenclatura, menu_.mOrdem,    menu_.mAspecto,
-                  menu_.mSom,       menu_.mImpressora};
+    semJanela_ = {menu_.mNovo,      menu_.mAbrir,        menu_.mSalvarComo, menu_.mImportar,
+                  menu_.mExportar,  menu_.mModelo,       menu_.mConfigurar, menu_.mImprimir,
+                  menu_.mTexto,     menu_.mTranspor,     menu_.mSelect,     menu_.mDigitacao,
+                  menu_.mNomenclatura, menu_.mOrdem,     menu_.mAspecto,    menu_.mSom,
+                  menu_.mImpressora};
     painel_->ligarBotoes(menu_.mNovo, menu_.mAbrir, menu_.mSelect);
 }
 
@@ -87,6 +92,7 @@ void TTrovaleForm1::ligarComandos() {
     connect(menu_.mAcordes, &QMenu::aboutToShow, this, &TTrovaleForm1::aplicarRegras);
 
     connect(menu_.mFechar, &QAction::triggered, this, &TTrovaleForm1::fecharDocumentoAtivo);
+    connect(menu_.mSalvar, &QAction::triggered, this, &TTrovaleForm1::salvarAtivo);
     connect(menu_.mJanela, &QAction::triggered, this, &TTrovaleForm1::arrumarJanelas);
     connect(menu_.mGravarTipos, &QAction::triggered, this,
             [this] { gravarCatalogo(comandoGravarTipos); });
@@ -223,13 +229,8 @@ void TTrovaleForm1::receberDeOutraInstancia(const QString& caminho) {
     }
     trazerParaFrente();
     if (caminho.isEmpty()) return;
-    if (QMdiSubWindow* aberto = documentoComArquivo(caminho)) {
-        dialogs_->aviso("Operação bloqueada: arquivo (já) aberto.");
-        mdi_->setActiveSubWindow(aberto);
-        activateWindow();
-        return;
-    }
     abrirArquivo(caminho);
+    activateWindow();
 }
 
 void TTrovaleForm1::atenderPendentes() {
@@ -244,15 +245,80 @@ void TTrovaleForm1::trazerParaFrente() {
     activateWindow();
 }
 
-// The road of "Abrir". Until song windows exist the path is only shown, so that a file
-// handed over by a second start can be seen.
-void TTrovaleForm1::abrirArquivo(const QString& caminho) {
-    if (dialogs_) dialogs_->aviso(caminho.toStdString());
+TImageForm* TTrovaleForm1::abrirArquivo(const QString& caminho) {
+    if (!dialogs_) return nullptr;
+    if (QMdiSubWindow* aberto = documentoComArquivo(caminho)) {
+        dialogs_->aviso("Operação bloqueada: arquivo (já) aberto.");
+        mdi_->setActiveSubWindow(aberto);
+        return nullptr;
+    }
+    // The window is up while the song loads; one that fails closes itself.
+    TImageForm* documento = criarDocumento();
+    adicionarJanelaDocumento(documento);
+    if (!documento->carregar(caminho)) return nullptr;
+    atualizarTitulos();
+    return documento;
+}
+
+TImageForm* TTrovaleForm1::criarDocumento() {
+    ServicosDocumento servicos{
+        servicos_.catalogo.tipos,
+        servicos_.aparencia ? *servicos_.aparencia : aparenciaFabrica_,
+        servicos_.modeloPadrao ? *servicos_.modeloPadrao : modeloFabrica_,
+        servicos_.layoutPadrao ? *servicos_.layoutPadrao : layoutFabrica_,
+        *dialogs_,
+        [this](int orientacao) { return alturaPaginaMm(orientacao); },
+        [this](TImageForm& documento) { return salvarComo(documento); },
+        ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo,
+                         menu_.mConfigurar, menu_.mImprimir, menu_.mTexto, menu_.mSelect,
+                         menu_.mTranspor}};
+    auto* documento = new TImageForm(std::move(servicos));
+    documento->mostrarPainel(menu_.mPainel->isChecked());
+    documento->mostrarBarras(menu_.mBarras->isChecked());
+    connect(this, &TTrovaleForm1::painelFerramentasAlternado, documento,
+            &TImageForm::mostrarPainel);
+    connect(this, &TTrovaleForm1::barrasRolagemAlternadas, documento, &TImageForm::mostrarBarras);
+    connect(documento, &TImageForm::arquivoAlterado, this, &TTrovaleForm1::atualizarTitulos);
+    return documento;
+}
+
+// The page the layout paginates for: the printer's paper, or the A4 page without printer.
+double TTrovaleForm1::alturaPaginaMm(int orientacao) const {
+    const bool paisagem = orientacao == 1;
+    PageMetrics pagina;
+    if (servicos_.metricasPagina)
+        pagina = servicos_.metricasPagina(paisagem);
+    else if (printerCount_ == 0)
+        pagina = metricasSemImpressora(paisagem);
+    else
+        pagina = metricasDaImpressoraAtual(paisagem);
+    return pagina.pixelsPorMmY > 0 ? pagina.alturaFisica / pagina.pixelsPorMmY : 297.0;
+}
+
+TImageForm* TTrovaleForm1::documentoAtivo() const {
+    QMdiSubWindow* janela = mdi_->currentSubWindow();
+    if (!janela) {
+        const QList<QMdiSubWindow*> janelas = mdi_->subWindowList();
+        if (janelas.isEmpty()) return nullptr;
+        janela = janelas.last();
+    }
+    return qobject_cast<TImageForm*>(janela->widget());
+}
+
+void TTrovaleForm1::salvarAtivo() {
+    if (TImageForm* documento = documentoAtivo()) documento->salvar();
+}
+
+// Comes with the file window; until then a song never saved cannot be given a name.
+bool TTrovaleForm1::salvarComo(TImageForm&) {
+    return false;
 }
 
 QMdiSubWindow* TTrovaleForm1::documentoComArquivo(const QString& caminho) const {
     const QString chave = chaveArquivo(caminho);
     for (QMdiSubWindow* janela : mdi_->subWindowList()) {
+        const auto* documento = qobject_cast<const TImageForm*>(janela->widget());
+        if (documento && documento->semTitulo()) continue;
         const QString arquivo = janela->widget() ? janela->widget()->windowFilePath() : QString();
         if (!arquivo.isEmpty() && chaveArquivo(arquivo) == chave) return janela;
     }

@@ -9,6 +9,10 @@
 
 #include "catalogue/catalogue_backup.h"
 #include "catalogue/catalogue_files.h"
+#include "render/appearance.h"
+#include "render/page_metrics.h"
+#include "settings/page_layout.h"
+#include "settings/template.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/menu_rules.h"
 
@@ -21,6 +25,7 @@ namespace trovale {
 class PainelInicial;
 class TAspectForm;
 class THelpForm;
+class TImageForm;
 
 // What the main window works with; the application owns all of it.
 struct ServicosPrincipais {
@@ -29,6 +34,13 @@ struct ServicosPrincipais {
     RelogioDias relogio = diasDesde1899;
     // The installed printers; empty means asking the system.
     std::function<int()> contarImpressoras;
+    // What the song windows read: the diagrams' appearance, MODELO.INI and LayOut.ini.
+    // Factory settings stand in for any left out.
+    const Aparencia* aparencia = nullptr;
+    const Modelo* modeloPadrao = nullptr;
+    const PageLayout* layoutPadrao = nullptr;
+    // The printer's page in an orientation; empty means asking the system.
+    std::function<PageMetrics(bool paisagem)> metricasPagina;
 };
 
 class TTrovaleForm1 : public QMainWindow {
@@ -58,6 +70,11 @@ class TTrovaleForm1 : public QMainWindow {
     // Document windows join and leave through here, so the menu and titles follow them.
     QMdiSubWindow* adicionarJanelaDocumento(QWidget* documento);
     int numeroDocumentos() const;
+    // The song window in front, or null.
+    TImageForm* documentoAtivo() const;
+    // Opens the song in a window of its own; null when it could not be read (after the
+    // loader's message) or is open already.
+    TImageForm* abrirArquivo(const QString& caminho);
     // Captions of the main window and of the songs; also after a song takes a new file name.
     void atualizarTitulos();
 
@@ -86,8 +103,11 @@ class TTrovaleForm1 : public QMainWindow {
     void habilitar(QAction* item, bool regra);
     void atenderPendentes();
     void trazerParaFrente();
-    void abrirArquivo(const QString& caminho);
     QMdiSubWindow* documentoComArquivo(const QString& caminho) const;
+    TImageForm* criarDocumento();
+    double alturaPaginaMm(int orientacao) const;
+    void salvarAtivo();
+    bool salvarComo(TImageForm& documento);
     void aoFecharDocumento();
     void mostrarPainel(bool visivel);
     void gravarCatalogo(void (*comando)(const ArquivosCatalogo&, Catalogo&, Dialogs&,
@@ -112,6 +132,9 @@ class TTrovaleForm1 : public QMainWindow {
     bool firstActivation_ = true;
     bool noInicioAdiado_ = false;
     int printerCount_ = -1;
+    Aparencia aparenciaFabrica_;
+    Modelo modeloFabrica_;
+    PageLayout layoutFabrica_;
 };
 
 }  // namespace trovale

@@ -1,0 +1,134 @@
+#pragma once
+// TImageForm, the window of one open song: its laid-out sheet in one to three columns with
+// scroll bars and the page label, the tool panel, saving and closing with the question
+// about unsaved changes.
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "document/sheet.h"
+#include "document/song_document.h"
+#include "render/sheet_measure.h"
+#include "render/sheet_painter.h"
+#include "ui/document_window/document_services.h"
+#include "ui/document_window/scroll_steps.h"
+
+class QFrame;
+class QLabel;
+class QScrollBar;
+class QTimer;
+class QToolButton;
+
+namespace trovale {
+
+class SheetGrid;
+class SheetViewport;
+
+class TImageForm : public QWidget {
+    Q_OBJECT
+  public:
+    static const QString kAvisoTruncado;
+
+    explicit TImageForm(ServicosDocumento servicos, QWidget* parent = nullptr);
+    ~TImageForm() override;
+
+    // A new song with the default template and page layout, named "Sem título".
+    void iniciarNovo();
+    // Loads the song file with the busy cursor; false after the loader's message.
+    bool carregar(const QString& caminho);
+    bool LoadFailed() const { return loadFailed_; }
+
+    // Row heights, columns and pages again, after any change of the song or its settings.
+    void dispor();
+    // "Salvar": under its own name, or through "Salvar como" for a song never saved.
+    bool salvar();
+    // Saves the song as it stands on the sheet at `caminho`; on success the window takes
+    // that name. False after the saver's message.
+    bool salvarEm(const QString& caminho);
+
+    const SongDocument& documento() const { return doc_; }
+    // Every change of the song ends here, so that the save button shows it.
+    void marcarModificado();
+    const Sheet& folha() const { return sheet_; }
+    // The song's file name, or "Sem título".
+    QString nomeArquivo() const;
+    bool semTitulo() const;
+    // The song's title line, or "Sem título" when its first line is no title.
+    QString tituloCancao() const;
+    bool Truncated() const { return truncated_; }
+
+    void mostrarPainel(bool visivel);
+    void mostrarBarras(bool visiveis);
+    // Sheet offset of the view's top, and the page label.
+    int deslocamento() const { return deslocY_; }
+    void rolarPara(int deslocamento);
+    QString textoPagina() const;
+    SheetGrid* grade(int coluna) const { return grades_[static_cast<std::size_t>(coluna)]; }
+
+    QFrame* PanelT = nullptr;
+    QToolButton* BtnNew = nullptr;
+    QToolButton* BtnOpen = nullptr;
+    QToolButton* BtnSave = nullptr;
+    QToolButton* BtnModelo = nullptr;
+    QToolButton* BtnDrag = nullptr;
+    QToolButton* BtnPreview = nullptr;
+    QToolButton* BtnPrint = nullptr;
+    QToolButton* BtnEdit = nullptr;
+    QToolButton* BtnAcorde = nullptr;
+    QToolButton* BtnTom = nullptr;
+    QLabel* Label1 = nullptr;
+    QScrollBar* VertBar = nullptr;
+    QScrollBar* HorzBar = nullptr;
+    QFrame* PanelPT = nullptr;
+    QFrame* PanelPB = nullptr;
+    QFrame* PanelPL = nullptr;
+    QFrame* PanelPR = nullptr;
+    QTimer* Timer1 = nullptr;
+
+  signals:
+    // The file name changed (a save under a new name): captions follow.
+    void arquivoAlterado();
+
+  protected:
+    void closeEvent(QCloseEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
+
+  private:
+    friend class SheetViewport;
+
+    void criarPainel();
+    void criarFolha();
+    void primeiraAtivacao();
+    void avisarTruncamento();
+    void aoRedimensionarVista();
+    void atualizarColunas();
+    void atualizarRolagem();
+    void posicionarGrades();
+    void aoRolarVertical(int posicao);
+    void aoRolarHorizontal(int posicao);
+    void rolarPassos(int linhas);
+    void atualizarBotaoSalvar();
+    void definirArquivo(const std::string& caminho);
+    bool podeFechar();
+
+    ServicosDocumento servicos_;
+    SongDocument doc_;
+    Sheet sheet_;
+    SheetSettings ajustes_;
+    std::unique_ptr<SheetMeasure> medida_;
+    std::unique_ptr<SheetPaint> pintura_;
+    bool loadFailed_ = false;
+    bool truncated_ = false;
+    bool ativado_ = false;
+    bool carregando_ = false;
+    bool avisoFeito_ = false;
+
+    SheetViewport* vista_ = nullptr;
+    std::array<SheetGrid*, kMaxColunas> grades_{};
+    PassosRolagem passosV_, passosH_;
+    int deslocY_ = 0;
+    int deslocX_ = 0;
+};
+
+}  // namespace trovale

@@ -1,0 +1,313 @@
+// The song window as a musician meets it: the shipped and golden songs on their pages in one
+// to three columns and the three presentations, painted exactly as the sheet renderer paints
+// them; scrolling with the page label; the truncation warning; closing with changes.
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "base/file_system.h"
+#include "catalogue/type_file.h"
+#include "document/song_file.h"
+#include "support/recording_dialogs.h"
+#include "ui/document_window/image_form.h"
+#include "ui/document_window/scroll_steps.h"
+#include "ui/document_window/sheet_grid.h"
+
+using namespace trovale;
+using trovale::testing::RecordingDialogs;
+
+namespace {
+
+const QString kFonte = QStringLiteral(TROVALE_SOURCE_DIR);
+
+struct Ambiente {
+    CatalogoTipos tipos;
+    Aparencia aparencia;
+    Modelo modelo = modeloDeFabrica();
+    PageLayout layout = layoutDeFabrica();
+    RecordingDialogs dialogs;
+    int pedidosSalvarComo = 0;
+    QTemporaryDir pasta;
+
+    Ambiente() {
+        const auto bytes = lerArquivoRegular((kFonte + "/data/ACORDES.TIP").toStdString(),
+                                             kLimiteCatalogo);
+        if (!bytes) qFatal("no ACORDES.TIP");
+        lerTipos(*bytes, tipos);
+    }
+
+    std::unique_ptr<TImageForm> janela() {
+        ServicosDocumento servicos{tipos, aparencia, modelo, layout, dialogs,
+                                   [](int orientacao) { return orientacao == 1 ? 210.0 : 297.0; },
+                                   [this](TImageForm&) {
+                                       ++pedidosSalvarComo;
+                                       return false;
+                                   },
+                                   {}};
+        auto form = std::make_unique<TImageForm>(std::move(servicos));
+        form->resize(1000, 700);
+        form->show();
+        return form;
+    }
+
+    std::unique_ptr<TImageForm> abrir(const QString& caminho) {
+        auto form = janela();
+        if (!form->carregar(caminho)) qFatal("could not open %s", qPrintable(caminho));
+        return form;
+    }
+
+    QString gravar(const QString& nome, const SongDocument& doc) {
+        const QString caminho = pasta.filePath(nome);
+        QFile arquivo(caminho);
+        if (!arquivo.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(caminho));
+        const std::string bytes = songFileText(doc);
+        arquivo.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        return caminho;
+    }
+};
+
+// A song of `linhas` lyric lines under a title, each with a chord over it.
+SongDocument cancaoLonga(int linhas, const std::string& titulo = "Cantiga longa") {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Chords.append("Cf", "1", "0");
+    doc.Lines.push_back(titulo);
+    doc.LineKinds.push_back(kTitleLine);
+    for (int i = 0; i < linhas; ++i) {
+        doc.Lines.push_back(encodeChordLine({{1, 0}}));
+        doc.LineKinds.push_back(kChordLine);
+        doc.Lines.push_back("verso " + std::to_string(i + 1));
+        doc.LineKinds.push_back(kLyricLine);
+    }
+    return doc;
+}
+
+QStringList cancoesDeReferencia() {
+    QStringList caminhos;
+    for (const QString& pasta : {kFonte + "/data/songs", kFonte + "/tests/document/golden"})
+        for (const QFileInfo& info : QDir(pasta).entryInfoList({"*.dec"}, QDir::Files))
+            caminhos << info.absoluteFilePath();
+    return caminhos;
+}
+
+QImage imagemGrade(SheetGrid* grade) {
+    return grade->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace
+
+class DocumentWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void scrollArithmetic();
+    void songsOnTheirPages_data();
+    void songsOnTheirPages();
+    void scrollingMovesThePageLabel();
+    void truncationWarningComesOnce_data();
+    void truncationWarningComesOnce();
+    void closingAsksAboutChanges_data();
+    void closingAsksAboutChanges();
+    void savingKeepsTheSongAsItWas();
+};
+
+void DocumentWindowTest::scrollArithmetic() {
+    struct Caso {
+        int conteudo, vista;
+        int excesso, pequeno, grande, linha, pagina;
+    };
+    const Caso casos[] = {
+        {1000, 200, 800, 501, 2505, 40, 200},
+        {60000, 700, 59300, 24, 120, 142, 710},
+        {500, 200, 300, 1334, 6670, 40, 200},
+        {500, 400, 100, 2001, 10005, 20, 100},  // a view taller than the excess: s is capped
+        {300, 700, 0, 0, 0, 0, 0},
+    };
+    for (const Caso& c : casos) {
+        const PassosRolagem p = passosRolagem(c.conteudo, c.vista);
+        QCOMPARE(p.excesso, c.excesso);
+        QCOMPARE(p.pequeno, c.pequeno);
+        QCOMPARE(p.grande, c.grande);
+        QCOMPARE(p.linhaPx, c.linha);
+        QCOMPARE(p.paginaPx, c.pagina);
+        QCOMPARE(p.habilitada(), c.excesso > 0);
+    }
+    QCOMPARE(posicaoDaBarra(400, 800), 5000);
+    QCOMPARE(posicaoDaBarra(1, 3), 3333);
+    QCOMPARE(deslocamentoDaPosicao(5000, 800), 400);
+    QCOMPARE(deslocamentoDaPosicao(10000, 59300), 59300);
+}
+
+void DocumentWindowTest::songsOnTheirPages_data() {
+    QTest::addColumn<QString>("cancao");
+    QTest::addColumn<int>("colunas");
+    QTest::addColumn<int>("apresentacao");
+    for (const QString& caminho : cancoesDeReferencia())
+        for (int colunas = 1; colunas <= 3; ++colunas)
+            for (int apresentacao = 0; apresentacao <= 2; ++apresentacao)
+                QTest::addRow("%s, %d col, presentation %d", qPrintable(QFileInfo(caminho).fileName()),
+                              colunas, apresentacao)
+                    << caminho << colunas << apresentacao;
+}
+
+// What the window shows is what the sheet renderer draws, row for row, in every column.
+void DocumentWindowTest::songsOnTheirPages() {
+    QFETCH(QString, cancao);
+    QFETCH(int, colunas);
+    QFETCH(int, apresentacao);
+    Ambiente a;
+    SongDocument doc;
+    QVERIFY(LoadSong(doc, cancao.toStdString(), a.modelo, a.dialogs));
+    doc.Layout.numColunas = colunas;
+    doc.Layout.coluna1 = doc.Layout.coluna2 = doc.Layout.coluna3 = 170 / colunas;
+    doc.Layout.espacoColunas = colunas > 1 ? 5 : 0;
+    doc.Layout.margemSuperior = doc.Layout.margemInferior = 10;
+    doc.Template.Presentation = apresentacao;
+    for (auto& kind : doc.LineKinds)
+        if (isChordKind(kind)) kind = apresentacao == 2 ? kDiagramChordLine : kChordLine;
+    auto janela = a.abrir(a.gravar(QStringLiteral("variante.dec"), doc));
+    QCOMPARE(a.dialogs.avisos, std::vector<std::string>{});
+
+    const Sheet& folha = janela->folha();
+    const SheetMeasure medida(janela->documento().Template, a.tipos, janela->logicalDpiY());
+    const QImage esperada = renderSheet({janela->documento(), folha, medida, a.aparencia});
+    for (int c = 0; c < kMaxColunas; ++c) {
+        SheetGrid* grade = janela->grade(c);
+        QCOMPARE(grade->isVisible(), folha.ColumnVisible[c]);
+        if (!folha.ColumnVisible[c]) continue;
+        QCOMPARE(grade->height(), columnDrawingHeight(folha, c));
+        const QImage vista = imagemGrade(grade);
+        const QImage parte = esperada.copy(folha.ColumnLeft[c], 0, grade->width(), grade->height())
+                                 .convertToFormat(QImage::Format_RGB32);
+        QVERIFY2(vista == parte, qPrintable(QStringLiteral("column %1 differs").arg(c + 1)));
+    }
+    QCOMPARE(janela->Label1->text(), QStringLiteral(" Página 1 de %1").arg(folha.PageCount));
+}
+
+void DocumentWindowTest::scrollingMovesThePageLabel() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("longa.dec"), cancaoLonga(300)));
+    const Sheet& folha = janela->folha();
+    QVERIFY(folha.PageCount > 3);
+    QVERIFY(janela->VertBar->isEnabled());
+    QVERIFY(!janela->HorzBar->isEnabled());
+
+    // The keys move the sheet by line steps; the grids follow the offset.
+    QWidget* vista = janela->grade(0)->parentWidget();
+    QTest::keyClick(vista, Qt::Key_PageDown);
+    const int passo = janela->VertBar->singleStep();
+    const int excesso = passosRolagem(janela->grade(0)->height(), vista->height()).excesso;
+    const int linha = passosRolagem(janela->grade(0)->height(), vista->height()).linhaPx;
+    QCOMPARE(janela->deslocamento(), 5 * linha);
+    QCOMPARE(janela->grade(0)->y(), -5 * linha);
+    QCOMPARE(janela->VertBar->value(), posicaoDaBarra(5 * linha, excesso));
+    QVERIFY(passo > 1);
+
+    // At the end the sheet's last row touches the bottom of the view.
+    QTest::keyClick(vista, Qt::Key_End);
+    QCOMPARE(janela->deslocamento(), excesso);
+    QCOMPARE(janela->grade(0)->geometry().bottom(), vista->height() - 1);
+    QCOMPARE(janela->VertBar->value(), kFimBarra);
+    // Moving the bar by hand moves the sheet and the label with it.
+    janela->VertBar->setValue(0);
+    QCOMPARE(janela->deslocamento(), 0);
+    QCOMPARE(janela->Label1->text(), QStringLiteral(" Página 1 de %1").arg(folha.PageCount));
+    const int meio = folha.PageHeight[1] + folha.PageHeight[2] / 2;
+    janela->VertBar->setValue(posicaoDaBarra(meio, excesso));
+    QCOMPARE(janela->Label1->text(), QStringLiteral(" Página 2 de %1").arg(folha.PageCount));
+
+    // Hiding the bars and the tool panel leaves the sheet where it was.
+    janela->mostrarBarras(false);
+    janela->mostrarPainel(false);
+    QVERIFY(!janela->VertBar->isVisible());
+    QVERIFY(!janela->PanelT->isVisible());
+}
+
+void DocumentWindowTest::truncationWarningComesOnce_data() {
+    QTest::addColumn<QString>("titulo");
+    QTest::addColumn<bool>("avisa");
+    QTest::newRow("lines that fit") << QStringLiteral("Cantiga") << false;
+    QTest::newRow("an over-long title") << QString(150, QLatin1Char('M')) << true;
+}
+
+void DocumentWindowTest::truncationWarningComesOnce() {
+    QFETCH(QString, titulo);
+    QFETCH(bool, avisa);
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("c.dec"), cancaoLonga(3, titulo.toStdString())));
+    QTest::qWait(100);
+    const std::vector<std::string> esperado =
+        avisa ? std::vector<std::string>{TImageForm::kAvisoTruncado.toStdString()}
+              : std::vector<std::string>{};
+    QCOMPARE(a.dialogs.avisos, esperado);
+    janela->hide();
+    janela->show();
+    QTest::qWait(50);
+    QCOMPARE(a.dialogs.avisos, esperado);
+}
+
+void DocumentWindowTest::closingAsksAboutChanges_data() {
+    QTest::addColumn<bool>("nova");
+    QTest::addColumn<bool>("modificada");
+    QTest::addColumn<int>("resposta");
+    QTest::addColumn<bool>("fecha");
+    QTest::addColumn<bool>("gravada");
+    QTest::addColumn<int>("salvarComo");
+    const int sim = int(Resposta::Sim), nao = int(Resposta::Nao), cancelar = int(Resposta::Cancelar);
+    QTest::newRow("clean song closes") << false << false << sim << true << false << 0;
+    QTest::newRow("Sim saves it") << false << true << sim << true << true << 0;
+    QTest::newRow("Não drops the changes") << false << true << nao << true << false << 0;
+    QTest::newRow("Cancelar keeps it") << false << true << cancelar << false << false << 0;
+    QTest::newRow("new song: Sim asks for a name") << true << true << sim << false << false << 1;
+    QTest::newRow("new song: Não closes") << true << true << nao << true << false << 0;
+}
+
+void DocumentWindowTest::closingAsksAboutChanges() {
+    QFETCH(bool, nova);
+    QFETCH(bool, modificada);
+    QFETCH(int, resposta);
+    QFETCH(bool, fecha);
+    QFETCH(bool, gravada);
+    QFETCH(int, salvarComo);
+    Ambiente a;
+    const QString caminho = a.gravar(QStringLiteral("Cantiga.dec"), cancaoLonga(2, "Cantiga"));
+    auto janela = nova ? a.janela() : a.abrir(caminho);
+    if (nova) janela->iniciarNovo();
+    QFile::remove(caminho);
+    if (modificada) janela->marcarModificado();
+    a.dialogs.respostas.push_back(static_cast<Resposta>(resposta));
+
+    QCOMPARE(janela->close(), fecha);
+    QCOMPARE(a.dialogs.fechamentos.size(), size_t(modificada ? 1 : 0));
+    if (modificada) {
+        const std::string caption = nova ? "Sem título" : caminho.toStdString();
+        const std::string titulo = nova ? "Sem título" : "Cantiga";
+        QCOMPARE(a.dialogs.fechamentos[0], std::make_pair(titulo, caption));
+    }
+    QCOMPARE(QFile::exists(caminho), gravada);
+    QCOMPARE(a.pedidosSalvarComo, salvarComo);
+}
+
+// An unchanged song saved under another name is the same file, byte for byte.
+void DocumentWindowTest::savingKeepsTheSongAsItWas() {
+    Ambiente a;
+    for (const QString& origem : cancoesDeReferencia()) {
+        auto janela = a.abrir(origem);
+        const QString destino = a.pasta.filePath(QStringLiteral("copia.dec"));
+        QVERIFY(janela->salvarEm(destino));
+        QCOMPARE(janela->nomeArquivo(), destino);
+        QFile f1(origem), f2(destino);
+        QVERIFY(f1.open(QIODevice::ReadOnly) && f2.open(QIODevice::ReadOnly));
+        SongDocument original;
+        QVERIFY(LoadSong(original, origem.toStdString(), a.modelo, a.dialogs));
+        QCOMPARE(f2.readAll(), QByteArray::fromStdString(songFileText(original)));
+        QVERIFY(!janela->documento().Modified);
+    }
+}
+
+QTEST_MAIN(DocumentWindowTest)
+#include "document_window_test.moc"
