@@ -96,9 +96,19 @@ void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const 
     desenharNome(p, f, f.doc.Chords.Symbols[chord], nome);
 }
 
+// A stretched last column keeps its chords within the width layout gave it, so that a chord
+// past the end is cut at the same place in every column.
+QRect areaAcordes(const Sheet& sheet, int column, const QRect& r) {
+    const bool gapFollows = column + 1 < sheet.ColumnCount;
+    const int largura = sheet.ColumnTextWidth[column] + (gapFollows ? sheet.ColumnGap : 0);
+    return QRect(r.left(), r.top(), std::min(r.width(), std::max(largura, 0)), r.height());
+}
+
 void desenharAcordes(QPainter& p, const SheetPaint& f, int column, const SheetRow& linha,
-                     const QRect& r, bool& cortado) {
+                     const QRect& linhaInteira, bool& cortado) {
     if (f.doc.Template.Presentation == 0) return;
+    const QRect r = areaAcordes(f.sheet, column, linhaInteira);
+    p.setClipRect(r);
     const std::vector<PlacedChord> acordes = decodeChordLine(linha.Text);
     const ChordTable& tabela = f.doc.Chords;
     int fim = 0;

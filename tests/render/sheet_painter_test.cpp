@@ -16,12 +16,12 @@ struct Folha {
     Aparencia aparencia;
     Sheet sheet;
 
-    explicit Folha(SongDocument d)
+    explicit Folha(SongDocument d, int larguraVista = 0)
         : doc(std::move(d)), medida(doc.Template, testing::catalogoComum(), 96) {
         SheetSettings ajustes;
         ajustes.pageHeightMm = 100;  // a short page, so that pages end
         ComputeRowHeights(sheet, doc, medida, ajustes);
-        ComputeColumns(sheet, doc, ajustes, 0);
+        ComputeColumns(sheet, doc, ajustes, larguraVista);
         LayOut(sheet, doc, medida, ajustes);
     }
 
@@ -104,6 +104,20 @@ TEST(SheetPainter, ChordsStandWithinTheirPlacedExtents) {
     }
     EXPECT_TRUE(branca(imagem, QRect(fim + 1, 0, imagem.width() - fim - 1, imagem.height())));
     EXPECT_TRUE(branca(imagem, QRect(0, 0, linha.ChordExtents[0].x, imagem.height())));
+}
+
+// In a column stretched to a wide view, a chord past the column's width is cut at that width
+// with "...", as in any other column, not drawn out in the stretch.
+TEST(SheetPainter, ChordsPastAStretchedColumnAreCutAtItsWidth) {
+    SongDocument doc = cancao("Letra curta");
+    doc.Lines[1] = encodeChordLine({{1, 0}, {200, 1}});
+    const Folha f(std::move(doc), 1200);
+    const int largura = f.sheet.ColumnTextWidth[0];
+    ASSERT_GT(f.sheet.ColumnWidth[0], largura + 300);
+    const auto [imagem, cortada] = f.pintar(1);
+    EXPECT_TRUE(cortada);
+    EXPECT_FALSE(branca(imagem, QRect(largura - 16, 0, 16, imagem.height())));
+    EXPECT_TRUE(branca(imagem, QRect(largura, 0, imagem.width() - largura, imagem.height())));
 }
 
 }  // namespace
