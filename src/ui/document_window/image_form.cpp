@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
 
@@ -23,6 +24,8 @@ namespace trovale {
 
 const QString TImageForm::kAvisoTruncado = QStringLiteral(
     "Atenção: pelo menos uma linha excedeu o comprimento disponível e aparecerá truncada.");
+
+const QString TImageForm::kPaginaAjuda = QStringLiteral("janela_musica.html");
 
 namespace {
 
@@ -56,6 +59,9 @@ TImageForm::TImageForm(ServicosDocumento servicos, QWidget* parent)
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &TImageForm::avisarTruncamento);
+    auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
+    ajuda->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(ajuda, &QShortcut::activated, this, [this] { emit ajudaPedida(kPaginaAjuda); });
     definirArquivo(doc_.FileName);
 }
 

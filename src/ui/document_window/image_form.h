@@ -29,6 +29,7 @@ class TImageForm : public QWidget {
     Q_OBJECT
   public:
     static const QString kAvisoTruncado;
+    static const QString kPaginaAjuda;
 
     explicit TImageForm(ServicosDocumento servicos, QWidget* parent = nullptr);
     ~TImageForm() override;
@@ -89,6 +90,8 @@ class TImageForm : public QWidget {
   signals:
     // The file name changed (a save under a new name): captions follow.
     void arquivoAlterado();
+    // F1: the help page of this window.
+    void ajudaPedida(const QString& pagina);
 
   protected:
     void closeEvent(QCloseEvent* evento) override;

@@ -279,6 +279,9 @@ TImageForm* TTrovaleForm1::criarDocumento() {
             &TImageForm::mostrarPainel);
     connect(this, &TTrovaleForm1::barrasRolagemAlternadas, documento, &TImageForm::mostrarBarras);
     connect(documento, &TImageForm::arquivoAlterado, this, &TTrovaleForm1::atualizarTitulos);
+    connect(documento, &TImageForm::ajudaPedida, this, [this](const QString& pagina) {
+        if (ajuda_) ajuda_->mostrarPagina(pagina);
+    });
     return documento;
 }
 
