@@ -11,6 +11,7 @@
 #include "settings/settings_file_modelo.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/dialogs/window_dialogs.h"
+#include "ui/file_dialog/file_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 
@@ -36,7 +37,10 @@ void Programa::iniciar() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QElapsedTimer t0;
     t0.start();
-    if (pasta_.doUsuario) semearPrimeiroInicio();
+    if (pasta_.doUsuario)
+        semearPrimeiroInicio();
+    else
+        semearCancoesPortatil();
     criarJanelaPrincipal();
     tocarSomInicial();
     janela_->concluirCriacao();
@@ -59,6 +63,15 @@ void Programa::semearPrimeiroInicio() {
     const std::filesystem::path instalacao = pastaDadosInstalados();
     if (semearPastaUsuario(pasta_.pasta, instalacao).empty() || instalacao.empty()) return;
     semearCancoesExemplo(pastaCancoesUsuario(), instalacao / "songs");
+}
+
+// A portable program (or the build tree) carries its example songs beside it; they go to
+// the user's songs folder the first time there is none.
+void Programa::semearCancoesPortatil() {
+    const std::filesystem::path cancoes = pastaCancoesUsuario();
+    std::error_code erro;
+    if (std::filesystem::exists(cancoes, erro) || erro) return;
+    semearCancoesExemplo(cancoes, pasta_.pasta / "songs");
 }
 
 void Programa::criarJanelaPrincipal() {
@@ -95,9 +108,14 @@ void Programa::criarJanelas() {
     layout_ = carregarLayout(fs_, pasta_.pasta);
     // The chord type editor's creation loads the catalogue.
     AbrirCatalogo(ArquivosCatalogo{pasta_.pasta, fs_}, catalogo_, *dialogs_);
+    // Reads MUSICS.INI: the default folder and the columns of the song lists.
+    arquivos_ = new TFileDlg(*dialogs_, QString::fromStdString(pasta_.pasta.string()),
+                             QString::fromStdString(pastaCancoesUsuario().string()), janela_.get());
+    janela_->setArquivos(arquivos_);
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
     aspecto_->setAjuda(ajuda_);
+    arquivos_->setAjuda(ajuda_);
 }
 
 // The start picture stays up for its minimum time. Window events go on being handled, so

@@ -19,6 +19,7 @@
 namespace trovale {
 
 class TAspectForm;
+class TFileDlg;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -54,6 +55,7 @@ class Programa : public QObject {
 
   private:
     void semearPrimeiroInicio();
+    void semearCancoesPortatil();
     void criarJanelaPrincipal();
     void tocarSomInicial();
     void criarJanelas();
@@ -73,6 +75,7 @@ class Programa : public QObject {
     std::unique_ptr<WindowDialogs> dialogs_;
     THelpForm* ajuda_ = nullptr;
     TAspectForm* aspecto_ = nullptr;
+    TFileDlg* arquivos_ = nullptr;
 };
 
 }  // namespace trovale

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
@@ -19,6 +20,7 @@
 #include "support/recording_dialogs.h"
 #include "document/song_file.h"
 #include "ui/document_window/image_form.h"
+#include "ui/file_dialog/file_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -127,6 +129,8 @@ class MainWindowTest : public QObject {
     void songsOpenOrAreRefused_data();
     void songsOpenOrAreRefused();
     void saveAndCloseThroughTheMenu();
+    void openAndSaveAsThroughTheFileWindow();
+    void closingANewSongAsksForAName();
     void startPanel();
 };
 
@@ -530,6 +534,91 @@ void MainWindowTest::saveAndCloseThroughTheMenu() {
     QCOMPARE(m.dialogs.fechamentos[0].first, std::string("Cantiga"));
     QCOMPARE(m.pasta.ler(QStringLiteral("a.dec")), cancao(3));
     QTRY_VERIFY(m.painelVisivel());
+}
+
+// Answers the file window, when it comes up, by typing a name and confirming, or by
+// cancelling when the name is empty; records the captions it was shown with.
+struct RespostaArquivo : QObject {
+    QStringList legendas;
+    QStringList nomes;
+    QTimer timer;
+    RespostaArquivo() {
+        timer.setInterval(10);
+        connect(&timer, &QTimer::timeout, this, [this] {
+            auto* janela = qobject_cast<TFileDlg*>(QApplication::activeModalWidget());
+            if (!janela || !janela->isVisible()) return;
+            legendas << janela->windowTitle();
+            const QString nome = nomes.isEmpty() ? QString() : nomes.takeFirst();
+            if (nome.isEmpty()) {
+                janela->reject();
+                return;
+            }
+            janela->Edit->setText(nome);
+            janela->BtnOKClick();
+        });
+        timer.start();
+    }
+};
+
+void MainWindowTest::openAndSaveAsThroughTheFileWindow() {
+    Montagem m;
+    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
+    m.janela->setArquivos(&arquivos);
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    m.pasta.gravar(QStringLiteral("Cantiga.dec"), cancao(4));
+    RespostaArquivo resposta;
+    resposta.nomes = {QStringLiteral("Cantiga"), QStringLiteral("Cópia.DEC")};
+
+    m.abrirMenus();
+    QVERIFY(m.item("mAbrir")->isEnabled());
+    m.item("mAbrir")->trigger();
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
+    TImageForm* documento = m.janela->documentoAtivo();
+    QCOMPARE(documento->nomeArquivo(), m.pasta.arquivo(QStringLiteral("Cantiga.dec")));
+
+    m.item("mSalvarComo")->trigger();
+    const QString copia = m.pasta.arquivo(QStringLiteral("Cópia.DEC"));
+    QCOMPARE(m.pasta.ler(QStringLiteral("Cópia.DEC")), cancao(4));
+    QCOMPARE(documento->nomeArquivo(), copia);
+    QCOMPARE(m.janela->windowTitle(), QStringLiteral(" Trovale 2.04 - ") + copia);
+    QCOMPARE(resposta.legendas, QStringList({QStringLiteral(" Abrir arquivo existente"),
+                                             QStringLiteral(" Salvar como ...")}));
+
+    // Opening it again is refused by the file window itself.
+    resposta.nomes = {QStringLiteral("Cópia.DEC"), QString()};
+    m.item("mAbrir")->trigger();
+    QCOMPARE(m.janela->numeroDocumentos(), 1);
+    QCOMPARE(m.dialogs.avisos.back(), std::string("Operação bloqueada: arquivo (já) aberto."));
+}
+
+// "Sim" to the changes question of a song never saved asks for a name; cancelling that
+// keeps the window, giving one saves and closes it.
+void MainWindowTest::closingANewSongAsksForAName() {
+    Montagem m;
+    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
+    m.janela->setArquivos(&arquivos);
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    m.pasta.gravar(QStringLiteral("outra.dec"), cancao(2));
+    QVERIFY(m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("outra.dec"))));
+    TImageForm* nova = m.janela->abrirNovo();
+    QCOMPARE(nova->nomeArquivo(), QStringLiteral("Sem título"));
+    nova->marcarModificado();
+
+    RespostaArquivo resposta;
+    m.dialogs.respostas = {Resposta::Sim, Resposta::Sim};
+    resposta.nomes = {QString(), QStringLiteral("nova")};
+    m.item("mFechar")->trigger();
+    QCOMPARE(m.janela->numeroDocumentos(), 2);
+    QCOMPARE(resposta.legendas, QStringList{QStringLiteral(" Salvar como ...")});
+    QCOMPARE(m.dialogs.fechamentos.back(), std::make_pair(std::string("Sem título"),
+                                                           std::string("Sem título")));
+
+    m.item("mFechar")->trigger();
+    // An empty song is not written, with its message, and closes as saved.
+    QTRY_COMPARE(m.janela->numeroDocumentos(), 1);
+    QCOMPARE(m.dialogs.avisos.back(), std::string("Documento vazio. Gravação cancelada."));
 }
 
 void MainWindowTest::startPanel() {

@@ -12,6 +12,7 @@
 #include "catalogue/catalogue_commands.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/document_window/image_form.h"
+#include "ui/file_dialog/file_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -93,6 +94,10 @@ void TTrovaleForm1::ligarComandos() {
 
     connect(menu_.mFechar, &QAction::triggered, this, &TTrovaleForm1::fecharDocumentoAtivo);
     connect(menu_.mSalvar, &QAction::triggered, this, &TTrovaleForm1::salvarAtivo);
+    connect(menu_.mAbrir, &QAction::triggered, this, &TTrovaleForm1::abrirPeloNavegador);
+    connect(menu_.mSalvarComo, &QAction::triggered, this, [this] {
+        if (TImageForm* documento = documentoAtivo()) salvarComo(*documento);
+    });
     connect(menu_.mJanela, &QAction::triggered, this, &TTrovaleForm1::arrumarJanelas);
     connect(menu_.mGravarTipos, &QAction::triggered, this,
             [this] { gravarCatalogo(comandoGravarTipos); });
@@ -260,6 +265,14 @@ TImageForm* TTrovaleForm1::abrirArquivo(const QString& caminho) {
     return documento;
 }
 
+TImageForm* TTrovaleForm1::abrirNovo() {
+    if (!dialogs_) return nullptr;
+    TImageForm* documento = criarDocumento();
+    adicionarJanelaDocumento(documento);
+    documento->iniciarNovo();
+    return documento;
+}
+
 TImageForm* TTrovaleForm1::criarDocumento() {
     ServicosDocumento servicos{
         servicos_.catalogo.tipos,
@@ -312,9 +325,51 @@ void TTrovaleForm1::salvarAtivo() {
     if (TImageForm* documento = documentoAtivo()) documento->salvar();
 }
 
-// Comes with the file window; until then a song never saved cannot be given a name.
-bool TTrovaleForm1::salvarComo(TImageForm&) {
-    return false;
+void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
+    arquivos_ = arquivos;
+    semJanela_.removeAll(menu_.mAbrir);
+    semJanela_.removeAll(menu_.mSalvarComo);
+    OperacoesArquivo operacoes;
+    operacoes.indiceAberto = [this](const QString& caminho) {
+        return static_cast<int>(mdi_->subWindowList().indexOf(documentoComArquivo(caminho)));
+    };
+    operacoes.arquivoAtivo = [this] {
+        TImageForm* documento = nomeando_ ? nomeando_.data() : documentoAtivo();
+        return documento ? documento->nomeArquivo() : QString();
+    };
+    operacoes.salvarAtivo = [this](const QString& caminho) {
+        TImageForm* documento = nomeando_ ? nomeando_.data() : documentoAtivo();
+        return documento && documento->salvarEm(caminho);
+    };
+    arquivos_->setOperacoes(std::move(operacoes));
+    aplicarRegras();
+}
+
+TFileDlg* TTrovaleForm1::arquivos() const {
+    return arquivos_;
+}
+
+bool TTrovaleForm1::escolherArquivo(const QString& legenda, const QString& mascara) {
+    if (!arquivos_) return false;
+    arquivos_->setWindowTitle(legenda);
+    arquivos_->setMascara(mascara);
+    return arquivos_->exec() == QDialog::Accepted;
+}
+
+void TTrovaleForm1::abrirPeloNavegador() {
+    if (escolherArquivo(QStringLiteral(" Abrir arquivo existente"), QStringLiteral("*.dec")))
+        abrirArquivo(arquivos_->caminho());
+    mostrarPainel(numeroDocumentos() == 0);
+}
+
+// The file window saves the song itself; the song then carries its new name.
+bool TTrovaleForm1::salvarComo(TImageForm& documento) {
+    nomeando_ = &documento;
+    const bool salvo =
+        escolherArquivo(QStringLiteral(" Salvar como ..."), QStringLiteral("*.dec"));
+    nomeando_ = nullptr;
+    atualizarTitulos();
+    return salvo;
 }
 
 QMdiSubWindow* TTrovaleForm1::documentoComArquivo(const QString& caminho) const {

@@ -24,6 +24,7 @@ namespace trovale {
 
 class PainelInicial;
 class TAspectForm;
+class TFileDlg;
 class THelpForm;
 class TImageForm;
 
@@ -57,6 +58,9 @@ class TTrovaleForm1 : public QMainWindow {
     void setAjuda(THelpForm* ajuda);
     // The diagram appearance window, which "Aparência do braço" opens.
     void setAspecto(TAspectForm* aspecto);
+    // The file window, through which songs are opened and saved under a name.
+    void setArquivos(TFileDlg* arquivos);
+    TFileDlg* arquivos() const;
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -75,6 +79,8 @@ class TTrovaleForm1 : public QMainWindow {
     // Opens the song in a window of its own; null when it could not be read (after the
     // loader's message) or is open already.
     TImageForm* abrirArquivo(const QString& caminho);
+    // A window for a song never saved, "Sem título", with the default settings.
+    TImageForm* abrirNovo();
     // Captions of the main window and of the songs; also after a song takes a new file name.
     void atualizarTitulos();
 
@@ -108,6 +114,9 @@ class TTrovaleForm1 : public QMainWindow {
     double alturaPaginaMm(int orientacao) const;
     void salvarAtivo();
     bool salvarComo(TImageForm& documento);
+    void abrirPeloNavegador();
+    // Runs the file window with a caption and mask; true when confirmed.
+    bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();
     void mostrarPainel(bool visivel);
     void gravarCatalogo(void (*comando)(const ArquivosCatalogo&, Catalogo&, Dialogs&,
@@ -120,6 +129,9 @@ class TTrovaleForm1 : public QMainWindow {
     Dialogs* dialogs_ = nullptr;
     QPointer<THelpForm> ajuda_;
     QPointer<TAspectForm> aspecto_;
+    QPointer<TFileDlg> arquivos_;
+    // The song "Salvar como" is naming, which may not be the active one when closing.
+    QPointer<TImageForm> nomeando_;
     MenuPrincipal menu_;
     QStackedWidget* centro_ = nullptr;
     PainelInicial* painel_ = nullptr;

@@ -1,0 +1,145 @@
+#include "ui/file_dialog/song_listing.h"
+
+#include <QCollator>
+#include <QDir>
+#include <QLocale>
+#include <algorithm>
+
+#include "base/file_system.h"
+#include "base/text_codec.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr int kMaximoValor = 100;
+// Two lines of a song hardly fill a kilobyte; a longer line is cut anyway.
+constexpr std::size_t kInicioLido = 8192;
+constexpr char16_t kMarcaNome = 255;
+
+QString indefinidoSeVazio(QString valor) {
+    valor = valor.trimmed().left(kMaximoValor);
+    return valor.isEmpty() ? QStringLiteral("Indefinido") : valor;
+}
+
+// The first two lines, ended by LF or CR LF.
+std::array<std::string_view, 2> duasLinhas(std::string_view bytes) {
+    std::array<std::string_view, 2> linhas;
+    for (std::string_view& linha : linhas) {
+        const std::size_t fim = bytes.find('\n');
+        linha = bytes.substr(0, fim);
+        if (!linha.empty() && linha.back() == '\r') linha.remove_suffix(1);
+        bytes = fim == std::string_view::npos ? std::string_view() : bytes.substr(fim + 1);
+    }
+    return linhas;
+}
+
+// Song files are Windows-1252; a text file may also come in UTF-8 or UTF-16.
+std::string textoUtf8(std::string_view bytes, bool cancao) {
+    if (cancao) return utf8DeWindows1252(bytes);
+    if (auto utf16 = utf8DeUtf16ComMarca(bytes)) return *utf16;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    return pareceUtf8(bytes) ? std::string(bytes) : utf8DeWindows1252(bytes);
+}
+
+QChar letraSemAcento(QChar c) {
+    static const QString kAcentuadas = QStringLiteral("ÀÁÃÈÉÊÌÍÑÒÓÔÕÙÚàáãèéêìíñòóôõùú");
+    static const QString kSimples = QStringLiteral("AAAEEEIINOOOOUUaaaeeeiinoooouu");
+    const qsizetype i = kAcentuadas.indexOf(c);
+    return i < 0 ? c : kSimples[i];
+}
+
+}  // namespace
+
+const QString& ArquivoListado::valor(ColunaArquivo coluna) const {
+    switch (coluna) {
+        case ColunaArquivo::Nome:
+            return nome;
+        case ColunaArquivo::Titulo:
+            return titulo;
+        case ColunaArquivo::Autor:
+            break;
+    }
+    return autor;
+}
+
+bool marcaDeCancao(std::string_view primeiraLinha) {
+    const std::string_view marca = primeiraLinha.substr(0, 7);
+    return marca == "Trovale" || marca == "Trovak2";
+}
+
+std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
+                                           bool cancao) {
+    if (!cancao) {
+        // A UTF-16 text must be decoded before it can be cut into lines.
+        const std::string texto = textoUtf8(bytes, false);
+        const auto [titulo, autor] = duasLinhas(texto);
+        return ArquivoListado{nome, indefinidoSeVazio(QString::fromUtf8(titulo)),
+                              indefinidoSeVazio(QString::fromUtf8(autor))};
+    }
+    const auto [primeira, segunda] = duasLinhas(bytes);
+    if (!marcaDeCancao(primeira)) return std::nullopt;
+    // The 13-character mark and its blank come before the title.
+    const std::string_view titulo = primeira.size() > 14 ? primeira.substr(14) : "";
+    return ArquivoListado{nome, indefinidoSeVazio(QString::fromStdString(textoUtf8(titulo, true))),
+                          indefinidoSeVazio(QString::fromStdString(textoUtf8(segunda, true)))};
+}
+
+ListagemPasta listarPasta(const QString& pasta, const QString& mascara) {
+    ListagemPasta listagem;
+    const bool cancao = mascara.endsWith(QStringLiteral(".dec"), Qt::CaseInsensitive);
+    // Without QDir::CaseSensitive the mask matches "CANCAO.DEC" too, as the extension rule does;
+    // named pipes and devices are not Files.
+    const QDir dir(pasta, mascara, QDir::NoSort, QDir::Files);
+    for (const QString& nome : dir.entryList()) {
+        const std::string caminho = dir.filePath(nome).toStdString();
+        const auto bytes = lerInicioArquivoRegular(caminho, kInicioLido);
+        if (!bytes) {
+            listagem.ilegiveis << nome;
+            continue;
+        }
+        if (auto arquivo = lerCabecalho(nome, *bytes, cancao)) listagem.arquivos << *arquivo;
+    }
+    return listagem;
+}
+
+QString chaveOrdenacao(const ArquivoListado& arquivo, const OrdemColunas& ordem) {
+    QString chave;
+    for (ColunaArquivo coluna : ordem) {
+        if (coluna == ColunaArquivo::Nome)
+            chave += QChar(kMarcaNome) + arquivo.nome.toLower();
+        else
+            chave += arquivo.valor(coluna).toUpper();
+    }
+    if (ordem[0] != ColunaArquivo::Nome && !chave.isEmpty()) chave[0] = letraSemAcento(chave[0]);
+    return chave;
+}
+
+QList<LinhaOrdenada> ordenarListagem(const QList<ArquivoListado>& arquivos,
+                                     const OrdemColunas& ordem) {
+    QList<LinhaOrdenada> linhas;
+    linhas.reserve(arquivos.size());
+    for (const ArquivoListado& a : arquivos) linhas.append({a, chaveOrdenacao(a, ordem)});
+    QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // Keys equal to the collation ("a.dec", "A.dec") still come out in one fixed order.
+    std::stable_sort(linhas.begin(), linhas.end(),
+                     [&collator](const LinhaOrdenada& a, const LinhaOrdenada& b) {
+                         const int c = collator.compare(a.chave, b.chave);
+                         return c != 0 ? c < 0 : a.arquivo.nome < b.arquivo.nome;
+                     });
+    return linhas;
+}
+
+int linhaDaLetra(const QList<LinhaOrdenada>& linhas, QChar letra) {
+    const QChar procurada = letra.toUpper();
+    if (procurada < QLatin1Char('A') || procurada > QLatin1Char('Z')) return -1;
+    for (qsizetype i = 0; i < linhas.size(); ++i) {
+        QStringView chave = linhas[i].chave;
+        if (chave.startsWith(QChar(kMarcaNome))) chave = chave.mid(1);
+        if (!chave.isEmpty() && chave[0].toUpper() == procurada) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+}  // namespace trovale
