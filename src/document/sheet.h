@@ -21,6 +21,7 @@ class TextMeasure;
 struct SheetRow {
     int Page = 1;
     std::string Text;  // as in Lines: chord rows hold the encoded chord line
+    int Line = -1;     // the song line it shows; -1 for rows the layout made
     std::uint8_t Kind = kLyricLine;
     int Height = 0;
     std::vector<ChordExtent> ChordExtents;  // chord rows: where each chord was placed

@@ -52,7 +52,9 @@ void layOutSongLines(Sheet& sheet, const SongDocument& doc, SheetFlow& state) {
         const bool chordLine = isChordKind(kind);
         const int height = chordLine && chordsHidden ? 0 : rowHeightOf(sheet, kind);
         flow.makeRoom(height, keepWithNext(sheet, doc, line), !chordLine);
-        flow.append(makeRow(doc.Lines[line], kind, height));
+        SheetRow row = makeRow(doc.Lines[line], kind, height);
+        row.Line = line;
+        flow.append(std::move(row));
     }
 }
 
