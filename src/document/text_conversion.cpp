@@ -144,6 +144,76 @@ bool dispensaNormal(const SongDocument& doc, std::size_t i) {
     return i == 2 && doc.LineKinds[0] == kTitleLine && doc.LineKinds[1] == kAuthorLine;
 }
 
+// ---- Import ------------------------------------------------------------------------------
+
+struct TextoImportado {
+    std::vector<std::string> linhas;
+    int semEquivalente = 0;  // characters of the kept lines written as "?"
+    bool truncado = false;
+};
+
+std::vector<std::string> separarLinhas(std::string_view bytes) {
+    std::vector<std::string> linhas;
+    std::size_t inicio = 0;
+    while (inicio < bytes.size()) {
+        std::size_t fim = bytes.find_first_of("\r\n", inicio);
+        if (fim == std::string_view::npos) fim = bytes.size();
+        linhas.emplace_back(bytes.substr(inicio, fim - inicio));
+        if (fim + 1 < bytes.size() && bytes[fim] == '\r' && bytes[fim + 1] == '\n') ++fim;
+        inicio = fim + 1;
+    }
+    return linhas;
+}
+
+// The codec writes "?" for a character it has no byte for; every other character of
+// well-formed UTF-8 gives exactly one byte, so the new "?" are the replaced characters.
+int novasInterrogacoes(std::string_view antes, std::string_view depois) {
+    return static_cast<int>(std::count(depois.begin(), depois.end(), '?') -
+                            std::count(antes.begin(), antes.end(), '?'));
+}
+
+// Tabs stop at every eighth column, as text viewers show them.
+std::string semControles(std::string_view linha) {
+    constexpr std::size_t kParadaDeTab = 8;
+    std::string saida;
+    saida.reserve(linha.size());
+    for (const char c : linha) {
+        if (c == '\t')
+            saida.append(kParadaDeTab - saida.size() % kParadaDeTab, ' ');
+        else
+            saida += static_cast<unsigned char>(c) < 32 ? ' ' : c;
+    }
+    return saida;
+}
+
+std::string avisoSemEquivalente(int quantos) {
+    if (quantos == 1) return "Atenção: 1 caractere sem equivalente foi substituído por \"?\".";
+    return "Atenção: " + std::to_string(quantos) +
+           " caracteres sem equivalente foram substituídos por \"?\".";
+}
+
+TextoImportado textoImportado(std::string bytes) {
+    if (auto doUtf16 = utf8DeUtf16ComMarca(bytes)) bytes = std::move(*doUtf16);
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    const bool utf8 = pareceUtf8(bytes);
+    TextoImportado texto;
+    // CR and LF never occur inside a UTF-8 sequence, so the lines can be cut before decoding.
+    texto.linhas = separarLinhas(bytes);
+    if (texto.linhas.size() > static_cast<std::size_t>(kMaxLines)) {
+        texto.linhas.resize(static_cast<std::size_t>(kMaxLines));
+        texto.truncado = true;
+    }
+    for (std::string& linha : texto.linhas) {
+        if (utf8) {
+            std::string convertida = windows1252DeUtf8(linha);
+            texto.semEquivalente += novasInterrogacoes(linha, convertida);
+            linha = std::move(convertida);
+        }
+        linha = semControles(linha);
+    }
+    return texto;
+}
+
 }  // namespace
 
 TextoDaCancao linhasEmTexto(const SongDocument& doc) {
@@ -230,23 +300,17 @@ void InsertMarkers(SongDocument& doc) {
 
 // ---- Files ---------------------------------------------------------------------------------
 
+std::vector<std::string> linhasDoTexto(std::string bytes, Dialogs& dialogs) {
+    TextoImportado texto = textoImportado(std::move(bytes));
+    if (texto.semEquivalente > 0) dialogs.aviso(avisoSemEquivalente(texto.semEquivalente));
+    if (texto.truncado)
+        dialogs.aviso("Atenção: arquivo muito longo. Conteúdo truncado na linha " +
+                      std::to_string(kMaxLines) + ".");
+    return std::move(texto.linhas);
+}
+
 std::vector<std::string> linhasDoTexto(std::string bytes) {
-    if (std::optional<std::string> utf8 = utf8DeUtf16ComMarca(bytes)) bytes = std::move(*utf8);
-    if (pareceUtf8(bytes)) {
-        if (bytes.rfind("\xEF\xBB\xBF", 0) == 0) bytes.erase(0, 3);  // a byte order mark
-        bytes = windows1252DeUtf8(bytes);
-    }
-    // A line ends at CR LF, LF or a lone CR.
-    std::vector<std::string> linhas;
-    std::size_t inicio = 0;
-    while (inicio < bytes.size()) {
-        std::size_t fim = bytes.find_first_of("\r\n", inicio);
-        if (fim == std::string::npos) fim = bytes.size();
-        linhas.push_back(bytes.substr(inicio, fim - inicio));
-        if (fim + 1 < bytes.size() && bytes[fim] == '\r' && bytes[fim + 1] == '\n') ++fim;
-        inicio = fim + 1;
-    }
-    return linhas;
+    return textoImportado(std::move(bytes)).linhas;
 }
 
 std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
@@ -257,7 +321,7 @@ std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
         dialogs.aviso(kFalhaLeituraTexto);
         return std::nullopt;
     }
-    return linhasDoTexto(std::move(*bytes));
+    return linhasDoTexto(std::move(*bytes), dialogs);
 }
 
 bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,

@@ -35,13 +35,25 @@ bool SongToText(SongDocument& doc, Dialogs& dialogs);
 // form, wherever a line's kind is not the one the text editor would give it anyway.
 void InsertMarkers(SongDocument& doc);
 
-// A .txt file as the text editor's lines, ended by CR LF, LF or a lone CR. UTF-16 with its
-// byte-order mark and UTF-8 with non-ASCII characters are converted to Windows-1252 ("?"
-// where there is no form); anything else is taken byte for byte.
+// A text file's bytes as the text editor's lines (Windows-1252). Every way a text comes in
+// (text editor, file browser, trovale-cli) goes through here:
+// - a line ends at CR LF, LF or a lone CR;
+// - UTF-16 with its byte-order mark is converted; a UTF-8 byte-order mark is dropped;
+// - a text that is well-formed UTF-8 with a non-ASCII character is converted, "?" standing
+//   for what Windows-1252 has no form of; any other text is taken byte for byte;
+// - a tab moves to the next column that is a multiple of 8, so chords aligned with tabs stay
+//   over their syllables; any other control character becomes a blank;
+// - lines after the 3000th are dropped.
+// The user is told once how many characters became "?", and once of the truncation.
+std::vector<std::string> linhasDoTexto(std::string bytes, Dialogs& dialogs);
+// The same lines, for callers that have nobody to tell.
+std::vector<std::string> linhasDoTexto(std::string bytes);
+
+// A .txt file read and taken as linhasDoTexto takes it; nothing, with the message shown,
+// when it cannot be read.
 std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
                                                           const std::filesystem::path& caminho,
                                                           Dialogs& dialogs);
-std::vector<std::string> linhasDoTexto(std::string bytes);
 
 // Writes lines ended by CR LF; a failure never destroys the file that was there. False, with the
 // message shown, on failure.

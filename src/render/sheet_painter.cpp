@@ -50,20 +50,9 @@ void desenharTexto(QPainter& p, const SheetPaint& f, int column, const SheetRow&
 }
 
 void desenharNome(QPainter& p, const SheetPaint& f, std::string_view simbolo, const QRect& caixa) {
-    const std::string exibido = displaySymbol(simbolo);
-    const InterpretacaoAcorde leitura = InterpretarAcorde(f.measure.tipos(), exibido);
-    p.setFont(f.measure.fonte(3));
-    if (!leitura.ehAcorde) {
-        p.setPen(corDe(f.doc.Template.Fonts[3].cor));
-        p.drawText(caixa, Qt::AlignLeft | Qt::AlignBottom, qs(exibido));
-        return;
-    }
-    OpcoesNomeAcorde opcoes;
-    opcoes.caixa = caixa;
-    opcoes.tamanhoFonte = f.doc.Template.Fonts[3].tamanhoAbsoluto();
-    opcoes.cor = corDe(f.doc.Template.Fonts[3].cor);
-    const TAcordeInterpretado& a = leitura.acorde;
-    DesenharNomeAcorde(p, a.Elementos, a.Raiz, a.Baixo, opcoes);
+    const FonteElemento& fonte = f.doc.Template.Fonts[3];
+    DrawChordSymbol(p, f.measure.tipos(), simbolo, caixa, f.measure.fonte(3),
+                    fonte.tamanhoAbsoluto(), corDe(fonte.cor));
 }
 
 // A diagram of side D with its name above it; " ? " in red for a chord without a fingering.
@@ -133,6 +122,24 @@ void desenharAcordes(QPainter& p, const SheetPaint& f, int column, const SheetRo
 }
 
 }  // namespace
+
+void DrawChordSymbol(QPainter& p, const CatalogoTipos& tipos, std::string_view stored,
+                     const QRect& caixa, const QFont& fonte, int tamanhoFonte, const QColor& cor) {
+    const std::string exibido = displaySymbol(stored);
+    const InterpretacaoAcorde leitura = InterpretarAcorde(tipos, exibido);
+    p.setFont(fonte);
+    if (!leitura.ehAcorde) {
+        p.setPen(cor);
+        p.drawText(caixa, Qt::AlignLeft | Qt::AlignBottom, qs(exibido));
+        return;
+    }
+    OpcoesNomeAcorde opcoes;
+    opcoes.caixa = caixa;
+    opcoes.tamanhoFonte = tamanhoFonte;
+    opcoes.cor = cor;
+    const TAcordeInterpretado& a = leitura.acorde;
+    DesenharNomeAcorde(p, a.Elementos, a.Raiz, a.Baixo, opcoes);
+}
 
 bool DrawRow(QPainter& p, const SheetPaint& f, int column, int row, const QRect& rect) {
     const SheetRow& linha = f.sheet.Columns[column][static_cast<std::size_t>(row)];

@@ -9,6 +9,8 @@
 #include "render/appearance.h"
 #include "render/sheet_measure.h"
 
+class QColor;
+class QFont;
 class QPainter;
 
 namespace trovale {
@@ -20,6 +22,11 @@ struct SheetPaint {
     const SheetMeasure& measure;
     const Aparencia& aparencia;
 };
+
+// A stored chord symbol as the sheet draws it, at the bottom left of `caixa`: its name built
+// from its elements when the catalogue reads it, else the symbol as text.
+void DrawChordSymbol(QPainter& p, const CatalogoTipos& tipos, std::string_view stored,
+                     const QRect& caixa, const QFont& fonte, int tamanhoFonte, const QColor& cor);
 
 // Draws row `row` of column `column` (from 0) into `rect`, in screen pixels. True when the row
 // does not fit its column (the document window's truncation warning).

@@ -89,6 +89,59 @@ TEST_F(InterpretCommand, PlainOutputNamesKindsAndShowsFrets) {
               "G/B       1          1  -\n");
 }
 
+// Every text comes in as the text editor takes it: encodings, line ends, tabs, length.
+TEST_F(InterpretCommand, ReadsTheTextAsTheEditorImportsIt) {
+    std::string longo, longoLido;
+    for (int i = 1; i <= 3001; ++i) {
+        longo += "linha " + std::to_string(i) + "\n";
+        if (i <= 3000)
+            longoLido += (i == 1   ? "Título   "
+                          : i == 2 ? "Autor    "
+                                   : "Normal   ") +
+                         ("linha " + std::to_string(i)) + "\n";
+    }
+    const struct {
+        std::string bytes;
+        std::string saida;
+        std::string aviso;  // after the file's name
+    } casos[] = {
+        // Chords aligned with tabs over their syllables are a chord line.
+        {"Vem\n\tC\tG\n\tVem c\xC3\xA1\n",
+         "Título   Vem\n"
+         "Cifras           C       G\n"
+         "Normal           Vem cá\n"
+         "\n"
+         "Cifra  Tipo  Com baixo  Digitação\n"
+         "C         1          1  x 3 2 0 1 0\n"
+         "G         1          1  3 2 0 0 0 3\n",
+         ""},
+        {"Can\xE7\xE3o\rAm\rSol de ver\xE3o\r",
+         "Título   Canção\n"
+         "Cifras   Am\n"
+         "Normal   Sol de verão\n"
+         "\n"
+         "Cifra  Tipo  Com baixo  Digitação\n"
+         "Am        2          2  x 0 2 2 1 0\n",
+         ""},
+        {"\xEF\xBB\xBF"
+         "Can\xC3\xA7\xC3\xA3o\r\n",
+         "Título   Canção\n", ""},
+        {"\xE6\x97\xA5 \xE2\x99\xAA Sol\r\n\xF0\x9F\x8E\xB8\x01"
+         "fim\r\n",
+         "Título   ? ? Sol\n"
+         "Autor    ? fim\n",
+         "Atenção: 3 caracteres sem equivalente foram substituídos por \"?\"."},
+        {longo, longoLido, "Atenção: arquivo muito longo. Conteúdo truncado na linha 3000."},
+    };
+    for (const auto& c : casos) {
+        const auto arquivo = pasta.gravar("texto.txt", c.bytes);
+        const ResultadoCli r = executar({"interpret", arquivo.string()});
+        EXPECT_EQ(r.status, 0) << r.erros;
+        EXPECT_EQ(r.saida, c.saida);
+        EXPECT_EQ(r.erros, c.aviso.empty() ? "" : arquivo.string() + ": " + c.aviso + "\n");
+    }
+}
+
 TEST_F(InterpretCommand, AMissingFileIsRefused) {
     const std::string nada = (pasta.caminho() / "nada.txt").string();
     const ResultadoCli r = executar({"interpret", nada});

@@ -271,46 +271,119 @@ TEST(TextConversion, AChordLineHoldsAtMost25Chords) {
     EXPECT_EQ(doc.Lines[2].size(), 25u + 27u);
 }
 
-TEST(TextConversion, ImportReadsUtf8AsWindows1252AndAnythingElseByteForByte) {
+const std::string kSemEquivalente1 =
+    "Atenção: 1 caractere sem equivalente foi substituído por \"?\".";
+const std::string kMuitoLongo = "Atenção: arquivo muito longo. Conteúdo truncado na linha 3000.";
+
+std::string semEquivalentes(int n) {
+    return "Atenção: " + std::to_string(n) +
+           " caracteres sem equivalente foram substituídos por \"?\".";
+}
+
+// "linha 1" ... "linha n", after the lines given.
+std::vector<std::string> numeradas(int n, std::vector<std::string> antes = {}) {
+    for (int i = 1; i <= n; ++i) antes.push_back("linha " + std::to_string(i));
+    return antes;
+}
+
+TEST(TextConversion, ImportTakesEveryTextAsTheEditorsWindows1252Lines) {
     const struct {
         std::string bytes;
         std::vector<std::string> linhas;
+        std::vector<std::string> avisos;
     } casos[] = {
-        {"Cora\xC3\xA7\xC3\xA3o\r\nAm\r\n", {"Cora\xE7\xE3o", "Am"}},
-        {"Cora\xE7\xE3o\r\nAm", {"Cora\xE7\xE3o", "Am"}},
-        {"\xEF\xBB\xBFT\xC3\xADtulo\n\xE2\x82\xAC 5\n", {"T\xEDtulo", "\x80 5"}},
-        {"\xE6\x97\xA5 \xC3\xA9\r\n", {"? \xE9"}},
-        {"a\r\n\r\nb\r\n", {"a", "", "b"}},
-        {"ascii\n", {"ascii"}},
+        // UTF-8 and Windows-1252: the same lines.
+        {"Cora\xC3\xA7\xC3\xA3o\r\nAm\r\n", {"Cora\xE7\xE3o", "Am"}, {}},
+        {"Cora\xE7\xE3o\r\nAm", {"Cora\xE7\xE3o", "Am"}, {}},
+        {"Voc\xEA? \x80 \x81\n", {"Voc\xEA? \x80 \x81"}, {}},
+        {"a\r\n\r\nb\r\n", {"a", "", "b"}, {}},
+        {"ascii\n", {"ascii"}, {}},
+        {"", {}, {}},
         // A lone CR ends a line too, as old Mac texts have it.
-        {"T\rA\rletra\rmais\r", {"T", "A", "letra", "mais"}},
-        {"a\r\r\nb", {"a", "", "b"}},
-        {"a\n\rb", {"a", "", "b"}},
+        {"T\rA\rletra\rmais\r", {"T", "A", "letra", "mais"}, {}},
+        {"a\r\r\nb", {"a", "", "b"}, {}},
+        {"a\n\rb", {"a", "", "b"}, {}},
+        // A UTF-8 byte-order mark goes, whatever follows it.
+        {"\xEF\xBB\xBFT\xC3\xADtulo\n\xE2\x82\xAC 5\n", {"T\xEDtulo", "\x80 5"}, {}},
+        {"\xEF\xBB\xBF"
+         "Am\r\n",
+         {"Am"},
+         {}},
+        {"\xEF\xBB\xBF"
+         "Cora\xE7\xE3o\r\n",
+         {"Cora\xE7\xE3o"},
+         {}},
+        // Tabs stop at every eighth column, counted in characters, not in UTF-8 bytes.
+        {"\tC\tG\n\tVem c\xC3\xA1\n", {"        C       G", "        Vem c\xE1"}, {}},
+        {"12345678\tx\r\nabc\td\r\n\xC3\xA1\tx",
+         {"12345678        x", "abc     d", "\xE1       x"},
+         {}},
+        {"\xE1\t\xE9\t", {"\xE1       \xE9       "}, {}},
+        // Every other control character becomes a blank.
+        {std::string("a\0b\x01"
+                     "c\x1B\x1F\f\v|",
+                     10),
+         {"a b c    |"},
+         {}},
+        // "?" for what Windows-1252 has no form of, counted once over all lines; a "?" of the
+        // text itself is no replacement.
+        {"\xE6\x97\xA5\xE6\x9C\xAC?\r\n\xF0\x9F\x8E\xB8 \xE2\x82\xAC\r\n",
+         {"???", "? \x80"},
+         {semEquivalentes(3)}},
+        {"\xE6\x97\xA5 \xC3\xA9?\r\n", {"? \xE9?"}, {kSemEquivalente1}},
         // UTF-16 with its byte-order mark, either way round.
         {std::string("\xFF\xFE"
                      "C\0\xE7\0\r\0\n\0"
-                     "A\0m\0",
-                     14),
-         {"C\xE7", "Am"}},
+                     "A\0m\0\t\0G\0",
+                     18),
+         {"C\xE7", "Am      G"},
+         {}},
         {std::string("\xFE\xFF"
                      "\0C\0\xE7\0\r\0\n"
                      "\0A\0m",
                      14),
-         {"C\xE7", "Am"}},
+         {"C\xE7", "Am"},
+         {}},
+        // A character beyond the first plane and an odd byte at the end.
         {std::string("\xFF\xFE"
                      "\xAC\x20\x3D\xD8\x00\xDE"
                      "!",
                      9),
-         {"\x80??"}},
-        {"", {}},
+         {"\x80??"},
+         {semEquivalentes(2)}},
+        // 3000 lines stay; the 3001st goes, and what it held is not counted.
+        {comCrLf(numeradas(3000)), numeradas(3000), {}},
+        {comCrLf(numeradas(3000)) + "\xE6\x97\xA5\r\n", numeradas(3000), {kMuitoLongo}},
+        {comCrLf(numeradas(3000, {"\xE6\x97\xA5"})),
+         numeradas(2999, {"?"}),
+         {kSemEquivalente1, kMuitoLongo}},
     };
-    for (const auto& c : casos) EXPECT_EQ(linhasDoTexto(c.bytes), c.linhas) << c.bytes;
+    for (const auto& c : casos) {
+        testing::RecordingDialogs dialogs;
+        const std::vector<std::string> linhas = linhasDoTexto(c.bytes, dialogs);
+        EXPECT_EQ(linhas, c.linhas) << c.bytes.substr(0, 40);
+        EXPECT_EQ(dialogs.avisos, c.avisos) << c.bytes.substr(0, 40);
+        EXPECT_EQ(linhasDoTexto(c.bytes), linhas) << "nobody to tell, the same lines";
+    }
+}
 
+TEST(TextConversion, ImportReadsTheFileAndTellsOfItsFaults) {
+    const fs::path pasta = fs::temp_directory_path() / "trovale_import_text";
+    fs::remove_all(pasta);
+    fs::create_directories(pasta);
+    std::ofstream(pasta / "longo.txt", std::ios::binary)
+        << comCrLf(numeradas(3000, {"\xE2\x82\xAC \xE6\x97\xA5\t|"}));
     DiskFileSystem disco(false);
     testing::RecordingDialogs dialogs;
-    EXPECT_FALSE(lerTextoImportado(disco, "/nonexistent/trovale/x.txt", dialogs));
+    const auto linhas = lerTextoImportado(disco, pasta / "longo.txt", dialogs);
+    EXPECT_EQ(linhas, numeradas(2999, {"\x80 ?     |"}));
+    EXPECT_EQ(dialogs.avisos, (std::vector<std::string>{kSemEquivalente1, kMuitoLongo}));
+
+    dialogs.avisos.clear();
+    EXPECT_FALSE(lerTextoImportado(disco, pasta / "nenhum.txt", dialogs));
     EXPECT_EQ(dialogs.avisos, std::vector<std::string>{
                                   "Arquivo/caminho impróprio ou dispositivo inválido/defeituoso."});
+    fs::remove_all(pasta);
 }
 
 // A failed or interrupted export leaves the file that was there as it was.

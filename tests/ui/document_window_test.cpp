@@ -15,7 +15,9 @@
 #include "catalogue/type_file.h"
 #include "document/song_file.h"
 #include "support/recording_dialogs.h"
+#include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
+#include "ui/document_window/sheet_editor.h"
 #include "ui/document_window/scroll_steps.h"
 #include "ui/document_window/sheet_grid.h"
 
@@ -113,6 +115,11 @@ class DocumentWindowTest : public QObject {
     void closingAsksAboutChanges_data();
     void closingAsksAboutChanges();
     void savingKeepsTheSongAsItWas();
+    void chordsDroppedOnTheSheet();
+    void trashAndCopyPanel();
+    void lyricsOnlyTakesNoChord();
+    void aChordGoesFromOneSongToAnother();
+    void typingAndUndo();
 };
 
 void DocumentWindowTest::scrollArithmetic() {
@@ -307,6 +314,177 @@ void DocumentWindowTest::savingKeepsTheSongAsItWas() {
         QCOMPARE(f2.readAll(), QByteArray::fromStdString(songFileText(original)));
         QVERIFY(!janela->documento().Modified);
     }
+}
+
+namespace {
+
+// A song of a title and three lyrics, the first under a chord line with C and G7.
+SongDocument cancaoParaEditar() {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Chords.append("Cf", "1", "763 5118 3001");
+    doc.Chords.append("Gf7", "7", "0");
+    doc.Lines = {"Cantiga", encodeChordLine({{1, 0}, {9, 1}}), "Ciranda cirandinha",
+                 "vamos todos cirandar", "vamos dar a meia volta"};
+    doc.LineKinds = {kTitleLine, kChordLine, kLyricLine, kLyricLine, kLyricLine};
+    doc.Template.Presentation = 1;
+    doc.Template.DiagramListOrder = 1;
+    return doc;
+}
+
+// Where a row of the song stands on the sheet.
+std::pair<int, int> linhaNaFolha(const TImageForm& janela, int linhaCancao) {
+    for (int c = 0; c < kMaxColunas; ++c)
+        for (int r = 0; r < int(janela.folha().Columns[c].size()); ++r)
+            if (janela.folha().Columns[c][r].Line == linhaCancao) return {c, r};
+    return {-1, -1};
+}
+
+// A drag carrying `acorde` released at x of the row showing song line `linha`; true when the
+// window took it.
+bool soltar(TImageForm& janela, QWidget* alvo, const AcordeArrastado& acorde, QPoint ponto) {
+    const std::unique_ptr<QMimeData> mime = mimeDoAcorde(acorde);
+    QDragEnterEvent entrada(ponto, Qt::CopyAction | Qt::MoveAction, mime.get(), Qt::LeftButton,
+                            Qt::NoModifier);
+    QApplication::sendEvent(alvo, &entrada);
+    if (!entrada.isAccepted()) return false;
+    QDropEvent soltura(QPointF(ponto), Qt::CopyAction | Qt::MoveAction, mime.get(),
+                       Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(alvo, &soltura);
+    Q_UNUSED(janela);
+    return soltura.isAccepted();
+}
+
+QPoint pontoNaLinha(TImageForm& janela, int linhaCancao, int x) {
+    const auto [c, r] = linhaNaFolha(janela, linhaCancao);
+    return QPoint(x, janela.grade(c)->retanguloLinha(r).center().y());
+}
+
+// Characters typed as a keyboard sends them, accents included.
+void digitar(QWidget* alvo, const QString& texto) {
+    for (const QChar ch : texto)
+        QTest::sendKeyEvent(QTest::Click, alvo, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+
+AcordeArrastado doPainel(const std::string& simbolo, const std::string& digitacao) {
+    return {{-1, 0, simbolo, digitacao, "1"}, 0};
+}
+
+}  // namespace
+
+void DocumentWindowTest::chordsDroppedOnTheSheet() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("e.dec"), cancaoParaEditar()));
+    const SheetMeasure medida(janela->documento().Template, a.tipos, janela->logicalDpiY());
+    SheetGrid* grade = janela->grade(0);
+    // Over the fifth character of a lyric without a chord line: a chord line is inserted with
+    // the chord's low digit at body position 30.
+    const int quinto = 2 + medida.textWidth(kLyricLine, "vamo") + 1;
+    QVERIFY(soltar(*janela, grade, doPainel("Af", "763 5118 3001"),
+                   pontoNaLinha(*janela, 3, quinto)));
+    const SongDocument& doc = janela->documento();
+    QCOMPARE(doc.lineCount(), 6);
+    QCOMPARE(doc.LineKinds[3], kChordLine);
+    QCOMPARE(doc.Lines[3], std::string(25, '3') + "    5");
+    QVERIFY(doc.Modified);
+    QCOMPARE(janela->folha().Columns[0].back().Kind, kLyricLine);
+    // The new chord joins the diagram list.
+    bool naLista = false;
+    for (const SheetRow& r : janela->folha().Columns[0])
+        if (r.Line < 0 && r.Kind == kDiagramChordLine && r.Text.find('5') != std::string::npos)
+            naLista = true;
+    QVERIFY(naLista);
+
+    // On a column that holds a chord: refused, nothing changes.
+    const std::vector<std::string> antes = doc.Lines;
+    const int sobreG7 = 2 + medida.textWidth(kLyricLine, "Ciranda ") + 1;
+    QVERIFY(!soltar(*janela, grade, doPainel("Df", "0"), pontoNaLinha(*janela, 2, sobreG7)));
+    QCOMPARE(doc.Lines, antes);
+}
+
+void DocumentWindowTest::trashAndCopyPanel() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("t.dec"), cancaoParaEditar()));
+    SheetEditor& editor = janela->editor();
+    const auto [c, r] = linhaNaFolha(*janela, 1);
+    const ChordExtent g7 = janela->folha().Columns[c][r].ChordExtents[1];
+    const auto acorde = editor.acordeEm(c, r, g7.x + 1);
+    QVERIFY(acorde);
+    QCOMPARE(acorde->acorde.symbol, std::string("Gf7"));
+
+    // To the copy panel first: it shows the chord, grey for want of a fingering.
+    QVERIFY(soltar(*janela, janela->PanelCopia, *acorde, QPoint(5, 5)));
+    QCOMPARE(janela->PanelCopia->simbolo(), QStringLiteral("G7"));
+    QVERIFY(!janela->documento().Modified);
+    // Its last use to the trash: the entry is freed.
+    QVERIFY(soltar(*janela, janela->PanelLixo, *acorde, QPoint(5, 5)));
+    QCOMPARE(janela->documento().Chords.Symbols[1], std::string(" "));
+    QVERIFY(janela->documento().Modified);
+    // Back from the copy panel: the freed entry is used again.
+    const AcordeArrastado daCopia{*janela->PanelCopia->acorde(), editor.identidade()};
+    const SheetMeasure medida(janela->documento().Template, a.tipos, janela->logicalDpiY());
+    const int terceiro = 2 + medida.textWidth(kLyricLine, "Ci") + 1;
+    QVERIFY(soltar(*janela, janela->grade(0), daCopia, pontoNaLinha(*janela, 2, terceiro)));
+    QCOMPARE(janela->documento().Chords.size(), 2);
+    QCOMPARE(janela->documento().Chords.Symbols[1], std::string("Gf7"));
+    // The magnifier has nothing to analyse in a chord without a fingering.
+    QVERIFY(soltar(*janela, janela->PanelLupa, daCopia, QPoint(5, 5)));
+    QCOMPARE(a.dialogs.avisos.back(), SheetEditor::kSemDigitacao);
+}
+
+void DocumentWindowTest::lyricsOnlyTakesNoChord() {
+    Ambiente a;
+    SongDocument doc = cancaoParaEditar();
+    doc.Template.Presentation = 0;
+    auto janela = a.abrir(a.gravar(QStringLiteral("s.dec"), doc));
+    QVERIFY(!soltar(*janela, janela->grade(0), doPainel("Af", "0"), pontoNaLinha(*janela, 3, 10)));
+    QCOMPARE(janela->documento().lineCount(), 5);
+}
+
+void DocumentWindowTest::aChordGoesFromOneSongToAnother() {
+    Ambiente a;
+    auto origem = a.abrir(a.gravar(QStringLiteral("a.dec"), cancaoParaEditar()));
+    auto destino = a.abrir(a.gravar(QStringLiteral("b.dec"), cancaoParaEditar()));
+    const auto [c, r] = linhaNaFolha(*origem, 1);
+    const auto acorde = origem->editor().acordeEm(c, r, origem->folha().Columns[c][r].ChordExtents[0].x);
+    QVERIFY(acorde);
+    QVERIFY(soltar(*destino, destino->grade(0), *acorde, pontoNaLinha(*destino, 4, 3)));
+    // A copy: the first song keeps its chord, the second has it over its last lyric.
+    QCOMPARE(origem->documento().Lines[1], encodeChordLine({{1, 0}, {9, 1}}));
+    QCOMPARE(destino->documento().Lines[4], encodeChordLine({{1, 0}}));
+}
+
+void DocumentWindowTest::typingAndUndo() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("d.dec"), cancaoParaEditar()));
+    janela->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(janela.get()));
+    const QPoint fim = pontoNaLinha(*janela, 3, 900);
+    const auto [c, r] = linhaNaFolha(*janela, 3);
+    QTest::mouseClick(janela->grade(c), Qt::LeftButton, {}, fim);
+    QCOMPARE(janela->editor().linhaEditada(), 3);
+    digitar(janela->grade(c), QStringLiteral("!ção"));
+    QCOMPARE(janela->documento().Lines[3], std::string("vamos todos cirandar!\xE7\xE3o"));
+    QVERIFY(janela->documento().Modified);
+    QTest::keyClick(janela->grade(c), Qt::Key_Home);
+    QTest::keyClick(janela->grade(c), Qt::Key_Right);
+    QTest::keyClick(janela->grade(c), Qt::Key_Backspace);
+    QTest::keyClick(janela->grade(c), Qt::Key_Return);  // never splits a row
+    QCOMPARE(janela->documento().Lines[3], std::string("amos todos cirandar!\xE7\xE3o"));
+    QCOMPARE(janela->documento().lineCount(), 5);
+    // Down goes to the next lyric, keeping the caret's place.
+    QTest::keyClick(janela->grade(c), Qt::Key_Down);
+    QCOMPARE(janela->editor().linhaEditada(), 4);
+    QCOMPARE(janela->editor().cursor(), 0);
+
+    // Typing is one step, the Backspace another: two undos give the file back.
+    QTest::keyClick(janela->grade(c), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(janela->documento().Lines[3], std::string("vamos todos cirandar!\xE7\xE3o"));
+    QTest::keyClick(janela->grade(c), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(janela->documento().Lines[3], std::string("vamos todos cirandar"));
+    QVERIFY(!janela->documento().Modified);
+    QTest::keyClick(janela->grade(c), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(janela->documento().Lines[3], std::string("vamos todos cirandar!\xE7\xE3o"));
+    QVERIFY(janela->documento().Modified);
 }
 
 QTEST_MAIN(DocumentWindowTest)

@@ -129,6 +129,26 @@ void desenharTom(QPainter& p) {
     p.drawPolyline(QPolygonF({QPointF(12, 15.5), QPointF(12, 12), QPointF(8.5, 12)}));
 }
 
+void desenharLixo(QPainter& p) {
+    p.setPen(QPen(kTraco, 1.3));
+    p.setBrush(QColor(0xB0, 0xBE, 0xC5));
+    p.drawPolygon(QPolygonF({QPointF(6, 7), QPointF(18, 7), QPointF(17, 22), QPointF(7, 22)}));
+    p.drawRect(QRectF(4, 4.5, 16, 2.5));
+    p.drawRect(QRectF(10, 2.5, 4, 2));
+    for (qreal x : {9.5, 12.0, 14.5}) p.drawLine(QPointF(x, 10), QPointF(x, 19.5));
+}
+
+void desenharLupa(QPainter& p) {
+    p.setPen(QPen(kTraco, 2.2));
+    p.drawLine(QPointF(14.5, 14.5), QPointF(21, 21));
+    p.setPen(QPen(kTraco, 1.4));
+    p.setBrush(QColor(0xCF, 0xE8, 0xFF));
+    p.drawEllipse(QPointF(10, 10), 7, 7);
+    p.setPen(QPen(kTraco, 0.8));
+    for (int i = 0; i < 3; ++i) p.drawLine(QPointF(7 + 3 * i, 6), QPointF(7 + 3 * i, 14));
+    p.drawLine(QPointF(6, 8.5), QPointF(14, 8.5));
+}
+
 void desenhar(QPainter& p, IconeFerramenta qual) {
     switch (qual) {
         case IconeFerramenta::Novo: desenharFolha(p); break;
@@ -142,6 +162,8 @@ void desenhar(QPainter& p, IconeFerramenta qual) {
         case IconeFerramenta::Imprimir: desenharImpressora(p); break;
         case IconeFerramenta::Editar: desenharLapis(p); break;
         case IconeFerramenta::Tom: desenharTom(p); break;
+        case IconeFerramenta::Lixo: desenharLixo(p); break;
+        case IconeFerramenta::Lupa: desenharLupa(p); break;
     }
 }
 

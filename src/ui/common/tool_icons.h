@@ -18,6 +18,8 @@ enum class IconeFerramenta {
     Imprimir,
     Editar,
     Tom,
+    Lixo,
+    Lupa,
 };
 
 QIcon iconeFerramenta(IconeFerramenta qual);

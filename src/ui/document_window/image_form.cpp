@@ -17,6 +17,8 @@
 #include "render/qt_text.h"
 #include "ui/common/tool_button.h"
 #include "base/dialogs.h"
+#include "ui/document_window/chord_panels.h"
+#include "ui/document_window/sheet_editor.h"
 #include "ui/document_window/sheet_grid.h"
 #include "ui/document_window/sheet_viewport.h"
 
@@ -53,12 +55,23 @@ TImageForm::TImageForm(ServicosDocumento servicos, QWidget* parent)
     : QWidget(parent), servicos_(std::move(servicos)) {
     setObjectName(QStringLiteral("TImageForm"));
     doc_ = newSongDocument(servicos_.modeloPadrao, servicos_.layoutPadrao);
+    editor_ = new SheetEditor(*this);
     criarPainel();
     criarFolha();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setSingleShot(true);
     connect(Timer1, &QTimer::timeout, this, &TImageForm::avisarTruncamento);
+    const std::pair<QKeySequence, bool> historia[] = {{QKeySequence::Undo, true},
+                                                      {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), false},
+                                                      {QKeySequence(QStringLiteral("Ctrl+Y")), false}};
+    for (const auto& [teclas, desfaz] : historia) {
+        auto* atalho = new QShortcut(teclas, this);
+        atalho->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(atalho, &QShortcut::activated, this, [this, desfaz = desfaz] {
+            if (!(desfaz ? editor_->desfazer() : editor_->refazer())) QApplication::beep();
+        });
+    }
     auto* ajuda = new QShortcut(QKeySequence::HelpContents, this);
     ajuda->setContext(Qt::WidgetWithChildrenShortcut);
     connect(ajuda, &QShortcut::activated, this, [this] { emit ajudaPedida(kPaginaAjuda); });
@@ -106,6 +119,17 @@ void TImageForm::criarPainel() {
             b.botao->setEnabled(false);  // line meanings come with sheet editing
         if (b.botao == BtnSave || b.botao == BtnPrint || b.botao == BtnTom) linha->addSpacing(8);
     }
+    linha->addSpacing(8);
+    PanelLixo = new PainelAcordes("PanelLixo", QStringLiteral("Para deletar cifras, arraste-as até aqui"),
+                                  iconeFerramenta(IconeFerramenta::Lixo), PanelT);
+    PanelCopia = new PainelCopia(servicos_.tipos, PanelT);
+    PanelLupa = new PainelAcordes("PanelLupa",
+                                  QStringLiteral("Para analisar uma digitação, arraste a cifra até aqui"),
+                                  iconeFerramenta(IconeFerramenta::Lupa), PanelT);
+    for (QWidget* painel : {static_cast<QWidget*>(PanelLixo), static_cast<QWidget*>(PanelCopia),
+                            static_cast<QWidget*>(PanelLupa)})
+        linha->addWidget(painel);
+    editor_->ligarPaineis(PanelLixo, PanelCopia, PanelLupa);
     linha->addStretch();
     Label1 = new QLabel(PanelT);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -135,6 +159,7 @@ void TImageForm::criarFolha() {
         grades_[static_cast<std::size_t>(c)] = new SheetGrid(c, vista_);
         connect(grades_[static_cast<std::size_t>(c)], &SheetGrid::linhaTruncada, this,
                 [this] { truncated_ = true; });
+        editor_->observar(grades_[static_cast<std::size_t>(c)]);
     }
     VertBar = new QScrollBar(Qt::Vertical, this);
     VertBar->setObjectName(QStringLiteral("VertBar"));
@@ -200,6 +225,16 @@ void TImageForm::dispor() {
     for (SheetGrid* g : grades_) g->setPintura(pintura_.get());
     atualizarColunas();
     atualizarBotaoSalvar();
+    editor_->aoDispor();
+}
+
+void TImageForm::redispor() {
+    if (!pintura_) return;
+    LayOut(sheet_, doc_, *medida_, ajustes_);
+    truncated_ = sheet_.Truncated;
+    atualizarColunas();
+    atualizarBotaoSalvar();
+    editor_->aoDispor();
 }
 
 // The last column reaches to the view's right edge; only the widths change.
@@ -279,6 +314,13 @@ void TImageForm::rolarPara(int deslocamento) {
     posicionarGrades();
 }
 
+void TImageForm::rolarHorizontalPara(int deslocamento) {
+    deslocX_ = std::clamp(deslocamento, 0, passosH_.excesso);
+    const QSignalBlocker calado(HorzBar);
+    HorzBar->setValue(posicaoDaBarra(deslocX_, passosH_.excesso));
+    posicionarGrades();
+}
+
 void TImageForm::mostrarPainel(bool visivel) {
     PanelT->setVisible(visivel);
 }
@@ -342,6 +384,7 @@ bool TImageForm::salvarEm(const QString& caminho) {
     GatherFromSheet(doc_, sheet_);
     const std::string anterior = doc_.FileName;
     const bool ok = SaveSong(doc_, caminho.toStdString(), servicos_.dialogs) == 0;
+    if (ok) editor_->marcarSalvo();
     if (ok && anterior != caminho.toStdString()) definirArquivo(caminho.toStdString());
     atualizarBotaoSalvar();
     return ok;

@@ -22,6 +22,9 @@ class QToolButton;
 
 namespace trovale {
 
+class PainelAcordes;
+class PainelCopia;
+class SheetEditor;
 class SheetGrid;
 class SheetViewport;
 
@@ -42,6 +45,8 @@ class TImageForm : public QWidget {
 
     // Row heights, columns and pages again, after any change of the song or its settings.
     void dispor();
+    // Pages and rows again after a change of the song's lines or chords.
+    void redispor();
     // "Salvar": under its own name, or through "Salvar como" for a song never saved.
     bool salvar();
     // Saves the song as it stands on the sheet at `caminho`; on success the window takes
@@ -64,6 +69,8 @@ class TImageForm : public QWidget {
     // Sheet offset of the view's top, and the page label.
     int deslocamento() const { return deslocY_; }
     void rolarPara(int deslocamento);
+    void rolarHorizontalPara(int deslocamento);
+    SheetEditor& editor() const { return *editor_; }
     QString textoPagina() const;
     SheetGrid* grade(int coluna) const { return grades_[static_cast<std::size_t>(coluna)]; }
 
@@ -78,6 +85,9 @@ class TImageForm : public QWidget {
     QToolButton* BtnEdit = nullptr;
     QToolButton* BtnAcorde = nullptr;
     QToolButton* BtnTom = nullptr;
+    PainelAcordes* PanelLixo = nullptr;
+    PainelCopia* PanelCopia = nullptr;
+    PainelAcordes* PanelLupa = nullptr;
     QLabel* Label1 = nullptr;
     QScrollBar* VertBar = nullptr;
     QScrollBar* HorzBar = nullptr;
@@ -98,7 +108,7 @@ class TImageForm : public QWidget {
     void showEvent(QShowEvent* evento) override;
 
   private:
-    friend class SheetViewport;
+    friend class SheetEditor;
 
     void criarPainel();
     void criarFolha();
@@ -128,6 +138,7 @@ class TImageForm : public QWidget {
     bool avisoFeito_ = false;
 
     SheetViewport* vista_ = nullptr;
+    SheetEditor* editor_ = nullptr;
     std::array<SheetGrid*, kMaxColunas> grades_{};
     PassosRolagem passosV_, passosH_;
     int deslocY_ = 0;

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 
 namespace trovale {
@@ -41,6 +42,30 @@ QRect SheetGrid::retanguloLinha(int linha) const {
     return QRect(0, topos_[linha], width(), topos_[linha + 1] - topos_[linha]);
 }
 
+void SheetGrid::setEdicao(int linha, int cursor) {
+    if (linha == linhaEditada_ && cursor == cursor_) return;
+    const QRect antes = retanguloLinha(linhaEditada_);
+    linhaEditada_ = linha;
+    cursor_ = cursor;
+    update(antes);
+    update(retanguloLinha(linhaEditada_));
+}
+
+// A light band under the edited row and a caret after `cursor_` characters.
+void SheetGrid::desenharEdicao(QPainter& p) const {
+    const QRect r = retanguloLinha(linhaEditada_);
+    if (!pintura_ || r.isEmpty()) return;
+    const SheetRow& linha = pintura_->sheet.Columns[coluna_][static_cast<std::size_t>(linhaEditada_)];
+    const int n = std::clamp(cursor_, 0, static_cast<int>(linha.Text.size()));
+    const int x = r.left() + 2 +
+                  pintura_->measure.textWidth(linha.Kind, std::string_view(linha.Text).substr(
+                                                               0, static_cast<std::size_t>(n)));
+    p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    p.setPen(QPen(Qt::black, 2));
+    p.drawLine(x, r.top() + 2, x, r.bottom() - 1);
+}
+
 void SheetGrid::paintEvent(QPaintEvent* evento) {
     QPainter p(this);
     const QRect area = evento->rect();
@@ -52,6 +77,7 @@ void SheetGrid::paintEvent(QPaintEvent* evento) {
         const QRect r = retanguloLinha(linha);
         if (r.height() > 0) truncada = DrawRow(p, *pintura_, coluna_, linha, r) || truncada;
     }
+    if (linhaEditada_ >= 0 && retanguloLinha(linhaEditada_).intersects(area)) desenharEdicao(p);
     if (truncada) emit linhaTruncada();
 }
 

@@ -25,6 +25,9 @@ class SheetGrid : public QWidget {
     // The row under y (grid coordinates), or -1 below the last row.
     int linhaEm(int y) const;
     QRect retanguloLinha(int linha) const;
+    // The row being typed into (-1: none) and the caret's character position in it.
+    void setEdicao(int linha, int cursor);
+    int linhaEditada() const { return linhaEditada_; }
 
   signals:
     // Painting found a row wider than its column.
@@ -34,9 +37,13 @@ class SheetGrid : public QWidget {
     void paintEvent(QPaintEvent* evento) override;
 
   private:
+    void desenharEdicao(QPainter& p) const;
+
     int coluna_;
     const SheetPaint* pintura_ = nullptr;
     std::vector<int> topos_{0};  // top of each row, then the bottom of the last
+    int linhaEditada_ = -1;
+    int cursor_ = 0;
 };
 
 }  // namespace trovale

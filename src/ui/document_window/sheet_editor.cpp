@@ -1,0 +1,411 @@
+#include "ui/document_window/sheet_editor.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include "base/dialogs.h"
+#include "base/text_codec.h"
+#include "ui/document_window/chord_panels.h"
+#include "ui/document_window/image_form.h"
+#include "ui/document_window/sheet_grid.h"
+#include "ui/document_window/sheet_viewport.h"
+
+namespace trovale {
+
+const std::string SheetEditor::kSemDigitacao =
+    "Acorde tem digitação indefinida. Nada há para analisar.";
+
+namespace {
+
+constexpr int kDistanciaArrasto = 5;
+constexpr int kPausaDigitacaoMs = 1000;  // typing after a pause is a step of its own
+constexpr int kFatorArrastoFolha = 4;
+
+bool linhaDeTexto(int tipo) {
+    return tipo == kTitleLine || tipo == kAuthorLine || isLyricKind(tipo);
+}
+
+}  // namespace
+
+SheetEditor::SheetEditor(TImageForm& janela) : QObject(&janela), janela_(janela) {}
+
+quintptr SheetEditor::identidade() const {
+    return reinterpret_cast<quintptr>(&janela_);
+}
+
+void SheetEditor::observar(SheetGrid* grade) {
+    grade->installEventFilter(this);
+    grade->setAcceptDrops(true);
+    grade->setMouseTracking(false);
+}
+
+void SheetEditor::ligarPaineis(PainelAcordes* lixo, PainelCopia* copia, PainelAcordes* lupa) {
+    copia_ = copia;
+    // The trash takes chords of this song's lines only: a copy from elsewhere has no place here.
+    lixo->aceita = [this](const AcordeArrastado& a) {
+        return a.origem == identidade() && a.acorde.line >= 0;
+    };
+    connect(lixo, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNoLixo);
+    connect(copia, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNaCopia);
+    connect(lupa, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNaLupa);
+}
+
+// ---- Rows ------------------------------------------------------------------------------------
+
+std::optional<std::pair<int, int>> SheetEditor::posicaoDaLinha(int linhaCancao) const {
+    if (linhaCancao < 0) return {};
+    for (int c = 0; c < kMaxColunas; ++c) {
+        const auto& linhas = janela_.sheet_.Columns[static_cast<std::size_t>(c)];
+        for (int r = 0; r < static_cast<int>(linhas.size()); ++r)
+            if (linhas[static_cast<std::size_t>(r)].Line == linhaCancao) return std::pair{c, r};
+    }
+    return {};
+}
+
+bool SheetEditor::editavel(int coluna, int linha) const {
+    const auto& linhas = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)];
+    if (linha < 0 || linha >= static_cast<int>(linhas.size())) return false;
+    const SheetRow& r = linhas[static_cast<std::size_t>(linha)];
+    return r.Line >= 0 && r.Height > 0 && linhaDeTexto(r.Kind);
+}
+
+void SheetEditor::editarLinha(int linhaCancao, int cursor) {
+    const SongDocument& doc = janela_.doc_;
+    if (linhaCancao < 0 || linhaCancao >= doc.lineCount() ||
+        !linhaDeTexto(doc.LineKinds[static_cast<std::size_t>(linhaCancao)])) {
+        encerrarEdicao();
+        return;
+    }
+    if (editada_.linha != linhaCancao) historico_.closeGroup();
+    editada_.linha = linhaCancao;
+    const int comprimento = static_cast<int>(doc.Lines[static_cast<std::size_t>(linhaCancao)].size());
+    editada_.cursor = std::clamp(cursor, 0, comprimento);
+    mostrarCursor();
+}
+
+void SheetEditor::encerrarEdicao() {
+    editada_ = {};
+    historico_.closeGroup();
+    mostrarCursor();
+}
+
+void SheetEditor::mostrarCursor() {
+    const auto onde = posicaoDaLinha(editada_.linha);
+    for (int c = 0; c < kMaxColunas; ++c) {
+        SheetGrid* grade = janela_.grade(c);
+        if (onde && onde->first == c)
+            grade->setEdicao(onde->second, editada_.cursor);
+        else
+            grade->setEdicao(-1, 0);
+    }
+    if (!onde) return;
+    // The edited row is kept in view.
+    const QRect r = janela_.grade(onde->first)->retanguloLinha(onde->second);
+    const int alto = janela_.vista_->height();
+    if (r.top() < janela_.deslocY_)
+        janela_.rolarPara(r.top());
+    else if (r.bottom() >= janela_.deslocY_ + alto)
+        janela_.rolarPara(r.bottom() + 1 - alto);
+}
+
+void SheetEditor::aoDispor() {
+    if (editada_.linha >= janela_.doc_.lineCount()) editada_ = {};
+    mostrarCursor();
+}
+
+// ---- Typing ----------------------------------------------------------------------------------
+
+void SheetEditor::mudarTexto(std::string texto, int cursor) {
+    SongDocument& doc = janela_.doc_;
+    const SongState antes = stateOf(doc);
+    doc.Lines[static_cast<std::size_t>(editada_.linha)] = std::move(texto);
+    doc.Modified = true;
+    if (!ultimaTecla_.isValid() || ultimaTecla_.elapsed() > kPausaDigitacaoMs)
+        historico_.closeGroup();
+    ultimaTecla_.start();
+    editada_.cursor = cursor;
+    editada_.xDesejado = -1;
+    concluir(antes, editada_.linha + 1);
+}
+
+void SheetEditor::moverVertical(int direcao) {
+    const auto onde = posicaoDaLinha(editada_.linha);
+    if (!onde) return;
+    const auto& [coluna, linha] = *onde;
+    const SheetRow& atual = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
+                                                 [static_cast<std::size_t>(linha)];
+    if (editada_.xDesejado < 0)
+        editada_.xDesejado =
+            janela_.medida_->textWidth(atual.Kind, std::string_view(atual.Text).substr(
+                                                       0, static_cast<std::size_t>(editada_.cursor)));
+    const int total = static_cast<int>(janela_.sheet_.Columns[static_cast<std::size_t>(coluna)].size());
+    for (int r = linha + direcao; r >= 0 && r < total; r += direcao) {
+        if (!editavel(coluna, r)) continue;
+        const SheetRow& alvo = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
+                                                    [static_cast<std::size_t>(r)];
+        const int x = editada_.xDesejado;
+        editada_.linha = alvo.Line;
+        editada_.cursor = charactersFitting(*janela_.medida_, alvo.Kind, alvo.Text, x);
+        editada_.xDesejado = x;
+        historico_.closeGroup();
+        mostrarCursor();
+        return;
+    }
+    // No row to go to: the sheet scrolls instead.
+    janela_.rolarPassos(direcao);
+}
+
+bool SheetEditor::tecla(SheetGrid*, QKeyEvent* evento) {
+    if (editada_.linha < 0) return false;
+    const std::string& texto = janela_.doc_.Lines[static_cast<std::size_t>(editada_.linha)];
+    const int n = static_cast<int>(texto.size());
+    int& cursor = editada_.cursor;
+    switch (evento->key()) {
+        case Qt::Key_Left: if (cursor > 0) --cursor; break;
+        case Qt::Key_Right: if (cursor < n) ++cursor; break;
+        case Qt::Key_Home: cursor = 0; break;
+        case Qt::Key_End: cursor = n; break;
+        case Qt::Key_Up: moverVertical(-1); return true;
+        case Qt::Key_Down: moverVertical(1); return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown: return false;  // the view scrolls a screen
+        case Qt::Key_Backspace:
+            if (cursor == 0) break;
+            mudarTexto(texto.substr(0, static_cast<std::size_t>(cursor - 1)) +
+                           texto.substr(static_cast<std::size_t>(cursor)),
+                       cursor - 1);
+            return true;
+        case Qt::Key_Escape:
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Tab:
+            return true;
+        default: {
+            const QString digitado = evento->text();
+            if (digitado.isEmpty() || !digitado.at(0).isPrint() ||
+                (evento->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+                return false;
+            const std::string bytes = windows1252DeUtf8(digitado.toStdString());
+            const bool semForma = bytes.find('?') != std::string::npos && !digitado.contains('?');
+            if (semForma || n + static_cast<int>(bytes.size()) > kMaxLineLength) {
+                QApplication::beep();
+                return true;
+            }
+            mudarTexto(texto.substr(0, static_cast<std::size_t>(cursor)) + bytes +
+                           texto.substr(static_cast<std::size_t>(cursor)),
+                       cursor + static_cast<int>(bytes.size()));
+            return true;
+        }
+    }
+    // Typing after the caret moved is a step of its own, as in a text editor.
+    historico_.closeGroup();
+    editada_.xDesejado = -1;
+    mostrarCursor();
+    return true;
+}
+
+// ---- Mouse -----------------------------------------------------------------------------------
+
+std::optional<AcordeArrastado> SheetEditor::acordeEm(int coluna, int linha, int x) const {
+    const auto& linhas = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)];
+    if (linha < 0 || linha >= static_cast<int>(linhas.size())) return {};
+    const SheetRow& r = linhas[static_cast<std::size_t>(linha)];
+    if (!isChordKind(r.Kind) || r.Line < 0) return {};  // the diagram list has no place to leave
+    const std::vector<PlacedChord> acordes = decodeChordLine(r.Text);
+    for (std::size_t k = 0; k < acordes.size() && k < r.ChordExtents.size(); ++k) {
+        const ChordExtent& e = r.ChordExtents[k];
+        if (x < e.x || x > e.x + e.width) continue;
+        const auto acorde = chordAt(janela_.doc_, r.Line, acordes[k].column);
+        if (!acorde) return {};
+        return AcordeArrastado{*acorde, identidade()};
+    }
+    return {};
+}
+
+void SheetEditor::pressionar(SheetGrid* grade, QMouseEvent* evento) {
+    const QPoint ponto = evento->position().toPoint();
+    const int coluna = grade->coluna(), linha = grade->linhaEm(ponto.y());
+    escolhido_.reset();
+    arrastandoFolha_ = false;
+    inicioArrasto_ = evento->globalPosition().toPoint();
+    deslocInicialY_ = janela_.deslocY_;
+    deslocInicialX_ = janela_.deslocX_;
+    if (evento->button() != Qt::LeftButton) return;
+    if (const auto acorde = acordeEm(coluna, linha, ponto.x())) {
+        escolhido_ = Escolha{coluna, linha, *acorde, ponto};
+        return;
+    }
+    arrastandoFolha_ = true;
+    if (!editavel(coluna, linha)) return;
+    const SheetRow& r = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
+                                              [static_cast<std::size_t>(linha)];
+    editarLinha(r.Line, charactersFitting(*janela_.medida_, r.Kind, r.Text, ponto.x() - 2));
+}
+
+void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {
+    if (!(evento->buttons() & Qt::LeftButton)) return;
+    const QPoint agora = evento->globalPosition().toPoint();
+    if (escolhido_) {
+        const QPoint d = evento->position().toPoint() - escolhido_->ponto;
+        if (std::abs(d.x()) < kDistanciaArrasto && std::abs(d.y()) < kDistanciaArrasto) return;
+        const AcordeArrastado acorde = escolhido_->acorde;
+        escolhido_.reset();
+        auto* arrasto = new QDrag(grade);
+        arrasto->setMimeData(mimeDoAcorde(acorde).release());
+        arrasto->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+        return;
+    }
+    if (!arrastandoFolha_) return;
+    const QPoint d = agora - inicioArrasto_;
+    janela_.rolarPara(deslocInicialY_ - kFatorArrastoFolha * d.y());
+    janela_.rolarHorizontalPara(deslocInicialX_ - kFatorArrastoFolha * d.x());
+}
+
+// ---- Drops -----------------------------------------------------------------------------------
+
+bool SheetEditor::aceitaSoltura(const QDropEvent* evento) const {
+    return janela_.doc_.Template.Presentation != 0 && acordeDoMime(evento->mimeData());
+}
+
+bool SheetEditor::soltarNaFolha(int coluna, int linha, int x, const AcordeArrastado& arrastado) {
+    const Sheet& folha = janela_.sheet_;
+    SongDocument& doc = janela_.doc_;
+    const auto& linhas = folha.Columns[static_cast<std::size_t>(coluna)];
+    const bool dentro = linha >= 0 && linha < folha.SongRowCount[static_cast<std::size_t>(coluna)] &&
+                        x <= folha.ColumnTextWidth[static_cast<std::size_t>(coluna)];
+    if (doc.Template.Presentation == 0 || !dentro) {
+        QApplication::beep();
+        return false;
+    }
+    const SheetRow& r = linhas[static_cast<std::size_t>(linha)];
+    DropSite site;
+    site.x = x;
+    if (isLyricKind(r.Kind) && r.Line >= 0) {
+        site.lyricLine = r.Line;
+        const SheetRow* acima = linha > 0 ? &linhas[static_cast<std::size_t>(linha - 1)] : nullptr;
+        if (acima && isChordKind(acima->Kind) && acima->Line >= 0 && !r.Text.empty()) {
+            site.chordLine = acima->Line;
+            site.extents = acima->ChordExtents;
+        }
+    } else if (isChordKind(r.Kind) && r.Line >= 0) {
+        site.chordLine = r.Line;
+        site.extents = r.ChordExtents;
+        const SheetRow* abaixo =
+            linha + 1 < static_cast<int>(linhas.size()) ? &linhas[static_cast<std::size_t>(linha + 1)]
+                                                         : nullptr;
+        if (abaixo && isLyricKind(abaixo->Kind) && abaixo->Line >= 0 && !abaixo->Text.empty())
+            site.lyricLine = abaixo->Line;
+    } else {
+        QApplication::beep();
+        return false;
+    }
+    DraggedChord acorde = arrastado.acorde;
+    if (arrastado.origem != identidade()) acorde.line = -1;  // from another song: a copy
+    CopyPanelChord painel;
+    const bool comPainel = copia_ && copia_->acorde();
+    if (comPainel) painel = {copia_->simboloComMarca(), copia_->acorde()->fingering};
+
+    const SongState antes = stateOf(doc);
+    const DropResult r2 = dropChord(doc, site, acorde, *janela_.medida_, comPainel ? &painel : nullptr);
+    if (r2.outcome == DropOutcome::InternalError) {
+        janela_.servicos_.dialogs.aviso(kErroInterno);
+        return false;
+    }
+    if (r2.outcome == DropOutcome::Refused) {
+        QApplication::beep();
+        return false;
+    }
+    historico_.closeGroup();
+    concluir(antes);
+    return true;
+}
+
+bool SheetEditor::soltarNoLixo(const AcordeArrastado& acorde) {
+    if (acorde.origem != identidade() || acorde.acorde.line < 0) return false;
+    SongDocument& doc = janela_.doc_;
+    const SongState antes = stateOf(doc);
+    trashChord(doc, acorde.acorde.line, acorde.acorde.column);
+    if (doc.Lines == antes.Lines) return false;
+    historico_.closeGroup();
+    concluir(antes);
+    return true;
+}
+
+void SheetEditor::soltarNaCopia(const AcordeArrastado& acorde) {
+    if (!copia_) return;
+    const CopyPanelChord copia = copyForPanel(janela_.doc_, acorde.acorde);
+    DraggedChord guardado = acorde.acorde;
+    guardado.line = -1;
+    copia_->setAcorde(guardado, identidade());
+    copia_->setSimboloComMarca(copia.symbol);
+    copia_->update();
+}
+
+void SheetEditor::soltarNaLupa(const AcordeArrastado& acorde) {
+    // The fingering editor's analysis comes with the fretboard windows.
+    if (acorde.acorde.fingering == kNoFingering) janela_.servicos_.dialogs.aviso(kSemDigitacao);
+}
+
+void SheetEditor::concluir(const SongState& antes, int grupo) {
+    historico_.record(antes, janela_.doc_, grupo);
+    janela_.redispor();
+}
+
+bool SheetEditor::desfazer() {
+    if (!historico_.undo(janela_.doc_)) return false;
+    janela_.redispor();
+    return true;
+}
+
+bool SheetEditor::refazer() {
+    if (!historico_.redo(janela_.doc_)) return false;
+    janela_.redispor();
+    return true;
+}
+
+// ---- Events ----------------------------------------------------------------------------------
+
+bool SheetEditor::eventFilter(QObject* objeto, QEvent* evento) {
+    auto* grade = qobject_cast<SheetGrid*>(objeto);
+    if (!grade) return false;
+    switch (evento->type()) {
+        case QEvent::MouseButtonPress:
+            pressionar(grade, static_cast<QMouseEvent*>(evento));
+            return false;
+        case QEvent::MouseMove:
+            mover(grade, static_cast<QMouseEvent*>(evento));
+            return true;
+        case QEvent::MouseButtonRelease:
+            escolhido_.reset();
+            arrastandoFolha_ = false;
+            return false;
+        case QEvent::KeyPress:
+            return tecla(grade, static_cast<QKeyEvent*>(evento));
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* e = static_cast<QDropEvent*>(evento);
+            if (aceitaSoltura(e))
+                e->acceptProposedAction();
+            else
+                e->ignore();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* e = static_cast<QDropEvent*>(evento);
+            const auto acorde = acordeDoMime(e->mimeData());
+            const QPoint p = e->position().toPoint();
+            if (acorde && soltarNaFolha(grade->coluna(), grade->linhaEm(p.y()), p.x(), *acorde))
+                e->acceptProposedAction();
+            else
+                e->ignore();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+}  // namespace trovale

@@ -1,0 +1,99 @@
+#pragma once
+// Editing on the sheet: typing into a row, picking a chord, dragging it to another syllable,
+// to the trash, the copy panel or the magnifier, dragging the sheet itself, and undoing.
+// It works on the song of its window and has the window lay the sheet out again.
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPoint>
+#include <optional>
+
+#include "document/song_history.h"
+#include "ui/document_window/chord_drag.h"
+
+class QDropEvent;
+class QKeyEvent;
+class QMouseEvent;
+
+namespace trovale {
+
+class PainelAcordes;
+class PainelCopia;
+class SheetGrid;
+class TImageForm;
+
+class SheetEditor : public QObject {
+    Q_OBJECT
+  public:
+    static const std::string kSemDigitacao;
+
+    explicit SheetEditor(TImageForm& janela);
+
+    void observar(SheetGrid* grade);
+    void ligarPaineis(PainelAcordes* lixo, PainelCopia* copia, PainelAcordes* lupa);
+
+    // The row being typed into: its song line, or -1; and the caret's character position.
+    int linhaEditada() const { return editada_.linha; }
+    int cursor() const { return editada_.cursor; }
+    void editarLinha(int linhaCancao, int cursor);
+    void encerrarEdicao();
+
+    bool desfazer();
+    bool refazer();
+    void marcarSalvo() { historico_.markSaved(); }
+    // The sheet was laid out again: the edited row is found anew.
+    void aoDispor();
+    // The window lost the user's attention: nothing stays picked.
+    void soltarEscolha() { escolhido_.reset(); }
+
+    // The operations the mouse starts, also for tests: a chord dropped at x of a row.
+    bool soltarNaFolha(int coluna, int linha, int x, const AcordeArrastado& acorde);
+    bool soltarNoLixo(const AcordeArrastado& acorde);
+    void soltarNaCopia(const AcordeArrastado& acorde);
+    void soltarNaLupa(const AcordeArrastado& acorde);
+    // What a drag of the chord at x of a chord row would carry; nothing when none is there or
+    // it belongs to the diagram list.
+    std::optional<AcordeArrastado> acordeEm(int coluna, int linha, int x) const;
+    quintptr identidade() const;
+
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
+  private:
+    struct Edicao {
+        int linha = -1;  // song line
+        int cursor = 0;
+        int xDesejado = -1;  // kept while moving up and down
+    };
+    struct Escolha {
+        int coluna = 0;
+        int linha = 0;
+        AcordeArrastado acorde;
+        QPoint ponto;
+    };
+
+    bool tecla(SheetGrid* grade, QKeyEvent* evento);
+    void pressionar(SheetGrid* grade, QMouseEvent* evento);
+    void mover(SheetGrid* grade, QMouseEvent* evento);
+    bool aceitaSoltura(const QDropEvent* evento) const;
+    void mudarTexto(std::string texto, int cursor);
+    void moverVertical(int direcao);
+    // Records the change from `antes` and lays the sheet out again.
+    void concluir(const SongState& antes, int grupo = 0);
+    std::optional<std::pair<int, int>> posicaoDaLinha(int linhaCancao) const;
+    bool editavel(int coluna, int linha) const;
+    void mostrarCursor();
+
+    TImageForm& janela_;
+    SongHistory historico_;
+    Edicao editada_;
+    std::optional<Escolha> escolhido_;
+    QPoint inicioArrasto_;
+    int deslocInicialY_ = 0;
+    int deslocInicialX_ = 0;
+    bool arrastandoFolha_ = false;
+    QElapsedTimer ultimaTecla_;
+    PainelCopia* copia_ = nullptr;
+};
+
+}  // namespace trovale
