@@ -16,6 +16,8 @@
 #include "support/silent_dialogs.h"
 #include "support/type_fixture.h"
 #include "ui/document_window/image_form.h"
+#include "ui/document_window/sheet_editor.h"
+#include "ui/document_window/sheet_grid.h"
 
 namespace trovale {
 namespace {
@@ -104,6 +106,29 @@ void BM_ScrollStepRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ScrollStepRepaint)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+
+// A chord from the copy panel dropped on a lyric in the middle of the song: the edit, the
+// table, the layout of the whole sheet and the repaint of the view. Undone between runs.
+void BM_ChordDrop(benchmark::State& state) {
+    Montagem m;
+    auto form = m.abrir();
+    const Sheet& folha = form->folha();
+    int linha = static_cast<int>(folha.Columns[0].size()) / 2;
+    while (!isLyricKind(folha.Columns[0][static_cast<std::size_t>(linha)].Kind)) ++linha;
+    form->rolarPara(form->grade(0)->retanguloLinha(linha).top());
+    const AcordeArrastado acorde{{-1, 0, "Bb", "0", "1"}, 0};
+    for (auto _ : state) {
+        if (!form->editor().soltarNaFolha(0, linha, 100, acorde)) {
+            state.SkipWithError("the drop was refused");
+            break;
+        }
+        benchmark::DoNotOptimize(form->grab());
+        state.PauseTiming();
+        form->editor().desfazer();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ChordDrop)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace trovale

@@ -12,6 +12,7 @@
 #include "ui/aspect/aspect_form.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 
@@ -112,10 +113,15 @@ void Programa::criarJanelas() {
     arquivos_ = new TFileDlg(*dialogs_, QString::fromStdString(pasta_.pasta.string()),
                              QString::fromStdString(pastaCancoesUsuario().string()), janela_.get());
     janela_->setArquivos(arquivos_);
+    // The text-mode editor and its check window.
+    letra_ = new TLetraDlg(catalogo_, *dialogs_, janela_.get());
+    letra_->setAparencia(&aparencia_);
+    janela_->setLetra(letra_);
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
     aspecto_->setAjuda(ajuda_);
     arquivos_->setAjuda(ajuda_);
+    letra_->setAjuda(ajuda_);
 }
 
 // The start picture stays up for its minimum time. Window events go on being handled, so

@@ -20,6 +20,7 @@ namespace trovale {
 
 class TAspectForm;
 class TFileDlg;
+class TLetraDlg;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -76,6 +77,7 @@ class Programa : public QObject {
     THelpForm* ajuda_ = nullptr;
     TAspectForm* aspecto_ = nullptr;
     TFileDlg* arquivos_ = nullptr;
+    TLetraDlg* letra_ = nullptr;
 };
 
 }  // namespace trovale

@@ -20,7 +20,11 @@
 #include "support/recording_dialogs.h"
 #include "document/song_file.h"
 #include "ui/document_window/image_form.h"
+#include "ui/document_window/chord_panels.h"
+#include "ui/document_window/sheet_editor.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/text_editor/letra_dlg.h"
+#include "ui/text_editor/text_grid.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -131,6 +135,8 @@ class MainWindowTest : public QObject {
     void saveAndCloseThroughTheMenu();
     void openAndSaveAsThroughTheFileWindow();
     void closingANewSongAsksForAName();
+    void aSongWrittenFromAnEmptyStart();
+    void importAndExportThroughTheFileWindow();
     void startPanel();
 };
 
@@ -619,6 +625,95 @@ void MainWindowTest::closingANewSongAsksForAName() {
     // An empty song is not written, with its message, and closes as saved.
     QTRY_COMPARE(m.janela->numeroDocumentos(), 1);
     QCOMPARE(m.dialogs.avisos.back(), std::string("Documento vazio. Gravação cancelada."));
+}
+
+// A song typed into the text editor, confirmed, edited on the sheet, saved and opened again.
+void MainWindowTest::aSongWrittenFromAnEmptyStart() {
+    Montagem m;
+    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
+    TLetraDlg letra(m.catalogo, m.dialogs);
+    m.janela->setArquivos(&arquivos);
+    m.janela->setLetra(&letra);
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+
+    QTimer digitador;
+    digitador.setInterval(10);
+    connect(&digitador, &QTimer::timeout, &letra, [&] {
+        if (QApplication::activeModalWidget() != &letra || !letra.isVisible()) return;
+        digitador.stop();
+        QTest::keyClicks(letra.Memo, QStringLiteral("Cantiga da tarde\rMaria da Silva\r\r"
+                                                    "C       G\rvamos cantar agora\r"
+                                                    "Am\rna varanda"));
+        letra.BtnOKClick();
+    });
+    digitador.start();
+    m.item("mNovo")->trigger();
+    TImageForm* documento = m.janela->documentoAtivo();
+    QVERIFY(documento);
+    const SongDocument& doc = documento->documento();
+    QCOMPARE(doc.Lines.size(), size_t(7));
+    QCOMPARE(doc.LineKinds, (std::vector<std::uint8_t>{0, 1, 2, 3, 2, 3, 2}));
+    QVERIFY(doc.Modified);
+
+    // G goes to the trash; C is copied to the panel and dropped over "na varanda".
+    SheetEditor& editor = documento->editor();
+    const AcordeArrastado g{*chordAt(doc, 3, 9), editor.identidade()};
+    QVERIFY(editor.soltarNoLixo(g));
+    const AcordeArrastado c{*chordAt(doc, 3, 1), editor.identidade()};
+    editor.soltarNaCopia(c);
+    int linha = 0;
+    while (documento->folha().Columns[0][linha].Line != 6) ++linha;
+    QVERIFY(editor.soltarNaFolha(0, linha, 40, {*documento->PanelCopia->acorde(), 0}));
+
+    RespostaArquivo resposta;
+    resposta.nomes = {QStringLiteral("tarde")};
+    m.item("mSalvar")->trigger();
+    QVERIFY(!doc.Modified);
+    const QByteArray gravado = m.pasta.ler(QStringLiteral("tarde.dec"));
+    QFile golden(QStringLiteral(TROVALE_SOURCE_DIR "/tests/ui/golden/cantiga_da_tarde.dec"));
+    QVERIFY(golden.open(QIODevice::ReadOnly));
+    QCOMPARE(gravado, golden.readAll());
+
+    m.item("mFechar")->trigger();
+    QTRY_COMPARE(m.janela->numeroDocumentos(), 0);
+    TImageForm* reaberto = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("tarde.dec")));
+    QVERIFY(reaberto);
+    QCOMPARE(QByteArray::fromStdString(songFileText(reaberto->documento())), gravado);
+}
+
+// A UTF-8 text with tabs comes in through the file window and the text editor, and goes out
+// again as the text another program reads.
+void MainWindowTest::importAndExportThroughTheFileWindow() {
+    Montagem m;
+    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
+    TLetraDlg letra(m.catalogo, m.dialogs);
+    m.janela->setArquivos(&arquivos);
+    m.janela->setLetra(&letra);
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    m.pasta.gravar(QStringLiteral("entrada.txt"),
+                   QStringLiteral("Canção\n\n\tC\tAm\n\tVem cá, vem\n").toUtf8());
+    RespostaArquivo resposta;
+    resposta.nomes = {QStringLiteral("entrada")};
+    QTimer confirma;
+    confirma.setInterval(10);
+    connect(&confirma, &QTimer::timeout, &letra, [&] {
+        if (QApplication::activeModalWidget() == &letra && letra.isVisible()) letra.BtnOKClick();
+    });
+    confirma.start();
+    m.item("mImportar")->trigger();
+    TImageForm* documento = m.janela->documentoAtivo();
+    QVERIFY(documento);
+    QCOMPARE(documento->nomeArquivo(), QStringLiteral("Sem título"));
+    QCOMPARE(documento->documento().LineKinds, (std::vector<std::uint8_t>{0, 1, 3, 2}));
+
+    resposta.nomes = {QStringLiteral("saida")};
+    m.item("mExportar")->trigger();
+    QCOMPARE(m.pasta.ler(QStringLiteral("saida.txt")),
+             QByteArray("Can\xE7\xE3o\r\n\r\n        C       Am\r\n        Vem c\xE1, vem\r\n"));
+    QCOMPARE(resposta.legendas, QStringList({QStringLiteral(" Importar arquivo em formato texto"),
+                                             QStringLiteral(" Exportar arquivo em formato texto")}));
 }
 
 void MainWindowTest::startPanel() {

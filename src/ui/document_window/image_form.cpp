@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include "document/song_file.h"
+#include "document/text_conversion.h"
 #include "render/qt_text.h"
 #include "ui/common/tool_button.h"
 #include "base/dialogs.h"
@@ -373,6 +374,32 @@ QString TImageForm::tituloCancao() const {
 void TImageForm::marcarModificado() {
     doc_.Modified = true;
     atualizarBotaoSalvar();
+}
+
+std::optional<std::vector<std::string>> TImageForm::textoParaEditar() {
+    GatherFromSheet(doc_, sheet_);
+    SongDocument texto = doc_;
+    if (!SongToText(texto, servicos_.dialogs)) return std::nullopt;
+    InsertMarkers(texto);
+    return std::move(texto.Lines);
+}
+
+std::optional<std::vector<std::string>> TImageForm::textoParaExportar() {
+    GatherFromSheet(doc_, sheet_);
+    TextoDaCancao texto = linhasEmTexto(doc_);
+    if (texto.falha) {
+        servicos_.dialogs.aviso(*texto.falha);
+        return std::nullopt;
+    }
+    return std::move(texto.linhas);
+}
+
+void TImageForm::construirDoTexto(const EditorText& texto, bool novo) {
+    const SongState antes = stateOf(doc_);
+    BuildFromText(doc_, texto);
+    if (!novo) editor_->registrarPasso(antes);
+    dispor();
+    if (truncated_ && avisoFeito_) servicos_.dialogs.aviso(kAvisoTruncado.toStdString());
 }
 
 bool TImageForm::salvar() {

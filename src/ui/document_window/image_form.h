@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "document/sheet.h"
 #include "document/song_document.h"
@@ -56,6 +58,14 @@ class TImageForm : public QWidget {
     const SongDocument& documento() const { return doc_; }
     // Every change of the song ends here, so that the save button shows it.
     void marcarModificado();
+    // The song as the text editor takes it: chord symbols over the lyrics and the marker
+    // lines; nothing (after the message) when a chord symbol has no room.
+    std::optional<std::vector<std::string>> textoParaEditar();
+    // The song's lines as plain text, for export; nothing after the message.
+    std::optional<std::vector<std::string>> textoParaExportar();
+    // The song made again from what the text editor gives back; one undo step, unless it is
+    // the start of a new song.
+    void construirDoTexto(const EditorText& texto, bool novo = false);
     const Sheet& folha() const { return sheet_; }
     // The song's file name, or "Sem título".
     QString nomeArquivo() const;

@@ -354,6 +354,12 @@ void SheetEditor::concluir(const SongState& antes, int grupo) {
     janela_.redispor();
 }
 
+void SheetEditor::registrarPasso(const SongState& antes) {
+    historico_.closeGroup();
+    historico_.record(antes, janela_.doc_);
+    encerrarEdicao();
+}
+
 bool SheetEditor::desfazer() {
     if (!historico_.undo(janela_.doc_)) return false;
     janela_.redispor();

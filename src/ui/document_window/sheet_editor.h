@@ -41,6 +41,8 @@ class SheetEditor : public QObject {
     bool desfazer();
     bool refazer();
     void marcarSalvo() { historico_.markSaved(); }
+    // A change made outside the sheet (the text editor) as one undo step.
+    void registrarPasso(const SongState& antes);
     // The sheet was laid out again: the edited row is found anew.
     void aoDispor();
     // The window lost the user's attention: nothing stays picked.

@@ -769,6 +769,11 @@ void TFileDlg::BtnPadraoClick() {
     gravarMusicas(fs_, caminhoFs(pastaPrograma_), configuracao_, dialogs_);
 }
 
+void TFileDlg::guardarFonteEditor(int fonte) {
+    configuracao_.fonteEditor = fonte;
+    gravarMusicas(fs_, caminhoFs(pastaPrograma_), configuracao_, dialogs_);
+}
+
 void TFileDlg::BtnRefreshClick() {
     mostrarDicas(false);
     if (!pastaUtil(pasta_, volume_)) {

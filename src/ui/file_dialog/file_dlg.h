@@ -70,6 +70,9 @@ class TFileDlg : public QDialog {
     int indiceAberto() const { return indiceAberto_; }
     // The text-mode editor's font as MUSICS.INI keeps it: size + 100 bold + 1000 italic.
     int fonteEditor() const { return configuracao_.fonteEditor; }
+    // Keeps the text-mode editor's font and writes MUSICS.INI at once; the folder and columns
+    // stay as last made default.
+    void guardarFonteEditor(int fonte);
 
     Modo modo() const;
     QString mascara() const { return mascara_; }

@@ -12,7 +12,9 @@
 #include "catalogue/catalogue_commands.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/document_window/image_form.h"
+#include "document/text_conversion.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
@@ -341,6 +343,18 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
         TImageForm* documento = nomeando_ ? nomeando_.data() : documentoAtivo();
         return documento && documento->salvarEm(caminho);
     };
+    operacoes.importar = [this](const QString& caminho) {
+        DiskFileSystem disco;
+        auto linhas = lerTextoImportado(disco, caminho.toStdString(), *dialogs_);
+        if (!linhas || !letra_) return false;
+        letra_->setTexto({});
+        letra_->substituirTexto(std::move(*linhas));
+        return true;
+    };
+    operacoes.exportar = [this](const QString& caminho) {
+        DiskFileSystem disco;
+        return gravarTexto(disco, caminho.toStdString(), textoExportado_, *dialogs_);
+    };
     arquivos_->setOperacoes(std::move(operacoes));
     aplicarRegras();
 }
@@ -354,6 +368,66 @@ bool TTrovaleForm1::escolherArquivo(const QString& legenda, const QString& masca
     arquivos_->setWindowTitle(legenda);
     arquivos_->setMascara(mascara);
     return arquivos_->exec() == QDialog::Accepted;
+}
+
+void TTrovaleForm1::setLetra(TLetraDlg* letra) {
+    letra_ = letra;
+    for (QAction* item : {menu_.mNovo, menu_.mTexto, menu_.mImportar, menu_.mExportar})
+        semJanela_.removeAll(item);
+    connect(menu_.mNovo, &QAction::triggered, this, &TTrovaleForm1::novoPeloTexto);
+    connect(menu_.mImportar, &QAction::triggered, this, &TTrovaleForm1::importarTexto);
+    connect(menu_.mExportar, &QAction::triggered, this, &TTrovaleForm1::exportarTexto);
+    connect(menu_.mTexto, &QAction::triggered, this, &TTrovaleForm1::editarComoTexto);
+    letra_->aoSalvarFonte = [this](int fonte) {
+        if (arquivos_) arquivos_->guardarFonteEditor(fonte);
+    };
+    aplicarRegras();
+}
+
+void TTrovaleForm1::criarDoEditor() {
+    if (arquivos_) letra_->setFonteEditor(arquivos_->fonteEditor());
+    mostrarPainel(false);
+    if (letra_->exec() == QDialog::Accepted) {
+        if (TImageForm* documento = abrirNovo())
+            documento->construirDoTexto(letra_->resultado(), true);
+    }
+    mostrarPainel(numeroDocumentos() == 0);
+}
+
+void TTrovaleForm1::novoPeloTexto() {
+    if (!letra_) return;
+    letra_->setTexto({});
+    criarDoEditor();
+}
+
+// The file window puts the text into the editor; the editor then makes it a song.
+void TTrovaleForm1::importarTexto() {
+    if (!letra_) return;
+    mostrarPainel(false);
+    if (escolherArquivo(QStringLiteral(" Importar arquivo em formato texto"),
+                        QStringLiteral("*.txt")))
+        criarDoEditor();
+    mostrarPainel(numeroDocumentos() == 0);
+}
+
+void TTrovaleForm1::exportarTexto() {
+    TImageForm* documento = documentoAtivo();
+    if (!documento) return;
+    auto texto = documento->textoParaExportar();
+    if (!texto) return;
+    textoExportado_ = std::move(*texto);
+    escolherArquivo(QStringLiteral(" Exportar arquivo em formato texto"), QStringLiteral("*.txt"));
+    textoExportado_.clear();
+}
+
+void TTrovaleForm1::editarComoTexto() {
+    TImageForm* documento = documentoAtivo();
+    if (!documento || !letra_) return;
+    auto texto = documento->textoParaEditar();
+    if (!texto) return;
+    if (arquivos_) letra_->setFonteEditor(arquivos_->fonteEditor());
+    letra_->setTexto(std::move(*texto), AcordesConhecidos(documento->documento().Chords));
+    if (letra_->exec() == QDialog::Accepted) documento->construirDoTexto(letra_->resultado());
 }
 
 void TTrovaleForm1::abrirPeloNavegador() {

@@ -27,6 +27,7 @@ class TAspectForm;
 class TFileDlg;
 class THelpForm;
 class TImageForm;
+class TLetraDlg;
 
 // What the main window works with; the application owns all of it.
 struct ServicosPrincipais {
@@ -61,6 +62,8 @@ class TTrovaleForm1 : public QMainWindow {
     // The file window, through which songs are opened and saved under a name.
     void setArquivos(TFileDlg* arquivos);
     TFileDlg* arquivos() const;
+    // The text-mode editor, through which songs are written, imported and edited as text.
+    void setLetra(TLetraDlg* letra);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -115,6 +118,12 @@ class TTrovaleForm1 : public QMainWindow {
     void salvarAtivo();
     bool salvarComo(TImageForm& documento);
     void abrirPeloNavegador();
+    void novoPeloTexto();
+    void importarTexto();
+    void exportarTexto();
+    void editarComoTexto();
+    // Shows the text editor; a confirmed text becomes a new song window.
+    void criarDoEditor();
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();
@@ -130,6 +139,9 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<THelpForm> ajuda_;
     QPointer<TAspectForm> aspecto_;
     QPointer<TFileDlg> arquivos_;
+    QPointer<TLetraDlg> letra_;
+    // The text form of the song being exported, for the file window to write.
+    std::vector<std::string> textoExportado_;
     // The song "Salvar como" is naming, which may not be the active one when closing.
     QPointer<TImageForm> nomeando_;
     MenuPrincipal menu_;
