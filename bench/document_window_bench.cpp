@@ -13,6 +13,8 @@
 
 #include "big_song.h"
 #include "document/song_file.h"
+#include "document/text_conversion.h"
+#include "document/text_interpretation.h"
 #include "support/silent_dialogs.h"
 #include "support/type_fixture.h"
 #include "ui/document_window/image_form.h"
@@ -129,6 +131,24 @@ void BM_ChordDrop(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ChordDrop)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Confirming the text editor on the 3000-line song in text form: interpretation, the song
+// built from it, laid out and painted in its window.
+void BM_ConfirmText3000Lines(benchmark::State& state) {
+    Montagem m;
+    auto form = m.abrir();
+    const SongDocument cancao = bench::cancaoDe3000Linhas();
+    const std::vector<std::string> texto = linhasEmTexto(cancao).linhas;
+    Catalogo catalogo;
+    catalogo.tipos = m.tipos;
+    for (auto _ : state) {
+        AcordesConhecidos conhecidos(cancao.Chords);
+        const InterpretacaoTexto r = PrepararLinhas(texto, {catalogo}, conhecidos);
+        form->construirDoTexto(textoDoEditor(r, conhecidos));
+        benchmark::DoNotOptimize(form->grab());
+    }
+}
+BENCHMARK(BM_ConfirmText3000Lines)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace trovale
