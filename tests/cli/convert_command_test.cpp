@@ -3,29 +3,12 @@
 #include <fstream>
 #include <iterator>
 
-#include "catalogue_folder.h"
-#include "cli_process.h"
+#include "command_fixture.h"
 
 namespace trovale::testing {
 namespace {
 
-std::string lerBytes(const std::filesystem::path& caminho) {
-    std::ifstream entrada(caminho, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
-}
-
-class ConvertCommand : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        pasta.gravar("ACORDES.TIP", tiposExemplo());
-        pasta.gravar("POSICOES.DIG", digitacoesExemplo());
-    }
-    ResultadoCli executar(std::vector<std::string> argumentos) {
-        argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
-        return executarCli(argumentos);
-    }
-    PastaTemporaria pasta;
-};
+using ConvertCommand = ComandoComCatalogo;
 
 // A text imported into a song and exported again: what the song kept of it, byte for byte.
 TEST_F(ConvertCommand, ATextComesInAsTheEditorImportsIt) {

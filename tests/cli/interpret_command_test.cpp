@@ -7,8 +7,7 @@
 
 #include "catalogue/fingering.h"
 #include "catalogue/frets_notation.h"
-#include "catalogue_folder.h"
-#include "cli_process.h"
+#include "command_fixture.h"
 
 namespace trovale::testing {
 namespace {
@@ -16,27 +15,11 @@ namespace {
 const std::filesystem::path kGolden =
     std::filesystem::path(__FILE__).parent_path().parent_path() / "document";
 
-std::string lerBytes(const std::filesystem::path& caminho) {
-    std::ifstream entrada(caminho, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
-}
-
 // A song with a title, a refrain marker, a chord without a catalogued fingering (G/B).
 const std::string kTexto =
     linhasCrLf({"Can\xE7\xE3o do Sol", "<R>", "Am   C", "Sol de ver\xE3o", "G/B"});
 
-class InterpretCommand : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        pasta.gravar("ACORDES.TIP", tiposExemplo());
-        pasta.gravar("POSICOES.DIG", digitacoesExemplo());
-    }
-    ResultadoCli executar(std::vector<std::string> argumentos) {
-        argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
-        return executarCli(argumentos);
-    }
-    PastaTemporaria pasta;
-};
+using InterpretCommand = ComandoComCatalogo;
 
 // The fingering words of the answer, as frets; the words themselves replaced by "F".
 std::vector<std::string> trocarDigitacoes(std::string& json) {

@@ -1,23 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "catalogue_folder.h"
-#include "cli_process.h"
+#include "command_fixture.h"
 
 namespace trovale::testing {
 namespace {
 
-class TypesCommand : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        pasta.gravar("ACORDES.TIP", tiposExemplo());
-        pasta.gravar("POSICOES.DIG", digitacoesExemplo());
-    }
-    ResultadoCli executar(std::vector<std::string> argumentos) {
-        argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
-        return executarCli(argumentos);
-    }
-    PastaTemporaria pasta;
-};
+using TypesCommand = ComandoComCatalogo;
 
 TEST_F(TypesCommand, JsonListsTypesInPresentationOrderWithoutSeparators) {
     const ResultadoCli r = executar({"types", "--json"});

@@ -69,6 +69,8 @@ struct Montagem {
     RecordingDialogs dialogs;
     int impressoras = 1;
     std::unique_ptr<TTrovaleForm1> janela;
+    std::unique_ptr<TFileDlg> janelaArquivos;
+    std::unique_ptr<TLetraDlg> letra;
 
     Montagem() {
         pasta.catalogoValido();
@@ -96,6 +98,17 @@ struct Montagem {
         documento->setWindowFilePath(arquivo);
         janela->adicionarJanelaDocumento(documento);
         return documento;
+    }
+    // Up and past its start, with the file window and, when asked, the text editor.
+    void iniciarComArquivos(bool comLetra = false) {
+        janelaArquivos = std::make_unique<TFileDlg>(dialogs, pasta.caminho(), pasta.caminho());
+        janela->setArquivos(janelaArquivos.get());
+        if (comLetra) {
+            letra = std::make_unique<TLetraDlg>(catalogo, dialogs);
+            janela->setLetra(letra.get());
+        }
+        janela->show();
+        janela->executarInicioAdiado();
     }
     bool painelVisivel() const {
         auto* centro = qobject_cast<QStackedWidget*>(janela->centralWidget());
@@ -568,10 +581,7 @@ struct RespostaArquivo : QObject {
 
 void MainWindowTest::openAndSaveAsThroughTheFileWindow() {
     Montagem m;
-    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
-    m.janela->setArquivos(&arquivos);
-    m.janela->show();
-    m.janela->executarInicioAdiado();
+    m.iniciarComArquivos();
     m.pasta.gravar(QStringLiteral("Cantiga.dec"), cancao(4));
     RespostaArquivo resposta;
     resposta.nomes = {QStringLiteral("Cantiga"), QStringLiteral("Cópia.DEC")};
@@ -602,10 +612,7 @@ void MainWindowTest::openAndSaveAsThroughTheFileWindow() {
 // keeps the window, giving one saves and closes it.
 void MainWindowTest::closingANewSongAsksForAName() {
     Montagem m;
-    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
-    m.janela->setArquivos(&arquivos);
-    m.janela->show();
-    m.janela->executarInicioAdiado();
+    m.iniciarComArquivos();
     m.pasta.gravar(QStringLiteral("outra.dec"), cancao(2));
     QVERIFY(m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("outra.dec"))));
     TImageForm* nova = m.janela->abrirNovo();
@@ -630,12 +637,8 @@ void MainWindowTest::closingANewSongAsksForAName() {
 // A song typed into the text editor, confirmed, edited on the sheet, saved and opened again.
 void MainWindowTest::aSongWrittenFromAnEmptyStart() {
     Montagem m;
-    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
-    TLetraDlg letra(m.catalogo, m.dialogs);
-    m.janela->setArquivos(&arquivos);
-    m.janela->setLetra(&letra);
-    m.janela->show();
-    m.janela->executarInicioAdiado();
+    m.iniciarComArquivos(true);
+    TLetraDlg& letra = *m.letra;
 
     QTimer digitador;
     digitador.setInterval(10);
@@ -686,12 +689,8 @@ void MainWindowTest::aSongWrittenFromAnEmptyStart() {
 // again as the text another program reads.
 void MainWindowTest::importAndExportThroughTheFileWindow() {
     Montagem m;
-    TFileDlg arquivos(m.dialogs, m.pasta.caminho(), m.pasta.caminho());
-    TLetraDlg letra(m.catalogo, m.dialogs);
-    m.janela->setArquivos(&arquivos);
-    m.janela->setLetra(&letra);
-    m.janela->show();
-    m.janela->executarInicioAdiado();
+    m.iniciarComArquivos(true);
+    TLetraDlg& letra = *m.letra;
     m.pasta.gravar(QStringLiteral("entrada.txt"),
                    QStringLiteral("Canção\n\n\tC\tAm\n\tVem cá, vem\n").toUtf8());
     RespostaArquivo resposta;
