@@ -4,14 +4,18 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QGuiApplication>
+#include <QListWidget>
 #include <QTimer>
 
+#include "base/text_codec.h"
 #include "catalogue/catalogue_files.h"
 #include "settings/settings_file_layout.h"
 #include "settings/settings_file_modelo.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/chord_choice/select_form.h"
+#include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
@@ -117,11 +121,34 @@ void Programa::criarJanelas() {
     letra_ = new TLetraDlg(catalogo_, *dialogs_, janela_.get());
     letra_->setAparencia(&aparencia_);
     janela_->setLetra(letra_);
+    // The chord selection window, whose fingering browser also serves the text check.
+    selecao_ = new TSelectForm(catalogo_, aparencia_, *dialogs_, janela_.get());
+    janela_->setSelecao(selecao_);
+    ligarVerificacaoAoNavegador();
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
     aspecto_->setAjuda(ajuda_);
     arquivos_->setAjuda(ajuda_);
     letra_->setAjuda(ajuda_);
+    selecao_->setAjuda(ajuda_);
+}
+
+// Highlighting a chord in the text check opens the fingering browser beside it; a pick there
+// becomes that chord's fingering.
+void Programa::ligarVerificacaoAoNavegador() {
+    TCheckForm& verificacao = letra_->checkForm();
+    TChordsForm& navegador = selecao_->navegador();
+    verificacao.aoDestacarAcorde = [&verificacao, &navegador](const PedidoDigitacao& pedido) {
+        navegador.mostrarParaCifra(
+            pedido.raiz, pedido.tipoComBaixo, pedido.digitacao,
+            [&verificacao]() -> std::optional<std::string> {
+                const int item = verificacao.ListBox->currentRow();
+                if (item < 0) return std::nullopt;
+                return windows1252DeUtf8(verificacao.itemTexto(item).toStdString());
+            },
+            [&verificacao](const std::string& codigo) { verificacao.usarDigitacao(codigo); });
+        navegador.posicionarAoLado(verificacao);
+    };
 }
 
 // The start picture stays up for its minimum time. Window events go on being handled, so

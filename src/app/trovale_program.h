@@ -21,6 +21,7 @@ namespace trovale {
 class TAspectForm;
 class TFileDlg;
 class TLetraDlg;
+class TSelectForm;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -57,6 +58,7 @@ class Programa : public QObject {
   private:
     void semearPrimeiroInicio();
     void semearCancoesPortatil();
+    void ligarVerificacaoAoNavegador();
     void criarJanelaPrincipal();
     void tocarSomInicial();
     void criarJanelas();
@@ -78,6 +80,7 @@ class Programa : public QObject {
     TAspectForm* aspecto_ = nullptr;
     TFileDlg* arquivos_ = nullptr;
     TLetraDlg* letra_ = nullptr;
+    TSelectForm* selecao_ = nullptr;
 };
 
 }  // namespace trovale

@@ -184,6 +184,23 @@ bool trashChord(SongDocument& doc, int line, int column) {
     return FreeChordIfUnused(doc, number);
 }
 
+bool replaceChordAt(SongDocument& doc, int line, int column, const std::string& symbol,
+                    const std::string& fingering, const std::string& typeCode) {
+    if (line < 0 || line >= doc.lineCount() || !isChordKind(doc.LineKinds[line])) return false;
+    std::string& text = doc.Lines[line];
+    const int old = chordNumberAt(text, column);
+    if (old == kBadChord) return false;
+    removeChord(text, column);
+    FreeChordIfUnused(doc, old);
+    const std::string base(withoutVariantTag(symbol));
+    const int position = FindSameChord(doc, base, fingering);
+    const FoundChord found =
+        FindOrAddChord(doc, MakeUniqueSymbol(doc, position, base), fingering, typeCode);
+    placeChord(text, column, found.chord);
+    doc.Modified = true;
+    return true;
+}
+
 CopyPanelChord copyForPanel(const SongDocument& doc, const DraggedChord& chord) {
     const int position = FindSameChord(doc, chord.symbol, chord.fingering);
     return {MakeUniqueSymbol(doc, position, chord.symbol), chord.fingering};

@@ -70,6 +70,11 @@ bool trashChord(SongDocument& doc, int line, int column);
 // fingering, or a symbol no entry has.
 CopyPanelChord copyForPanel(const SongDocument& doc, const DraggedChord& chord);
 
+// The chord at `column` of chord line `line` becomes another: its old entry is freed when no
+// other use remains, the new one found or made. False when nothing stands there.
+bool replaceChordAt(SongDocument& doc, int line, int column, const std::string& symbol,
+                    const std::string& fingering, const std::string& typeCode);
+
 // The chord at `column` of chord line `line`, as a drag carries it.
 std::optional<DraggedChord> chordAt(const SongDocument& doc, int line, int column);
 

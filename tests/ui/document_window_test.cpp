@@ -36,6 +36,9 @@ struct Ambiente {
     RecordingDialogs dialogs;
     int pedidosSalvarComo = 0;
     QTemporaryDir pasta;
+    // What the chord selection window would answer, and what it was asked.
+    std::optional<AcordeEscolhido> escolha;
+    std::vector<PedidoAcorde> pedidos;
 
     Ambiente() {
         const auto bytes = lerArquivoRegular((kFonte + "/data/ACORDES.TIP").toStdString(),
@@ -51,7 +54,11 @@ struct Ambiente {
                                        ++pedidosSalvarComo;
                                        return false;
                                    },
-                                   {}};
+                                   {},
+                                   [this](const PedidoAcorde& pedido) {
+                                       pedidos.push_back(pedido);
+                                       return escolha;
+                                   }};
         auto form = std::make_unique<TImageForm>(std::move(servicos));
         form->resize(1000, 700);
         form->show();
@@ -120,6 +127,7 @@ class DocumentWindowTest : public QObject {
     void lyricsOnlyTakesNoChord();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
+    void doubleClickChangesAChord();
 };
 
 void DocumentWindowTest::scrollArithmetic() {
@@ -485,6 +493,47 @@ void DocumentWindowTest::typingAndUndo() {
     QTest::keyClick(janela->grade(c), Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(janela->documento().Lines[3], std::string("vamos todos cirandar!\xE7\xE3o"));
     QVERIFY(janela->documento().Modified);
+}
+
+// A double click on a chord of the diagram list changes only its fingering, everywhere; one on
+// a chord over the lyrics changes that occurrence alone.
+void DocumentWindowTest::doubleClickChangesAChord() {
+    Ambiente a;
+    SongDocument doc = cancaoParaEditar();
+    doc.Lines[3] = encodeChordLine({{1, 0}});  // a second C, over "vamos todos cirandar"
+    doc.LineKinds[3] = kChordLine;
+    doc.Lines.insert(doc.Lines.begin() + 4, "vamos todos cirandar");
+    doc.LineKinds.insert(doc.LineKinds.begin() + 4, kLyricLine);
+    auto janela = a.abrir(a.gravar(QStringLiteral("c.dec"), doc));
+    const Sheet& folha = janela->folha();
+    int lista = -1;
+    for (int r = 0; r < int(folha.Columns[0].size()); ++r)
+        if (folha.Columns[0][r].Line < 0 && folha.Columns[0][r].Kind == kDiagramChordLine) lista = r;
+    QVERIFY(lista >= 0);
+
+    a.escolha = AcordeEscolhido{"Df", "1 1 1", "9", false};
+    const QRect celula = janela->grade(0)->retanguloLinha(lista);
+    const ChordExtent c = folha.Columns[0][lista].ChordExtents[0];
+    QTest::mouseDClick(janela->grade(0), Qt::LeftButton, {}, QPoint(c.x + 2, celula.center().y()));
+    QCOMPARE(a.pedidos.size(), size_t(1));
+    QVERIFY(a.pedidos[0].soDigitacao);
+    QCOMPARE(a.pedidos[0].cifra, std::string("C"));
+    const SongDocument& agora = janela->documento();
+    QCOMPARE(agora.Chords.Symbols[0], std::string("Cf"));
+    QCOMPARE(agora.Chords.Fingerings[0], std::string("1 1 1"));
+    QCOMPARE(agora.Chords.TypeCodes[0], std::string("1"));
+    QVERIFY(agora.Modified);
+
+    // Over the lyrics, not for all: only this C becomes D; the other C keeps its entry.
+    const auto [col, linha] = linhaNaFolha(*janela, 3);
+    const ChordExtent outro = janela->folha().Columns[col][linha].ChordExtents[0];
+    const QRect r = janela->grade(col)->retanguloLinha(linha);
+    QTest::mouseDClick(janela->grade(col), Qt::LeftButton, {}, QPoint(outro.x + 2, r.center().y()));
+    QVERIFY(!a.pedidos[1].soDigitacao);
+    QCOMPARE(agora.Lines[1], encodeChordLine({{1, 0}, {9, 1}}));
+    QCOMPARE(agora.Lines[3], encodeChordLine({{1, 2}}));
+    QCOMPARE(agora.Chords.Symbols[2], std::string("Df"));
+    QCOMPARE(agora.Chords.TypeCodes[2], std::string("9"));
 }
 
 QTEST_MAIN(DocumentWindowTest)

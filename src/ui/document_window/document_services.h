@@ -3,6 +3,8 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+#include <string>
 
 #include "catalogue/type_catalogue.h"
 #include "render/appearance.h"
@@ -29,6 +31,21 @@ struct ItensFerramentas {
     QAction* transpor = nullptr;
 };
 
+// A chord of the song handed to the chord selection window, and what comes back.
+struct PedidoAcorde {
+    std::string raiz;       // root spelling of the chord's symbol, e.g. "C#"
+    int tipo = 0;           // its type code
+    std::string digitacao;  // "0" or three numbers
+    std::string cifra;      // the symbol as shown, without its variant tag
+    bool soDigitacao = false;  // a chord of the diagram list: only its fingering may change
+};
+struct AcordeEscolhido {
+    std::string simbolo;  // stored form, without variant tag
+    std::string digitacao;
+    std::string tipo;      // type code
+    bool todas = false;    // "Aplicar a todas as ocorrências"
+};
+
 struct ServicosDocumento {
     const CatalogoTipos& tipos;  // chord names are drawn from their elements
     const Aparencia& aparencia;  // diagrams
@@ -40,6 +57,8 @@ struct ServicosDocumento {
     // "Salvar como" for a window: true when the song was saved under a new name.
     std::function<bool(TImageForm&)> salvarComo;
     ItensFerramentas itens;
+    // The chord selection window; nothing when cancelled or not there.
+    std::function<std::optional<AcordeEscolhido>(const PedidoAcorde&)> escolherAcorde = {};
 };
 
 }  // namespace trovale

@@ -402,6 +402,10 @@ void TImageForm::construirDoTexto(const EditorText& texto, bool novo) {
     if (truncated_ && avisoFeito_) servicos_.dialogs.aviso(kAvisoTruncado.toStdString());
 }
 
+void TImageForm::colocarNaCopia(const DraggedChord& acorde) {
+    editor_->soltarNaCopia({acorde, 0});
+}
+
 bool TImageForm::salvar() {
     if (semTitulo()) return servicos_.salvarComo && servicos_.salvarComo(*this);
     return salvarEm(nomeArquivo());

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/sheet.h"
+#include "document/sheet_editing.h"
 #include "document/song_document.h"
 #include "render/sheet_measure.h"
 #include "render/sheet_painter.h"
@@ -63,6 +64,8 @@ class TImageForm : public QWidget {
     std::optional<std::vector<std::string>> textoParaEditar();
     // The song's lines as plain text, for export; nothing after the message.
     std::optional<std::vector<std::string>> textoParaExportar();
+    // A chord chosen from the main menu goes to the copy panel.
+    void colocarNaCopia(const DraggedChord& acorde);
     // The song made again from what the text editor gives back; one undo step, unless it is
     // the start of a new song.
     void construirDoTexto(const EditorText& texto, bool novo = false);

@@ -56,6 +56,9 @@ class SheetEditor : public QObject {
     // What a drag of the chord at x of a chord row would carry; nothing when none is there or
     // it belongs to the diagram list.
     std::optional<AcordeArrastado> acordeEm(int coluna, int linha, int x) const;
+    // A double click on a chord: the chord selection window on it, then the chord changed
+    // here or everywhere. False when no chord stands there or nothing was chosen.
+    bool escolherAcordeEm(int coluna, int linha, int x);
     quintptr identidade() const;
 
   protected:

@@ -14,6 +14,7 @@
 #include "ui/document_window/image_form.h"
 #include "document/text_conversion.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/chord_choice/select_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
@@ -286,7 +287,8 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         [this](TImageForm& documento) { return salvarComo(documento); },
         ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo,
                          menu_.mConfigurar, menu_.mImprimir, menu_.mTexto, menu_.mSelect,
-                         menu_.mTranspor}};
+                         menu_.mTranspor},
+        [this](const PedidoAcorde& pedido) { return escolherAcorde(pedido); }};
     auto* documento = new TImageForm(std::move(servicos));
     documento->mostrarPainel(menu_.mPainel->isChecked());
     documento->mostrarBarras(menu_.mBarras->isChecked());
@@ -382,6 +384,45 @@ void TTrovaleForm1::setLetra(TLetraDlg* letra) {
         if (arquivos_) arquivos_->guardarFonteEditor(fonte);
     };
     aplicarRegras();
+}
+
+void TTrovaleForm1::setSelecao(TSelectForm* selecao) {
+    selecao_ = selecao;
+    semJanela_.removeAll(menu_.mSelect);
+    connect(menu_.mSelect, &QAction::triggered, this, &TTrovaleForm1::escolherParaCopia);
+    aplicarRegras();
+}
+
+namespace {
+
+// The stored symbol of a chosen chord: the typed symbol, or the root and the type's own.
+std::string simboloEscolhido(const CatalogoTipos& tipos, const EscolhaDeAcorde& escolha) {
+    if (escolha.cifraDada) return storedSymbol(*escolha.cifraDada);
+    const std::string tipo = tipos.existe(escolha.tipo) ? tipos.CifraLinear[escolha.tipo] : "";
+    return storedSymbol(escolha.raiz + tipo);
+}
+
+}  // namespace
+
+std::optional<AcordeEscolhido> TTrovaleForm1::escolherAcorde(const PedidoAcorde& pedido) {
+    if (!selecao_) return std::nullopt;
+    const AcordeDaCelula celula{pedido.raiz, pedido.tipo, pedido.digitacao, pedido.cifra};
+    const auto escolha = selecao_->escolher(celula, true, true, pedido.soDigitacao);
+    if (!escolha) return std::nullopt;
+    return AcordeEscolhido{simboloEscolhido(servicos_.catalogo.tipos, *escolha), escolha->digitacao,
+                           std::to_string(escolha->tipo), selecao_->aplicarATodas()};
+}
+
+// "Escolher acorde e digitação": with a song open the chord goes to its copy panel; without
+// one the catalogue is only looked at.
+void TTrovaleForm1::escolherParaCopia() {
+    if (!selecao_) return;
+    TImageForm* documento = documentoAtivo();
+    const auto escolha = selecao_->escolher({}, documento != nullptr);
+    if (!escolha || !documento) return;
+    const std::string simbolo = simboloEscolhido(servicos_.catalogo.tipos, *escolha);
+    documento->colocarNaCopia(
+        {-1, 0, simbolo, escolha->digitacao, std::to_string(escolha->tipo)});
 }
 
 void TTrovaleForm1::criarDoEditor() {

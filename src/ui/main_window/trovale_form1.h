@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 #include "catalogue/catalogue_backup.h"
 #include "catalogue/catalogue_files.h"
@@ -28,6 +29,9 @@ class TFileDlg;
 class THelpForm;
 class TImageForm;
 class TLetraDlg;
+class TSelectForm;
+struct AcordeEscolhido;
+struct PedidoAcorde;
 
 // What the main window works with; the application owns all of it.
 struct ServicosPrincipais {
@@ -64,6 +68,8 @@ class TTrovaleForm1 : public QMainWindow {
     TFileDlg* arquivos() const;
     // The text-mode editor, through which songs are written, imported and edited as text.
     void setLetra(TLetraDlg* letra);
+    // The chord selection window with the fingering browser beside it.
+    void setSelecao(TSelectForm* selecao);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -124,6 +130,8 @@ class TTrovaleForm1 : public QMainWindow {
     void editarComoTexto();
     // Shows the text editor; a confirmed text becomes a new song window.
     void criarDoEditor();
+    std::optional<AcordeEscolhido> escolherAcorde(const PedidoAcorde& pedido);
+    void escolherParaCopia();
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();
@@ -140,6 +148,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TAspectForm> aspecto_;
     QPointer<TFileDlg> arquivos_;
     QPointer<TLetraDlg> letra_;
+    QPointer<TSelectForm> selecao_;
     // The text form of the song being exported, for the file window to write.
     std::vector<std::string> textoExportado_;
     // The song "Salvar como" is naming, which may not be the active one when closing.

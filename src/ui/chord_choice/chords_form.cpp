@@ -1,0 +1,229 @@
+#include "ui/chord_choice/chords_form.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "catalogue/notes.h"
+#include "fingering/same_sound.h"
+#include "render/chord_name.h"
+#include "ui/help/help_form.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr double kTamanhoNome = 14;
+
+const char* const kAjudaSelecao =
+    "Destaque a digitação e \"selecione\" ou use o duplo \"click\" do \"mouse\".";
+
+}  // namespace
+
+// ImageCifra: the chord's symbol in the style in force.
+class NomeDoAcorde : public QWidget {
+  public:
+    NomeDoAcorde(TChordsForm& form, QWidget* parent) : QWidget(parent), form_(form) {
+        setMinimumHeight(QFontMetrics(fonte()).height() * 2);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    }
+    static QFont fonte() {
+        QFont f(QStringLiteral("Arial"));
+        f.setPointSizeF(kTamanhoNome);
+        return f;
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        form_.pintarNome(p, rect());
+    }
+
+  private:
+    TChordsForm& form_;
+};
+
+TChordsForm::TChordsForm(const Catalogo& catalogo, const Aparencia& aparencia, Dialogs& dialogs,
+                         QWidget* parent)
+    : QDialog(parent), catalogo_(catalogo), aparencia_(aparencia), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral(" Digitações do acorde"));
+    createControls();
+}
+
+void TChordsForm::createControls() {
+    auto* principal = new QVBoxLayout(this);
+    ImageCifra = new NomeDoAcorde(*this, this);
+    principal->addWidget(ImageCifra);
+
+    DrawGrid = new ChordGrid(catalogo_.tipos, aparencia_, this);
+    principal->addWidget(DrawGrid, 1);
+
+    LabelHelp = new QLabel(QString::fromUtf8(kAjudaSelecao), this);
+    LabelHelp->setWordWrap(true);
+    LabelHelp->setAlignment(Qt::AlignCenter);
+    // Wrapping labels otherwise widen the window to one long line.
+    LabelHelp->setMaximumWidth(DrawGrid->sizeHint().width());
+    principal->addWidget(LabelHelp);
+
+    auto* botoes = new QHBoxLayout;
+    BtnOK = new QPushButton(QStringLiteral("&Selecionar"), this);
+    BtnCancel = new QPushButton(QStringLiteral("&Indefinir"), this);
+    BtnOK->setObjectName(QStringLiteral("BtnOK"));
+    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
+    BtnOK->setAutoDefault(false);
+    BtnCancel->setAutoDefault(false);
+    botoes->addWidget(BtnOK);
+    botoes->addWidget(BtnCancel);
+    principal->addLayout(botoes);
+    principal->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(BtnOK, &QPushButton::clicked, this, [this] {
+        if (DrawGrid->selecionada() != 0) escolherEntrada(DrawGrid->selecionada());
+    });
+    connect(BtnCancel, &QPushButton::clicked, this, &TChordsForm::cancelar);
+    connect(DrawGrid, &ChordGrid::ativada, this, [this](int k) {
+        if (BtnOK->isEnabled()) escolherEntrada(k);
+    });
+    connect(DrawGrid, &ChordGrid::escape, this, [this] {
+        if (escolha_.aoEscape) escolha_.aoEscape();
+    });
+}
+
+void TChordsForm::mostrarAcorde(const std::string& raiz, int tipo,
+                                const std::string& digitacaoAtual, Escolha escolha) {
+    escolha_ = std::move(escolha);
+    lista_ = montarLista(catalogo_, raiz, tipo, aparencia_.casas());
+    DrawGrid->setLista(&lista_);
+    preselecionar(digitacaoAtual);
+    BtnOK->setText(QStringLiteral("&Selecionar"));
+    BtnOK->setEnabled(escolha_.podeEscolher);
+    BtnCancel->setText(escolha_.podeEscolher || !escolha_.janelaDeSelecao
+                           ? QStringLiteral("&Indefinir")
+                           : QStringLiteral("&Fechar"));
+    ImageCifra->update();
+    if (!isVisible()) {
+        // The caller keeps the keyboard until the user turns to the browser.
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+}
+
+void TChordsForm::mostrarParaCifra(const std::string& raiz, int tipo,
+                                   const std::string& digitacaoAtual,
+                                   std::function<std::optional<std::string>()> cifraEmVigor,
+                                   std::function<void(const std::string& codigo)> aoEscolher) {
+    Escolha e;
+    e.cifraEmVigor = std::move(cifraEmVigor);
+    e.aoEscolher = [f = std::move(aoEscolher)](const std::string& codigo, const CifraConferida*) {
+        if (f) f(codigo);
+        return true;
+    };
+    mostrarAcorde(raiz, tipo, digitacaoAtual, std::move(e));
+}
+
+void TChordsForm::preselecionar(const std::string& digitacaoAtual) {
+    preselecionada_ = false;
+    const auto gravada = digitacaoDoTexto(digitacaoAtual);
+    if (!gravada) return;
+    const TDigitacao atual = Decodificar(*gravada);
+    for (std::size_t i = 0; i < lista_.entradas.size(); ++i) {
+        if (soundsTheSame(lista_.entradas[i].digitacao, atual)) {
+            DrawGrid->selecionar(static_cast<int>(i) + 1);
+            preselecionada_ = true;
+            return;
+        }
+    }
+}
+
+void TChordsForm::escolherEntrada(int k) {
+    if (k < 0 || k > static_cast<int>(lista_.entradas.size())) return;
+    const TDigitacao* digitacao = k > 0 ? &lista_.entradas[k - 1].digitacao : nullptr;
+    std::optional<CifraConferida> conferida;
+    if (const auto cifra = escolha_.cifraEmVigor ? escolha_.cifraEmVigor() : std::nullopt) {
+        PedidoDeConferencia pedido;
+        pedido.cifra = *cifra;
+        pedido.digitacao = digitacao;
+        pedido.oferecerAcerto = escolha_.janelaDeSelecao;
+        if (digitacao) {
+            const std::string baixo = DrawGrid->baixoSelecionado();
+            pedido.baixoDaDigitacao = !baixo.empty() ? baixo.substr(1)
+                                      : escolha_.janelaDeSelecao ? lista_.raiz
+                                                                 : std::string();
+        }
+        // Without a fingering only a window that chooses the type may take a new one.
+        if (escolha_.soDigitacao || (!digitacao && !escolha_.janelaDeSelecao))
+            pedido.raizETipoFixos = std::make_pair(lista_.nota, lista_.tipo);
+        conferida = conferirCifra(catalogo_.tipos, dialogs_, pedido);
+        if (conferida->cifra != *cifra && escolha_.acertarCifra)
+            escolha_.acertarCifra(conferida->cifra);
+        if (!conferida->aceita) return;
+    }
+    const std::string codigo =
+        digitacao ? codigoDaDigitacao(*digitacao, lista_.nota, lista_.tipoComDigitacoes)
+                  : std::string("0");
+    if (escolha_.aoEscolher && !escolha_.aoEscolher(codigo, conferida ? &*conferida : nullptr))
+        return;
+    if (escolha_.janelaDeSelecao) hide();
+}
+
+void TChordsForm::cancelar() {
+    if (BtnCancel->text() == QStringLiteral("&Indefinir"))
+        escolherEntrada(0);
+    else
+        hide();
+}
+
+void TChordsForm::setCifraOpcional(bool opcional) {
+    cifraOpcional_ = opcional;
+    ImageCifra->update();
+}
+
+void TChordsForm::pintarNome(QPainter& p, const QRect& caixa) {
+    if (lista_.raiz.empty() || !catalogo_.tipos.existe(lista_.tipo)) return;
+    const TTipoAcorde& tipo = catalogo_.tipos.tipo(lista_.tipo);
+    p.setFont(NomeDoAcorde::fonte());
+    OpcoesNomeAcorde opcoes;
+    opcoes.caixa = caixa;
+    opcoes.centralizar = true;
+    opcoes.alinharNoTopo = true;
+    opcoes.tamanhoFonte = kTamanhoNome;
+    DesenharNomeAcorde(p, cifraOpcional_ ? tipo.CifraOpcional : tipo.CifraPadrao, lista_.raiz,
+                       lista_.raiz, opcoes);
+}
+
+void TChordsForm::posicionarAoLado(const QWidget& vizinha) {
+    adjustSize();
+    const QRect v = vizinha.frameGeometry();
+    const QScreen* tela = vizinha.screen() ? vizinha.screen() : QGuiApplication::primaryScreen();
+    const QRect area = tela ? tela->availableGeometry() : QRect(v.topLeft(), QSize(4096, 4096));
+    const int largura = frameGeometry().width();
+    int x = v.right() + 1;
+    if (x + largura > area.right() + 1) x = std::max(area.left(), v.left() - largura);
+    move(x, v.top());
+}
+
+void TChordsForm::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    BtnCancel->setFocus();
+}
+
+void TChordsForm::hideEvent(QHideEvent* evento) {
+    QDialog::hideEvent(evento);
+    emit ocultada();
+}
+
+void TChordsForm::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_F1 && ajuda_) {
+        ajuda_->mostrarPagina(QStringLiteral("escolha_acorde.html"));
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+}  // namespace trovale
