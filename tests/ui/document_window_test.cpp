@@ -534,6 +534,14 @@ void DocumentWindowTest::doubleClickChangesAChord() {
     QCOMPARE(agora.Lines[3], encodeChordLine({{1, 2}}));
     QCOMPARE(agora.Chords.Symbols[2], std::string("Df"));
     QCOMPARE(agora.Chords.TypeCodes[2], std::string("9"));
+
+    // On the copy panel: the chosen chord is the panel's, in the song's own spelling.
+    a.escolha = AcordeEscolhido{"Df", "0", "9", false};
+    QTest::mouseDClick(janela->PanelCopia, Qt::LeftButton);
+    QCOMPARE(janela->PanelCopia->simbolo(), QStringLiteral("D*"));
+    QCOMPARE(a.pedidos.back().cifra, std::string());
+    QTest::mouseDClick(janela->PanelCopia, Qt::LeftButton);
+    QCOMPARE(a.pedidos.back().cifra, std::string("D"));
 }
 
 QTEST_MAIN(DocumentWindowTest)

@@ -91,6 +91,11 @@ void PainelCopia::mousePressEvent(QMouseEvent* evento) {
     PainelAcordes::mousePressEvent(evento);
 }
 
+void PainelCopia::mouseDoubleClickEvent(QMouseEvent* evento) {
+    evento->accept();
+    emit escolhaPedida();
+}
+
 void PainelCopia::mouseMoveEvent(QMouseEvent* evento) {
     if (!acorde_ || !(evento->buttons() & Qt::LeftButton)) return;
     if ((evento->position().toPoint() - inicio_).manhattanLength() < QApplication::startDragDistance())

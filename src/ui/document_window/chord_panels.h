@@ -44,12 +44,19 @@ class PainelCopia : public PainelAcordes {
     // The symbol shown, with its variant tag.
     QString simbolo() const;
     void setSimboloComMarca(std::string simbolo) { simboloComMarca_ = std::move(simbolo); }
+
+  signals:
+    // The chord choice window, on the panel's chord.
+    void escolhaPedida();
+
+  public:
     const std::string& simboloComMarca() const { return simboloComMarca_; }
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseDoubleClickEvent(QMouseEvent* evento) override;
 
   private:
     const CatalogoTipos& tipos_;

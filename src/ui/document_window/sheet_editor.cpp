@@ -51,6 +51,7 @@ void SheetEditor::ligarPaineis(PainelAcordes* lixo, PainelCopia* copia, PainelAc
     connect(lixo, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNoLixo);
     connect(copia, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNaCopia);
     connect(lupa, &PainelAcordes::acordeSolto, this, &SheetEditor::soltarNaLupa);
+    connect(copia, &PainelCopia::escolhaPedida, this, &SheetEditor::escolherParaCopia);
 }
 
 // ---- Rows ------------------------------------------------------------------------------------
@@ -319,6 +320,21 @@ bool SheetEditor::escolherAcordeEm(int coluna, int linha, int x) {
     }
     historico_.closeGroup();
     concluir(antes);
+    return true;
+}
+
+bool SheetEditor::escolherParaCopia() {
+    if (!copia_ || !janela_.servicos_.escolherAcorde) return false;
+    PedidoAcorde pedido;
+    if (const auto& atual = copia_->acorde()) {
+        pedido.cifra = displaySymbol(atual->symbol);
+        pedido.raiz = raizDoSimbolo(pedido.cifra);
+        pedido.tipo = std::atoi(atual->typeCode.c_str());
+        pedido.digitacao = atual->fingering;
+    }
+    const auto escolhido = janela_.servicos_.escolherAcorde(pedido);
+    if (!escolhido) return false;
+    soltarNaCopia({{-1, 0, escolhido->simbolo, escolhido->digitacao, escolhido->tipo}, 0});
     return true;
 }
 

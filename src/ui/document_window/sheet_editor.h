@@ -59,6 +59,8 @@ class SheetEditor : public QObject {
     // A double click on a chord: the chord selection window on it, then the chord changed
     // here or everywhere. False when no chord stands there or nothing was chosen.
     bool escolherAcordeEm(int coluna, int linha, int x);
+    // A double click on the copy panel: another chord for it, chosen in the same window.
+    bool escolherParaCopia();
     quintptr identidade() const;
 
   protected:
