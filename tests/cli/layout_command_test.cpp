@@ -5,8 +5,7 @@
 #include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "catalogue_folder.h"
-#include "cli_process.h"
+#include "command_fixture.h"
 #include "png_size.h"
 
 namespace trovale::testing {
@@ -16,23 +15,14 @@ namespace fs = std::filesystem;
 
 const fs::path kGolden = fs::path(__FILE__).parent_path().parent_path() / "document" / "golden";
 
-class LayoutCommand : public ::testing::Test {
+class LayoutCommand : public ComandoComCatalogo {
   protected:
-    void SetUp() override {
-        pasta.gravar("ACORDES.TIP", tiposExemplo());
-        pasta.gravar("POSICOES.DIG", digitacoesExemplo());
-    }
-    ResultadoCli executar(std::vector<std::string> argumentos) {
-        argumentos.insert(argumentos.begin(), {"--dir", pasta.texto()});
-        return executarCli(argumentos);
-    }
     nlohmann::ordered_json layoutJson(std::vector<std::string> argumentos) {
         argumentos.insert(argumentos.begin(), {"layout", "--json"});
         const ResultadoCli r = executar(argumentos);
         EXPECT_EQ(r.status, 0) << r.erros;
         return nlohmann::ordered_json::parse(r.saida, nullptr, false);
     }
-    PastaTemporaria pasta;
 };
 
 TEST_F(LayoutCommand, JsonHoldsEveryRowWithItsChords) {

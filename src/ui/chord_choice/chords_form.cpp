@@ -1,5 +1,7 @@
 #include "ui/chord_choice/chords_form.h"
 
+#include "ui/chord_choice/button_row.h"
+
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -70,16 +72,8 @@ void TChordsForm::createControls() {
     LabelHelp->setMaximumWidth(DrawGrid->sizeHint().width());
     principal->addWidget(LabelHelp);
 
-    auto* botoes = new QHBoxLayout;
-    BtnOK = new QPushButton(QStringLiteral("&Selecionar"), this);
-    BtnCancel = new QPushButton(QStringLiteral("&Indefinir"), this);
-    BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnOK->setAutoDefault(false);
-    BtnCancel->setAutoDefault(false);
-    botoes->addWidget(BtnOK);
-    botoes->addWidget(BtnCancel);
-    principal->addLayout(botoes);
+    principal->addLayout(linhaDeBotoes(this, BtnOK, QStringLiteral("&Selecionar"), BtnCancel,
+                                       QStringLiteral("&Indefinir")));
     principal->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(BtnOK, &QPushButton::clicked, this, [this] {

@@ -1,5 +1,7 @@
 #include "ui/chord_choice/select_form.h"
 
+#include "ui/chord_choice/button_row.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -94,16 +96,8 @@ void TSelectForm::createControls() {
     CheckBoxTodas->hide();
     principal->addWidget(CheckBoxTodas);
 
-    auto* botoes = new QHBoxLayout;
-    BtnOK = new QPushButton(QStringLiteral("&Indefinir"), this);
-    BtnCancel = new QPushButton(QStringLiteral("C&ancelar"), this);
-    BtnOK->setObjectName(QStringLiteral("BtnOK"));
-    BtnCancel->setObjectName(QStringLiteral("BtnCancel"));
-    BtnOK->setAutoDefault(false);
-    BtnCancel->setAutoDefault(false);
-    botoes->addWidget(BtnOK);
-    botoes->addWidget(BtnCancel);
-    principal->addLayout(botoes);
+    principal->addLayout(linhaDeBotoes(this, BtnOK, QStringLiteral("&Indefinir"), BtnCancel,
+                                       QStringLiteral("C&ancelar")));
 
     preencherTipos();
     setTabOrder(ComboBoxNome, ComboBoxSigla);
