@@ -45,7 +45,7 @@ struct Montagem {
     // The window painted whole, as the screen would show it.
     std::unique_ptr<TImageForm> abrir(const QString& caminho) {
         ServicosDocumento servicos{tipos, aparencia, modelo, layout, dialogs,
-                                   [](int) { return 297.0; }, {}, {}};
+                                   [](int) { return metricasSemImpressora(false); }, {}, {}};
         auto form = std::make_unique<TImageForm>(std::move(servicos));
         form->resize(1200, 900);
         form->show();

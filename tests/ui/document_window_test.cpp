@@ -6,12 +6,17 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "base/file_saving.h"
 #include "base/file_system.h"
+#include "base/text_codec.h"
 #include "catalogue/type_file.h"
 #include "document/song_file.h"
 #include "support/recording_dialogs.h"
@@ -49,7 +54,7 @@ struct Ambiente {
 
     std::unique_ptr<TImageForm> janela() {
         ServicosDocumento servicos{tipos, aparencia, modelo, layout, dialogs,
-                                   [](int orientacao) { return orientacao == 1 ? 210.0 : 297.0; },
+                                   [](int orientacao) { return metricasSemImpressora(orientacao == 1); },
                                    [this](TImageForm&) {
                                        ++pedidosSalvarComo;
                                        return false;
@@ -128,6 +133,7 @@ class DocumentWindowTest : public QObject {
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
     void doubleClickChangesAChord();
+    void pdfHoldsTheSongsPages();
 };
 
 void DocumentWindowTest::scrollArithmetic() {
@@ -545,4 +551,51 @@ void DocumentWindowTest::doubleClickChangesAChord() {
 }
 
 QTEST_MAIN(DocumentWindowTest)
+namespace {
+
+// What a poppler tool prints about a PDF; skips the test when poppler is missing.
+QString popplerDiz(const QString& ferramenta, const QStringList& argumentos) {
+    QProcess processo;
+    processo.start(ferramenta, argumentos);
+    if (!processo.waitForFinished(20000) || processo.exitCode() != 0) return QString();
+    return QString::fromUtf8(processo.readAllStandardOutput());
+}
+
+}  // namespace
+
+// The PDF has the sheet's pages on the song's paper, its words as text, its title and author;
+// a PDF that cannot be written leaves nothing behind.
+void DocumentWindowTest::pdfHoldsTheSongsPages() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("poppler-utils is not installed");
+    Ambiente a;
+    SongDocument doc = cancaoLonga(60, windows1252DeUtf8("Canção do Pão"));
+    doc.Lines.insert(doc.Lines.begin() + 1, windows1252DeUtf8("João Ninguém"));
+    doc.LineKinds.insert(doc.LineKinds.begin() + 1, kAuthorLine);
+    auto janela = a.abrir(a.gravar(QStringLiteral("pao.dec"), doc));
+    const int paginas = janela->folha().PageCount;
+    QVERIFY(paginas >= 2);
+    const QString pdf = a.pasta.filePath(QStringLiteral("pão.pdf"));
+    QVERIFY(janela->exportarPdf(pdf));
+    if (qEnvironmentVariableIsSet("TROVALE_KEEP_PDF"))
+        QFile::copy(pdf, qEnvironmentVariable("TROVALE_KEEP_PDF"));
+
+    const QString info = popplerDiz(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +Canção do Pão\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Author: +João Ninguém\\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +%1\\n").arg(paginas))), qPrintable(info));
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Page size: +595(\\.\\d+)? x 84[12](\\.\\d+)? pts"))),
+             qPrintable(info));
+    const QString ultima = popplerDiz(QStringLiteral("pdftotext"),
+                                      {QStringLiteral("-f"), QString::number(paginas),
+                                       QStringLiteral("-l"), QString::number(paginas), pdf, "-"});
+    QVERIFY2(ultima.contains(QStringLiteral("verso 60")), qPrintable(ultima));
+    QVERIFY(!ultima.contains(QStringLiteral("verso 1\n")));
+
+    const QString semPasta = a.pasta.filePath(QStringLiteral("nao/existe.pdf"));
+    QVERIFY(!janela->exportarPdf(semPasta));
+    QCOMPARE(a.dialogs.avisos, std::vector<std::string>{kMensagemArquivoImproprio});
+    QVERIFY(QDir(a.pasta.path()).entryList({QStringLiteral("*.tmp*")}, QDir::Files).isEmpty());
+}
+
 #include "document_window_test.moc"

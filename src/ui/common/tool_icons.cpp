@@ -104,6 +104,24 @@ void desenharImpressora(QPainter& p) {
     p.drawEllipse(QPointF(18.5, 12), 1.2, 1.2);
 }
 
+// A page with a folded corner and the letters of the format.
+void desenharPdf(QPainter& p) {
+    p.setPen(QPen(kTraco, 1.2));
+    p.setBrush(Qt::white);
+    p.drawPolygon(QPolygonF({QPointF(5, 2), QPointF(15, 2), QPointF(20, 7), QPointF(20, 22),
+                             QPointF(5, 22)}));
+    p.drawPolyline(QPolygonF({QPointF(15, 2), QPointF(15, 7), QPointF(20, 7)}));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0xC6, 0x28, 0x28));
+    p.drawRect(QRectF(2, 11, 16, 8));
+    QFont fonte = p.font();
+    fonte.setPixelSize(7);
+    fonte.setBold(true);
+    p.setFont(fonte);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(2, 11, 16, 8), Qt::AlignCenter, QStringLiteral("PDF"));
+}
+
 void desenharLapis(QPainter& p) {
     p.setPen(QPen(kTraco, 1.4));
     for (int i = 0; i < 4; ++i) p.drawLine(QPointF(3, 5 + 4 * i), QPointF(12 - 2 * (i % 2), 5 + 4 * i));
@@ -160,6 +178,7 @@ void desenhar(QPainter& p, IconeFerramenta qual) {
         case IconeFerramenta::Linhas: desenharLinhas(p); break;
         case IconeFerramenta::Visualizar: desenharVisualizar(p); break;
         case IconeFerramenta::Imprimir: desenharImpressora(p); break;
+        case IconeFerramenta::Pdf: desenharPdf(p); break;
         case IconeFerramenta::Editar: desenharLapis(p); break;
         case IconeFerramenta::Tom: desenharTom(p); break;
         case IconeFerramenta::Lixo: desenharLixo(p); break;

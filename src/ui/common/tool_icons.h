@@ -16,6 +16,7 @@ enum class IconeFerramenta {
     Linhas,
     Visualizar,
     Imprimir,
+    Pdf,
     Editar,
     Tom,
     Lixo,

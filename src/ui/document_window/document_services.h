@@ -8,6 +8,7 @@
 
 #include "catalogue/type_catalogue.h"
 #include "render/appearance.h"
+#include "render/page_metrics.h"
 #include "settings/page_layout.h"
 #include "settings/template.h"
 
@@ -26,6 +27,7 @@ struct ItensFerramentas {
     QAction* modelo = nullptr;
     QAction* configurar = nullptr;
     QAction* imprimir = nullptr;
+    QAction* pdf = nullptr;
     QAction* texto = nullptr;
     QAction* acorde = nullptr;
     QAction* transpor = nullptr;
@@ -52,8 +54,8 @@ struct ServicosDocumento {
     const Modelo& modeloPadrao;  // MODELO.INI: new songs, and the newer fonts of old files
     const PageLayout& layoutPadrao;
     Dialogs& dialogs;
-    // Physical page height, in millimetres, of the printer's paper in an orientation.
-    std::function<double(int orientacao)> alturaPaginaMm;
+    // The printer's page in an orientation (1 = landscape): the paper the sheet is laid out on.
+    std::function<PageMetrics(int orientacao)> metricasPagina;
     // "Salvar como" for a window: true when the song was saved under a new name.
     std::function<bool(TImageForm&)> salvarComo;
     ItensFerramentas itens;

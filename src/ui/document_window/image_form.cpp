@@ -12,8 +12,12 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QToolButton>
+#include <numeric>
 
+#include "base/file_saving.h"
+#include "base/file_system.h"
 #include "document/song_file.h"
+#include "render/pdf_export.h"
 #include "document/text_conversion.h"
 #include "render/qt_text.h"
 #include "ui/common/tool_button.h"
@@ -106,6 +110,7 @@ void TImageForm::criarPainel() {
         {BtnPreview, "BtnPreview", "Lay-out: configurar página e visualizar impressão",
          IconeFerramenta::Visualizar, itens.configurar},
         {BtnPrint, "BtnPrint", "Imprimir", IconeFerramenta::Imprimir, itens.imprimir},
+        {BtnPdf, "BtnPdf", "Exportar em PDF", IconeFerramenta::Pdf, itens.pdf},
         {BtnEdit, "BtnEdit", "Editar em formato texto", IconeFerramenta::Editar, itens.texto},
         {BtnAcorde, "BtnAcorde", "Escolher acorde/digitação", IconeFerramenta::Acorde,
          itens.acorde},
@@ -118,7 +123,7 @@ void TImageForm::criarPainel() {
             seguirItem(b.botao, b.item);
         else
             b.botao->setEnabled(false);  // line meanings come with sheet editing
-        if (b.botao == BtnSave || b.botao == BtnPrint || b.botao == BtnTom) linha->addSpacing(8);
+        if (b.botao == BtnSave || b.botao == BtnPdf || b.botao == BtnTom) linha->addSpacing(8);
     }
     linha->addSpacing(8);
     PanelLixo = new PainelAcordes("PanelLixo", QStringLiteral("Para deletar cifras, arraste-as até aqui"),
@@ -212,7 +217,9 @@ bool TImageForm::carregar(const QString& caminho) {
 
 void TImageForm::dispor() {
     ajustes_.dpi = std::max(1, logicalDpiY());
-    ajustes_.pageHeightMm = servicos_.alturaPaginaMm(doc_.Layout.orientacao);
+    const PageMetrics pagina = metricas();
+    ajustes_.pageHeightMm =
+        pagina.pixelsPorMmY > 0 ? pagina.alturaFisica / pagina.pixelsPorMmY : 297.0;
     ajustes_.fretNumbersAbove = servicos_.aparencia.Orientacao == kOrientacaoHorizontal;
     // The grids let go of the old measure before it goes.
     for (SheetGrid* g : grades_) g->setPintura(nullptr);
@@ -227,6 +234,30 @@ void TImageForm::dispor() {
     atualizarColunas();
     atualizarBotaoSalvar();
     editor_->aoDispor();
+}
+
+PageMetrics TImageForm::metricas() const {
+    return servicos_.metricasPagina ? servicos_.metricasPagina(doc_.Layout.orientacao)
+                                    : metricasSemImpressora(doc_.Layout.orientacao == 1);
+}
+
+bool TImageForm::exportarPdf(const QString& caminho) {
+    if (!pintura_) return false;
+    editor_->encerrarEdicao();
+    const PageMetrics pagina = metricas();
+    std::vector<int> paginas(static_cast<std::size_t>(sheet_.PageCount));
+    std::iota(paginas.begin(), paginas.end(), 1);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto pdf = pdfDaFolha(*pintura_, {pagina.larguraPapelMm, pagina.alturaPapelMm, ajustes_.dpi},
+                                paginas, metadadosDaCancao(doc_));
+    QApplication::restoreOverrideCursor();
+    if (!pdf) {
+        servicos_.dialogs.aviso(kMensagemArquivoImproprio);
+        return false;
+    }
+    DiskFileSystem disco;
+    return gravarArquivo(disco, caminho.toStdString(), *pdf, servicos_.dialogs) ==
+           ResultadoGravacao::Gravado;
 }
 
 void TImageForm::redispor() {

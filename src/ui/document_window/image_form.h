@@ -70,6 +70,15 @@ class TImageForm : public QWidget {
     // the start of a new song.
     void construirDoTexto(const EditorText& texto, bool novo = false);
     const Sheet& folha() const { return sheet_; }
+    // What painting and printing the sheet reads; null before the first layout.
+    const SheetPaint* pintura() const { return pintura_.get(); }
+    // The screen resolution the sheet is laid out at.
+    int dpi() const { return ajustes_.dpi; }
+    // The printer's page for the song's orientation.
+    PageMetrics metricas() const;
+    // The pages of the sheet as a PDF at `caminho`, written whole or not at all; false after
+    // the message.
+    bool exportarPdf(const QString& caminho);
     // The song's file name, or "Sem título".
     QString nomeArquivo() const;
     bool semTitulo() const;
@@ -95,6 +104,7 @@ class TImageForm : public QWidget {
     QToolButton* BtnDrag = nullptr;
     QToolButton* BtnPreview = nullptr;
     QToolButton* BtnPrint = nullptr;
+    QToolButton* BtnPdf = nullptr;
     QToolButton* BtnEdit = nullptr;
     QToolButton* BtnAcorde = nullptr;
     QToolButton* BtnTom = nullptr;

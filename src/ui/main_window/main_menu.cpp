@@ -30,6 +30,7 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
     m.mArquivo->addSeparator();
     m.mImportar = item(m.mArquivo, "mImportar", QStringLiteral("&Importar *.txt"));
     m.mExportar = item(m.mArquivo, "mExportar", QStringLiteral("&Exportar *.txt"));
+    m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.&pdf"));
     m.mArquivo->addSeparator();
     m.mModelo = item(m.mArquivo, "mModelo", QStringLiteral("&Modelo"), QKeySequence("Ctrl+M"));
     m.mConfigurar =

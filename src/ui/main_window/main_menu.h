@@ -16,6 +16,7 @@ struct MenuPrincipal {
     QAction* mSalvarComo = nullptr;
     QAction* mImportar = nullptr;
     QAction* mExportar = nullptr;
+    QAction* mExportarPdf = nullptr;
     QAction* mModelo = nullptr;
     QAction* mConfigurar = nullptr;
     QAction* mImprimir = nullptr;

@@ -83,7 +83,7 @@ void TTrovaleForm1::criarAcoes() {
     menu_ = criarMenuPrincipal(menuBar());
     // Each of these opens a window that the program does not have yet.
     semJanela_ = {menu_.mNovo,      menu_.mAbrir,        menu_.mSalvarComo, menu_.mImportar,
-                  menu_.mExportar,  menu_.mModelo,       menu_.mConfigurar, menu_.mImprimir,
+                  menu_.mExportar,  menu_.mExportarPdf, menu_.mModelo,       menu_.mConfigurar, menu_.mImprimir,
                   menu_.mTexto,     menu_.mTranspor,     menu_.mSelect,     menu_.mDigitacao,
                   menu_.mNomenclatura, menu_.mOrdem,     menu_.mAspecto,    menu_.mSom,
                   menu_.mImpressora};
@@ -155,6 +155,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mSalvarComo, estado.salvarComo},
         {menu_.mImportar, true},
         {menu_.mExportar, estado.exportar},
+        {menu_.mExportarPdf, estado.exportar},
         {menu_.mModelo, estado.modelo},
         {menu_.mConfigurar, estado.configurar},
         {menu_.mImprimir, estado.imprimir},
@@ -283,11 +284,11 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         servicos_.modeloPadrao ? *servicos_.modeloPadrao : modeloFabrica_,
         servicos_.layoutPadrao ? *servicos_.layoutPadrao : layoutFabrica_,
         *dialogs_,
-        [this](int orientacao) { return alturaPaginaMm(orientacao); },
+        [this](int orientacao) { return metricasPagina(orientacao == 1); },
         [this](TImageForm& documento) { return salvarComo(documento); },
         ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo,
-                         menu_.mConfigurar, menu_.mImprimir, menu_.mTexto, menu_.mSelect,
-                         menu_.mTranspor},
+                         menu_.mConfigurar, menu_.mImprimir, menu_.mExportarPdf, menu_.mTexto,
+                         menu_.mSelect, menu_.mTranspor},
         [this](const PedidoAcorde& pedido) { return escolherAcorde(pedido); }};
     auto* documento = new TImageForm(std::move(servicos));
     documento->mostrarPainel(menu_.mPainel->isChecked());
@@ -303,16 +304,10 @@ TImageForm* TTrovaleForm1::criarDocumento() {
 }
 
 // The page the layout paginates for: the printer's paper, or the A4 page without printer.
-double TTrovaleForm1::alturaPaginaMm(int orientacao) const {
-    const bool paisagem = orientacao == 1;
-    PageMetrics pagina;
-    if (servicos_.metricasPagina)
-        pagina = servicos_.metricasPagina(paisagem);
-    else if (printerCount_ == 0)
-        pagina = metricasSemImpressora(paisagem);
-    else
-        pagina = metricasDaImpressoraAtual(paisagem);
-    return pagina.pixelsPorMmY > 0 ? pagina.alturaFisica / pagina.pixelsPorMmY : 297.0;
+PageMetrics TTrovaleForm1::metricasPagina(bool paisagem) const {
+    if (servicos_.metricasPagina) return servicos_.metricasPagina(paisagem);
+    if (printerCount_ == 0) return metricasSemImpressora(paisagem);
+    return impressora_.metricas(paisagem);
 }
 
 TImageForm* TTrovaleForm1::documentoAtivo() const {
@@ -333,6 +328,7 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
     arquivos_ = arquivos;
     semJanela_.removeAll(menu_.mAbrir);
     semJanela_.removeAll(menu_.mSalvarComo);
+    semJanela_.removeAll(menu_.mExportarPdf);
     OperacoesArquivo operacoes;
     operacoes.indiceAberto = [this](const QString& caminho) {
         return static_cast<int>(mdi_->subWindowList().indexOf(documentoComArquivo(caminho)));
@@ -354,8 +350,7 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
         return true;
     };
     operacoes.exportar = [this](const QString& caminho) {
-        DiskFileSystem disco;
-        return gravarTexto(disco, caminho.toStdString(), textoExportado_, *dialogs_);
+        return exportacao_ && exportacao_(caminho);
     };
     arquivos_->setOperacoes(std::move(operacoes));
     aplicarRegras();
@@ -379,6 +374,7 @@ void TTrovaleForm1::setLetra(TLetraDlg* letra) {
     connect(menu_.mNovo, &QAction::triggered, this, &TTrovaleForm1::novoPeloTexto);
     connect(menu_.mImportar, &QAction::triggered, this, &TTrovaleForm1::importarTexto);
     connect(menu_.mExportar, &QAction::triggered, this, &TTrovaleForm1::exportarTexto);
+    connect(menu_.mExportarPdf, &QAction::triggered, this, &TTrovaleForm1::exportarPdf);
     connect(menu_.mTexto, &QAction::triggered, this, &TTrovaleForm1::editarComoTexto);
     letra_->aoSalvarFonte = [this](int fonte) {
         if (arquivos_) arquivos_->guardarFonteEditor(fonte);
@@ -456,9 +452,25 @@ void TTrovaleForm1::exportarTexto() {
     if (!documento) return;
     auto texto = documento->textoParaExportar();
     if (!texto) return;
-    textoExportado_ = std::move(*texto);
-    escolherArquivo(QStringLiteral(" Exportar arquivo em formato texto"), QStringLiteral("*.txt"));
-    textoExportado_.clear();
+    exportarPor(QStringLiteral(" Exportar arquivo em formato texto"), QStringLiteral("*.txt"),
+                [this, linhas = std::move(*texto)](const QString& caminho) {
+                    DiskFileSystem disco;
+                    return gravarTexto(disco, caminho.toStdString(), linhas, *dialogs_);
+                });
+}
+
+void TTrovaleForm1::exportarPdf() {
+    TImageForm* documento = documentoAtivo();
+    if (!documento) return;
+    exportarPor(QStringLiteral(" Exportar em PDF"), QStringLiteral("*.pdf"),
+                [documento](const QString& caminho) { return documento->exportarPdf(caminho); });
+}
+
+void TTrovaleForm1::exportarPor(const QString& legenda, const QString& mascara,
+                                std::function<bool(const QString&)> exportacao) {
+    exportacao_ = std::move(exportacao);
+    escolherArquivo(legenda, mascara);
+    exportacao_ = {};
 }
 
 void TTrovaleForm1::editarComoTexto() {

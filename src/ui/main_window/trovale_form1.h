@@ -16,6 +16,7 @@
 #include "settings/template.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/menu_rules.h"
+#include "ui/print/current_printer.h"
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -120,13 +121,17 @@ class TTrovaleForm1 : public QMainWindow {
     void trazerParaFrente();
     QMdiSubWindow* documentoComArquivo(const QString& caminho) const;
     TImageForm* criarDocumento();
-    double alturaPaginaMm(int orientacao) const;
+    PageMetrics metricasPagina(bool paisagem) const;
     void salvarAtivo();
     bool salvarComo(TImageForm& documento);
     void abrirPeloNavegador();
     void novoPeloTexto();
     void importarTexto();
     void exportarTexto();
+    void exportarPdf();
+    // The file window in its export mode, writing through `exportacao`.
+    void exportarPor(const QString& legenda, const QString& mascara,
+                     std::function<bool(const QString&)> exportacao);
     void editarComoTexto();
     // Shows the text editor; a confirmed text becomes a new song window.
     void criarDoEditor();
@@ -150,7 +155,8 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TLetraDlg> letra_;
     QPointer<TSelectForm> selecao_;
     // The text form of the song being exported, for the file window to write.
-    std::vector<std::string> textoExportado_;
+    // What "Exportar" of the file window writes, while it is open for an export.
+    std::function<bool(const QString&)> exportacao_;
     // The song "Salvar como" is naming, which may not be the active one when closing.
     QPointer<TImageForm> nomeando_;
     MenuPrincipal menu_;
@@ -165,6 +171,7 @@ class TTrovaleForm1 : public QMainWindow {
     bool firstActivation_ = true;
     bool noInicioAdiado_ = false;
     int printerCount_ = -1;
+    ImpressoraAtual impressora_;
     Aparencia aparenciaFabrica_;
     Modelo modeloFabrica_;
     PageLayout layoutFabrica_;

@@ -1,0 +1,37 @@
+#pragma once
+// A song's sheet as a PDF: the pages printed as on paper, fonts embedded, text selectable,
+// with the song's title and author in the document information.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/sheet_painter.h"
+
+namespace trovale {
+
+inline constexpr int kDpiPdf = 1200;
+
+struct PaginaPdf {
+    int larguraMm = 210;  // the paper the sheet was laid out on, in its orientation
+    int alturaMm = 297;
+    int dpiTela = 96;     // the resolution the sheet was laid out at
+};
+
+struct MetadadosPdf {
+    std::string titulo;  // UTF-8
+    std::string autor;
+};
+
+// The title line and the first author line of a song, for the PDF's information.
+MetadadosPdf metadadosDaCancao(const SongDocument& doc);
+
+// The PDF's bytes with `paginas` in that order; nothing when Qt could not write it.
+std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& pagina,
+                                      const std::vector<int>& paginas, const MetadadosPdf& meta);
+
+// Appends an update to a finished PDF whose information dictionary holds the title and the
+// author; the PDF unchanged when its end cannot be read.
+std::string comInformacoes(std::string pdf, const MetadadosPdf& meta);
+
+}  // namespace trovale
