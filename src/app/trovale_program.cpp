@@ -19,6 +19,7 @@
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/print/print_form.h"
 
 // Resources must be registered by name from outside any namespace.
 static void registrarRecursos() {
@@ -125,6 +126,8 @@ void Programa::criarJanelas() {
     selecao_ = new TSelectForm(catalogo_, aparencia_, *dialogs_, janela_.get());
     janela_->setSelecao(selecao_);
     ligarVerificacaoAoNavegador();
+    impressao_ = new TPrintForm(*dialogs_, janela_.get());
+    janela_->setImpressao(impressao_);
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
     aspecto_->setAjuda(ajuda_);

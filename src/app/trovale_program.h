@@ -21,6 +21,7 @@ namespace trovale {
 class TAspectForm;
 class TFileDlg;
 class TLetraDlg;
+class TPrintForm;
 class TSelectForm;
 class TTrovaleForm1;
 class THelpForm;
@@ -81,6 +82,7 @@ class Programa : public QObject {
     TFileDlg* arquivos_ = nullptr;
     TLetraDlg* letra_ = nullptr;
     TSelectForm* selecao_ = nullptr;
+    TPrintForm* impressao_ = nullptr;
 };
 
 }  // namespace trovale

@@ -41,6 +41,11 @@ PageMetrics metricasDaPagina(const PaginaImpressora& p) {
 
 }  // namespace
 
+Papel papelDasMetricas(const PageMetrics& m) {
+    return {m.larguraPapelMm,        m.alturaPapelMm,         m.margemMinimaEsquerda,
+            m.margemMinimaDireita,   m.margemMinimaSuperior,  m.margemMinimaInferior};
+}
+
 PageMetrics metricasDe(const DadosImpressora& d) {
     PaginaImpressora p;
     p.pxPorMmX = d.dpiX / kMmPorPolegada;

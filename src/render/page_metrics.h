@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "settings/page_layout.h"
+
 class QPrinter;
 
 namespace trovale {
@@ -26,6 +28,9 @@ struct PageMetrics {
 
     bool operator==(const PageMetrics&) const = default;
 };
+
+// The paper as the page layout's limits see it.
+Papel papelDasMetricas(const PageMetrics& metricas);
 
 // What a printer reports, in the units it reports them.
 struct DadosImpressora {

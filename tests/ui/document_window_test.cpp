@@ -6,6 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -22,6 +25,7 @@
 #include "support/recording_dialogs.h"
 #include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
+#include "ui/print/print_form.h"
 #include "ui/document_window/sheet_editor.h"
 #include "ui/document_window/scroll_steps.h"
 #include "ui/document_window/sheet_grid.h"
@@ -134,6 +138,7 @@ class DocumentWindowTest : public QObject {
     void typingAndUndo();
     void doubleClickChangesAChord();
     void pdfHoldsTheSongsPages();
+    void printingOnAPdfPrinter();
 };
 
 void DocumentWindowTest::scrollArithmetic() {
@@ -596,6 +601,59 @@ void DocumentWindowTest::pdfHoldsTheSongsPages() {
     QVERIFY(!janela->exportarPdf(semPasta));
     QCOMPARE(a.dialogs.avisos, std::vector<std::string>{kMensagemArquivoImproprio});
     QVERIFY(QDir(a.pasta.path()).entryList({QStringLiteral("*.tmp*")}, QDir::Files).isEmpty());
+}
+
+// Through the print window onto a PDF printer: the listed pages in their order, one progress
+// line each; "Abortar" during the first page leaves that page alone in the file.
+void DocumentWindowTest::printingOnAPdfPrinter() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        QSKIP("poppler-utils is not installed");
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("longa.dec"), cancaoLonga(60)));
+    QCOMPARE(janela->folha().PageCount, 3);
+    TPrintForm impressao(a.dialogs);
+    struct Caso {
+        QString lista;
+        bool abortar;
+        QStringList linhas;
+        QStringList primeirosVersos;  // the first lyric of each printed page
+    };
+    const QList<Caso> casos = {
+        {"3 1", false, {"Imprimindo página 3", "Imprimindo página 1"}, {"verso 46", "verso 1"}},
+        {"2-3", true, {"Imprimindo página 2"}, {"verso 23"}},
+    };
+    for (const Caso& caso : casos) {
+        const QString arquivo = a.pasta.filePath(QStringLiteral("impressa.pdf"));
+        QFile::remove(arquivo);
+        QPrinter impressora(QPrinter::HighResolution);
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(arquivo);
+        QStringList linhas;
+        QTimer::singleShot(0, &impressao, [&] {
+            impressao.EditLista->setText(caso.lista);
+            QTest::mouseClick(impressao.BtnOK, Qt::LeftButton);
+        });
+        impressao.imprimir(3, QStringLiteral("PDF"), metricasSemImpressora(false),
+                           [&](const std::vector<int>& paginas, const AcompanhamentoImpressao& ac) {
+                               AcompanhamentoImpressao seguido = ac;
+                               seguido.aoComecarPagina = [&](int pagina, int altura) {
+                                   ac.aoComecarPagina(pagina, altura);
+                                   linhas << impressao.LabelPrinting->text();
+                                   if (caso.abortar) impressao.BtnCancel->click();
+                               };
+                               return janela->imprimirEm(impressora, paginas, seguido);
+                           });
+        QCOMPARE(linhas, caso.linhas);
+        const QString info = popplerDiz(QStringLiteral("pdfinfo"), {arquivo});
+        QVERIFY2(info.contains(QStringLiteral("Pages:           %1\n").arg(caso.primeirosVersos.size())),
+                 qPrintable(info));
+        for (int i = 0; i < caso.primeirosVersos.size(); ++i) {
+            const QString pagina = QString::number(i + 1);
+            const QString texto = popplerDiz(QStringLiteral("pdftotext"),
+                                             {"-f", pagina, "-l", pagina, arquivo, "-"});
+            QVERIFY2(texto.contains(caso.primeirosVersos[i] + "\n"), qPrintable(texto));
+        }
+    }
 }
 
 #include "document_window_test.moc"

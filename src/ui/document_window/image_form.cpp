@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTimer>
+#include <QPrinter>
 #include <QToolButton>
 #include <numeric>
 
@@ -258,6 +259,26 @@ bool TImageForm::exportarPdf(const QString& caminho) {
     DiskFileSystem disco;
     return gravarArquivo(disco, caminho.toStdString(), *pdf, servicos_.dialogs) ==
            ResultadoGravacao::Gravado;
+}
+
+void TImageForm::retomarPagina() {
+    editor_->encerrarEdicao();
+    const PageLayout antes = doc_.Layout;
+    ajustarAoPapel(doc_.Layout, papelDasMetricas(metricas()));
+    if (doc_.Layout != antes) marcarModificado();
+    dispor();
+    if (truncated_) servicos_.dialogs.aviso(kAvisoTruncado.toStdString());
+}
+
+FimImpressao TImageForm::imprimirEm(QPrinter& impressora, const std::vector<int>& paginas,
+                                    const AcompanhamentoImpressao& acompanhamento) {
+    if (!pintura_) return FimImpressao::NaoIniciada;
+    editor_->encerrarEdicao();
+    const PageMetrics pagina = metricasDaImpressora(impressora, doc_.Layout.orientacao == 1);
+    impressora.setDocName(QFileInfo(nomeArquivo()).fileName());
+    AcompanhamentoImpressao a = acompanhamento;
+    a.abortarTrabalho = [&impressora] { impressora.abort(); };
+    return PrintPages(*pintura_, paginas, {impressora, pagina, ajustes_.dpi}, a);
 }
 
 void TImageForm::redispor() {

@@ -13,11 +13,13 @@
 #include "document/sheet_editing.h"
 #include "document/song_document.h"
 #include "render/sheet_measure.h"
+#include "render/print_pages.h"
 #include "render/sheet_painter.h"
 #include "ui/document_window/document_services.h"
 #include "ui/document_window/scroll_steps.h"
 
 class QFrame;
+class QPrinter;
 class QLabel;
 class QScrollBar;
 class QTimer;
@@ -76,9 +78,15 @@ class TImageForm : public QWidget {
     int dpi() const { return ajustes_.dpi; }
     // The printer's page for the song's orientation.
     PageMetrics metricas() const;
+    // After a change of printer: the layout fitted to the new paper (a change marks the song
+    // modified) and the sheet laid out again.
+    void retomarPagina();
     // The pages of the sheet as a PDF at `caminho`, written whole or not at all; false after
     // the message.
     bool exportarPdf(const QString& caminho);
+    // Prints pages of the sheet on a printer already turned to the song's orientation.
+    FimImpressao imprimirEm(QPrinter& impressora, const std::vector<int>& paginas,
+                            const AcompanhamentoImpressao& acompanhamento);
     // The song's file name, or "Sem título".
     QString nomeArquivo() const;
     bool semTitulo() const;

@@ -171,7 +171,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mGravarJunto, estado.gravarJunto},
         {menu_.mAspecto, true},
         {menu_.mSom, true},
-        {menu_.mImpressora, true},
+        {menu_.mImpressora, printerCount_ != 0},
         {menu_.mConteudo, !ajuda_.isNull()},
         {menu_.mAssunto, !ajuda_.isNull()},
         {menu_.mComoUsar, !ajuda_.isNull()},

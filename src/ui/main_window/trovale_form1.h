@@ -30,6 +30,7 @@ class TFileDlg;
 class THelpForm;
 class TImageForm;
 class TLetraDlg;
+class TPrintForm;
 class TSelectForm;
 struct AcordeEscolhido;
 struct PedidoAcorde;
@@ -71,6 +72,8 @@ class TTrovaleForm1 : public QMainWindow {
     void setLetra(TLetraDlg* letra);
     // The chord selection window with the fingering browser beside it.
     void setSelecao(TSelectForm* selecao);
+    // The print window, through which "Imprimir" prints the song in front.
+    void setImpressao(TPrintForm* impressao);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -129,6 +132,9 @@ class TTrovaleForm1 : public QMainWindow {
     void importarTexto();
     void exportarTexto();
     void exportarPdf();
+    void imprimirAtivo();
+    // "Impressora (config)": another printer or paper; every song takes its page again.
+    void configurarImpressora();
     // The file window in its export mode, writing through `exportacao`.
     void exportarPor(const QString& legenda, const QString& mascara,
                      std::function<bool(const QString&)> exportacao);
@@ -154,6 +160,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TFileDlg> arquivos_;
     QPointer<TLetraDlg> letra_;
     QPointer<TSelectForm> selecao_;
+    QPointer<TPrintForm> impressao_;
     // The text form of the song being exported, for the file window to write.
     // What "Exportar" of the file window writes, while it is open for an export.
     std::function<bool(const QString&)> exportacao_;
