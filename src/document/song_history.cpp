@@ -13,7 +13,7 @@ bool sameTable(const ChordTable& a, const ChordTable& b) {
 }  // namespace
 
 SongState stateOf(const SongDocument& doc) {
-    return {doc.Lines, doc.LineKinds, doc.Chords};
+    return {doc.Lines, doc.LineKinds, doc.Chords, doc.Template, doc.Layout};
 }
 
 void SongHistory::record(const SongState& before, const SongDocument& after, int group) {
@@ -28,16 +28,21 @@ void SongHistory::record(const SongState& before, const SongDocument& after, int
            before.Lines[oldSize - 1 - tail] == after.Lines[newSize - 1 - tail] &&
            before.LineKinds[oldSize - 1 - tail] == after.LineKinds[newSize - 1 - tail])
         ++tail;
-    if (first == oldSize && first == newSize && sameTable(before.Chords, after.Chords)) return;
+    const bool sameSettings = before.Template == after.Template && before.Layout == after.Layout;
+    if (first == oldSize && first == newSize && sameTable(before.Chords, after.Chords) &&
+        sameSettings)
+        return;
 
     const auto slice = [](const auto& v, std::size_t from, std::size_t to) {
         return std::vector(v.begin() + static_cast<std::ptrdiff_t>(from),
                            v.begin() + static_cast<std::ptrdiff_t>(to));
     };
     Side oldSide{slice(before.Lines, first, oldSize - tail),
-                 slice(before.LineKinds, first, oldSize - tail), before.Chords};
+                 slice(before.LineKinds, first, oldSize - tail), before.Chords, before.Template,
+                 before.Layout};
     Side newSide{slice(after.Lines, first, newSize - tail),
-                 slice(after.LineKinds, first, newSize - tail), after.Chords};
+                 slice(after.LineKinds, first, newSize - tail), after.Chords, after.Template,
+                 after.Layout};
 
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(position_), steps_.end());
     if (saved_ > static_cast<long long>(position_)) saved_ = -1;
@@ -67,6 +72,24 @@ void SongHistory::apply(SongDocument& doc, std::size_t first, const Side& from, 
     doc.LineKinds.erase(doc.LineKinds.begin() + at, doc.LineKinds.begin() + at + count);
     doc.LineKinds.insert(doc.LineKinds.begin() + at, to.kinds.begin(), to.kinds.end());
     doc.Chords = to.chords;
+    doc.Template = to.templ;
+    doc.Layout = to.layout;
+}
+
+bool SongHistory::Side::sameSettings(const Side& other) const {
+    return templ == other.templ && layout == other.layout;
+}
+
+bool SongHistory::undoChangesSettings() const {
+    if (!canUndo()) return false;
+    const Step& step = steps_[position_ - 1];
+    return !step.before.sameSettings(step.after);
+}
+
+bool SongHistory::redoChangesSettings() const {
+    if (!canRedo()) return false;
+    const Step& step = steps_[position_];
+    return !step.before.sameSettings(step.after);
 }
 
 bool SongHistory::undo(SongDocument& doc) {

@@ -16,6 +16,8 @@ struct SongState {
     std::vector<std::string> Lines;
     std::vector<std::uint8_t> LineKinds;
     ChordTable Chords;
+    Modelo Template;
+    PageLayout Layout;
 };
 
 SongState stateOf(const SongDocument& doc);
@@ -35,6 +37,10 @@ class SongHistory {
     // Both set Modified from whether the song is back at its saved state.
     bool undo(SongDocument& doc);
     bool redo(SongDocument& doc);
+    // Whether the step undo or redo would take changes the template or the page layout, which
+    // measure every row again.
+    bool undoChangesSettings() const;
+    bool redoChangesSettings() const;
     // The song as it stands is the saved one.
     void markSaved();
 
@@ -43,6 +49,9 @@ class SongHistory {
         std::vector<std::string> lines;
         std::vector<std::uint8_t> kinds;
         ChordTable chords;
+        Modelo templ;
+        PageLayout layout;
+        bool sameSettings(const Side& other) const;
     };
     struct Step {
         std::size_t first = 0;  // first changed line

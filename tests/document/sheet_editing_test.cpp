@@ -197,5 +197,41 @@ TEST(SongHistory, TypingInOneRowIsOneStepUntilAPause) {
     EXPECT_FALSE(history.canUndo());
 }
 
+// A new template or page layout is one step with the line kinds it turned, and it is the
+// step that tells the window to measure the sheet again.
+TEST(SongHistory, TemplateAndLayoutChangesAreSteps) {
+    SongDocument doc = song();
+    const SongDocument original = doc;
+    SongHistory history;
+    history.markSaved();
+    SongState before = stateOf(doc);
+    doc.Template.Presentation = 2;
+    doc.LineKinds[0] = kDiagramChordLine;
+    history.record(before, doc);
+    before = stateOf(doc);
+    doc.Layout.numColunas = 2;
+    history.record(before, doc);
+    before = stateOf(doc);
+    history.record(before, doc);  // nothing changed: no step
+    before = stateOf(doc);
+    doc.Lines[3] = "abcd";
+    history.record(before, doc);
+
+    EXPECT_FALSE(history.undoChangesSettings());
+    ASSERT_TRUE(history.undo(doc));
+    EXPECT_TRUE(history.undoChangesSettings());
+    ASSERT_TRUE(history.undo(doc));
+    EXPECT_EQ(doc.Layout, original.Layout);
+    EXPECT_EQ(doc.Template.Presentation, 2);
+    ASSERT_TRUE(history.undo(doc));
+    EXPECT_EQ(doc.Template, original.Template);
+    EXPECT_EQ(doc.LineKinds, original.LineKinds);
+    EXPECT_FALSE(doc.Modified);
+    EXPECT_FALSE(history.canUndo());
+    EXPECT_TRUE(history.redoChangesSettings());
+    ASSERT_TRUE(history.redo(doc));
+    EXPECT_EQ(doc.LineKinds[0], kDiagramChordLine);
+}
+
 }  // namespace
 }  // namespace trovale

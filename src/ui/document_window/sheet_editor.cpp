@@ -435,14 +435,16 @@ void SheetEditor::registrarPasso(const SongState& antes) {
 }
 
 bool SheetEditor::desfazer() {
+    const bool ajustes = historico_.undoChangesSettings();
     if (!historico_.undo(janela_.doc_)) return false;
-    janela_.redispor();
+    ajustes ? janela_.dispor() : janela_.redispor();
     return true;
 }
 
 bool SheetEditor::refazer() {
+    const bool ajustes = historico_.redoChangesSettings();
     if (!historico_.redo(janela_.doc_)) return false;
-    janela_.redispor();
+    ajustes ? janela_.dispor() : janela_.redispor();
     return true;
 }
 
