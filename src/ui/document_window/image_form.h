@@ -11,6 +11,7 @@
 
 #include "document/sheet.h"
 #include "document/sheet_editing.h"
+#include "document/song_history.h"
 #include "document/song_document.h"
 #include "render/sheet_measure.h"
 #include "render/print_pages.h"
@@ -78,6 +79,16 @@ class TImageForm : public QWidget {
     int dpi() const { return ajustes_.dpi; }
     // The printer's page for the song's orientation.
     PageMetrics metricas() const;
+    // The template and page layout windows: the state to go back to, taken before they open
+    // (typing in progress is ended first).
+    SongState iniciarAjustes();
+    // A template for viewing: switching between symbols and diagrams turns the chord rows.
+    void aplicarModelo(const Modelo& modelo);
+    void aplicarLayout(const PageLayout& layout);
+    // Confirmed: one undo step when anything differs, then the truncation warning if due.
+    void concluirAjustes(const SongState& antes);
+    // Cancelled: template, layout and line kinds as they were.
+    void desfazerAjustes(const SongState& antes);
     // After a change of printer: the layout fitted to the new paper (a change marks the song
     // modified) and the sheet laid out again.
     void retomarPagina();
