@@ -20,6 +20,7 @@
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/print/print_form.h"
+#include "ui/template_window/template_form.h"
 
 // Resources must be registered by name from outside any namespace.
 static void registrarRecursos() {
@@ -128,6 +129,8 @@ void Programa::criarJanelas() {
     ligarVerificacaoAoNavegador();
     impressao_ = new TPrintForm(*dialogs_, janela_.get());
     janela_->setImpressao(impressao_);
+    modeloForm_ = new TModelForm(modelo_, fs_, pasta_.pasta, *dialogs_, janela_.get());
+    janela_->setModelo(modeloForm_);
     ajuda_ = new THelpForm(janela_.get());
     janela_->setAjuda(ajuda_);
     aspecto_->setAjuda(ajuda_);

@@ -21,6 +21,7 @@ namespace trovale {
 class TAspectForm;
 class TFileDlg;
 class TLetraDlg;
+class TModelForm;
 class TPrintForm;
 class TSelectForm;
 class TTrovaleForm1;
@@ -83,6 +84,7 @@ class Programa : public QObject {
     TLetraDlg* letra_ = nullptr;
     TSelectForm* selecao_ = nullptr;
     TPrintForm* impressao_ = nullptr;
+    TModelForm* modeloForm_ = nullptr;
 };
 
 }  // namespace trovale

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QToolButton>
@@ -29,6 +31,7 @@
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/template_window/template_form.h"
 
 using namespace trovale;
 using trovale::testing::PastaCatalogo;
@@ -118,7 +121,7 @@ struct Montagem {
 
 // Items whose windows come with later parts of the program.
 const char* const kSemJanela[] = {
-    "mNovo",      "mAbrir",        "mSalvarComo", "mImportar", "mExportar",
+    "mNovo",      "mAbrir",        "mSalvarComo", "mImportar", "mExportar", "mExportarPdf",
     "mModelo",    "mConfigurar",   "mImprimir", "mTexto",      "mTranspor", "mSelect",
     "mDigitacao", "mNomenclatura", "mOrdem",    "mAspecto",    "mSom",      "mImpressora"};
 
@@ -151,6 +154,9 @@ class MainWindowTest : public QObject {
     void aSongWrittenFromAnEmptyStart();
     void importAndExportThroughTheFileWindow();
     void startPanel();
+    void templateAppliedCancelledAndUndone_data();
+    void templateAppliedCancelledAndUndone();
+    void lineMeaningsDraggedFromTheTemplate();
 };
 
 void MainWindowTest::menuCaptionsAndShortcuts_data() {
@@ -746,4 +752,82 @@ void MainWindowTest::startPanel() {
 }
 
 QTEST_MAIN(MainWindowTest)
+namespace {
+
+std::vector<std::uint8_t> tiposDeAcordes(const SongDocument& doc) {
+    std::vector<std::uint8_t> tipos;
+    for (std::uint8_t tipo : doc.LineKinds)
+        if (isChordKind(tipo)) tipos.push_back(tipo);
+    return tipos;
+}
+
+}  // namespace
+
+void MainWindowTest::templateAppliedCancelledAndUndone_data() {
+    QTest::addColumn<bool>("confirmar");
+    QTest::newRow("Aplicar, then Cancelar") << false;
+    QTest::newRow("Aplicar, then OK, then undo") << true;
+}
+
+// "Letra com diagramas intercalados" turns the chord rows into diagram rows at "Aplicar";
+// cancelling puts everything back, confirming is one undo step.
+void MainWindowTest::templateAppliedCancelledAndUndone() {
+    QFETCH(bool, confirmar);
+    Montagem m;
+    Modelo padrao = modeloDeFabrica();
+    TModelForm modelo(padrao, m.fs, m.pasta.pasta(), m.dialogs);
+    m.janela->setModelo(&modelo);
+    m.iniciarComArquivos();
+    m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(3));
+    TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+    QVERIFY(documento);
+    const SongDocument antes = documento->documento();
+    std::vector<std::uint8_t> aplicados;
+    QTimer::singleShot(0, &modelo, [&] {
+        QTest::mouseClick(modelo.RBLD, Qt::LeftButton);
+        QTest::mouseClick(modelo.BtnAplicar, Qt::LeftButton);
+        aplicados = tiposDeAcordes(documento->documento());
+        QTest::mouseClick(confirmar ? modelo.OKBtn : modelo.CancelBtn, Qt::LeftButton);
+    });
+    m.abrirMenus();
+    m.item("mModelo")->trigger();
+    QCOMPARE(aplicados, std::vector<std::uint8_t>(3, kDiagramChordLine));
+    const SongDocument& doc = documento->documento();
+    QCOMPARE(doc.Template.Presentation, confirmar ? 2 : 1);
+    QCOMPARE(doc.Modified, confirmar);
+    if (confirmar) {
+        QVERIFY(documento->editor().desfazer());
+        QVERIFY(!doc.Modified);
+    }
+    QCOMPARE(doc.Template, antes.Template);
+    QCOMPARE(doc.LineKinds, antes.LineKinds);
+}
+
+// From "Definir significado das linhas" the labels float beside the song; a lyric row takes
+// the kind of the label dropped on it, a chord row or a title under chords does not.
+void MainWindowTest::lineMeaningsDraggedFromTheTemplate() {
+    Montagem m;
+    Modelo padrao = modeloDeFabrica();
+    TModelForm modelo(padrao, m.fs, m.pasta.pasta(), m.dialogs);
+    m.janela->setModelo(&modelo);
+    m.iniciarComArquivos();
+    m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(2));
+    TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+    QVERIFY(documento->BtnDrag->isEnabled());
+    QTest::mouseClick(documento->BtnDrag, Qt::LeftButton);
+    QVERIFY(modelo.modoArrastar());
+    QVERIFY(modelo.isVisible() && !modelo.isModal());
+
+    SheetEditor& editor = documento->editor();
+    QVERIFY(editor.soltarElemento(0, 1, kRefrainLine));    // "la" under the first chord
+    QVERIFY(!editor.soltarElemento(0, 0, kRefrainLine));   // the chord row itself
+    QVERIFY(!editor.soltarElemento(0, 3, kTitleLine));     // a lyric under a chord line
+    QCOMPARE(documento->documento().LineKinds,
+             (std::vector<std::uint8_t>{kChordLine, kRefrainLine, kChordLine, kLyricLine}));
+    QVERIFY(documento->documento().Modified);
+    QVERIFY(editor.desfazer());
+    QCOMPARE(documento->documento().LineKinds[1], kLyricLine);
+    modelo.reject();
+}
+
 #include "main_window_test.moc"

@@ -61,6 +61,8 @@ struct ServicosDocumento {
     ItensFerramentas itens;
     // The chord selection window; nothing when cancelled or not there.
     std::function<std::optional<AcordeEscolhido>(const PedidoAcorde&)> escolherAcorde = {};
+    // "Definir significado das linhas": the template window floating beside the song.
+    std::function<void(TImageForm&)> definirLinhas = {};
 };
 
 }  // namespace trovale

@@ -120,12 +120,13 @@ void TImageForm::criarPainel() {
     for (const Botao& b : botoes) {
         b.botao = criarBotaoFerramenta(PanelT, b.nome, QString::fromUtf8(b.dica), b.icone);
         linha->addWidget(b.botao);
-        if (b.item)
-            seguirItem(b.botao, b.item);
-        else
-            b.botao->setEnabled(false);  // line meanings come with sheet editing
+        if (b.item) seguirItem(b.botao, b.item);
         if (b.botao == BtnSave || b.botao == BtnPdf || b.botao == BtnTom) linha->addSpacing(8);
     }
+    BtnDrag->setEnabled(static_cast<bool>(servicos_.definirLinhas));
+    connect(BtnDrag, &QToolButton::clicked, this, [this] {
+        if (servicos_.definirLinhas) servicos_.definirLinhas(*this);
+    });
     linha->addSpacing(8);
     PanelLixo = new PainelAcordes("PanelLixo", QStringLiteral("Para deletar cifras, arraste-as até aqui"),
                                   iconeFerramenta(IconeFerramenta::Lixo), PanelT);

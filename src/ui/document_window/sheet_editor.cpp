@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
+
+#include "ui/template_window/element_drag.h"
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -344,6 +346,32 @@ bool SheetEditor::aceitaSoltura(const QDropEvent* evento) const {
     return janela_.doc_.Template.Presentation != 0 && acordeDoMime(evento->mimeData());
 }
 
+bool SheetEditor::soltarElemento(int coluna, int linha, int tipo) {
+    const Sheet& folha = janela_.sheet_;
+    SongDocument& doc = janela_.doc_;
+    const auto& linhas = folha.Columns[static_cast<std::size_t>(coluna)];
+    const int cancao = linha >= 0 && linha < static_cast<int>(linhas.size())
+                           ? linhas[static_cast<std::size_t>(linha)].Line
+                           : -1;
+    const auto tipoQueMuda = [](int k) { return isLyricKind(k) || k == kTitleLine || k == kAuthorLine; };
+    const bool sobAcorde = cancao > 0 && isChordKind(doc.LineKinds[static_cast<std::size_t>(cancao - 1)]);
+    if (cancao < 0 || !tipoQueMuda(doc.LineKinds[static_cast<std::size_t>(cancao)]) ||
+        !tipoQueMuda(tipo) || ((tipo == kTitleLine || tipo == kAuthorLine) && sobAcorde)) {
+        QApplication::beep();
+        return false;
+    }
+    encerrarEdicao();
+    std::uint8_t& tipoDaLinha = doc.LineKinds[static_cast<std::size_t>(cancao)];
+    if (tipoDaLinha != tipo) {
+        const SongState antes = stateOf(doc);
+        tipoDaLinha = static_cast<std::uint8_t>(tipo);
+        registrarPasso(antes);
+        janela_.marcarModificado();
+    }
+    janela_.redispor();
+    return true;
+}
+
 bool SheetEditor::soltarNaFolha(int coluna, int linha, int x, const AcordeArrastado& arrastado) {
     const Sheet& folha = janela_.sheet_;
     SongDocument& doc = janela_.doc_;
@@ -475,7 +503,7 @@ bool SheetEditor::eventFilter(QObject* objeto, QEvent* evento) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* e = static_cast<QDropEvent*>(evento);
-            if (aceitaSoltura(e))
+            if (aceitaSoltura(e) || elementoArrastado(e->mimeData()))
                 e->acceptProposedAction();
             else
                 e->ignore();
@@ -484,8 +512,12 @@ bool SheetEditor::eventFilter(QObject* objeto, QEvent* evento) {
         case QEvent::Drop: {
             auto* e = static_cast<QDropEvent*>(evento);
             const auto acorde = acordeDoMime(e->mimeData());
+            const auto elemento = elementoArrastado(e->mimeData());
             const QPoint p = e->position().toPoint();
-            if (acorde && soltarNaFolha(grade->coluna(), grade->linhaEm(p.y()), p.x(), *acorde))
+            const int linha = grade->linhaEm(p.y());
+            if (elemento && soltarElemento(grade->coluna(), linha, *elemento))
+                e->acceptProposedAction();
+            else if (acorde && soltarNaFolha(grade->coluna(), linha, p.x(), *acorde))
                 e->acceptProposedAction();
             else
                 e->ignore();

@@ -53,6 +53,9 @@ class SheetEditor : public QObject {
     bool soltarNoLixo(const AcordeArrastado& acorde);
     void soltarNaCopia(const AcordeArrastado& acorde);
     void soltarNaLupa(const AcordeArrastado& acorde);
+    // A label of the template window dropped on a row: the row takes that line kind. Only
+    // text rows of the song take one, and a title or author never goes under a chord line.
+    bool soltarElemento(int coluna, int linha, int tipo);
     // What a drag of the chord at x of a chord row would carry; nothing when none is there or
     // it belongs to the diagram list.
     std::optional<AcordeArrastado> acordeEm(int coluna, int linha, int x) const;

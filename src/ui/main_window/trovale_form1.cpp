@@ -20,6 +20,8 @@
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/startup_checks.h"
+#include "ui/print/print_form.h"
+#include "ui/template_window/template_form.h"
 
 namespace trovale {
 
@@ -289,7 +291,10 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo,
                          menu_.mConfigurar, menu_.mImprimir, menu_.mExportarPdf, menu_.mTexto,
                          menu_.mSelect, menu_.mTranspor},
-        [this](const PedidoAcorde& pedido) { return escolherAcorde(pedido); }};
+        [this](const PedidoAcorde& pedido) { return escolherAcorde(pedido); },
+        modelo_ ? std::function<void(TImageForm&)>(
+                      [this](TImageForm& documento) { definirLinhas(documento); })
+                : nullptr};
     auto* documento = new TImageForm(std::move(servicos));
     documento->mostrarPainel(menu_.mPainel->isChecked());
     documento->mostrarBarras(menu_.mBarras->isChecked());

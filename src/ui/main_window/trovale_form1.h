@@ -30,6 +30,7 @@ class TFileDlg;
 class THelpForm;
 class TImageForm;
 class TLetraDlg;
+class TModelForm;
 class TPrintForm;
 class TSelectForm;
 struct AcordeEscolhido;
@@ -74,6 +75,8 @@ class TTrovaleForm1 : public QMainWindow {
     void setSelecao(TSelectForm* selecao);
     // The print window, through which "Imprimir" prints the song in front.
     void setImpressao(TPrintForm* impressao);
+    // The template window: "Modelo" and the line meanings of the song windows.
+    void setModelo(TModelForm* modelo);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -135,6 +138,10 @@ class TTrovaleForm1 : public QMainWindow {
     void imprimirAtivo();
     // "Impressora (config)": another printer or paper; every song takes its page again.
     void configurarImpressora();
+    // The template window on a song. `umPasso`: the change is its own undo step, and a
+    // cancel puts the settings back; from the page setup window that one decides.
+    void editarModelo(TImageForm& documento, bool umPasso = true);
+    void definirLinhas(TImageForm& documento);
     // The file window in its export mode, writing through `exportacao`.
     void exportarPor(const QString& legenda, const QString& mascara,
                      std::function<bool(const QString&)> exportacao);
@@ -161,6 +168,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TLetraDlg> letra_;
     QPointer<TSelectForm> selecao_;
     QPointer<TPrintForm> impressao_;
+    QPointer<TModelForm> modelo_;
     // The text form of the song being exported, for the file window to write.
     // What "Exportar" of the file window writes, while it is open for an export.
     std::function<bool(const QString&)> exportacao_;
