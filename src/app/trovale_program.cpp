@@ -19,6 +19,7 @@
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/page_setup/page_form.h"
 #include "ui/print/print_form.h"
 #include "ui/template_window/template_form.h"
 
@@ -129,6 +130,8 @@ void Programa::criarJanelas() {
     ligarVerificacaoAoNavegador();
     impressao_ = new TPrintForm(*dialogs_, janela_.get());
     janela_->setImpressao(impressao_);
+    paginaForm_ = new TPageForm(layout_, fs_, pasta_.pasta, *dialogs_, janela_.get());
+    janela_->setPagina(paginaForm_);
     modeloForm_ = new TModelForm(modelo_, fs_, pasta_.pasta, *dialogs_, janela_.get());
     janela_->setModelo(modeloForm_);
     ajuda_ = new THelpForm(janela_.get());

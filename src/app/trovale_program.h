@@ -22,6 +22,7 @@ class TAspectForm;
 class TFileDlg;
 class TLetraDlg;
 class TModelForm;
+class TPageForm;
 class TPrintForm;
 class TSelectForm;
 class TTrovaleForm1;
@@ -85,6 +86,7 @@ class Programa : public QObject {
     TSelectForm* selecao_ = nullptr;
     TPrintForm* impressao_ = nullptr;
     TModelForm* modeloForm_ = nullptr;
+    TPageForm* paginaForm_ = nullptr;
 };
 
 }  // namespace trovale

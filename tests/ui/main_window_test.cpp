@@ -31,7 +31,9 @@
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/page_setup/page_form.h"
 #include "ui/template_window/template_form.h"
+#include <QToolButton>
 
 using namespace trovale;
 using trovale::testing::PastaCatalogo;
@@ -157,6 +159,8 @@ class MainWindowTest : public QObject {
     void templateAppliedCancelledAndUndone_data();
     void templateAppliedCancelledAndUndone();
     void lineMeaningsDraggedFromTheTemplate();
+    void pageSetupPreviewsThenKeepsOrRestores_data();
+    void pageSetupPreviewsThenKeepsOrRestores();
 };
 
 void MainWindowTest::menuCaptionsAndShortcuts_data() {
@@ -784,8 +788,8 @@ void MainWindowTest::templateAppliedCancelledAndUndone() {
     const SongDocument antes = documento->documento();
     std::vector<std::uint8_t> aplicados;
     QTimer::singleShot(0, &modelo, [&] {
-        QTest::mouseClick(modelo.RBLD, Qt::LeftButton);
-        QTest::mouseClick(modelo.BtnAplicar, Qt::LeftButton);
+        modelo.RBLD->click();
+        modelo.BtnAplicar->click();
         aplicados = tiposDeAcordes(documento->documento());
         QTest::mouseClick(confirmar ? modelo.OKBtn : modelo.CancelBtn, Qt::LeftButton);
     });
@@ -828,6 +832,57 @@ void MainWindowTest::lineMeaningsDraggedFromTheTemplate() {
     QVERIFY(editor.desfazer());
     QCOMPARE(documento->documento().LineKinds[1], kLyricLine);
     modelo.reject();
+}
+
+void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores_data() {
+    QTest::addColumn<bool>("confirmar");
+    QTest::newRow("Cancelar") << false;
+    QTest::newRow("Confirmar, then undo") << true;
+}
+
+// Two columns and "Só letra" chosen from the page setup window reach the song at once; a
+// cancel puts layout and template back, a confirmation is one undo step.
+void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores() {
+    QFETCH(bool, confirmar);
+    Montagem m;
+    Modelo modeloPadrao = modeloDeFabrica();
+    PageLayout layoutPadrao = layoutDeFabrica();
+    TModelForm modelo(modeloPadrao, m.fs, m.pasta.pasta(), m.dialogs);
+    TPageForm pagina(layoutPadrao, m.fs, m.pasta.pasta(), m.dialogs);
+    m.janela->setModelo(&modelo);
+    m.janela->setPagina(&pagina);
+    m.iniciarComArquivos();
+    m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(40));
+    TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+    const SongDocument antes = documento->documento();
+    const int paginasAntes = documento->folha().PageCount;
+    int colunasVistas = 0, paginasVistas = 0;
+    QTimer::singleShot(0, &pagina, [&] {
+        QTest::mouseClick(pagina.SpeedButton2, Qt::LeftButton);
+        colunasVistas = documento->documento().Layout.numColunas;
+        // The template window opens from inside the page setup window's own loop.
+        std::function<void()> responderModelo = [&] {
+            if (!modelo.isVisible()) return QTimer::singleShot(10, &modelo, responderModelo);
+            modelo.RBSL->click();
+            modelo.OKBtn->click();
+        };
+        QTimer::singleShot(10, &modelo, responderModelo);
+        QTest::mouseClick(pagina.BtnModel, Qt::LeftButton);
+        paginasVistas = documento->folha().PageCount;
+        QTest::mouseClick(confirmar ? pagina.BtnOK : pagina.BtnCancel, Qt::LeftButton);
+    });
+    m.item("mConfigurar")->trigger();
+    QCOMPARE(colunasVistas, 2);
+    QVERIFY(paginasVistas < paginasAntes);
+    const SongDocument& doc = documento->documento();
+    QCOMPARE(doc.Modified, confirmar);
+    QCOMPARE(doc.Layout.numColunas, confirmar ? 2 : 1);
+    QCOMPARE(doc.Template.Presentation, confirmar ? 0 : 1);
+    if (confirmar) QVERIFY(documento->editor().desfazer());
+    QCOMPARE(doc.Layout, antes.Layout);
+    QCOMPARE(doc.Template, antes.Template);
+    QCOMPARE(documento->folha().PageCount, paginasAntes);
+    QVERIFY(!documento->editor().desfazer());
 }
 
 #include "main_window_test.moc"

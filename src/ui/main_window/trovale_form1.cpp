@@ -21,6 +21,7 @@
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/startup_checks.h"
 #include "ui/print/print_form.h"
+#include "ui/page_setup/page_form.h"
 #include "ui/template_window/template_form.h"
 
 namespace trovale {

@@ -31,6 +31,7 @@ class THelpForm;
 class TImageForm;
 class TLetraDlg;
 class TModelForm;
+class TPageForm;
 class TPrintForm;
 class TSelectForm;
 struct AcordeEscolhido;
@@ -77,6 +78,8 @@ class TTrovaleForm1 : public QMainWindow {
     void setImpressao(TPrintForm* impressao);
     // The template window: "Modelo" and the line meanings of the song windows.
     void setModelo(TModelForm* modelo);
+    // The page setup window: "Lay-out" of the song in front, with its preview.
+    void setPagina(TPageForm* pagina);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -142,6 +145,7 @@ class TTrovaleForm1 : public QMainWindow {
     // cancel puts the settings back; from the page setup window that one decides.
     void editarModelo(TImageForm& documento, bool umPasso = true);
     void definirLinhas(TImageForm& documento);
+    void configurarPagina(TImageForm& documento);
     // The file window in its export mode, writing through `exportacao`.
     void exportarPor(const QString& legenda, const QString& mascara,
                      std::function<bool(const QString&)> exportacao);
@@ -169,6 +173,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TSelectForm> selecao_;
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;
+    QPointer<TPageForm> pagina_;
     // The text form of the song being exported, for the file window to write.
     // What "Exportar" of the file window writes, while it is open for an export.
     std::function<bool(const QString&)> exportacao_;
