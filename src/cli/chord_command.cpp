@@ -2,12 +2,12 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <vector>
 
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/chord_symbol.h"
 #include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
 #include "cli/text_table.h"
 
 namespace trovale::cli {
@@ -20,19 +20,25 @@ struct Leitura {
     InterpretacaoAcorde resultado;
 };
 
-nlohmann::ordered_json emJson(const Leitura& leitura) {
-    const InterpretacaoAcorde& r = leitura.resultado;
-    nlohmann::ordered_json item;
-    item["input"] = utf8(leitura.palavra);
-    item["isChord"] = r.ehAcorde;
-    item["root"] = utf8(r.acorde.Raiz);
-    item["bass"] = utf8(semMarcaVariante(r.acorde.Baixo));
-    item["variant"] = r.variante;
-    item["canonical"] = utf8(r.canonica);
-    item["type"] = r.acorde.Tipo;
-    item["typeWithBass"] = r.acorde.TipoComBaixo;
-    item["key"] = utf8(r.chave);
-    return item;
+void escreverJson(const std::vector<Leitura>& leituras, std::ostream& saida) {
+    EscritorJson json(saida);
+    json.abrirLista();
+    for (const Leitura& leitura : leituras) {
+        const InterpretacaoAcorde& r = leitura.resultado;
+        json.abrirObjeto();
+        json.campo("input", utf8(leitura.palavra));
+        json.campo("isChord", r.ehAcorde);
+        json.campo("root", utf8(r.acorde.Raiz));
+        json.campo("bass", utf8(semMarcaVariante(r.acorde.Baixo)));
+        json.campo("variant", r.variante);
+        json.campo("canonical", utf8(r.canonica));
+        json.campo("type", r.acorde.Tipo);
+        json.campo("typeWithBass", r.acorde.TipoComBaixo);
+        json.campo("key", utf8(r.chave));
+        json.fecharObjeto();
+    }
+    json.fecharLista();
+    json.terminar();
 }
 
 std::string numeroOuTraco(int numero) {
@@ -80,13 +86,10 @@ Comando registrarChord(CLI::App& app) {
             InterpretacaoAcorde resultado = InterpretarAcorde(carga.catalogo.tipos, palavra);
             leituras.push_back({std::move(palavra), std::move(resultado)});
         }
-        if (opcoes->json) {
-            nlohmann::ordered_json lista = nlohmann::ordered_json::array();
-            for (const Leitura& l : leituras) lista.push_back(emJson(l));
-            ambiente.saida << lista.dump() << '\n';
-        } else {
+        if (opcoes->json)
+            escreverJson(leituras, ambiente.saida);
+        else
             escreverTabela(leituras, carga.catalogo.tipos, ambiente.saida);
-        }
         return kSaidaOk;
     };
     return {sub, executar};

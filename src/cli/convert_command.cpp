@@ -35,27 +35,38 @@ int converterCancao(const std::filesystem::path& entrada, const std::filesystem:
 
 }  // namespace
 
-Comando registrarConvert(CLI::App& app) {
+Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
     struct Opcoes {
         std::string entrada;
         std::string saida;
+        std::string paginas;
     };
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
-        "convert", "Converte uma música entre .dec e .txt, conforme as extensões.");
+        "convert",
+        "Converte uma música entre .dec e .txt, ou de .dec para .pdf, conforme as extensões.");
     sub->add_option("ENTRADA", opcoes->entrada, "Arquivo lido (.dec ou .txt)")
         ->required()
         ->type_name("");
-    sub->add_option("SAIDA", opcoes->saida, "Arquivo gravado (.dec ou .txt)")
+    sub->add_option("SAIDA", opcoes->saida, "Arquivo gravado (.dec, .txt ou .pdf)")
         ->required()
         ->type_name("");
-    auto executar = [opcoes](const Ambiente& ambiente) {
+    sub->add_option("--pages", opcoes->paginas,
+                    "Só estas páginas no PDF, como na janela de impressão (ex: \"1,3  5-8\")")
+        ->type_name("LISTA");
+    auto executar = [opcoes, conversorPdf](const Ambiente& ambiente) {
         const std::string de = extensao(opcoes->entrada);
         const std::string para = extensao(opcoes->saida);
+        if (conversorPdf && de == ".dec" && para == ".pdf")
+            return conversorPdf(opcoes->entrada, opcoes->saida, opcoes->paginas, ambiente);
+        if (!opcoes->paginas.empty()) {
+            ambiente.erros << "--pages só vale para a conversão em PDF.\n";
+            return kSaidaArgumento;
+        }
         const auto conhecida = [](const std::string& e) { return e == ".dec" || e == ".txt"; };
         if (!conhecida(de) || !conhecida(para) || (de == ".txt" && para == ".txt")) {
             ambiente.erros << "Conversão não suportada: de \"" << de << "\" para \"" << para
-                           << "\" (use .dec e .txt).\n";
+                           << "\" (use .dec e .txt, ou .dec e .pdf).\n";
             return kSaidaArgumento;
         }
         if (de == ".dec" && para == ".dec")

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <QBuffer>
 #include <algorithm>
+#include <cstdio>
 #include <optional>
 
 #include "base/file_saving.h"
@@ -14,8 +15,20 @@
 
 namespace trovale::cli {
 
+namespace {
+
+// Qt's notes about the platform (a missing runtime folder, font fallbacks) are not for the
+// command's users, whose scripts read its error stream; only real failures pass.
+void mensagemQt(QtMsgType tipo, const QMessageLogContext&, const QString& texto) {
+    if (tipo == QtCriticalMsg || tipo == QtFatalMsg)
+        std::fprintf(stderr, "trovale-cli: %s\n", qPrintable(texto));
+}
+
+}  // namespace
+
 std::unique_ptr<QGuiApplication> aplicacaoParaDesenho() {
     if (QGuiApplication::instance()) return nullptr;
+    qInstallMessageHandler(mensagemQt);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
     static char nome[] = "trovale-cli";

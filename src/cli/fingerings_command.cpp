@@ -2,13 +2,13 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <vector>
 
 #include "catalogue/frets_notation.h"
 #include "catalogue/notes.h"
 #include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
 #include "cli/text_table.h"
 
 namespace trovale::cli {
@@ -52,16 +52,18 @@ std::vector<Linha> digitacoesDe(const BancoDigitacoes& banco, int nota, int tipo
 }
 
 void escreverJson(const std::vector<Linha>& linhas, std::ostream& saida) {
-    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
+    EscritorJson json(saida);
+    json.abrirLista();
     for (const Linha& l : linhas) {
-        nlohmann::ordered_json item;
-        item["position"] = l.posicao;
-        item["ordinal"] = l.ordinal;
-        item["frets"] = l.trastes;
-        item["casa"] = l.casa;
-        lista.push_back(std::move(item));
+        json.abrirObjeto();
+        json.campo("position", l.posicao);
+        json.campo("ordinal", l.ordinal);
+        json.campo("frets", l.trastes);
+        json.campo("casa", l.casa);
+        json.fecharObjeto();
     }
-    saida << lista.dump() << '\n';
+    json.fecharLista();
+    json.terminar();
 }
 
 std::string descricaoTipo(const CatalogoTipos& tipos, int numero) {

@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 #include <optional>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "catalogue/notes.h"
 #include "catalogue/symbol_elements.h"
 #include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
 #include "cli/text_table.h"
 #include "fingering/fingering_validation.h"
 #include "fingering/identification.h"
@@ -49,26 +49,40 @@ std::string cifraEmLinha(const ChordCandidate& c, const CatalogoTipos& tipos) {
     return cifra;
 }
 
-nlohmann::ordered_json emJson(const Identificada& item, const CatalogoTipos& tipos) {
-    nlohmann::ordered_json objeto;
-    objeto["frets"] = escreverTrastes(item.trastes);
-    objeto["valid"] = item.validacao.valid;
-    objeto["message"] = item.validacao.message;
-    objeto["count"] = item.resultado.count;
-    nlohmann::ordered_json candidatos = nlohmann::ordered_json::array();
-    for (const ChordCandidate& c : item.resultado.candidates) {
-        nlohmann::ordered_json candidato;
-        candidato["root"] = utf8(c.rootSpelling);
-        candidato["rootPc"] = notaDaGrafia(c.rootSpelling);
-        candidato["type"] = c.type;
-        candidato["typeName"] = utf8(tipos.tipo(c.type).Nome);
-        candidato["symbol"] = utf8(cifraEmLinha(c, tipos));
-        candidato["omission"] = c.omission;
-        candidato["catalogued"] = c.catalogued;
-        candidatos.push_back(candidato);
-    }
-    objeto["candidates"] = candidatos;
-    return objeto;
+void escreverCandidato(const ChordCandidate& c, const CatalogoTipos& tipos, EscritorJson& json) {
+    json.abrirObjeto();
+    json.campo("root", utf8(c.rootSpelling));
+    json.campo("rootPc", notaDaGrafia(c.rootSpelling));
+    json.campo("type", c.type);
+    json.campo("typeName", utf8(tipos.tipo(c.type).Nome));
+    json.campo("symbol", utf8(cifraEmLinha(c, tipos)));
+    json.campo("omission", c.omission);
+    json.campo("catalogued", c.catalogued);
+    json.fecharObjeto();
+}
+
+void escreverItem(const Identificada& item, const CatalogoTipos& tipos, EscritorJson& json) {
+    json.abrirObjeto();
+    json.campo("frets", escreverTrastes(item.trastes));
+    json.campo("valid", item.validacao.valid);
+    json.campo("message", item.validacao.message);
+    json.campo("count", item.resultado.count);
+    json.chave("candidates");
+    json.abrirLista();
+    for (const ChordCandidate& c : item.resultado.candidates) escreverCandidato(c, tipos, json);
+    json.fecharLista();
+    json.fecharObjeto();
+}
+
+// One fingering is answered with its object, several with a list of them.
+void escreverJson(const std::vector<Identificada>& itens, const CatalogoTipos& tipos,
+                  std::ostream& saida) {
+    EscritorJson json(saida);
+    const bool lista = itens.size() != 1;
+    if (lista) json.abrirLista();
+    for (const Identificada& item : itens) escreverItem(item, tipos, json);
+    if (lista) json.fecharLista();
+    json.terminar();
 }
 
 std::string observacao(const ChordCandidate& c) {
@@ -128,15 +142,7 @@ Comando registrarIdentify(CLI::App& app) {
         for (const TrastesAbsolutos& trastes : lidos)
             itens.push_back(identificar(trastes, carga.catalogo));
         if (opcoes->json) {
-            const CatalogoTipos& tipos = carga.catalogo.tipos;
-            nlohmann::ordered_json resposta;
-            if (itens.size() == 1) {
-                resposta = emJson(itens[0], tipos);
-            } else {
-                resposta = nlohmann::ordered_json::array();
-                for (const Identificada& item : itens) resposta.push_back(emJson(item, tipos));
-            }
-            ambiente.saida << resposta.dump() << '\n';
+            escreverJson(itens, carga.catalogo.tipos, ambiente.saida);
         } else {
             for (const Identificada& item : itens)
                 escreverTexto(item, carga.catalogo.tipos, ambiente.saida);

@@ -2,10 +2,10 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 
 #include "catalogue/frets_notation.h"
 #include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_table.h"
 #include "document/text_conversion.h"
@@ -24,29 +24,33 @@ const std::string& digitacaoDe(const Interpretado& i, const AcordeEncontrado& ac
     return i.conhecidos.tabela().Fingerings[static_cast<std::size_t>(acorde.acorde.IndiceAcorde)];
 }
 
-nlohmann::ordered_json emJson(const Interpretado& i) {
-    nlohmann::ordered_json linhas = nlohmann::ordered_json::array();
+void escreverJson(const Interpretado& i, std::ostream& saida) {
     const InterpretacaoTexto& r = i.resultado;
+    EscritorJson json(saida);
+    json.abrirObjeto();
+    json.chave("lines");
+    json.abrirLista();
     for (std::size_t k = 0; k < r.linhas.size(); ++k) {
-        nlohmann::ordered_json linha;
-        linha["kind"] = r.TipoLinha[k];
-        linha["chordLine"] = static_cast<bool>(r.LinhaDeAcordes[k]);
-        linha["text"] = utf8(r.linhas[k]);
-        linhas.push_back(linha);
+        json.abrirObjeto();
+        json.campo("kind", r.TipoLinha[k]);
+        json.campo("chordLine", static_cast<bool>(r.LinhaDeAcordes[k]));
+        json.campo("text", utf8(r.linhas[k]));
+        json.fecharObjeto();
     }
-    nlohmann::ordered_json acordes = nlohmann::ordered_json::array();
+    json.fecharLista();
+    json.chave("chords");
+    json.abrirLista();
     for (const AcordeEncontrado& a : r.AcordesEncontrados) {
-        nlohmann::ordered_json acorde;
-        acorde["symbol"] = utf8(a.chave);
-        acorde["type"] = a.acorde.Tipo;
-        acorde["typeWithBass"] = a.acorde.TipoComBaixo;
-        acorde["fingering"] = digitacaoDe(i, a);
-        acordes.push_back(acorde);
+        json.abrirObjeto();
+        json.campo("symbol", utf8(a.chave));
+        json.campo("type", a.acorde.Tipo);
+        json.campo("typeWithBass", a.acorde.TipoComBaixo);
+        json.campo("fingering", digitacaoDe(i, a));
+        json.fecharObjeto();
     }
-    nlohmann::ordered_json resposta;
-    resposta["lines"] = linhas;
-    resposta["chords"] = acordes;
-    return resposta;
+    json.fecharLista();
+    json.fecharObjeto();
+    json.terminar();
 }
 
 std::string nomeDoTipo(int tipo, bool acordes) {
@@ -120,7 +124,7 @@ Comando registrarInterpret(CLI::App& app) {
         i.resultado =
             PrepararLinhas(std::move(*linhas), {carga.catalogo, opcoes->casas}, i.conhecidos);
         if (opcoes->json)
-            ambiente.saida << emJson(i).dump() << '\n';
+            escreverJson(i, ambiente.saida);
         else
             escreverTexto(i, ambiente.saida);
         return kSaidaOk;

@@ -2,8 +2,8 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 
+#include "cli/json_writer.h"
 #include "cli/song_loading.h"
 #include "cli/text_table.h"
 
@@ -11,55 +11,74 @@ namespace trovale::cli {
 
 namespace {
 
-nlohmann::ordered_json fonteEmJson(const FonteElemento& fonte) {
-    nlohmann::ordered_json objeto;
-    objeto["face"] = utf8(fonte.nome);
-    objeto["size"] = fonte.tamanhoAbsoluto();
-    objeto["color"] = fonte.cor;
-    objeto["bold"] = fonte.negrito;
-    objeto["italic"] = fonte.italico;
-    objeto["capitals"] = fonte.soMaiusculas();
-    return objeto;
+void escreverFonte(const FonteElemento& fonte, EscritorJson& json) {
+    json.abrirObjeto();
+    json.campo("face", utf8(fonte.nome));
+    json.campo("size", fonte.tamanhoAbsoluto());
+    json.campo("color", fonte.cor);
+    json.campo("bold", fonte.negrito);
+    json.campo("italic", fonte.italico);
+    json.campo("capitals", fonte.soMaiusculas());
+    json.fecharObjeto();
 }
 
-nlohmann::ordered_json linhaEmJson(const SongDocument& doc, int i) {
-    nlohmann::ordered_json linha;
-    linha["kind"] = doc.LineKinds[i];
-    if (!isChordKind(doc.LineKinds[i])) {
-        linha["text"] = utf8(doc.Lines[i]);
-        return linha;
+void escreverLinha(const SongDocument& doc, int i, EscritorJson& json) {
+    json.abrirObjeto();
+    json.campo("kind", doc.LineKinds[i]);
+    if (isChordKind(doc.LineKinds[i])) {
+        json.chave("chords");
+        json.abrirLista();
+        for (const PlacedChord& p : decodeChordLine(doc.Lines[i])) {
+            json.abrirObjeto();
+            json.campo("column", p.column);
+            json.campo("chord", p.chord);
+            json.fecharObjeto();
+        }
+        json.fecharLista();
+    } else {
+        json.campo("text", utf8(doc.Lines[i]));
     }
-    nlohmann::ordered_json acordes = nlohmann::ordered_json::array();
-    for (const PlacedChord& p : decodeChordLine(doc.Lines[i]))
-        acordes.push_back({{"column", p.column}, {"chord", p.chord}});
-    linha["chords"] = acordes;
-    return linha;
+    json.fecharObjeto();
 }
 
-nlohmann::ordered_json emJson(const CancaoCarregada& c) {
+void escreverTabelaJson(const ChordTable& t, EscritorJson& json) {
+    json.abrirLista();
+    for (int i = 0; i < t.size(); ++i) {
+        json.abrirObjeto();
+        json.campo("symbol", utf8(t.Symbols[i]));
+        json.campo("typeCode", utf8(t.TypeCodes[i]));
+        json.campo("fingering", utf8(t.Fingerings[i]));
+        json.fecharObjeto();
+    }
+    json.fecharLista();
+}
+
+void escreverJson(const CancaoCarregada& c, std::ostream& saida) {
     const SongDocument& doc = c.cancao;
     const PageLayout& p = doc.Layout;
-    nlohmann::ordered_json resposta;
-    resposta["version"] = c.versao;
-    resposta["presentation"] = doc.Template.Presentation;
-    resposta["listOrder"] = doc.Template.DiagramListOrder;
-    resposta["pageLayout"] = {p.margemEsquerda, p.margemDireita, p.margemSuperior, p.margemInferior,
-                              p.espacoColunas,  p.numColunas,    p.coluna1,        p.coluna2,
-                              p.coluna3,        p.orientacao};
-    nlohmann::ordered_json fontes = nlohmann::ordered_json::array();
-    for (const FonteElemento& fonte : doc.Template.Fonts) fontes.push_back(fonteEmJson(fonte));
-    resposta["fonts"] = fontes;
-    nlohmann::ordered_json linhas = nlohmann::ordered_json::array();
-    for (int i = 0; i < doc.lineCount(); ++i) linhas.push_back(linhaEmJson(doc, i));
-    resposta["lines"] = linhas;
-    nlohmann::ordered_json tabela = nlohmann::ordered_json::array();
-    const ChordTable& t = doc.Chords;
-    for (int i = 0; i < t.size(); ++i)
-        tabela.push_back({{"symbol", utf8(t.Symbols[i])},
-                          {"typeCode", utf8(t.TypeCodes[i])},
-                          {"fingering", utf8(t.Fingerings[i])}});
-    resposta["chordTable"] = tabela;
-    return resposta;
+    EscritorJson json(saida);
+    json.abrirObjeto();
+    json.campo("version", c.versao);
+    json.campo("presentation", doc.Template.Presentation);
+    json.campo("listOrder", doc.Template.DiagramListOrder);
+    json.chave("pageLayout");
+    json.abrirLista();
+    for (int v : {p.margemEsquerda, p.margemDireita, p.margemSuperior, p.margemInferior,
+                  p.espacoColunas, p.numColunas, p.coluna1, p.coluna2, p.coluna3, p.orientacao})
+        json.valor(v);
+    json.fecharLista();
+    json.chave("fonts");
+    json.abrirLista();
+    for (const FonteElemento& fonte : doc.Template.Fonts) escreverFonte(fonte, json);
+    json.fecharLista();
+    json.chave("lines");
+    json.abrirLista();
+    for (int i = 0; i < doc.lineCount(); ++i) escreverLinha(doc, i, json);
+    json.fecharLista();
+    json.chave("chordTable");
+    escreverTabelaJson(doc.Chords, json);
+    json.fecharObjeto();
+    json.terminar();
 }
 
 // Windows-1252 names of the line kinds, as the text markers name them.
@@ -154,7 +173,7 @@ Comando registrarShow(CLI::App& app) {
         const auto carregada = carregarCancao(opcoes->arquivo, ambiente);
         if (!carregada) return kSaidaCatalogo;
         if (opcoes->json)
-            ambiente.saida << emJson(*carregada).dump() << '\n';
+            escreverJson(*carregada, ambiente.saida);
         else
             escreverTexto(*carregada, ambiente.saida);
         return kSaidaOk;

@@ -2,11 +2,11 @@
 
 #include <CLI/CLI.hpp>
 #include <memory>
-#include <nlohmann/json.hpp>
 
 #include "catalogue/intervals.h"
 #include "catalogue/symbol_elements.h"
 #include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
 #include "cli/text_table.h"
 
 namespace trovale::cli {
@@ -23,21 +23,26 @@ std::vector<int> codigosIntervalos(const TTipoAcorde& tipo) {
 }
 
 void escreverJson(const CatalogoTipos& tipos, std::ostream& saida) {
-    nlohmann::ordered_json lista = nlohmann::ordered_json::array();
+    EscritorJson json(saida);
+    json.abrirLista();
     for (int numero : tipos.OrdemTipos) {
         if (numero == 0) continue;
         const TTipoAcorde& tipo = tipos.tipo(numero);
-        nlohmann::ordered_json item;
-        item["number"] = numero;
-        item["name"] = utf8(tipo.Nome);
-        item["intervals"] = codigosIntervalos(tipo);
-        item["standard"] = utf8(CifraLinearDe(tipo.CifraPadrao));
-        item["optional"] = utf8(CifraLinearDe(tipo.CifraOpcional));
-        item["canonical"] = utf8(tipos.CifraLinear[numero]);
-        item["basic"] = numero <= kTiposBasicos;
-        lista.push_back(std::move(item));
+        json.abrirObjeto();
+        json.campo("number", numero);
+        json.campo("name", utf8(tipo.Nome));
+        json.chave("intervals");
+        json.abrirLista();
+        for (int codigo : codigosIntervalos(tipo)) json.valor(codigo);
+        json.fecharLista();
+        json.campo("standard", utf8(CifraLinearDe(tipo.CifraPadrao)));
+        json.campo("optional", utf8(CifraLinearDe(tipo.CifraOpcional)));
+        json.campo("canonical", utf8(tipos.CifraLinear[numero]));
+        json.campo("basic", numero <= kTiposBasicos);
+        json.fecharObjeto();
     }
-    saida << lista.dump() << '\n';
+    json.fecharLista();
+    json.terminar();
 }
 
 std::string nomesIntervalos(const TTipoAcorde& tipo) {

@@ -162,6 +162,9 @@ TEST_F(FileFaults, ProtectedTargetsAreRefusedAndStayAsTheyWere) {
     // The ordinary user may not reach the build folder: the program and the song come along.
     const fs::path programa = pasta.caminho() / "trovale-cli";
     fs::copy_file(TROVALE_CLI_PATH, programa);
+#ifdef TROVALE_CLI_DESENHO_PATH  // the drawing commands run there
+    fs::copy_file(TROVALE_CLI_DESENHO_PATH, pasta.caminho() / "trovale-cli-desenho");
+#endif
     const std::string song = em("asa_branca_v1.dec");
     fs::copy_file(kGolden / "asa_branca_v1.dec", song);
     const struct {

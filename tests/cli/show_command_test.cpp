@@ -137,12 +137,14 @@ TEST_F(SongCommands, ConvertFailures) {
          (pasta.caminho() / "x" / "s.dec").string() +
              ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido "
              "contra gravação).\n"},
-        {{golden("asa_branca_v1.dec").string(), (pasta.caminho() / "s.pdf").string()},
+        {{"a.txt", (pasta.caminho() / "s.pdf").string()},
          2,
-         "Conversão não suportada: de \".dec\" para \".pdf\" (use .dec e .txt).\n"},
+         "Conversão não suportada: de \".txt\" para \".pdf\" (use .dec e .txt, ou .dec e "
+         ".pdf).\n"},
         {{"a.txt", "b.txt"},
          2,
-         "Conversão não suportada: de \".txt\" para \".txt\" (use .dec e .txt).\n"},
+         "Conversão não suportada: de \".txt\" para \".txt\" (use .dec e .txt, ou .dec e "
+         ".pdf).\n"},
     };
     for (const auto& c : casos) {
         std::vector<std::string> argumentos = c.argumentos;

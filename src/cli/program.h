@@ -1,0 +1,28 @@
+#pragma once
+// The parser and the run that trovale-cli and trovale-cli-desenho share, so that both answer
+// every common command, usage mistake and help text alike.
+
+#include <filesystem>
+#include <vector>
+
+#include "cli/command.h"
+#include "cli/convert_command.h"
+
+namespace trovale::cli {
+
+// Registers the commands an executable adds after the catalogue ones.
+using RegistroDeComandos = std::vector<Comando> (*)(CLI::App& app);
+
+struct Variante {
+    RegistroDeComandos extras = nullptr;
+    // Writes a song as PDF; only the executable with the render layer has one.
+    ConversorPdf conversorPdf = nullptr;
+    // The program whose folder may hold the catalogue; empty: this executable.
+    std::filesystem::path programa;
+};
+
+// Parses the arguments, runs the chosen command and returns the exit status, having made
+// sure that the answer reached standard output.
+int executarPrograma(int argc, char** argv, const Variante& variante);
+
+}  // namespace trovale::cli

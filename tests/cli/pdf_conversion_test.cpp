@@ -1,0 +1,160 @@
+// trovale-cli convert SONG.dec OUT.pdf read back with poppler: the pages of the layout, each
+// text row of a page as one line of that page, chords standing over their syllables.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <regex>
+#include <sstream>
+
+#include "command_fixture.h"
+
+namespace trovale::testing {
+namespace {
+
+namespace fs = std::filesystem;
+const fs::path kFontes = fs::path(__FILE__).parent_path().parent_path().parent_path();
+
+struct Palavra {
+    double x0, y0, x1, y1;
+    std::string texto;
+};
+
+std::string comando(const std::string& linha) {
+    std::string saida;
+    if (FILE* processo = popen(linha.c_str(), "r")) {
+        char bloco[4096];
+        while (std::size_t n = fread(bloco, 1, sizeof bloco, processo)) saida.append(bloco, n);
+        pclose(processo);
+    }
+    return saida;
+}
+
+std::vector<Palavra> palavrasDaPagina(const fs::path& pdf, int pagina) {
+    const std::string p = std::to_string(pagina);
+    const std::string html =
+        comando("pdftotext -bbox -f " + p + " -l " + p + " '" + pdf.string() + "' - 2>/dev/null");
+    static const std::regex padrao(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    std::vector<Palavra> palavras;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), padrao); it != std::sregex_iterator();
+         ++it)
+        palavras.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
+                            std::stod((*it)[4]), (*it)[5]});
+    return palavras;
+}
+
+std::vector<std::string> palavrasDoTexto(const std::string& texto) {
+    std::istringstream entrada(texto);
+    std::vector<std::string> palavras;
+    for (std::string p; entrada >> p;) palavras.push_back(p);
+    return palavras;
+}
+
+// Upper case of the Latin letters the songs use, so that rows written in capitals match.
+std::string maiusculas(std::string s) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 32);
+        const bool latino = c == 0xC3 && i + 1 < s.size();
+        if (latino && static_cast<unsigned char>(s[i + 1]) >= 0xA0 &&
+            static_cast<unsigned char>(s[i + 1]) != 0xB7)
+            s[i + 1] = static_cast<char>(static_cast<unsigned char>(s[i + 1]) - 0x20);
+    }
+    return s;
+}
+
+// The characters of a UTF-8 text: chord columns count characters, not bytes.
+std::vector<std::string> caracteres(const std::string& s) {
+    std::vector<std::string> lista;
+    for (std::size_t i = 0; i < s.size();) {
+        std::size_t n = 1;
+        while (i + n < s.size() && (static_cast<unsigned char>(s[i + n]) & 0xC0) == 0x80) ++n;
+        lista.push_back(s.substr(i, n));
+        i += n;
+    }
+    return lista;
+}
+
+// Where a row's words stand on the page: consecutive words of one line, left to right.
+std::optional<std::vector<Palavra>> acharLinha(const std::vector<Palavra>& pagina,
+                                               const std::vector<std::string>& procuradas) {
+    for (std::size_t i = 0; i + procuradas.size() <= pagina.size(); ++i) {
+        bool igual = true;
+        for (std::size_t k = 0; k < procuradas.size() && igual; ++k)
+            igual = maiusculas(pagina[i + k].texto) == maiusculas(procuradas[k]) &&
+                    std::abs(pagina[i + k].y1 - pagina[i].y1) < 0.5;
+        if (igual) return std::vector<Palavra>(pagina.begin() + i, pagina.begin() + i + procuradas.size());
+    }
+    return std::nullopt;
+}
+
+bool ehTexto(int tipo) {
+    return tipo != 3 && tipo != 4 && tipo != 5;
+}
+
+class PdfConversion : public ComandoComCatalogo {};
+
+TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
+    if (comando("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    std::vector<fs::path> cancoes;
+    for (const fs::path pasta : {kFontes / "data" / "songs", kFontes / "tests" / "document" / "golden"})
+        for (const auto& e : fs::directory_iterator(pasta))
+            if (e.path().extension() == ".dec") cancoes.push_back(e.path());
+    ASSERT_GE(cancoes.size(), 5u);
+    for (const fs::path& cancao : cancoes) {
+        SCOPED_TRACE(cancao.filename().string());
+        const fs::path pdf = pasta.caminho() / "saida.pdf";
+        const ResultadoCli convertida = executar({"convert", cancao.string(), pdf.string()});
+        ASSERT_EQ(convertida.status, 0) << convertida.erros;
+        const ResultadoCli disposta = executar({"layout", "--json", cancao.string()});
+        ASSERT_EQ(disposta.status, 0) << disposta.erros;
+        const auto folha = nlohmann::json::parse(disposta.saida);
+        const int paginas = folha["pageCount"];
+        EXPECT_NE(comando("pdfinfo '" + pdf.string() + "'")
+                      .find("Pages:           " + std::to_string(paginas) + "\n"),
+                  std::string::npos);
+        for (int p = 1; p <= paginas; ++p) {
+            const std::vector<Palavra> naPagina = palavrasDaPagina(pdf, p);
+            for (const auto& coluna : folha["columns"]) {
+                const auto& linhas = coluna["rows"];
+                for (std::size_t r = 0; r < linhas.size(); ++r) {
+                    const auto& linha = linhas[r];
+                    const std::vector<std::string> palavras = palavrasDoTexto(linha["text"]);
+                    if (linha["page"] != p || !ehTexto(linha["kind"]) || palavras.empty()) continue;
+                    const auto achada = acharLinha(naPagina, palavras);
+                    ASSERT_TRUE(achada) << "page " << p << ": " << linha["text"];
+                    if (r == 0 || linhas[r - 1]["kind"] != 3 || linhas[r - 1]["page"] != p) continue;
+                    // Each chord over a character of this row stands over that character.
+                    const std::vector<std::string> texto = caracteres(linha["text"]);
+                    const std::string celulas = linhas[r - 1]["text"];
+                    std::size_t acorde = 0;
+                    for (std::size_t c = 25; c < celulas.size(); ++c) {
+                        if (celulas[c] == ' ') continue;
+                        const auto& simbolo = linhas[r - 1]["chords"][acorde++]["symbol"];
+                        const std::size_t letra = c - 25;
+                        if (letra >= texto.size() || texto[letra] == " ") continue;
+                        std::size_t palavra = 0, inicio = 0;
+                        for (std::size_t k = 1; k <= letra; ++k)
+                            if (texto[k] != " " && texto[k - 1] == " ") ++palavra, inicio = k;
+                        if (texto[0] == " ") --palavra;
+                        const Palavra& w = (*achada)[palavra];
+                        const double largura =
+                            (w.x1 - w.x0) / static_cast<double>(caracteres(w.texto).size());
+                        const double esperado = w.x0 + largura * static_cast<double>(letra - inicio);
+                        const bool sobre = std::any_of(naPagina.begin(), naPagina.end(), [&](const Palavra& a) {
+                            return a.y1 <= w.y0 + 1 && a.y1 > w.y0 - 3 * (w.y1 - w.y0) &&
+                                   std::abs(a.x0 - esperado) <= largura &&
+                                   a.texto.front() == std::string(simbolo).front();
+                        });
+                        EXPECT_TRUE(sobre) << "page " << p << ": " << simbolo << " over \""
+                                           << linha["text"] << "\" at " << letra;
+                    }
+                }
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace trovale::testing
