@@ -17,6 +17,13 @@ char32_t pontoDoByte(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kFaixa80[b - 0x80] : b;
 }
 
+// How many bytes from `inicio` on are below 128.
+std::size_t comprimentoAscii(std::string_view texto, std::size_t inicio) {
+    std::size_t fim = inicio;
+    while (fim < texto.size() && static_cast<unsigned char>(texto[fim]) < 0x80) ++fim;
+    return fim - inicio;
+}
+
 void anexarUtf8(std::string& saida, char32_t c) {
     if (c < 0x80) {
         saida += static_cast<char>(c);
@@ -80,7 +87,13 @@ std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
 std::string utf8DeWindows1252(std::string_view texto) {
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 4);
-    for (char ch : texto) anexarUtf8(saida, pontoDoByte(static_cast<unsigned char>(ch)));
+    for (std::size_t i = 0; i < texto.size();) {
+        // Songs are mostly ASCII, which is the same in both: runs of it are copied whole.
+        const std::size_t ascii = comprimentoAscii(texto, i);
+        saida.append(texto.substr(i, ascii));
+        i += ascii;
+        if (i < texto.size()) anexarUtf8(saida, pontoDoByte(static_cast<unsigned char>(texto[i++])));
+    }
     return saida;
 }
 
@@ -88,6 +101,10 @@ std::string windows1252DeUtf8(std::string_view texto) {
     std::string saida;
     saida.reserve(texto.size());
     for (std::size_t i = 0; i < texto.size();) {
+        const std::size_t ascii = comprimentoAscii(texto, i);
+        saida.append(texto.substr(i, ascii));
+        i += ascii;
+        if (i == texto.size()) break;
         char32_t c = 0;
         const std::size_t n = lerUtf8(texto, i, c);
         saida += n == 0 ? '?' : byteDoPonto(c);

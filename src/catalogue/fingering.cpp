@@ -140,6 +140,7 @@ TDigitacaoGravada deBytes(const std::uint8_t* bytes) {
 
 std::vector<int> notasSoantes(const TDigitacao& d) {
     std::vector<int> notas;
+    notas.reserve(kCordas);  // every fingering of the catalogue passes here at start
     for (int corda = 1; corda <= kCordas; ++corda) {
         if (!d.tocada(corda)) continue;
         const int nota = d.notaDaCorda(corda);

@@ -22,7 +22,9 @@ ResultadoTeste TestarDigitacao(int raiz, const TTipoAcorde& tipo, const std::vec
     r.raizSoa = contem(soantes, raiz);
     const bool quatroNotas = tipo.Intervalos[2] != 0;  // has a component 4
 
-    std::vector<int> exigidas{raiz};
+    std::vector<int> exigidas;
+    exigidas.reserve(kMaxIntervalosTipo + 1);
+    exigidas.push_back(raiz);
     int notaQuinta = 0, componenteQuinta = 0;
     for (int i = 0; i < kMaxIntervalosTipo; ++i) {
         const int codigo = tipo.Intervalos[i];

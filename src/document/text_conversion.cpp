@@ -175,6 +175,8 @@ int novasInterrogacoes(std::string_view antes, std::string_view depois) {
 // Tabs stop at every eighth column, as text viewers show them.
 std::string semControles(std::string_view linha) {
     constexpr std::size_t kParadaDeTab = 8;
+    const auto controle = [](char c) { return static_cast<unsigned char>(c) < 32; };
+    if (std::none_of(linha.begin(), linha.end(), controle)) return std::string(linha);
     std::string saida;
     saida.reserve(linha.size());
     for (const char c : linha) {
