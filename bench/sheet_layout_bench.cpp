@@ -1,5 +1,6 @@
 // The sheet of a 3000-line song: laying it out whole (row heights, columns, pagination, the
-// diagram list) with the real fonts, painting one screenful of it, and a 20-page PDF.
+// diagram list) with the real fonts, painting one screenful of it, a 20-page PDF and
+// the preview redrawn after a margin change.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +11,7 @@
 
 #include "big_song.h"
 #include "document/sheet.h"
+#include "render/page_preview.h"
 #include "render/pdf_export.h"
 #include "render/sheet_painter.h"
 #include "settings/template.h"
@@ -89,6 +91,39 @@ void BM_PdfOf20Pages(benchmark::State& state) {
     state.counters["paginas"] = m.folha.PageCount;
 }
 BENCHMARK(BM_PdfOf20Pages)->Unit(benchmark::kMillisecond);
+
+// A margin changed in the page setup window of a 20-page song: the song window measures and
+// lays the sheet out again, then the preview draws the page shown.
+void BM_PreviewAfterMarginChange(benchmark::State& state) {
+    Montagem m;
+    m.diagramar();
+    while (m.folha.PageCount > 20) {
+        m.doc.Lines.resize(m.doc.Lines.size() - 20);
+        m.doc.LineKinds.resize(m.doc.Lines.size());
+        m.folha = Sheet{};
+        m.diagramar();
+    }
+    QImage previa(620, 877, QImage::Format_RGB32);
+    int passo = 1;
+    for (auto _ : state) {
+        m.doc.Layout.margemEsquerda += passo;
+        m.doc.Layout.coluna1 -= passo;
+        passo = -passo;
+        SheetMeasure medida(m.doc.Template, m.tipos, 96);
+        ComputeRowHeights(m.folha, m.doc, medida, m.ajustes);
+        ComputeColumns(m.folha, m.doc, m.ajustes, 0);
+        LayOut(m.folha, m.doc, medida, m.ajustes);
+        const SheetPaint pintura{m.doc, m.folha, medida, m.aparencia};
+        const double escala = previa.width() / (210 * 96 / 25.4);
+        previa.fill(Qt::white);
+        QPainter p(&previa);
+        for (int c = 0; c < kMaxColunas; ++c)
+            if (m.folha.ColumnVisible[c])
+                DrawPageColumn(p, pintura, 7, c, QPointF(20 + 200 * c, 30), escala);
+    }
+    state.counters["paginas"] = m.folha.PageCount;
+}
+BENCHMARK(BM_PreviewAfterMarginChange)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace trovale
