@@ -49,14 +49,19 @@ void desenharTexto(QPainter& p, const SheetPaint& f, int column, const SheetRow&
     p.drawText(r.left() + 2, r.top() + 2 + m.ascent(), texto);
 }
 
-void desenharNome(QPainter& p, const SheetPaint& f, std::string_view simbolo, const QRect& caixa) {
+void desenharNome(QPainter& p, const SheetPaint& f, std::string_view simbolo, const QRect& caixa,
+                  bool arrastado = false) {
     const FonteElemento& fonte = f.doc.Template.Fonts[3];
+    QColor cor = corDe(fonte.cor);
+    // A dragged chord turns grey, or light grey when the chord font is grey already.
+    if (arrastado) cor = cor == QColor(128, 128, 128) ? QColor(192, 192, 192) : QColor(128, 128, 128);
     DrawChordSymbol(p, f.measure.tipos(), simbolo, caixa, f.measure.fonte(3),
-                    fonte.tamanhoAbsoluto(), corDe(fonte.cor));
+                    fonte.tamanhoAbsoluto(), cor);
 }
 
 // A diagram of side D with its name above it; " ? " in red for a chord without a fingering.
-void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const QRect& r) {
+void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const QRect& r,
+                      bool arrastado) {
     const DiagramMetrics& d = f.sheet.Diagram;
     const int topoNumeros = d.fretNumbersAbove ? d.fretNumberHeight : 0;
     const int faixaNome = r.height() - d.side - topoNumeros;
@@ -82,7 +87,7 @@ void desenharDiagrama(QPainter& p, const SheetPaint& f, int chord, int x, const 
     }
     const int acimaNumeros = d.fretNumbersAbove ? d.fretNumberHeight - 2 : 0;
     const QRect nome(x, r.top(), r.width(), caixa.top() - 2 - acimaNumeros - r.top());
-    desenharNome(p, f, f.doc.Chords.Symbols[chord], nome);
+    desenharNome(p, f, f.doc.Chords.Symbols[chord], nome, arrastado);
 }
 
 // A stretched last column keeps its chords within the width layout gave it, so that a chord
@@ -106,11 +111,13 @@ void desenharAcordes(QPainter& p, const SheetPaint& f, int column, const SheetRo
         if (n < 0 || n >= tabela.size() || tabela.isFree(n)) continue;
         const ChordExtent& e = linha.ChordExtents[i];
         fim = std::max(fim, e.x + e.width);
+        const bool arrastado =
+            linha.Line >= 0 && linha.Line == f.linhaArrastada && acordes[i].column == f.colunaArrastada;
         if (linha.Kind == kChordLine)
             desenharNome(p, f, tabela.Symbols[n],
-                         QRect(r.left() + e.x, r.top(), e.width, r.height()));
+                         QRect(r.left() + e.x, r.top(), e.width, r.height()), arrastado);
         else
-            desenharDiagrama(p, f, n, r.left() + e.x, r);
+            desenharDiagrama(p, f, n, r.left() + e.x, r, arrastado);
     }
     if (fim <= f.sheet.ColumnTextWidth[column]) return;
     cortado = true;

@@ -21,6 +21,9 @@ struct SheetPaint {
     const Sheet& sheet;
     const SheetMeasure& measure;
     const Aparencia& aparencia;
+    // The chord being dragged, drawn in grey: its song line and lyric column.
+    int linhaArrastada = -1;
+    int colunaArrastada = 0;
 };
 
 // A stored chord symbol as the sheet draws it, at the bottom left of `caixa`: its name built

@@ -138,6 +138,7 @@ class DocumentWindowTest : public QObject {
     void typingAndUndo();
     void doubleClickChangesAChord();
     void pdfHoldsTheSongsPages();
+    void aDraggedChordTurnsGrey();
     void printingOnAPdfPrinter();
 };
 
@@ -654,6 +655,47 @@ void DocumentWindowTest::printingOnAPdfPrinter() {
             QVERIFY2(texto.contains(caso.primeirosVersos[i] + "\n"), qPrintable(texto));
         }
     }
+}
+
+namespace {
+
+// Inked pixels of a row of the sheet that are green, or grey (antialiasing only lightens them).
+struct Tinta {
+    int verdes = 0;
+    int cinzas = 0;
+};
+Tinta tintaDaLinha(SheetGrid* grade, int linha) {
+    const QImage imagem = imagemGrade(grade);
+    const QRect faixa = grade->retanguloLinha(linha);
+    Tinta t;
+    for (int y = faixa.top(); y <= faixa.bottom(); ++y)
+        for (int x = 0; x < imagem.width(); ++x) {
+            const QColor c = imagem.pixelColor(x, y);
+            t.verdes += c.green() > c.red() + 40 && c.green() > c.blue() + 40;
+            t.cinzas += c.red() == c.green() && c.green() == c.blue() && c.red() < 230;
+        }
+    return t;
+}
+
+}  // namespace
+
+// While C is dragged its name is grey; G7 beside it keeps the chord colour; the drag's end
+// paints it as before.
+void DocumentWindowTest::aDraggedChordTurnsGrey() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("g.dec"), cancaoParaEditar()));
+    SheetGrid* grade = janela->grade(0);
+    const auto [coluna, linha] = linhaNaFolha(*janela, 1);
+    const auto acorde = janela->editor().acordeEm(coluna, linha, 3);
+    QVERIFY(acorde);
+    const Tinta antes = tintaDaLinha(grade, linha);
+    QCOMPARE(antes.cinzas, 0);
+    janela->editor().marcarArrastado(acorde->acorde.line, acorde->acorde.column);
+    const Tinta durante = tintaDaLinha(grade, linha);
+    QVERIFY(durante.cinzas > 0);
+    QVERIFY(durante.verdes > 0 && durante.verdes < antes.verdes);
+    janela->editor().marcarArrastado(-1, 0);
+    QCOMPARE(tintaDaLinha(grade, linha).verdes, antes.verdes);
 }
 
 #include "document_window_test.moc"

@@ -248,6 +248,14 @@ void SheetEditor::pressionar(SheetGrid* grade, QMouseEvent* evento) {
     editarLinha(r.Line, charactersFitting(*janela_.medida_, r.Kind, r.Text, ponto.x() - 2));
 }
 
+// The chord on its way is painted grey until the drag ends.
+void SheetEditor::marcarArrastado(int linha, int coluna) {
+    if (!janela_.pintura_) return;
+    janela_.pintura_->linhaArrastada = linha;
+    janela_.pintura_->colunaArrastada = coluna;
+    for (SheetGrid* g : janela_.grades_) g->update();
+}
+
 void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {
     if (!(evento->buttons() & Qt::LeftButton)) return;
     const QPoint agora = evento->globalPosition().toPoint();
@@ -258,7 +266,9 @@ void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {
         escolhido_.reset();
         auto* arrasto = new QDrag(grade);
         arrasto->setMimeData(mimeDoAcorde(acorde).release());
+        marcarArrastado(acorde.acorde.line, acorde.acorde.column);
         arrasto->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+        marcarArrastado(-1, 0);
         return;
     }
     if (!arrastandoFolha_) return;

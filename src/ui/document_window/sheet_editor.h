@@ -66,6 +66,9 @@ class SheetEditor : public QObject {
     bool escolherParaCopia();
     quintptr identidade() const;
 
+    // The chord of this song line and lyric column is painted grey (-1: none).
+    void marcarArrastado(int linha, int coluna);
+
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
