@@ -33,6 +33,16 @@ struct Montagem {
         ComputeColumns(folha, doc, ajustes, 900);
         LayOut(folha, doc, medida, ajustes);
     }
+    // The song cut short until its sheet holds at most `paginas` pages.
+    void encurtarAte(int paginas) {
+        diagramar();
+        while (folha.PageCount > paginas) {
+            doc.Lines.resize(doc.Lines.size() - 20);
+            doc.LineKinds.resize(doc.Lines.size());
+            folha = Sheet{};
+            diagramar();
+        }
+    }
 };
 
 void BM_LayOut3000Lines(benchmark::State& state) {
@@ -73,13 +83,7 @@ BENCHMARK(BM_PaintOneScreen)->Unit(benchmark::kMillisecond);
 // The whole PDF of a 20-page song at 1200 dpi, fonts embedded: what "Exportar *.pdf" waits for.
 void BM_PdfOf20Pages(benchmark::State& state) {
     Montagem m;
-    m.diagramar();
-    while (m.folha.PageCount > 20) {
-        m.doc.Lines.resize(m.doc.Lines.size() - 20);
-        m.doc.LineKinds.resize(m.doc.Lines.size());
-        m.folha = Sheet{};
-        m.diagramar();
-    }
+    m.encurtarAte(20);
     const SheetPaint pintura{m.doc, m.folha, m.medida, m.aparencia};
     std::vector<int> paginas(static_cast<std::size_t>(m.folha.PageCount));
     std::iota(paginas.begin(), paginas.end(), 1);
@@ -96,13 +100,7 @@ BENCHMARK(BM_PdfOf20Pages)->Unit(benchmark::kMillisecond);
 // lays the sheet out again, then the preview draws the page shown.
 void BM_PreviewAfterMarginChange(benchmark::State& state) {
     Montagem m;
-    m.diagramar();
-    while (m.folha.PageCount > 20) {
-        m.doc.Lines.resize(m.doc.Lines.size() - 20);
-        m.doc.LineKinds.resize(m.doc.Lines.size());
-        m.folha = Sheet{};
-        m.diagramar();
-    }
+    m.encurtarAte(20);
     QImage previa(620, 877, QImage::Format_RGB32);
     int passo = 1;
     for (auto _ : state) {

@@ -83,12 +83,7 @@ void TPageForm::retomarMetricas() {
     metricas_ = impressora_.nome.isEmpty() || !impressora_.metricas
                     ? metricasSemImpressora(paisagem)
                     : impressora_.metricas(paisagem);
-    papel_.largura = metricas_.larguraPapelMm;
-    papel_.altura = metricas_.alturaPapelMm;
-    papel_.minEsquerda = metricas_.margemMinimaEsquerda;
-    papel_.minDireita = metricas_.margemMinimaDireita;
-    papel_.minSuperior = metricas_.margemMinimaSuperior;
-    papel_.minInferior = metricas_.margemMinimaInferior;
+    papel_ = papelDasMetricas(metricas_);
 }
 
 void TPageForm::mostrarLayout() {
