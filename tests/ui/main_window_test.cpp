@@ -723,6 +723,14 @@ void MainWindowTest::importAndExportThroughTheFileWindow() {
              QByteArray("Can\xE7\xE3o\r\n\r\n        C       Am\r\n        Vem c\xE1, vem\r\n"));
     QCOMPARE(resposta.legendas, QStringList({QStringLiteral(" Importar arquivo em formato texto"),
                                              QStringLiteral(" Exportar arquivo em formato texto")}));
+
+    // The PDF button of the song's tool panel asks for a name with the PDF mask.
+    resposta.nomes = {QStringLiteral("saida")};
+    QVERIFY(documento->BtnPdf->isEnabled());
+    QTest::mouseClick(documento->BtnPdf, Qt::LeftButton);
+    QVERIFY(m.pasta.ler(QStringLiteral("saida.pdf")).startsWith("%PDF-"));
+    QCOMPARE(resposta.legendas.last(), QStringLiteral(" Exportar em PDF"));
+    QCOMPARE(m.janelaArquivos->mascara(), QStringLiteral("*.pdf"));
 }
 
 void MainWindowTest::startPanel() {
