@@ -15,6 +15,7 @@
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/file_dialog/file_dlg.h"
 #include "ui/chord_choice/select_form.h"
+#include "ui/fingering_editor/edit_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/help/help_form.h"
@@ -128,6 +129,9 @@ void Programa::criarJanelas() {
     selecao_ = new TSelectForm(catalogo_, aparencia_, *dialogs_, janela_.get());
     janela_->setSelecao(selecao_);
     ligarVerificacaoAoNavegador();
+    // The fingering editor and its candidate and interval windows.
+    edicao_ = new TEditForm(catalogo_, aparencia_, *dialogs_, lembrete_, *selecao_, janela_.get());
+    janela_->setEdicao(edicao_);
     impressao_ = new TPrintForm(*dialogs_, janela_.get());
     janela_->setImpressao(impressao_);
     paginaForm_ = new TPageForm(layout_, fs_, pasta_.pasta, *dialogs_, janela_.get());
@@ -140,6 +144,7 @@ void Programa::criarJanelas() {
     arquivos_->setAjuda(ajuda_);
     letra_->setAjuda(ajuda_);
     selecao_->setAjuda(ajuda_);
+    edicao_->setAjuda(ajuda_);
 }
 
 // Highlighting a chord in the text check opens the fingering browser beside it; a pick there

@@ -15,6 +15,7 @@
 #include "render/appearance.h"
 #include "settings/page_layout.h"
 #include "settings/template.h"
+#include "ui/dialogs/save_reminder.h"
 
 namespace trovale {
 
@@ -25,6 +26,7 @@ class TModelForm;
 class TPageForm;
 class TPrintForm;
 class TSelectForm;
+class TEditForm;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -84,6 +86,9 @@ class Programa : public QObject {
     TFileDlg* arquivos_ = nullptr;
     TLetraDlg* letra_ = nullptr;
     TSelectForm* selecao_ = nullptr;
+    TEditForm* edicao_ = nullptr;
+    // Shown once per run by whichever window first changes the catalogue.
+    LembreteGravacao lembrete_;
     TPrintForm* impressao_ = nullptr;
     TModelForm* modeloForm_ = nullptr;
     TPageForm* paginaForm_ = nullptr;

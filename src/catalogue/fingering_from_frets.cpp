@@ -1,7 +1,8 @@
 #include "catalogue/fingering_from_frets.h"
 
 #include <algorithm>
-#include <vector>
+
+#include "catalogue/barre_layout.h"
 
 namespace trovale {
 
@@ -17,32 +18,26 @@ int trasteDaCorda(const TrastesAbsolutos& trastes, int corda) {
 struct Extremos {
     int menor = 0;  // lowest fretted fret, 0 when nothing is fretted
     int maior = 0;
-    int pressionadas = 0;
 };
 
 Extremos extremosDe(const TrastesAbsolutos& trastes) {
     Extremos e;
     for (int traste : trastes) {
         if (traste <= 0) continue;
-        e.menor = e.pressionadas == 0 ? traste : std::min(e.menor, traste);
+        e.menor = e.menor == 0 ? traste : std::min(e.menor, traste);
         e.maior = std::max(e.maior, traste);
-        ++e.pressionadas;
     }
     return e;
 }
 
-// The strings pressed at the lowest fret, from the first to the last; empty when an open
-// string lies between them, since no finger can hold a barre over a string left open.
-std::optional<Pestana> pestanaNoMenorTraste(const TrastesAbsolutos& trastes, int menor) {
-    int de = 0, ate = 0;
+// Frets counted from the start fret; open and muted strings keep 0 and -1.
+TrastesRelativos relativosA(const TrastesAbsolutos& trastes, int casa) {
+    TrastesRelativos relativos{};
     for (int corda = 1; corda <= kCordas; ++corda) {
-        if (trasteDaCorda(trastes, corda) != menor) continue;
-        if (de == 0) de = corda;
-        ate = corda;
+        const int traste = trasteDaCorda(trastes, corda);
+        relativos[corda - 1] = traste > 0 ? traste - casa + 1 : std::max(traste, -1);
     }
-    for (int corda = de; corda <= ate; ++corda)
-        if (trasteDaCorda(trastes, corda) == 0) return std::nullopt;
-    return Pestana{static_cast<std::uint8_t>(de), static_cast<std::uint8_t>(ate), 0};
+    return relativos;
 }
 
 }  // namespace
@@ -53,33 +48,11 @@ std::optional<TDigitacao> digitacaoDeTrastes(const TrastesAbsolutos& trastes) {
     d.Casa = e.maior > kMaiorTrasteNaPrimeiraCasa ? e.menor : 1;
     if (d.Casa > kMaxCasa) return std::nullopt;
     if (e.maior - d.Casa + 1 > kMaxTrasteRelativo) return std::nullopt;
-    const auto relativo = [&](int traste) {
-        return static_cast<std::uint8_t>(traste - d.Casa + 1);
-    };
 
-    // More fretted strings than fingers: the lowest fret must be a barre over two or more.
-    std::optional<Pestana> pestana;
-    if (e.pressionadas > kMaxElementosDigitacao) {
-        pestana = pestanaNoMenorTraste(trastes, e.menor);
-        if (!pestana || pestana->CordaInicial == pestana->CordaFinal) return std::nullopt;
-        pestana->Traste = relativo(e.menor);
-    }
-    const auto soaPelaPestana = [&](int corda) {
-        return pestana && corda >= pestana->CordaInicial && corda <= pestana->CordaFinal &&
-               trasteDaCorda(trastes, corda) == e.menor;
-    };
-
-    std::vector<NotaDedo> notas;
-    for (int corda = kCordas; corda >= 1; --corda) {
-        const int traste = trasteDaCorda(trastes, corda);
-        if (traste <= 0 || soaPelaPestana(corda)) continue;
-        notas.push_back({static_cast<std::uint8_t>(corda), relativo(traste)});
-    }
-    const int pestanas = pestana ? 1 : 0;
-    if (static_cast<int>(notas.size()) + pestanas > kMaxElementosDigitacao) return std::nullopt;
-
-    if (pestana) d.Pestanas[0] = *pestana;
-    std::copy(notas.begin(), notas.end(), d.Notas.begin());
+    const std::optional<DisposicaoMao> mao = disposicaoMaisSimples(relativosA(trastes, d.Casa));
+    if (!mao) return std::nullopt;
+    std::copy(mao->pestanas.begin(), mao->pestanas.end(), d.Pestanas.begin());
+    std::copy(mao->notas.begin(), mao->notas.end(), d.Notas.begin());
     for (int corda = 1; corda <= kCordas; ++corda)
         d.Estado[corda - 1] = trasteDaCorda(trastes, corda) < 0 ? kCordaMuda : kCordaTocada;
     d.marcarBaixo();

@@ -9,11 +9,12 @@
 namespace trovale {
 
 // The start fret is 1 unless the highest fret is above 5; then it is the lowest fretted fret.
-// Up to four fretted strings are single notes; with more, the lowest fret becomes one barre
-// from the first to the last string pressed there and the others stay single notes. Muted
-// strings get state 2 and the lowest played string is the bass. Root and type are left 0.
-// Nothing when the shape needs more than four elements, a relative fret above 5, a start fret
-// above 12, or a barre lying across an open string.
+// A finger on each fretted string while four suffice; otherwise up to two barres, each over
+// adjacent strings pressed at its fret or higher or not struck, the lowest first, and a
+// finger for every other fretted string (barre_layout.cpp says how ties go). Muted strings
+// get state 2 and the lowest played string is the bass; root and type are left 0. Nothing
+// when no layout of at most four elements sounds the frets, a relative fret would pass 5,
+// or the start fret would pass 12.
 std::optional<TDigitacao> digitacaoDeTrastes(const TrastesAbsolutos& trastes);
 
 }  // namespace trovale

@@ -91,7 +91,7 @@ void HelpTest::procura_data() {
     QTest::newRow("sem acento") << "diminuto"
                                 << "acordes.html";
     QTest::newRow("acento e caixa ignorados") << "PESTANA"
-                                              << "acordes.html";
+                                              << "digitacoes.html";
     QTest::newRow("duas palavras") << "marcador refrao"
                                    << "escrever_musica.html";
     QTest::newRow("lista de paginas") << "Abortar"

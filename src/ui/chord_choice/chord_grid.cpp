@@ -1,18 +1,25 @@
 #include "ui/chord_choice/chord_grid.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
 #include "render/qt_text.h"
+#include "ui/fingering_editor/fingering_drag.h"
 
 namespace trovale {
 
 namespace {
 
-constexpr int kLadoPadrao = 112;  // logical pixels; Qt scales them on high-density screens
+constexpr int kLadoPadrao = 112;
+constexpr int kIntervaloRolagemMs = 500;
+// The entry a drag carries within the grid, beside the fingering itself.
+const QString kMimeEntrada = QStringLiteral("application/x-trovale-entrada");  // logical pixels; Qt scales them on high-density screens
 const QColor kAmarelo(255, 255, 0);
 const QColor kCinza(0x80, 0x80, 0x80);
 const QColor kVermelho(255, 0, 0);
@@ -27,6 +34,9 @@ ChordGrid::ChordGrid(const CatalogoTipos& tipos, const Aparencia& aparencia, QWi
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     setAccessibleName(QStringLiteral("Digitações"));
+    viewport()->setAcceptDrops(true);
+    rolagem_.setInterval(kIntervaloRolagemMs);
+    connect(&rolagem_, &QTimer::timeout, this, &ChordGrid::rolarNoArrasto);
 }
 
 void ChordGrid::setLista(const ListaDeDigitacoes* lista) {
@@ -188,7 +198,70 @@ void ChordGrid::resizeEvent(QResizeEvent* evento) {
 void ChordGrid::mousePressEvent(QMouseEvent* evento) {
     const int k = entradaEm(evento->position().toPoint());
     if (k != 0 && evento->button() == Qt::LeftButton) selecionar(k);
+    origem_ = evento->button() == Qt::LeftButton ? k : 0;
+    pontoPressao_ = evento->position().toPoint();
     setFocus(Qt::MouseFocusReason);
+}
+
+void ChordGrid::mouseMoveEvent(QMouseEvent* evento) {
+    if (!editavel_ || origem_ == 0 || !(evento->buttons() & Qt::LeftButton)) return;
+    if ((evento->position().toPoint() - pontoPressao_).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    arrastar(std::exchange(origem_, 0));
+}
+
+void ChordGrid::arrastar(int k) {
+    const EntradaLista& e = lista_->entradas[k - 1];
+    QMimeData* mime = mimeDaDigitacao({e.digitacao, e.raiz});
+    mime->setData(kMimeEntrada, QByteArray::number(k));
+    auto* arrasto = new QDrag(this);
+    arrasto->setMimeData(mime);
+    arrasto->exec(Qt::MoveAction | Qt::CopyAction, Qt::MoveAction);
+    rolagem_.stop();
+}
+
+void ChordGrid::dragEnterEvent(QDragEnterEvent* evento) {
+    if (editavel_ && evento->source() == this && evento->mimeData()->hasFormat(kMimeEntrada))
+        evento->acceptProposedAction();
+}
+
+void ChordGrid::dragMoveEvent(QDragMoveEvent* evento) {
+    const QPoint ponto = evento->position().toPoint();
+    sentidoRolagem_ = ponto.y() < ladoCelula() / 4                          ? -1
+                      : ponto.y() > viewport()->height() - ladoCelula() / 4 ? 1
+                                                                            : 0;
+    if (sentidoRolagem_ != 0 && !rolagem_.isActive()) rolagem_.start();
+    if (entradaEm(ponto) != 0)
+        evento->acceptProposedAction();
+    else
+        evento->ignore();
+}
+
+void ChordGrid::dragLeaveEvent(QDragLeaveEvent* evento) {
+    QAbstractScrollArea::dragLeaveEvent(evento);
+    // Left above or below: keep scrolling that way while the drag lasts.
+    const QPoint ponto = viewport()->mapFromGlobal(QCursor::pos());
+    sentidoRolagem_ = ponto.y() < 0 ? -1 : ponto.y() >= viewport()->height() ? 1 : 0;
+    if (sentidoRolagem_ == 0) rolagem_.stop();
+}
+
+void ChordGrid::rolarNoArrasto() {
+    if (sentidoRolagem_ == 0) {
+        rolagem_.stop();
+        return;
+    }
+    QScrollBar* barra = verticalScrollBar();
+    barra->setValue(barra->value() + sentidoRolagem_ * ladoCelula());
+}
+
+void ChordGrid::dropEvent(QDropEvent* evento) {
+    rolagem_.stop();
+    const int para = entradaEm(evento->position().toPoint());
+    const int de = evento->mimeData()->data(kMimeEntrada).toInt();
+    if (para == 0 || de < 1 || de > quantidade()) return;
+    evento->acceptProposedAction();
+    if (de != para) emit movimentoPedido(de, para);
 }
 
 void ChordGrid::mouseDoubleClickEvent(QMouseEvent* evento) {
@@ -217,6 +290,9 @@ void ChordGrid::keyPressEvent(QKeyEvent* evento) {
             return;
         case Qt::Key_Escape:
             emit escape();
+            return;
+        case Qt::Key_Delete:
+            if (editavel_ && k != 0) emit exclusaoPedida(k);
             return;
         default:
             QAbstractScrollArea::keyPressEvent(evento);

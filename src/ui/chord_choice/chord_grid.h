@@ -3,6 +3,7 @@
 // view, with the vertical scroll bar always in place so the cells never change size.
 
 #include <QAbstractScrollArea>
+#include <QTimer>
 
 #include "catalogue/type_catalogue.h"
 #include "render/appearance.h"
@@ -35,11 +36,18 @@ class ChordGrid : public QAbstractScrollArea {
     QRect retanguloCelula(int k) const;
     int ladoCelula() const;
 
+    // Del removes the selected entry and a drag moves an entry to another cell; a fingering
+    // dragged out of the grid can be dropped on the fingering editor.
+    void setEditavel(bool editavel) { editavel_ = editavel; }
+    bool editavel() const { return editavel_; }
+
     QSize sizeHint() const override;
 
   signals:
     void ativada(int k);  // double click or Enter on a filled cell
     void escape();
+    void exclusaoPedida(int k);
+    void movimentoPedido(int de, int para);
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -50,18 +58,31 @@ class ChordGrid : public QAbstractScrollArea {
     void focusInEvent(QFocusEvent* evento) override;
     void focusOutEvent(QFocusEvent* evento) override;
     void changeEvent(QEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void dragEnterEvent(QDragEnterEvent* evento) override;
+    void dragMoveEvent(QDragMoveEvent* evento) override;
+    void dragLeaveEvent(QDragLeaveEvent* evento) override;
+    void dropEvent(QDropEvent* evento) override;
 
   private:
     void desenharCelula(QPainter& p, int k, const QRect& celula);
     void atualizarBarra();
     void mostrarSelecionada();
     std::string baixoDaEntrada(int k) const;
+    void arrastar(int k);
+    void rolarNoArrasto();
 
     const CatalogoTipos& tipos_;
     const Aparencia& aparencia_;
     const ListaDeDigitacoes* lista_ = nullptr;
     int selecionada_ = 0;
     bool destaque_ = true;
+    bool editavel_ = false;
+    int origem_ = 0;        // entry under the last press: the drag source
+    QPoint pontoPressao_;
+    // While a drag hangs above or below the grid it scrolls one row at a time.
+    QTimer rolagem_;
+    int sentidoRolagem_ = 0;
 };
 
 }  // namespace trovale

@@ -3,6 +3,7 @@
 #include "ui/chord_choice/button_row.h"
 
 #include <QGuiApplication>
+#include <algorithm>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +25,9 @@ constexpr double kTamanhoNome = 14;
 
 const char* const kAjudaSelecao =
     "Destaque a digitação e \"selecione\" ou use o duplo \"click\" do \"mouse\".";
+const char* const kAjudaEdicao =
+    "Use o \"mouse\" e o teclado para mover (\"drag\") ou apagar digitações (Del).";
+const char* const kRaizGenerica = "X";
 
 }  // namespace
 
@@ -76,35 +80,124 @@ void TChordsForm::createControls() {
                                        QStringLiteral("&Indefinir")));
     principal->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(BtnOK, &QPushButton::clicked, this, [this] {
-        if (DrawGrid->selecionada() != 0) escolherEntrada(DrawGrid->selecionada());
-    });
+    connect(BtnOK, &QPushButton::clicked, this, &TChordsForm::confirmar);
+    connect(DrawGrid, &ChordGrid::exclusaoPedida, this, &TChordsForm::excluirEntrada);
+    connect(DrawGrid, &ChordGrid::movimentoPedido, this, &TChordsForm::moverEntrada);
     connect(BtnCancel, &QPushButton::clicked, this, &TChordsForm::cancelar);
     connect(DrawGrid, &ChordGrid::ativada, this, [this](int k) {
-        if (BtnOK->isEnabled()) escolherEntrada(k);
+        if (modo_ == Modo::Escolha && BtnOK->isEnabled()) escolherEntrada(k);
     });
     connect(DrawGrid, &ChordGrid::escape, this, [this] {
         if (escolha_.aoEscape) escolha_.aoEscape();
     });
 }
 
+void TChordsForm::mostrarLista(Modo modo) {
+    modo_ = modo;
+    const bool edicao = modo != Modo::Escolha;
+    setWindowTitle(modo == Modo::Transposicoes ? QStringLiteral("Transposições")
+                                               : QStringLiteral(" Digitações do acorde"));
+    LabelHelp->setText(QString::fromUtf8(edicao ? kAjudaEdicao : kAjudaSelecao));
+    DrawGrid->setEditavel(edicao);
+    DrawGrid->setLista(&lista_);
+    ImageCifra->update();
+}
+
 void TChordsForm::mostrarAcorde(const std::string& raiz, int tipo,
                                 const std::string& digitacaoAtual, Escolha escolha) {
     escolha_ = std::move(escolha);
     lista_ = montarLista(catalogo_, raiz, tipo, aparencia_.casas());
-    DrawGrid->setLista(&lista_);
+    mostrarLista(Modo::Escolha);
     preselecionar(digitacaoAtual);
     BtnOK->setText(QStringLiteral("&Selecionar"));
     BtnOK->setEnabled(escolha_.podeEscolher);
     BtnCancel->setText(escolha_.podeEscolher || !escolha_.janelaDeSelecao
                            ? QStringLiteral("&Indefinir")
                            : QStringLiteral("&Fechar"));
-    ImageCifra->update();
     if (!isVisible()) {
         // The caller keeps the keyboard until the user turns to the browser.
         setAttribute(Qt::WA_ShowWithoutActivating);
         show();
         setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+}
+
+void TChordsForm::mostrarParaEditor(const std::string& raiz, int tipo, bool selecionarUltima,
+                                    Atualizacao aoAtualizar) {
+    escolha_ = {};
+    aoAtualizar_ = std::move(aoAtualizar);
+    lista_ = montarLista(catalogo_, raiz, tipo, aparencia_.casas());
+    mostrarLista(Modo::Editor);
+    if (selecionarUltima) DrawGrid->selecionar(DrawGrid->quantidade());
+    BtnOK->setText(QStringLiteral("&Atualizar"));
+    BtnOK->setEnabled(false);
+    BtnCancel->setText(QStringLiteral("&Fechar"));
+    if (!isVisible()) {
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        show();
+        setAttribute(Qt::WA_ShowWithoutActivating, false);
+    }
+}
+
+void TChordsForm::mostrarTransposicoes(ListaDeDigitacoes versoes,
+                                       std::function<void(const ListaDeDigitacoes&)> aoCatalogar) {
+    escolha_ = {};
+    aoCatalogar_ = std::move(aoCatalogar);
+    lista_ = std::move(versoes);
+    lista_.raiz = kRaizGenerica;
+    mostrarLista(Modo::Transposicoes);
+    BtnOK->setText(QStringLiteral("&Catalogar"));
+    BtnOK->setEnabled(true);
+    BtnCancel->setText(QStringLiteral("C&ancelar"));
+    hide();
+    exec();
+}
+
+bool TChordsForm::atualizacaoPendente() const {
+    return isVisible() && modo_ == Modo::Editor && BtnOK->isEnabled();
+}
+
+void TChordsForm::pertencerA(QWidget* dono) {
+    if (parentWidget() == dono) return;
+    hide();
+    setParent(dono, windowFlags());
+}
+
+void TChordsForm::excluirEntrada(int k) {
+    if (modo_ == Modo::Escolha || k < 1 || k > static_cast<int>(lista_.entradas.size())) return;
+    lista_.entradas.erase(lista_.entradas.begin() + (k - 1));
+    const int selecionada = std::min(k, static_cast<int>(lista_.entradas.size()));
+    DrawGrid->setLista(&lista_);
+    DrawGrid->selecionar(selecionada);
+    if (modo_ == Modo::Editor) BtnOK->setEnabled(true);
+}
+
+void TChordsForm::moverEntrada(int de, int para) {
+    const int n = static_cast<int>(lista_.entradas.size());
+    if (modo_ == Modo::Escolha || de < 1 || de > n || para < 1 || para > n || de == para) return;
+    auto& e = lista_.entradas;
+    if (de < para)
+        std::rotate(e.begin() + (de - 1), e.begin() + de, e.begin() + para);
+    else
+        std::rotate(e.begin() + (para - 1), e.begin() + (de - 1), e.begin() + de);
+    DrawGrid->selecionar(para);
+    if (modo_ == Modo::Editor) BtnOK->setEnabled(true);
+}
+
+void TChordsForm::confirmar() {
+    switch (modo_) {
+        case Modo::Escolha:
+            if (DrawGrid->selecionada() != 0) escolherEntrada(DrawGrid->selecionada());
+            return;
+        case Modo::Editor:
+            if (aoAtualizar_) aoAtualizar_(lista_, lista_.catalogadas);
+            lista_.catalogadas = static_cast<int>(lista_.entradas.size());
+            BtnOK->setEnabled(false);
+            return;
+        case Modo::Transposicoes:
+            if (aoCatalogar_) aoCatalogar_(lista_);
+            accept();
+            return;
     }
 }
 
@@ -167,8 +260,10 @@ void TChordsForm::escolherEntrada(int k) {
 }
 
 void TChordsForm::cancelar() {
-    if (BtnCancel->text() == QStringLiteral("&Indefinir"))
+    if (modo_ == Modo::Escolha && BtnCancel->text() == QStringLiteral("&Indefinir"))
         escolherEntrada(0);
+    else if (modo_ == Modo::Transposicoes)
+        reject();
     else
         hide();
 }
@@ -183,6 +278,7 @@ void TChordsForm::pintarNome(QPainter& p, const QRect& caixa) {
     const TTipoAcorde& tipo = catalogo_.tipos.tipo(lista_.tipo);
     p.setFont(NomeDoAcorde::fonte());
     OpcoesNomeAcorde opcoes;
+    if (lista_.raiz == kRaizGenerica) opcoes.prefixo = QStringLiteral("Acorde genérico: ");
     opcoes.caixa = caixa;
     opcoes.centralizar = true;
     opcoes.alinharNoTopo = true;
@@ -204,7 +300,7 @@ void TChordsForm::posicionarAoLado(const QWidget& vizinha) {
 
 void TChordsForm::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
-    BtnCancel->setFocus();
+    (modo_ == Modo::Transposicoes ? BtnOK : BtnCancel)->setFocus();
 }
 
 void TChordsForm::hideEvent(QHideEvent* evento) {
@@ -214,7 +310,8 @@ void TChordsForm::hideEvent(QHideEvent* evento) {
 
 void TChordsForm::keyPressEvent(QKeyEvent* evento) {
     if (evento->key() == Qt::Key_F1 && ajuda_) {
-        ajuda_->mostrarPagina(QStringLiteral("escolha_acorde.html"));
+        ajuda_->mostrarPagina(modo_ == Modo::Escolha ? QStringLiteral("escolha_acorde.html")
+                                                     : QStringLiteral("digitacoes.html"));
         return;
     }
     QDialog::keyPressEvent(evento);

@@ -57,6 +57,24 @@ class TChordsForm : public QDialog {
                           std::function<std::optional<std::string>()> cifraEmVigor,
                           std::function<void(const std::string& codigo)> aoEscolher);
 
+    // Beside the fingering editor: the chord's catalogued fingerings to reorder, delete and
+    // write back with "&Atualizar", which hands the list and the count it was built from.
+    using Atualizacao = std::function<void(const ListaDeDigitacoes& lista, int catalogadas)>;
+    void mostrarParaEditor(const std::string& raiz, int tipo, bool selecionarUltima,
+                           Atualizacao aoAtualizar);
+    // The versions of a transposed fingering on the generic chord "X", shown modally;
+    // "&Catalogar" hands them over.
+    void mostrarTransposicoes(ListaDeDigitacoes versoes,
+                              std::function<void(const ListaDeDigitacoes&)> aoCatalogar);
+    // Reordered or deleted fingerings not yet written back.
+    bool atualizacaoPendente() const;
+    // The window the browser stands beside while it is up; only a window it belongs to is
+    // usable beside a modal one.
+    void pertencerA(QWidget* dono);
+    // Entry k (1-based) leaves the list; `de` moves to cell `para`.
+    void excluirEntrada(int k);
+    void moverEntrada(int de, int para);
+
     // Places the window beside another, to its right or, without room, to its left.
     void posicionarAoLado(const QWidget& vizinha);
 
@@ -85,7 +103,10 @@ class TChordsForm : public QDialog {
     void keyPressEvent(QKeyEvent* evento) override;
 
   private:
+    enum class Modo { Escolha, Editor, Transposicoes };
     void createControls();
+    void mostrarLista(Modo modo);
+    void confirmar();
     void preselecionar(const std::string& digitacaoAtual);
     void cancelar();
     void pintarNome(QPainter& p, const QRect& caixa);
@@ -97,6 +118,9 @@ class TChordsForm : public QDialog {
     THelpForm* ajuda_ = nullptr;
     ListaDeDigitacoes lista_;
     Escolha escolha_;
+    Modo modo_ = Modo::Escolha;
+    Atualizacao aoAtualizar_;
+    std::function<void(const ListaDeDigitacoes&)> aoCatalogar_;
     bool cifraOpcional_ = false;
     bool preselecionada_ = false;
 };

@@ -208,17 +208,10 @@ void TSelectForm::preparar(const AcordeDaCelula& celula, bool podeEscolher, bool
     preencherTipos();
     mostrarCatalogo();
 
-    int raiz = 0;
-    for (std::size_t i = 0; i < kRaizesDaLista.size(); ++i)
-        if (celula.raiz == kRaizesDaLista[i].sigla) raiz = static_cast<int>(i);
-    const int posicao = posicaoDoTipo(celula.tipo);
-    {
-        const QSignalBlocker b1(ComboBoxNome), b2(ComboBoxSigla), b3(ComboBoxTipo);
-        ComboBoxNome->setCurrentIndex(raiz);
-        ComboBoxSigla->setCurrentIndex(raiz);
-        ComboBoxTipo->setCurrentIndex(posicao >= 0 ? posicao : 0);
-    }
-
+    selecionarNasListas(celula.raiz, celula.tipo);
+    aoMudarVinculo_ = nullptr;
+    editor_ = nullptr;
+    BtnOK->setText(QStringLiteral("&Indefinir"));
     BtnOK->setEnabled(podeEscolher);
     BtnCancel->setText(podeEscolher ? QStringLiteral("C&ancelar") : QStringLiteral("&Fechar"));
     const QString cifra = qs(semMarcaDeOpcao(celula.cifra));
@@ -236,6 +229,46 @@ void TSelectForm::preparar(const AcordeDaCelula& celula, bool podeEscolher, bool
     Label3->setVisible(podeEscolher);
     navegador_->setCifraOpcional(RBopcional->isChecked());
     aplicar();
+}
+
+void TSelectForm::selecionarNasListas(const std::string& raiz, int tipo) {
+    int indice = 0;
+    for (std::size_t i = 0; i < kRaizesDaLista.size(); ++i)
+        if (raiz == kRaizesDaLista[i].sigla) indice = static_cast<int>(i);
+    const int posicao = posicaoDoTipo(tipo);
+    const QSignalBlocker b1(ComboBoxNome), b2(ComboBoxSigla), b3(ComboBoxTipo);
+    ComboBoxNome->setCurrentIndex(indice);
+    ComboBoxSigla->setCurrentIndex(indice);
+    ComboBoxTipo->setCurrentIndex(posicao >= 0 ? posicao : 0);
+}
+
+bool TSelectForm::vincular(const std::string& raiz, int tipo, MudancaDoVinculo aoMudar,
+                           const QWidget& editor) {
+    podeEscolher_ = true;
+    soDigitacao_ = false;
+    resultado_.reset();
+    preencherTipos();
+    mostrarCatalogo();
+    selecionarNasListas(raiz, tipo);
+    aoMudarVinculo_ = std::move(aoMudar);
+    editor_ = &editor;
+    BtnOK->setText(QStringLiteral("&Vincular"));
+    BtnOK->setEnabled(true);
+    BtnCancel->setText(QStringLiteral("C&ancelar"));
+    if (RBdada->isChecked()) RBpadrao->setChecked(true);
+    for (QWidget* w : std::initializer_list<QWidget*>{RBdada, EditCifra, CheckBoxTodas, Label3})
+        w->hide();
+    for (QComboBox* lista : {ComboBoxNome, ComboBoxSigla, ComboBoxTipo}) lista->setEnabled(true);
+    ultimaLista_ = ComboBoxTipo;
+    aplicar();
+    const bool confirmado = exec() == QDialog::Accepted;
+    aoMudarVinculo_ = nullptr;
+    editor_ = nullptr;
+    return confirmado;
+}
+
+bool TSelectForm::cifraOpcional() const {
+    return RBopcional->isChecked();
 }
 
 std::optional<EscolhaDeAcorde> TSelectForm::escolher(const AcordeDaCelula& celula,
@@ -294,6 +327,10 @@ TChordsForm::Escolha TSelectForm::modoDeEscolha() {
 }
 
 void TSelectForm::aplicar() {
+    if (aoMudarVinculo_) {
+        aoMudarVinculo_(raizEscolhida(), tipoEscolhido());
+        return;
+    }
     navegador_->mostrarAcorde(raizEscolhida(), tipoEscolhido(), celula_.digitacao,
                               modoDeEscolha());
     if (isVisible()) {
@@ -303,6 +340,13 @@ void TSelectForm::aplicar() {
 }
 
 void TSelectForm::confirmar() {
+    if (aoMudarVinculo_) {
+        if (tipoEscolhido() == 0)
+            QApplication::beep();
+        else
+            accept();
+        return;
+    }
     // The browser's "&Indefinir" and this one check the typed symbol the same way.
     navegador_->escolherEntrada(0);
     devolverFoco();
@@ -339,12 +383,30 @@ void TSelectForm::devolverFoco() {
 }
 
 void TSelectForm::done(int resultado) {
-    navegador_->hide();
+    // While linking for the editor the browser is the editor's.
+    if (!aoMudarVinculo_) navegador_->hide();
     QDialog::done(resultado);
+}
+
+void TSelectForm::posicionarVinculo() {
+    adjustSize();
+    const QRect v = editor_->frameGeometry();
+    resize(width(), std::max(height(), editor_->height()));
+    const QScreen* tela = editor_->screen() ? editor_->screen() : QGuiApplication::primaryScreen();
+    const QRect area = tela ? tela->availableGeometry() : QRect(v.topLeft(), QSize(4096, 4096));
+    int x = v.right() + 1;
+    if (x + frameGeometry().width() > area.right() + 1)
+        x = std::max(area.left(), v.left() - frameGeometry().width());
+    move(x, v.top());
 }
 
 void TSelectForm::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    if (editor_) {
+        posicionarVinculo();
+        devolverFoco();
+        return;
+    }
     // Centred together with the browser beside it.
     adjustSize();
     const int altura = std::max(height(), navegador_->sizeHint().height());

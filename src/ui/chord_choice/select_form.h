@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -63,6 +64,14 @@ class TSelectForm : public QDialog {
                   bool soDigitacao = false);
     const std::optional<EscolhaDeAcorde>& resultado() const { return resultado_; }
 
+    // The fingering editor's link: every change of root or type goes to `aoMudar` at once;
+    // true when "&Vincular" confirmed a chord type. Shown beside `editor`, as tall as it.
+    using MudancaDoVinculo = std::function<void(const std::string& raiz, int tipo)>;
+    bool vincular(const std::string& raiz, int tipo, MudancaDoVinculo aoMudar,
+                  const QWidget& editor);
+    // The style the symbols are drawn in: the standard or the optional symbol.
+    bool cifraOpcional() const;
+
     bool aplicarATodas() const;
     void setAjuda(THelpForm* ajuda);
     TChordsForm& navegador() { return *navegador_; }
@@ -99,6 +108,8 @@ class TSelectForm : public QDialog {
     bool receberEscolha(const std::string& codigo, const CifraConferida* cifra);
     void devolverFoco();
     TChordsForm::Escolha modoDeEscolha();
+    void selecionarNasListas(const std::string& raiz, int tipo);
+    void posicionarVinculo();
 
     const Catalogo& catalogo_;
     Dialogs& dialogs_;
@@ -110,6 +121,8 @@ class TSelectForm : public QDialog {
     bool soDigitacao_ = false;
     QWidget* ultimaLista_ = nullptr;
     std::optional<EscolhaDeAcorde> resultado_;
+    MudancaDoVinculo aoMudarVinculo_;  // set only while linking for the editor
+    const QWidget* editor_ = nullptr;
 };
 
 }  // namespace trovale

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QMouseEvent>
 #include <QPainter>
 
 #include "render/qt_text.h"
@@ -44,6 +45,12 @@ void PainelAcordes::dropEvent(QDropEvent* evento) {
     if (!acorde || (aceita && !aceita(*acorde))) return;
     evento->acceptProposedAction();
     emit acordeSolto(*acorde);
+}
+
+void PainelAcordes::mouseReleaseEvent(QMouseEvent* evento) {
+    QFrame::mouseReleaseEvent(evento);
+    if (evento->button() == Qt::LeftButton && rect().contains(evento->position().toPoint()))
+        emit clicado();
 }
 
 void PainelAcordes::paintEvent(QPaintEvent* evento) {

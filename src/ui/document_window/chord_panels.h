@@ -21,12 +21,14 @@ class PainelAcordes : public QFrame {
 
   signals:
     void acordeSolto(const trovale::AcordeArrastado& acorde);
+    void clicado();
 
   protected:
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dragMoveEvent(QDragMoveEvent* evento) override;
     void dropEvent(QDropEvent* evento) override;
     void paintEvent(QPaintEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
 
   private:
     bool aceitavel(const QMimeData* mime) const;

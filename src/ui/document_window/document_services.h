@@ -63,6 +63,8 @@ struct ServicosDocumento {
     std::function<std::optional<AcordeEscolhido>(const PedidoAcorde&)> escolherAcorde = {};
     // "Definir significado das linhas": the template window floating beside the song.
     std::function<void(TImageForm&)> definirLinhas = {};
+    // The fingering editor: empty for its plain mode, else the fingering to analyse.
+    std::function<void(const std::string& digitacao)> analisarDigitacao = {};
 };
 
 }  // namespace trovale

@@ -138,6 +138,10 @@ void TImageForm::criarPainel() {
                             static_cast<QWidget*>(PanelLupa)})
         linha->addWidget(painel);
     editor_->ligarPaineis(PanelLixo, PanelCopia, PanelLupa);
+    // A click on the magnifier opens the fingering editor with nothing to analyse.
+    connect(PanelLupa, &PainelAcordes::clicado, this, [this] {
+        if (servicos_.analisarDigitacao) servicos_.analisarDigitacao({});
+    });
     linha->addStretch();
     Label1 = new QLabel(PanelT);
     Label1->setObjectName(QStringLiteral("Label1"));

@@ -457,8 +457,12 @@ void SheetEditor::soltarNaCopia(const AcordeArrastado& acorde) {
 }
 
 void SheetEditor::soltarNaLupa(const AcordeArrastado& acorde) {
-    // The fingering editor's analysis comes with the fretboard windows.
-    if (acorde.acorde.fingering == kNoFingering) janela_.servicos_.dialogs.aviso(kSemDigitacao);
+    if (acorde.acorde.fingering == kNoFingering) {
+        janela_.servicos_.dialogs.aviso(kSemDigitacao);
+        return;
+    }
+    if (janela_.servicos_.analisarDigitacao)
+        janela_.servicos_.analisarDigitacao(acorde.acorde.fingering);
 }
 
 void SheetEditor::concluir(const SongState& antes, int grupo) {

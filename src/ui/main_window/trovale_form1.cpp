@@ -296,6 +296,9 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         modelo_ ? std::function<void(TImageForm&)>(
                       [this](TImageForm& documento) { definirLinhas(documento); })
                 : nullptr};
+    servicos.analisarDigitacao = [this](const std::string& digitacao) {
+        abrirEditorDeDigitacoes(digitacao);
+    };
     auto* documento = new TImageForm(std::move(servicos));
     documento->mostrarPainel(menu_.mPainel->isChecked());
     documento->mostrarBarras(menu_.mBarras->isChecked());

@@ -34,6 +34,7 @@ class TModelForm;
 class TPageForm;
 class TPrintForm;
 class TSelectForm;
+class TEditForm;
 struct AcordeEscolhido;
 struct PedidoAcorde;
 
@@ -74,6 +75,8 @@ class TTrovaleForm1 : public QMainWindow {
     void setLetra(TLetraDlg* letra);
     // The chord selection window with the fingering browser beside it.
     void setSelecao(TSelectForm* selecao);
+    // The fingering editor: "Digitações" and the magnifier of the song windows.
+    void setEdicao(TEditForm* edicao);
     // The print window, through which "Imprimir" prints the song in front.
     void setImpressao(TPrintForm* impressao);
     // The template window: "Modelo" and the line meanings of the song windows.
@@ -154,6 +157,8 @@ class TTrovaleForm1 : public QMainWindow {
     void criarDoEditor();
     std::optional<AcordeEscolhido> escolherAcorde(const PedidoAcorde& pedido);
     void escolherParaCopia();
+    // The fingering editor, empty ("0" or nothing) or analysing a song's fingering.
+    void abrirEditorDeDigitacoes(const std::string& digitacao = {});
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();
@@ -171,6 +176,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TFileDlg> arquivos_;
     QPointer<TLetraDlg> letra_;
     QPointer<TSelectForm> selecao_;
+    QPointer<TEditForm> edicao_;
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;
     QPointer<TPageForm> pagina_;

@@ -1,0 +1,24 @@
+#pragma once
+// The colours of the chord-tone columns: the root and each further tone keep theirs on the
+// strings' labels, the tone row and the piano.
+
+#include <QColor>
+#include <array>
+
+namespace trovale {
+
+struct CoresDoTom {
+    QColor fundo;
+    QColor texto;
+};
+
+inline const std::array<CoresDoTom, 6> kCoresDosTons = {{
+    {QColor(0x00, 0x80, 0x00), QColor(0xFF, 0xFF, 0x00)},
+    {QColor(0xFF, 0xFF, 0x00), QColor(0x00, 0x80, 0x00)},
+    {QColor(0x00, 0x00, 0xFF), QColor(0xFF, 0xFF, 0xFF)},
+    {QColor(0x00, 0xFF, 0x00), QColor(0xFF, 0x00, 0x00)},
+    {QColor(0xFF, 0x00, 0x00), QColor(0x00, 0xFF, 0x00)},
+    {QColor(0x00, 0xFF, 0xFF), QColor(0x00, 0x00, 0x00)},
+}};
+
+}  // namespace trovale
