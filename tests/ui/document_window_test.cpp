@@ -48,6 +48,8 @@ struct Ambiente {
     // What the chord selection window would answer, and what it was asked.
     std::optional<AcordeEscolhido> escolha;
     std::vector<PedidoAcorde> pedidos;
+    // What the magnifier handed to the fingering editor.
+    std::vector<std::string> analisadas;
 
     Ambiente() {
         const auto bytes = lerArquivoRegular((kFonte + "/data/ACORDES.TIP").toStdString(),
@@ -68,6 +70,7 @@ struct Ambiente {
                                        pedidos.push_back(pedido);
                                        return escolha;
                                    }};
+        servicos.analisarDigitacao = [this](const std::string& d) { analisadas.push_back(d); };
         auto form = std::make_unique<TImageForm>(std::move(servicos));
         form->resize(1000, 700);
         form->show();
@@ -449,6 +452,11 @@ void DocumentWindowTest::trashAndCopyPanel() {
     // The magnifier has nothing to analyse in a chord without a fingering.
     QVERIFY(soltar(*janela, janela->PanelLupa, daCopia, QPoint(5, 5)));
     QCOMPARE(a.dialogs.avisos.back(), SheetEditor::kSemDigitacao);
+    QVERIFY(a.analisadas.empty());
+    // A chord with a fingering goes to the fingering editor; a click opens it empty.
+    QVERIFY(soltar(*janela, janela->PanelLupa, doPainel("Af", "763 5118 3001"), QPoint(5, 5)));
+    QTest::mouseClick(janela->PanelLupa, Qt::LeftButton);
+    QCOMPARE(a.analisadas, (std::vector<std::string>{"763 5118 3001", ""}));
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {

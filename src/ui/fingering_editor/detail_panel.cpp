@@ -74,6 +74,7 @@ class PianoDoVinculo : public QWidget {
 DetailPanel::DetailPanel(const CatalogoTipos& tipos, QWidget* parent)
     : QWidget(parent), tipos_(tipos) {
     setObjectName(QStringLiteral("PanelDetalhe"));
+    setFixedSize(sizeHint());
     ImageCifra = new SimboloDoVinculo(*this);
     ImagePiano = new PianoDoVinculo(*this);
     for (std::size_t k = 0; k < LabelA.size(); ++k) {
@@ -95,7 +96,6 @@ DetailPanel::DetailPanel(const CatalogoTipos& tipos, QWidget* parent)
     for (int k = 0; k < 6; ++k) {
         auto* celula = new QTableWidgetItem;
         celula->setTextAlignment(Qt::AlignCenter);
-        celula->setBackground(kCoresDosTons[k].fundo);
         celula->setForeground(kCoresDosTons[k].texto);
         QFont negrito = celula->font();
         negrito.setBold(true);
@@ -128,7 +128,11 @@ void DetailPanel::mostrar(const FingeringEditorState& estado, bool cifraOpcional
                                               static_cast<int>(TabelaIntervalos[codigo].nome.size()));
         }
         LabelA[k]->setText(intervalo);
-        StringGrid->item(0, k)->setText(QString::fromStdString(estado.chordTones[k]));
+        // A tone the chord lacks leaves its cell blank, without its colour.
+        QTableWidgetItem* celula = StringGrid->item(0, k);
+        const bool presente = !estado.chordTones[k].empty();
+        celula->setText(QString::fromStdString(estado.chordTones[k]));
+        celula->setBackground(presente ? kCoresDosTons[k].fundo : QColor(Qt::white));
     }
     ImageCifra->update();
     ImagePiano->update();

@@ -105,8 +105,8 @@ void TEditForm::createControls() {
     PanelHelp->setWordWrap(true);
     PanelHelp->setAlignment(Qt::AlignCenter);
     PanelHelp->setFrameShape(QFrame::StyledPanel);
-    PanelHelp->setMinimumHeight(PanelDetalhe->sizeHint().height());
-    PanelHelp->setMaximumWidth(PanelDetalhe->sizeHint().width());
+    // Both take the same place, so linking never resizes the window.
+    PanelHelp->setFixedSize(PanelDetalhe->sizeHint());
     direita->addWidget(PanelDetalhe);
     direita->addWidget(PanelHelp);
     direita->addWidget(createButtons());

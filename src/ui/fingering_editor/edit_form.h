@@ -48,6 +48,9 @@ class TEditForm : public QDialog {
     // abrir() and analisar() without waiting, for callers that run their own loop.
     void preparar(const std::optional<TDigitacao>& digitacao);
 
+    // Links the fingering to a chord, as identification or the chord selection do.
+    void vincularAcorde(const std::string& raiz, int tipo);
+
     const FingeringEditorState& estado() const { return estado_; }
     TChordsForm& navegador();
     TChooseForm& opcoes() { return *escolha_; }

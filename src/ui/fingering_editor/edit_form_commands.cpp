@@ -83,8 +83,11 @@ void TEditForm::identificar() {
     const QRect braco(braco_->Image->mapTo(this, QPoint(0, 0)), braco_->Image->size());
     const auto escolhido =
         escolha_->escolher(id, catalogo_.tipos, selecao_.cifraOpcional(), *this, braco);
-    if (!escolhido) return;
-    linkChord(estado_, catalogo_.tipos, escolhido->raiz, escolhido->tipo);
+    if (escolhido) vincularAcorde(escolhido->raiz, escolhido->tipo);
+}
+
+void TEditForm::vincularAcorde(const std::string& raiz, int tipo) {
+    linkChord(estado_, catalogo_.tipos, raiz, tipo);
     atualizar();
     mostrarNavegador();
 }
