@@ -146,6 +146,8 @@ class FingeringEditorTest : public QObject {
     void verificationAndCataloguing();
     void theBrowserWritesBackDeletions();
     void transposedVersionsAreCatalogued();
+    void sameSoundOtherwiseFingeredAsks();
+    void aCancelledLinkIsPutBack();
     void leavingWithPendingChangesAsks();
     void aFingeringDroppedOnTheFretboardIsLoaded();
     void newTypeIntervalsFromTheNotes();
@@ -387,6 +389,40 @@ void FingeringEditorTest::transposedVersionsAreCatalogued() {
                  qPrintable(QString::number(passo)));
     }
     QCOMPARE(e.janela->navegador().windowTitle(), QStringLiteral(" Digitações do acorde"));
+}
+
+void FingeringEditorTest::sameSoundOtherwiseFingeredAsks() {
+    Editor e;
+    e.arrastar(5, 3, 1);  // the shipped C at the third fret, its top three strings
+    e.arrastar(4, 5, 2);  // under a second barre instead of three fingers
+    QCOMPARE(trastes(e.digitacao()), QStringLiteral("x 3 5 5 5 3"));
+    e.vincular(QStringLiteral("C"), QStringLiteral("Maior"));
+    const int antes = e.catalogo.digitacoes.NumDigitacoes();
+    e.dialogs.respostas = {Resposta::Nao};
+    e.janela->BtnIncluir->click();
+    QCOMPARE(e.dialogs.perguntas.size(), std::size_t(1));
+    QCOMPARE(e.dialogs.perguntas[0].first, 8);
+    QCOMPARE(e.catalogo.digitacoes.NumDigitacoes(), antes);
+    e.dialogs.respostas = {Resposta::Sim};
+    e.janela->BtnIncluir->click();
+    QCOMPARE(e.catalogo.digitacoes.NumDigitacoes(), antes + 1);
+}
+
+void FingeringEditorTest::aCancelledLinkIsPutBack() {
+    Editor e;
+    e.montar("x 3 2 0 1 0");
+    bool vistoAoVivo = false;
+    quandoAbrir<TSelectForm>([&](TSelectForm& s) {
+        s.ComboBoxSigla->setCurrentText(QStringLiteral("A"));
+        s.ComboBoxTipo->setCurrentText(QStringLiteral("Menor"));
+        vistoAoVivo = e.janela->PanelDetalhe->isVisible() &&
+                      e.janela->PanelDetalhe->tom(1) == QStringLiteral("C");
+        s.BtnCancel->click();
+    });
+    e.janela->BtnVinculo->click();
+    QVERIFY(vistoAoVivo);
+    QVERIFY(!e.janela->estado().linked());
+    QVERIFY(e.janela->PanelHelp->isVisible());
 }
 
 void FingeringEditorTest::leavingWithPendingChangesAsks() {

@@ -26,6 +26,9 @@ FretboardImage::FretboardImage(const Aparencia& aparencia, const TDigitacao& dig
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Braço do violão"));
+    setToolTip(QStringLiteral("Clique numa casa para pôr ou tirar uma nota; arraste a nota ao "
+                              "longo da casa para fazer uma pestana; clique no símbolo abaixo "
+                              "da corda para tocá-la ou não."));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
