@@ -142,6 +142,8 @@ class FingeringEditorTest : public QObject {
     void clicksAndDragsBuildTheFingering();
     void theFretWindowStaysWithinOneToTwelve();
     void theLinkedChordShowsItsTonesInColour();
+    void identificationListsTheCandidates_data();
+    void identificationListsTheCandidates();
     void identificationLinksTheChosenSpelling();
     void verificationAndCataloguing();
     void theBrowserWritesBackDeletions();
@@ -260,6 +262,50 @@ void FingeringEditorTest::theLinkedChordShowsItsTonesInColour() {
     bool temEb = false;
     for (int k = 0; k < 6; ++k) temEb = temEb || d.tom(k) == QStringLiteral("Eb");
     QVERIFY(temEb);
+}
+
+// Each row: a shape, then the candidate rows as "symbol|other spelling|remark" and the
+// message shown before the window.
+void FingeringEditorTest::identificationListsTheCandidates_data() {
+    QTest::addColumn<QString>("forma");
+    QTest::addColumn<QStringList>("linhas");
+    QTest::addColumn<QString>("mensagem");
+    QTest::newRow("C E G on strings 5, 4, 3: roots in string order")
+        << "x 3 2 0 x x"
+        << QStringList{"Em(b6)/C||Sem 5ª", "C||", "Am7/C||Sem 1ª",
+                       "G#7M(#5)/C|Ab7M(#5)/C|Sem 1ª"}
+        << "";
+    QTest::newRow("a seventh without its fifth")
+        << "x 3 2 3 x x" << QStringList{"C7||Sem 5ª", "F#7(b5)/C|Gb7(b5)/C|Sem 1ª"} << "";
+    QTest::newRow("a ninth without its root")
+        << "x x 2 3 3 3"
+        << QStringList{"Gm6/E||", "Em7(b5)||", "C7(9)/E||Sem 1ª", "F#7(#5/b9)/E|Gb7(#5/b9)/E|Sem 1ª"}
+        << "";
+    QTest::newRow("eight chords, five shown")
+        << "x x 1 2 1 2"
+        << QStringList{"F#°/Eb|Gb°/Eb|", "C°/Eb||", "A°/Eb||", "D#°|Eb°|", "B7(b9)/D#||Sem 1ª"}
+        << "8 acordes correspondem à digitação. Apenas os cinco primeiros serão mostrados.";
+}
+
+void FingeringEditorTest::identificationListsTheCandidates() {
+    QFETCH(QString, forma);
+    QFETCH(QStringList, linhas);
+    QFETCH(QString, mensagem);
+    Editor e;
+    e.montar(forma.toUtf8().constData());
+    QStringList vistas;
+    quandoAbrir<TChooseForm>([&vistas](TChooseForm& c) {
+        for (int linha = 1; linha < GradeDeOpcoes::kLinhas; ++linha)
+            if (!c.DrawGrid->texto(linha, 0).isEmpty())
+                vistas << c.DrawGrid->texto(linha, 0) + "|" + c.DrawGrid->texto(linha, 1) + "|" +
+                              c.DrawGrid->texto(linha, 2);
+        c.BtnCancel->click();
+    });
+    e.janela->BtnIdent->click();
+    QCOMPARE(vistas, linhas);
+    QCOMPARE(QString::fromStdString(e.dialogs.avisos.empty() ? "" : e.dialogs.avisos.front()),
+             mensagem);
+    QVERIFY(!e.janela->estado().linked());
 }
 
 void FingeringEditorTest::identificationLinksTheChosenSpelling() {

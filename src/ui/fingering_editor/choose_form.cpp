@@ -1,5 +1,7 @@
 #include "ui/fingering_editor/choose_form.h"
 
+#include "catalogue/symbol_elements.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -104,8 +106,17 @@ QString GradeDeOpcoes::texto(int linha, int coluna) const {
         return QStringLiteral("Cifra ") +
                (cifraOpcional_ ? QStringLiteral("opcional") : QStringLiteral("padrão"));
     if (linha == 0) return coluna == 1 ? QStringLiteral("Equivalente") : QStringLiteral("Obs:");
-    if (coluna != 2 || linha > static_cast<int>(opcoes_.size())) return {};
-    return observacao(opcoes_[linha - 1].candidato.omission);
+    if (linha > static_cast<int>(opcoes_.size())) return {};
+    const Opcao& o = opcoes_[linha - 1];
+    if (coluna == 2) return observacao(o.candidato.omission);
+    // The symbol as one line of text, for screen readers and tests.
+    const ChordCandidate& c = o.candidato;
+    const std::string& raiz = coluna == 0 ? c.rootSpelling : c.equivalentSpelling;
+    if (raiz.empty()) return {};
+    const std::string& baixo = coluna == 0 ? c.bassSpelling : c.equivalentBassSpelling;
+    std::string texto = raiz + CifraLinearDe(o.cifra);
+    if (!baixo.empty() && baixo != raiz) texto += "/" + baixo;
+    return QString::fromLatin1(texto.c_str());
 }
 
 void GradeDeOpcoes::mostrar(const Identification& identificacao, const CatalogoTipos& tipos,

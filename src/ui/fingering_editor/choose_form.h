@@ -52,7 +52,7 @@ class GradeDeOpcoes : public QWidget {
     std::optional<Escolhida> escolha() const;
 
     QRect retanguloCelula(int linha, int coluna) const;
-    // The words of a cell: the header and the omissions; symbols are drawn, not written.
+    // The words of a cell: the header, the symbols as one line of text, the omissions.
     QString texto(int linha, int coluna) const;
 
   signals:

@@ -28,7 +28,7 @@ FretboardImage::FretboardImage(const Aparencia& aparencia, const TDigitacao& dig
     setAccessibleName(QStringLiteral("Braço do violão"));
     setToolTip(QStringLiteral("Clique numa casa para pôr ou tirar uma nota; arraste a nota ao "
                               "longo da casa para fazer uma pestana; clique no símbolo abaixo "
-                              "da corda para tocá-la ou não."));
+                              "última casa para tocar a corda ou não."));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
