@@ -13,6 +13,7 @@
 
 #include <memory>
 
+#include "catalogue/frets_notation.h"
 #include "catalogue/notes.h"
 #include "support/recording_dialogs.h"
 #include "catalogue/intervals.h"
@@ -23,12 +24,9 @@ using namespace trovale;
 
 namespace {
 
-// Absolute frets from string 6 to string 1, "x" for a muted string.
+// Absolute frets from string 6 to string 1, "x" for a string not struck.
 QString trastes(const TDigitacao& d) {
-    QStringList casas;
-    for (int corda = kCordas; corda >= 1; --corda)
-        casas << (d.tocada(corda) ? QString::number(d.trasteAbsoluto(corda)) : QStringLiteral("x"));
-    return casas.join(QLatin1Char(' '));
+    return QString::fromStdString(escreverTrastes(trastesDe(d)));
 }
 
 TDigitacao digitacao(int nota, int tipo, int casa, std::initializer_list<NotaDedo> notas,

@@ -40,10 +40,7 @@ namespace {
 
 // Absolute frets from string 6 to string 1, "x" for a string not struck.
 QString trastes(const TDigitacao& d) {
-    QStringList casas;
-    for (int corda = kCordas; corda >= 1; --corda)
-        casas << (d.tocada(corda) ? QString::number(d.trasteAbsoluto(corda)) : QStringLiteral("x"));
-    return casas.join(QLatin1Char(' '));
+    return QString::fromStdString(escreverTrastes(trastesDe(d)));
 }
 
 // Runs `acao` on the first modal window of type T that comes up, then stops looking.
