@@ -1,6 +1,8 @@
 #include "catalogue/fingering_match.h"
 
 #include <algorithm>
+#include <array>
+#include <iterator>
 
 #include "catalogue/intervals.h"
 #include "catalogue/notes.h"
@@ -9,9 +11,22 @@ namespace trovale {
 
 namespace {
 
-bool contem(const std::vector<int>& notas, int nota) {
-    return std::find(notas.begin(), notas.end(), nota) != notas.end();
+template <typename Notas>
+bool contem(const Notas& notas, int nota) {
+    return std::find(std::begin(notas), std::end(notas), nota) != std::end(notas);
 }
+
+// At most the root and five components; every catalogued fingering passes here at start,
+// so no allocation.
+struct Exigidas {
+    std::array<int, kMaxIntervalosTipo + 1> notas{};
+    std::size_t quantas = 0;
+    void push_back(int nota) { notas[quantas++] = nota; }
+    std::size_t size() const { return quantas; }
+    int operator[](std::size_t i) const { return notas[i]; }
+    const int* begin() const { return notas.data(); }
+    const int* end() const { return notas.data() + quantas; }
+};
 
 }  // namespace
 
@@ -22,8 +37,7 @@ ResultadoTeste TestarDigitacao(int raiz, const TTipoAcorde& tipo, const std::vec
     r.raizSoa = contem(soantes, raiz);
     const bool quatroNotas = tipo.Intervalos[2] != 0;  // has a component 4
 
-    std::vector<int> exigidas;
-    exigidas.reserve(kMaxIntervalosTipo + 1);
+    Exigidas exigidas;
     exigidas.push_back(raiz);
     int notaQuinta = 0, componenteQuinta = 0;
     for (int i = 0; i < kMaxIntervalosTipo; ++i) {

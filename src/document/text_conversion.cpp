@@ -155,9 +155,13 @@ struct TextoImportado {
 std::vector<std::string> separarLinhas(std::string_view bytes) {
     std::vector<std::string> linhas;
     std::size_t inicio = 0;
+    // A plain scan: find_first_of calls memchr once per byte with a two-byte set.
+    const auto quebra = [&](std::size_t de) {
+        while (de < bytes.size() && bytes[de] != '\r' && bytes[de] != '\n') ++de;
+        return de;
+    };
     while (inicio < bytes.size()) {
-        std::size_t fim = bytes.find_first_of("\r\n", inicio);
-        if (fim == std::string_view::npos) fim = bytes.size();
+        std::size_t fim = quebra(inicio);
         linhas.emplace_back(bytes.substr(inicio, fim - inicio));
         if (fim + 1 < bytes.size() && bytes[fim] == '\r' && bytes[fim + 1] == '\n') ++fim;
         inicio = fim + 1;
@@ -211,7 +215,9 @@ TextoImportado textoImportado(std::string bytes) {
             texto.semEquivalente += novasInterrogacoes(linha, convertida);
             linha = std::move(convertida);
         }
-        linha = semControles(linha);
+        if (std::any_of(linha.begin(), linha.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 32; }))
+            linha = semControles(linha);
     }
     return texto;
 }
