@@ -1,5 +1,7 @@
 #include "ui/text_editor/check_form.h"
 
+#include "ui/common/code_diagram.h"
+
 #include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -535,42 +537,9 @@ void TCheckForm::pintarNome(QPainter& p, const QRect& caixa, FormaCifra forma) c
 void TCheckForm::pintarDigitacao(QPainter& p, const QRect& caixa) const {
     const int i = ListBox->currentRow();
     if (i < 0 || acorde(i).IndiceAcorde < 0) return;
-    const auto gravada = digitacaoDoTexto(
+    pintarDiagramaDoCodigo(
+        p, caixa, aparencia_ ? *aparencia_ : Aparencia{},
         conhecidos_->tabela().Fingerings[static_cast<std::size_t>(acorde(i).IndiceAcorde)]);
-    if (!gravada) {
-        QFont interrogacao(QStringLiteral("Arial"));
-        interrogacao.setBold(true);
-        interrogacao.setPixelSize(std::max(8, std::min(caixa.width(), caixa.height()) / 2));
-        p.setFont(interrogacao);
-        p.setPen(kVermelho);
-        p.drawText(caixa, Qt::AlignCenter, QStringLiteral("?"));
-        return;
-    }
-    const Aparencia aparencia = aparencia_ ? *aparencia_ : Aparencia{};
-    const TDigitacao digitacao = Decodificar(*gravada);
-    const double escala = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QRect area = caixa.adjusted(6, 6, -6, -6);
-    // The picture's size follows its width with a fixed share for margins and label: one try
-    // gives the proportion, the second fits.
-    int largura = std::min(area.width(), area.height());
-    QImage imagem;
-    for (int tentativa = 0; tentativa < 2; ++tentativa) {
-        imagem = imagemDiagrama(aparencia, digitacao, static_cast<int>(largura * escala));
-        const double w = imagem.width() / escala, h = imagem.height() / escala;
-        const double reduzir = std::min(area.width() / w, area.height() / h);
-        if (reduzir >= 1.0) break;
-        largura = std::max(12, static_cast<int>(largura * reduzir));
-    }
-    imagem.setDevicePixelRatio(escala);
-    const QSizeF tamanho = imagem.deviceIndependentSize();
-    const QSizeF cabe = tamanho.scaled(area.size(), Qt::KeepAspectRatio);
-    const QSizeF final =
-        tamanho.width() <= area.width() && tamanho.height() <= area.height() ? tamanho : cabe;
-    const QRectF destino(area.left() + (area.width() - final.width()) / 2,
-                         area.top() + (area.height() - final.height()) / 2, final.width(),
-                         final.height());
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawImage(destino, imagem);
 }
 
 }  // namespace trovale
