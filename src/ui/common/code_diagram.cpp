@@ -12,7 +12,7 @@ namespace trovale {
 
 namespace {
 
-const QColor kVermelho(255, 0, 0);
+const QColor kVermelho(200, 0, 0);
 
 void pintarInterrogacao(QPainter& p, const QRect& caixa) {
     QFont interrogacao(QStringLiteral("Arial"));
