@@ -18,6 +18,8 @@
 #include "ui/fingering_editor/edit_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
+#include "ui/type_editor/move_form.h"
+#include "ui/type_editor/tipos_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/page_setup/page_form.h"
@@ -117,6 +119,10 @@ void Programa::criarJanelas() {
     layout_ = carregarLayout(fs_, pasta_.pasta);
     // The chord type editor's creation loads the catalogue.
     AbrirCatalogo(ArquivosCatalogo{pasta_.pasta, fs_}, catalogo_, *dialogs_);
+    tipos_ = new TTiposForm(catalogo_, *dialogs_, lembrete_, janela_.get());
+    janela_->setTipos(tipos_);
+    ordem_ = new TMoveForm(catalogo_, *dialogs_, lembrete_, janela_.get());
+    janela_->setOrdem(ordem_);
     // Reads MUSICS.INI: the default folder and the columns of the song lists.
     arquivos_ = new TFileDlg(*dialogs_, QString::fromStdString(pasta_.pasta.string()),
                              QString::fromStdString(pastaCancoesUsuario().string()), janela_.get());
@@ -131,6 +137,7 @@ void Programa::criarJanelas() {
     ligarVerificacaoAoNavegador();
     // The fingering editor and its candidate and interval windows.
     edicao_ = new TEditForm(catalogo_, aparencia_, *dialogs_, lembrete_, *selecao_, janela_.get());
+    edicao_->setTipos(tipos_);
     janela_->setEdicao(edicao_);
     impressao_ = new TPrintForm(*dialogs_, janela_.get());
     janela_->setImpressao(impressao_);
@@ -145,6 +152,8 @@ void Programa::criarJanelas() {
     letra_->setAjuda(ajuda_);
     selecao_->setAjuda(ajuda_);
     edicao_->setAjuda(ajuda_);
+    tipos_->setAjuda(ajuda_);
+    ordem_->setAjuda(ajuda_);
 }
 
 // Highlighting a chord in the text check opens the fingering browser beside it; a pick there

@@ -27,6 +27,8 @@ class TPageForm;
 class TPrintForm;
 class TSelectForm;
 class TEditForm;
+class TMoveForm;
+class TTiposForm;
 class TTrovaleForm1;
 class THelpForm;
 class WindowDialogs;
@@ -87,6 +89,8 @@ class Programa : public QObject {
     TLetraDlg* letra_ = nullptr;
     TSelectForm* selecao_ = nullptr;
     TEditForm* edicao_ = nullptr;
+    TTiposForm* tipos_ = nullptr;
+    TMoveForm* ordem_ = nullptr;
     // Shown once per run by whichever window first changes the catalogue.
     LembreteGravacao lembrete_;
     TPrintForm* impressao_ = nullptr;

@@ -19,8 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 7> kComandosProprios = {
-    "types", "chord", "fingerings", "identify", "show", "interpret", "convert"};
+constexpr std::array<std::string_view, 9> kComandosProprios = {
+    "types",     "chord",   "fingerings", "identify", "show",
+    "interpret", "convert", "transpose",  "play"};
 
 // What the decision needs of the command line, read as the parser reads it.
 struct Chamada {

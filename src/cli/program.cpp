@@ -10,7 +10,9 @@
 #include "cli/fingerings_command.h"
 #include "cli/identify_command.h"
 #include "cli/interpret_command.h"
+#include "cli/play_command.h"
 #include "cli/show_command.h"
+#include "cli/transpose_command.h"
 #include "cli/types_command.h"
 #include "settings/program_dir.h"
 
@@ -48,10 +50,15 @@ std::filesystem::path pastaDoPrograma(const std::string& opcao, const Variante& 
 
 // The catalogue commands first, then the executable's own, as the help lists them.
 std::vector<Comando> registrarComandos(CLI::App& app, const Variante& variante) {
-    std::vector<Comando> comandos = {registrarTypes(app),      registrarChord(app),
-                                     registrarFingerings(app), registrarIdentify(app),
-                                     registrarInterpret(app),  registrarShow(app),
-                                     registrarConvert(app, variante.conversorPdf)};
+    std::vector<Comando> comandos = {registrarTypes(app),
+                                     registrarChord(app),
+                                     registrarFingerings(app),
+                                     registrarIdentify(app),
+                                     registrarInterpret(app),
+                                     registrarShow(app),
+                                     registrarConvert(app, variante.conversorPdf),
+                                     registrarTranspose(app),
+                                     registrarPlay(app)};
     if (variante.extras) {
         const std::vector<Comando> mais = variante.extras(app);
         comandos.insert(comandos.end(), mais.begin(), mais.end());

@@ -4,9 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/catalogue_files.h"
 #include "catalogue/catalogue_files_fixture.h"
 #include "catalogue/catalogue_save.h"
+#include "catalogue/fingering_file.h"
+#include "catalogue/symbol_elements.h"
+#include "catalogue/type_editing.h"
+#include "catalogue/type_file.h"
+#include "catalogue/type_order.h"
 #include "support/crashing_file_system.h"
 #include "support/recording_dialogs.h"
 #include "support/unprivileged.h"
@@ -26,8 +33,25 @@ struct Cenario {
     std::string tipos, digitacoes;  // in memory, and on the disk once saved
 };
 
+// What the type editor and the order window leave: a type deleted with its fingering, its
+// number taken by a new type, and the list turned upside down.
+Catalogo depoisDosEditoresDeTipos() {
+    Catalogo c = testing::catalogoCom(testing::kTiposNovos, testing::digitacoesComSetima());
+    testing::RecordingDialogs dialogs;
+    dialogs.respostas = {Resposta::Sim};
+    confirmarExclusao(c, 3, dialogs);
+    confirmarInclusao(c, {selecaoDe({4, 6}), "Suspensa", ElementosDaCifra("sus4"), {}}, dialogs);
+    std::vector<std::string> legendas = c.tipos.Legendas;
+    std::reverse(legendas.begin(), legendas.end());
+    aplicarOrdem(c, legendas);
+    return c;
+}
+
 std::vector<Cenario> cenarios() {
+    Catalogo editado = depoisDosEditoresDeTipos();
     return {
+        {"after the type editors, GravarJuntos set", GravarTiposEDigitacoes, editado.GravarJuntos,
+         escreverTipos(editado.tipos), escreverDigitacoes(editado.digitacoes)},
         {"types alone", GravarTipos, false, testing::kTiposNovos, testing::digitacoesAntigas()},
         {"fingerings alone", GravarDigitacoes, false, testing::kTiposAntigos,
          testing::digitacoesNovas()},

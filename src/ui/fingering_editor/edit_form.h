@@ -30,6 +30,7 @@ class TChordsForm;
 class TCriarForm;
 class THelpForm;
 class TSelectForm;
+class TTiposForm;
 
 class TEditForm : public QDialog {
     Q_OBJECT
@@ -38,6 +39,8 @@ class TEditForm : public QDialog {
               LembreteGravacao& lembrete, TSelectForm& selecao, QWidget* parent = nullptr);
 
     void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
+    // The chord type editor, which completes a type proposed by "C&riar tipo".
+    void setTipos(TTiposForm* tipos) { tipos_ = tipos; }
     // Screen y of the window's top, kept by the main window.
     void setTopo(int topo) { topo_ = topo; }
 
@@ -106,6 +109,7 @@ class TEditForm : public QDialog {
     TChooseForm* escolha_;
     TCriarForm* criar_;
     THelpForm* ajuda_ = nullptr;
+    TTiposForm* tipos_ = nullptr;
     FingeringEditorState estado_;
     FretboardPanel* braco_ = nullptr;
     int topo_ = -1;

@@ -24,6 +24,7 @@
 #include "ui/fingering_editor/edit_form.h"
 #include "ui/fingering_editor/fingering_drag.h"
 #include "ui/fingering_editor/fretboard_panel.h"
+#include "ui/type_editor/tipos_form.h"
 
 namespace trovale {
 
@@ -153,9 +154,15 @@ void TEditForm::criarTipo() {
         if (notas[k].nota == notaBaixo) base = static_cast<int>(k);
     const auto proposta = criar_->propor(notas, base, *this);
     if (!proposta) return;
-    // The chord type editor completes and names the type; until it is part of the program
-    // the user sees what it would be given.
-    dialogs_.aviso(descreverProposta(*proposta));
+    // The chord type editor completes and names the type; the fingering is linked to it.
+    if (tipos_) {
+        if (const int tipo = tipos_->criar(*proposta, this)) {
+            vincularAcorde(proposta->grafia, tipo);
+            return;
+        }
+    } else {
+        dialogs_.aviso(descreverProposta(*proposta));
+    }
     atualizar();
     mostrarNavegador();
 }

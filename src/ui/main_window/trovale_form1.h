@@ -35,6 +35,8 @@ class TPageForm;
 class TPrintForm;
 class TSelectForm;
 class TEditForm;
+class TMoveForm;
+class TTiposForm;
 struct AcordeEscolhido;
 struct PedidoAcorde;
 
@@ -83,6 +85,9 @@ class TTrovaleForm1 : public QMainWindow {
     void setModelo(TModelForm* modelo);
     // The page setup window: "Lay-out" of the song in front, with its preview.
     void setPagina(TPageForm* pagina);
+    // The chord type editor ("Constituição e nomenclatura") and the presentation order.
+    void setTipos(TTiposForm* tipos);
+    void setOrdem(TMoveForm* ordem);
 
     // The first showing: normal state, covering the screen, painted at once.
     void mostrarInicio();
@@ -180,6 +185,8 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;
     QPointer<TPageForm> pagina_;
+    QPointer<TTiposForm> tipos_;
+    QPointer<TMoveForm> ordem_;
     // The text form of the song being exported, for the file window to write.
     // What "Exportar" of the file window writes, while it is open for an export.
     std::function<bool(const QString&)> exportacao_;

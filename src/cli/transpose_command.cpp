@@ -1,0 +1,107 @@
+#include "cli/transpose_command.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+
+#include "catalogue/frets_notation.h"
+#include "cli/catalogue_loading.h"
+#include "cli/json_writer.h"
+#include "cli/song_loading.h"
+#include "cli/terminal_dialogs.h"
+#include "cli/text_table.h"
+#include "document/chord_renaming.h"
+#include "document/song_file.h"
+#include "document/text_interpretation.h"
+
+namespace trovale::cli {
+
+namespace {
+
+constexpr int kMaiorDeslocamento = 11;
+// The window starts on its first row: that chord is the key.
+constexpr int kLinhaDoTom = 0;
+
+struct Opcoes {
+    int deslocamento = 0;
+    bool similar = false;
+    bool json = false;
+    std::string entrada;
+    std::string saida;
+};
+
+void escreverJson(const std::vector<LinhaTransposicao>& linhas, std::ostream& saida) {
+    EscritorJson json(saida);
+    json.abrirLista();
+    for (const LinhaTransposicao& l : linhas) {
+        json.abrirObjeto();
+        json.campo("from", utf8(displaySymbol(l.simbolo)));
+        json.campo("to", utf8(l.novoSimbolo));
+        json.campo("fingering", l.novaDigitacao);
+        json.fecharObjeto();
+    }
+    json.fecharLista();
+    json.terminar();
+}
+
+// The frets of a fingering code ("x 5 4 2 3 2"), "-" when there is none.
+std::string trastesDoCodigo(const std::string& codigo) {
+    const auto g = digitacaoDoTexto(codigo);
+    return g ? escreverTrastes(trastesDe(Decodificar(*g))) : "-";
+}
+
+void escreverTexto(const std::vector<LinhaTransposicao>& linhas, std::ostream& saida) {
+    using enum Alinhamento;
+    TabelaTexto tabela({Esquerda, Esquerda, Esquerda});
+    tabela.linha({"Cifra", "Nova cifra", w1252("Digitação")});
+    for (const LinhaTransposicao& l : linhas)
+        tabela.linha({displaySymbol(l.simbolo), l.novoSimbolo, trastesDoCodigo(l.novaDigitacao)});
+    tabela.escrever(saida);
+}
+
+int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
+    if (opcoes.deslocamento < -kMaiorDeslocamento || opcoes.deslocamento > kMaiorDeslocamento) {
+        ambiente.erros << "--by deve estar entre -11 e 11 (semitons).\n";
+        return kSaidaArgumento;
+    }
+    auto carregada = carregarCancao(opcoes.entrada, ambiente);
+    if (!carregada) return kSaidaCatalogo;
+    const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
+    if (!carga.tiposOk) return kSaidaCatalogo;
+
+    SongDocument& cancao = carregada->cancao;
+    std::vector<LinhaTransposicao> linhas = linhasParaTransposicao(cancao.Chords);
+    transporLinhas(linhas, opcoes.deslocamento, kLinhaDoTom, {opcoes.similar, false},
+                   carga.catalogo, kTrastesMostradosPadrao);
+    renomearAcordes(cancao.Chords, linhas);
+    cancao.Modified = true;
+
+    AvisosNoTerminal avisos(ambiente.erros, opcoes.saida);
+    // An empty song is not written (SaveSong says so); a script must not take that for success.
+    if (SaveSong(cancao, opcoes.saida, avisos) != 0 || cancao.Lines.empty()) return kSaidaCatalogo;
+    if (opcoes.json)
+        escreverJson(linhas, ambiente.saida);
+    else
+        escreverTexto(linhas, ambiente.saida);
+    return kSaidaOk;
+}
+
+}  // namespace
+
+Comando registrarTranspose(CLI::App& app) {
+    auto opcoes = std::make_shared<Opcoes>();
+    CLI::App* sub = app.add_subcommand(
+        "transpose",
+        "Transpõe uma música (.dec) como \"Transpor - Mudar tom\": cifras e digitações novas.");
+    sub->add_option("--by", opcoes->deslocamento, "Semitons, de -11 a 11")
+        ->required()
+        ->type_name("N");
+    sub->add_flag("--similar", opcoes->similar,
+                  "Digitações novas por similaridade (padrão: simplicidade)");
+    sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");
+    sub->add_option("ENTRADA", opcoes->entrada, "Música lida (.dec)")->required()->type_name("");
+    sub->add_option("SAIDA", opcoes->saida, "Música gravada (.dec)")->required()->type_name("");
+    auto executar = [opcoes](const Ambiente& ambiente) { return transpor(*opcoes, ambiente); };
+    return {sub, executar};
+}
+
+}  // namespace trovale::cli

@@ -1,0 +1,315 @@
+#include "fingering/song_transposition.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+#include "catalogue/chord_interpreter.h"
+#include "catalogue/chord_symbol.h"
+#include "catalogue/fingering_choice.h"
+#include "catalogue/intervals.h"
+#include "catalogue/notes.h"
+#include "fingering/chord_tones.h"
+#include "fingering/fingering_transposition.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr std::string_view kSemCodigo = "0";
+constexpr std::string_view kLetras = "ABCDEFG";
+constexpr int kNumLetras = 7;
+constexpr int kPontosIniciais = 10;
+constexpr int kPontosPorPar = 10;
+
+// A symbol in display form taken apart: root, type text, bass (no "/"), variant tag.
+struct Partes {
+    std::string raiz, tipo, baixo, marca;
+    int notaRaiz = 0, notaBaixo = 0;
+};
+
+int mod(int n, int m) {
+    return (n % m + m) % m;
+}
+
+// 1..7 for A..G.
+int letra(std::string_view grafia) {
+    const std::size_t p = grafia.empty() ? std::string_view::npos : kLetras.find(grafia[0]);
+    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
+}
+
+bool temAcidente(int nota) {
+    return GrafiaNota(nota, false) != GrafiaNota(nota, true);
+}
+
+// Nothing when the root, or a bass, is no note. A bass sounding like the root is dropped.
+std::optional<Partes> separar(std::string_view exibido) {
+    Partes p;
+    std::string texto(exibido.substr(0, exibido.find('*')));
+    p.marca = std::string(exibido.substr(texto.size()));
+    p.raiz = ExtrairRaiz(texto);
+    const std::string baixo = ExtrairBaixo(texto, p.raiz);
+    if (baixo != p.raiz) p.baixo = baixo;
+    p.tipo = texto;
+    p.notaRaiz = notaDaGrafia(p.raiz);
+    p.notaBaixo = notaDaGrafia(p.baixo);
+    if (p.notaRaiz == 0 || (!p.baixo.empty() && p.notaBaixo == 0)) return std::nullopt;
+    return p;
+}
+
+std::string juntar(const Partes& p) {
+    return p.raiz + p.tipo + (p.baixo.empty() ? "" : "/" + p.baixo) + p.marca;
+}
+
+// The spelling of nota whose letter lies `intervalo` letters above the reference's, as near
+// as the two spellings allow; sharp unless the flat one is strictly nearer.
+std::string grafiaPorDistancia(int nota, int intervalo, std::string_view referencia) {
+    const std::string sustenido = GrafiaNota(nota, false), bemol = GrafiaNota(nota, true);
+    const int d = mod(letra(sustenido) - letra(referencia), kNumLetras);
+    const int e = mod(letra(bemol) - letra(referencia), kNumLetras);
+    return std::abs(e - intervalo) < std::abs(d - intervalo) ? bemol : sustenido;
+}
+
+// The key chord: its original root letter and its new root.
+struct Tom {
+    int linha = 0;
+    int letraOriginal = 0;
+    std::string novaRaiz;
+};
+
+std::optional<Partes> partesDaLinha(const std::vector<LinhaTransposicao>& linhas, int k) {
+    if (k < 0 || k >= static_cast<int>(linhas.size())) return std::nullopt;
+    return separar(linhas[k].novoSimbolo);
+}
+
+// A key row that cannot be read hands the key to the first row that can.
+std::optional<Tom> acharTom(const std::vector<LinhaTransposicao>& linhas, int linhaDoTom,
+                            int deslocamento) {
+    int linha = linhaDoTom;
+    std::optional<Partes> partes = partesDaLinha(linhas, linha);
+    for (int k = 0; !partes && k < static_cast<int>(linhas.size()); ++k) {
+        partes = partesDaLinha(linhas, k);
+        linha = k;
+    }
+    if (!partes) return std::nullopt;
+    const int nota = reduzirNota(partes->notaRaiz + deslocamento);
+    return Tom{linha, letra(partes->raiz), GrafiaNota(nota, deslocamento < 0)};
+}
+
+// The first of the type's intervals that lands on c semitones above the root modulo 12.
+const Intervalo* componenteDoTipo(const TTipoAcorde& tipo, int c) {
+    for (int codigo : tipo.Intervalos)
+        if (codigoIntervaloValido(codigo) && TabelaIntervalos[codigo].semitonsMod12 == c)
+            return &TabelaIntervalos[codigo];
+    return nullptr;
+}
+
+struct BaixoNovo {
+    std::string grafia;
+    bool foraDoTipo = false;
+};
+
+// The bass moves with the chord: spelled as the same chord tone of the new root when it was
+// spelled so, else at the same letter distance from the root as before.
+BaixoNovo moverBaixo(const Partes& p, const Partes& novo, const TTipoAcorde* tipo) {
+    if (p.baixo.empty()) return {};
+    const int n = novo.notaBaixo;
+    if (!temAcidente(n)) return {GrafiaNota(n, false)};
+    const Intervalo* i =
+        tipo ? componenteDoTipo(*tipo, mod(p.notaBaixo - p.notaRaiz, kNotasPorOitava)) : nullptr;
+    if (i && spellChordTone(p.raiz, p.notaRaiz, i->semitons, i->grau) == p.baixo)
+        return {spellChordTone(novo.raiz, novo.notaRaiz, i->semitons, i->grau)};
+    const int intervalo = mod(letra(p.baixo) - letra(p.raiz), kNumLetras);
+    return {grafiaPorDistancia(n, intervalo, novo.raiz), i == nullptr};
+}
+
+std::string textoDoCodigo(const TDigitacaoGravada& g) {
+    return std::to_string(g.W[0]) + ' ' + std::to_string(g.W[1]) + ' ' + std::to_string(g.W[2]);
+}
+
+// Fits a catalogued fingering to the diagrams' rows as the fingering browser lists it: with 4
+// rows, one reaching the fifth moves up a fret when its marks span no more than 4.
+bool caberNasCasas(TDigitacao& d, int casas) {
+    if (casas >= kMaxTrasteRelativo) return true;
+    int menor = kMaxTrasteRelativo + 1, maior = 0;
+    auto medir = [&](int traste) {
+        menor = std::min(menor, traste);
+        maior = std::max(maior, traste);
+    };
+    for (const NotaDedo& n : d.Notas)
+        if (!n.vazia()) medir(n.Traste);
+    for (const Pestana& p : d.Pestanas)
+        if (!p.vazia()) medir(p.Traste);
+    if (maior <= casas) return true;
+    if (maior - menor + 1 > casas) return false;
+    for (NotaDedo& n : d.Notas)
+        if (!n.vazia()) --n.Traste;
+    for (Pestana& p : d.Pestanas)
+        if (!p.vazia()) --p.Traste;
+    ++d.Casa;
+    return true;
+}
+
+// What the new fingering of a chord is chosen from.
+struct Pedido {
+    std::optional<TDigitacaoGravada> original;
+    int tipo = 0;
+    const Partes* antes = nullptr;
+    const Partes* depois = nullptr;
+};
+
+// Among the catalogued fingerings of the new chord, as the browser lists them, the one that
+// keeps the original's shape best; ties go to the earlier one, and only a score above 0 counts.
+std::optional<std::string> maisParecida(const Pedido& p, const Catalogo& catalogo, int casas) {
+    const int nota = p.depois->notaRaiz;
+    const int tipo = catalogo.TipoComDigitacoes(nota, p.tipo);
+    const int inicio = catalogo.digitacoes.PrimeiraDigitacao(nota, tipo);
+    if (inicio == 0) return std::nullopt;
+    const TDigitacao a = Decodificar(*p.original);
+    const auto& gravadas = catalogo.digitacoes.Digitacoes;
+    int melhor = 0;
+    std::optional<TDigitacao> escolhida;
+    for (std::size_t k = inicio - 1; k < gravadas.size(); ++k) {
+        if (notaGravada(gravadas[k]) != nota || tipoGravado(gravadas[k]) != tipo) break;
+        TDigitacao b = Decodificar(gravadas[k]);
+        if (!caberNasCasas(b, casas)) continue;
+        const int pontos = similaridade(a, p.antes->notaRaiz, b, nota);
+        if (pontos > melhor) {
+            melhor = pontos;
+            escolhida = b;
+        }
+    }
+    if (!escolhida) return std::nullopt;
+    return textoDoCodigo(Codificar(*escolhida));
+}
+
+// The original shape slid along the neck to the new root, with a barre wherever it may.
+std::optional<std::string> formaTransposta(const Pedido& p, int casas) {
+    const TDigitacao a = Decodificar(*p.original);
+    for (const TDigitacao& v :
+         transposeFingering(a, p.antes->notaRaiz, p.antes->raiz, casas, nullptr))
+        if (v.Nota == p.depois->notaRaiz) return textoDoCodigo(Codificar(v));
+    return std::nullopt;
+}
+
+std::string novaDigitacao(const Pedido& p, const OpcoesTransposicao& opcoes,
+                          const Catalogo& catalogo, int casas) {
+    if (p.tipo == 0 || (!p.original && !opcoes.sugerirMesmoIndefinida))
+        return std::string(kSemCodigo);
+    if (opcoes.similaridade && p.original)
+        if (auto achada = maisParecida(p, catalogo, casas)) return *achada;
+    const int raiz = p.depois->notaRaiz;
+    const int baixo = p.depois->baixo.empty() ? raiz : p.depois->notaBaixo;
+    const int posicao =
+        EscolherDigitacao(catalogo, raiz, baixo, p.tipo, numeroVariante(p.depois->marca), casas);
+    if (posicao > 0) return textoDoCodigo(catalogo.digitacoes.Digitacoes[posicao - 1]);
+    if (p.original)
+        if (auto transposta = formaTransposta(p, casas)) return *transposta;
+    return std::string(kSemCodigo);
+}
+
+void transporLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom,
+                   int deslocamento, const OpcoesTransposicao& opcoes, const Catalogo& catalogo,
+                   int casas) {
+    Partes novo = p;
+    novo.notaRaiz = reduzirNota(p.notaRaiz + deslocamento);
+    novo.raiz = ehTom ? tom.novaRaiz
+                      : grafiaPorDistancia(novo.notaRaiz,
+                                           mod(letra(p.raiz) - tom.letraOriginal, kNumLetras),
+                                           tom.novaRaiz);
+    novo.notaBaixo = p.baixo.empty() ? 0 : reduzirNota(p.notaBaixo + deslocamento);
+    const TTipoAcorde* tipo =
+        catalogo.tipos.existe(linha.tipo) ? &catalogo.tipos.tipo(linha.tipo) : nullptr;
+    const BaixoNovo baixo = moverBaixo(p, novo, tipo);
+    novo.baixo = baixo.grafia;
+    linha.novoSimbolo = juntar(novo);
+    linha.baixoForaDoTipo = baixo.foraDoTipo;
+    const Pedido pedido{digitacaoDoTexto(linha.digitacao), linha.tipo, &p, &novo};
+    linha.novaDigitacao = novaDigitacao(pedido, opcoes, catalogo, casas);
+}
+
+int notaDoBaixoTocado(const TDigitacao& d) {
+    for (int corda = kCordas; corda >= 1; --corda)
+        if (d.tocada(corda)) return d.notaDaCorda(corda);
+    return 0;
+}
+
+}  // namespace
+
+int normalizarDeslocamento(int deslocamento) {
+    return deslocamento % kNotasPorOitava;
+}
+
+std::string textoDoDeslocamento(int deslocamento) {
+    if (deslocamento == 0) return {};
+    const int n = std::abs(deslocamento);
+    return std::to_string(n) + " semito" + (n == 1 ? "m" : "ns") +
+           (deslocamento > 0 ? " acima:" : " abaixo:");
+}
+
+void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                    const OpcoesTransposicao& opcoes, const Catalogo& catalogo, int casas) {
+    for (LinhaTransposicao& linha : linhas) {
+        linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
+        linha.novaDigitacao = linha.digitacao;
+        linha.baixoForaDoTipo = false;
+    }
+    deslocamento = normalizarDeslocamento(deslocamento);
+    if (deslocamento == 0) return;
+    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento);
+    if (!tom) return;
+    for (std::size_t k = 0; k < linhas.size(); ++k) {
+        const std::optional<Partes> partes = separar(linhas[k].novoSimbolo);
+        if (!partes) continue;
+        transporLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
+                      opcoes, catalogo, casas);
+    }
+}
+
+int similaridade(const TDigitacao& a, int raizA, const TDigitacao& b, int raizB) {
+    const int graus = notaDoBaixoTocado(b) - notaDoBaixoTocado(a);
+    if (mod(graus, kNotasPorOitava) != mod(raizB - raizA, kNotasPorOitava)) return -1;
+    int pontos = kPontosIniciais;
+    for (int i = 1; i <= kCordas; ++i) {
+        if (a.tocada(i) != b.tocada(i)) --pontos;
+        if (!a.tocada(i) || !b.tocada(i)) continue;
+        for (int j = i + 1; j <= kCordas; ++j)
+            if (a.tocada(j) && b.tocada(j) &&
+                a.trasteAbsoluto(i) - a.trasteAbsoluto(j) ==
+                    b.trasteAbsoluto(i) - b.trasteAbsoluto(j))
+                pontos += kPontosPorPar;
+    }
+    return pontos;
+}
+
+GrafiasOferecidas grafiasOferecidas(std::string_view novoSimbolo) {
+    GrafiasOferecidas g;
+    const std::optional<Partes> p = separar(novoSimbolo);
+    if (!p) return g;
+    g.raizBemol = GrafiaNota(p->notaRaiz, true);
+    g.raizSustenido = GrafiaNota(p->notaRaiz, false);
+    g.raizComAcidente = temAcidente(p->notaRaiz);
+    g.raizEmBemol = g.raizComAcidente && p->raiz == g.raizBemol;
+    if (p->baixo.empty()) return g;
+    g.baixoBemol = GrafiaNota(p->notaBaixo, true);
+    g.baixoSustenido = GrafiaNota(p->notaBaixo, false);
+    g.baixoComAcidente = temAcidente(p->notaBaixo) && p->notaBaixo != p->notaRaiz;
+    g.baixoEmBemol = g.baixoComAcidente && p->baixo == g.baixoBemol;
+    return g;
+}
+
+std::string comGrafiaDaRaiz(std::string_view simbolo, bool bemol) {
+    std::optional<Partes> p = separar(simbolo);
+    if (!p) return std::string(simbolo);
+    p->raiz = GrafiaNota(p->notaRaiz, bemol);
+    return juntar(*p);
+}
+
+std::string comGrafiaDoBaixo(std::string_view simbolo, bool bemol) {
+    std::optional<Partes> p = separar(simbolo);
+    if (!p || p->baixo.empty()) return std::string(simbolo);
+    p->baixo = GrafiaNota(p->notaBaixo, bemol);
+    return juntar(*p);
+}
+
+}  // namespace trovale
