@@ -16,6 +16,7 @@
 #include "ui/file_dialog/file_dlg.h"
 #include "ui/chord_choice/select_form.h"
 #include "ui/fingering_editor/edit_form.h"
+#include "ui/transposition/trans_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/type_editor/move_form.h"
@@ -138,6 +139,9 @@ void Programa::criarJanelas() {
     // The fingering editor and its candidate and interval windows.
     edicao_ = new TEditForm(catalogo_, aparencia_, *dialogs_, lembrete_, *selecao_, janela_.get());
     edicao_->setTipos(tipos_);
+    transposicao_ = new TTransForm(catalogo_, aparencia_, *dialogs_, selecao_->navegador(),
+                                   janela_.get());
+    janela_->setTransposicao(transposicao_);
     janela_->setEdicao(edicao_);
     impressao_ = new TPrintForm(*dialogs_, janela_.get());
     janela_->setImpressao(impressao_);
@@ -152,6 +156,7 @@ void Programa::criarJanelas() {
     letra_->setAjuda(ajuda_);
     selecao_->setAjuda(ajuda_);
     edicao_->setAjuda(ajuda_);
+    transposicao_->setAjuda(ajuda_);
     tipos_->setAjuda(ajuda_);
     ordem_->setAjuda(ajuda_);
 }

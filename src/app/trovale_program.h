@@ -27,6 +27,7 @@ class TPageForm;
 class TPrintForm;
 class TSelectForm;
 class TEditForm;
+class TTransForm;
 class TMoveForm;
 class TTiposForm;
 class TTrovaleForm1;
@@ -89,6 +90,7 @@ class Programa : public QObject {
     TLetraDlg* letra_ = nullptr;
     TSelectForm* selecao_ = nullptr;
     TEditForm* edicao_ = nullptr;
+    TTransForm* transposicao_ = nullptr;
     TTiposForm* tipos_ = nullptr;
     TMoveForm* ordem_ = nullptr;
     // Shown once per run by whichever window first changes the catalogue.

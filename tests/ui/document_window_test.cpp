@@ -137,6 +137,7 @@ class DocumentWindowTest : public QObject {
     void chordsDroppedOnTheSheet();
     void trashAndCopyPanel();
     void lyricsOnlyTakesNoChord();
+    void aTranspositionRenamesAsOneStep();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
     void doubleClickChangesAChord();
@@ -457,6 +458,25 @@ void DocumentWindowTest::trashAndCopyPanel() {
     QVERIFY(soltar(*janela, janela->PanelLupa, doPainel("Af", "763 5118 3001"), QPoint(5, 5)));
     QTest::mouseClick(janela->PanelLupa, Qt::LeftButton);
     QCOMPARE(a.analisadas, (std::vector<std::string>{"763 5118 3001", ""}));
+}
+
+// C to G and G7 to D7: each entry renamed once, as one undo step.
+void DocumentWindowTest::aTranspositionRenamesAsOneStep() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("t.dec"), cancaoParaEditar()));
+    std::vector<LinhaTransposicao> linhas = janela->acordesParaTransposicao();
+    QCOMPARE(linhas.size(), std::size_t(2));
+    linhas[0].novoSimbolo = "G";
+    linhas[0].novaDigitacao = "0";
+    linhas[1].novoSimbolo = "D7";
+    janela->aplicarTransposicao(linhas);
+    const ChordTable& t = janela->documento().Chords;
+    QCOMPARE(t.Symbols, (std::vector<std::string>{"Gf", "Df7"}));
+    QCOMPARE(t.Fingerings[0], std::string("0"));
+    QCOMPARE(t.TypeCodes[1], std::string("7"));
+    QVERIFY(janela->documento().Modified);
+    QVERIFY(janela->editor().desfazer());
+    QCOMPARE(janela->documento().Chords.Symbols, (std::vector<std::string>{"Cf", "Gf7"}));
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {

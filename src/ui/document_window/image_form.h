@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "document/sheet.h"
+#include "fingering/song_transposition.h"
 #include "document/sheet_editing.h"
 #include "document/song_history.h"
 #include "document/song_document.h"
@@ -69,6 +70,10 @@ class TImageForm : public QWidget {
     std::optional<std::vector<std::string>> textoParaExportar();
     // A chord chosen from the main menu goes to the copy panel.
     void colocarNaCopia(const DraggedChord& acorde);
+    // The song's distinct chords for the transposition window, and its result taken back
+    // as one undo step.
+    std::vector<LinhaTransposicao> acordesParaTransposicao();
+    void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas);
     // The song made again from what the text editor gives back; one undo step, unless it is
     // the start of a new song.
     void construirDoTexto(const EditorText& texto, bool novo = false);

@@ -35,6 +35,7 @@ class TPageForm;
 class TPrintForm;
 class TSelectForm;
 class TEditForm;
+class TTransForm;
 class TMoveForm;
 class TTiposForm;
 struct AcordeEscolhido;
@@ -79,6 +80,8 @@ class TTrovaleForm1 : public QMainWindow {
     void setSelecao(TSelectForm* selecao);
     // The fingering editor: "Digitações" and the magnifier of the song windows.
     void setEdicao(TEditForm* edicao);
+    // The transposition window: "Transpor - Mudar tom" of the song in front.
+    void setTransposicao(TTransForm* transposicao);
     // The print window, through which "Imprimir" prints the song in front.
     void setImpressao(TPrintForm* impressao);
     // The template window: "Modelo" and the line meanings of the song windows.
@@ -164,6 +167,7 @@ class TTrovaleForm1 : public QMainWindow {
     void escolherParaCopia();
     // The fingering editor, empty ("0" or nothing) or analysing a song's fingering.
     void abrirEditorDeDigitacoes(const std::string& digitacao = {});
+    void transporAtivo();
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();
@@ -182,6 +186,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TLetraDlg> letra_;
     QPointer<TSelectForm> selecao_;
     QPointer<TEditForm> edicao_;
+    QPointer<TTransForm> transposicao_;
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;
     QPointer<TPageForm> pagina_;

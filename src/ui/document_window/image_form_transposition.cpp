@@ -1,0 +1,22 @@
+// A song window's side of a transposition: its chords out, the renamed ones back.
+
+#include "document/chord_renaming.h"
+#include "ui/document_window/image_form.h"
+#include "ui/document_window/sheet_editor.h"
+
+namespace trovale {
+
+std::vector<LinhaTransposicao> TImageForm::acordesParaTransposicao() {
+    editor_->encerrarEdicao();
+    return linhasParaTransposicao(doc_.Chords);
+}
+
+void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas) {
+    const SongState antes = stateOf(doc_);
+    renomearAcordes(doc_.Chords, linhas);
+    editor_->registrarPasso(antes);
+    marcarModificado();
+    redispor();
+}
+
+}  // namespace trovale

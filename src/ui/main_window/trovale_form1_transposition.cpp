@@ -1,0 +1,23 @@
+// The main window's way to the transposition of the song in front.
+
+#include "ui/document_window/image_form.h"
+#include "ui/main_window/trovale_form1.h"
+#include "ui/transposition/trans_form.h"
+
+namespace trovale {
+
+void TTrovaleForm1::setTransposicao(TTransForm* transposicao) {
+    transposicao_ = transposicao;
+    semJanela_.removeAll(menu_.mTranspor);
+    connect(menu_.mTranspor, &QAction::triggered, this, &TTrovaleForm1::transporAtivo);
+    aplicarRegras();
+}
+
+void TTrovaleForm1::transporAtivo() {
+    TImageForm* documento = documentoAtivo();
+    if (!documento || !transposicao_) return;
+    const auto resultado = transposicao_->transpor(documento->acordesParaTransposicao());
+    if (resultado) documento->aplicarTransposicao(*resultado);
+}
+
+}  // namespace trovale

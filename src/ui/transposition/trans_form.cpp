@@ -1,0 +1,397 @@
+#include "ui/transposition/trans_form.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyledItemDelegate>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "base/text_codec.h"
+#include "catalogue/notes.h"
+#include "document/song_document.h"
+#include "render/sheet_painter.h"
+#include "ui/chord_choice/chords_form.h"
+#include "ui/common/code_diagram.h"
+#include "ui/help/help_form.h"
+#include "ui/text_editor/paint_box.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr int kLinhasVisiveis = 6;
+constexpr int kAlturaLinha = 30;  // logical pixels: Qt scales them on dense screens
+constexpr int kTamanhoCifra = 12;
+const QColor kCinza(0x80, 0x80, 0x80);
+
+QString qs1252(const std::string& texto) {
+    return QString::fromStdString(utf8DeWindows1252(texto));
+}
+
+// The root spelling a display symbol starts with: a letter and its accidental.
+std::string raizDe(std::string_view simbolo) {
+    if (simbolo.empty()) return {};
+    const std::size_t n = simbolo.size() > 1 && (simbolo[1] == '#' || simbolo[1] == 'b') ? 2 : 1;
+    return std::string(simbolo.substr(0, n));
+}
+
+}  // namespace
+
+// Each row: the original symbol, and the new one where the new diagram stands.
+class LinhaDeAcorde : public QStyledItemDelegate {
+  public:
+    LinhaDeAcorde(TTransForm& janela) : QStyledItemDelegate(&janela), janela_(janela) {}
+
+    void paint(QPainter* p, const QStyleOptionViewItem& opcao,
+               const QModelIndex& indice) const override {
+        const auto& linhas = janela_.linhas_;
+        const int i = indice.row();
+        if (i < 0 || i >= static_cast<int>(linhas.size())) return;
+        const bool selecionada = opcao.state & QStyle::State_Selected;
+        p->fillRect(opcao.rect, selecionada ? kCinza : QColor(Qt::white));
+        const QColor cor = selecionada ? QColor(Qt::white) : QColor(Qt::black);
+        QFont fonte(QStringLiteral("Arial"));
+        const QRect r = opcao.rect.adjusted(6, 2, -6, -4);
+        const QRect esquerda(r.left(), r.top(), r.width() / 2, r.height());
+        const QRect direita(r.left() + r.width() / 2, r.top(), r.width() / 2, r.height());
+        DrawChordSymbol(*p, janela_.catalogo_.tipos, linhas[i].simbolo, esquerda, fonte,
+                        kTamanhoCifra, cor);
+        if (janela_.deslocamento_ != 0)
+            DrawChordSymbol(*p, janela_.catalogo_.tipos, storedSymbol(linhas[i].novoSimbolo),
+                            direita, fonte, kTamanhoCifra, cor);
+    }
+    QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
+        return {200, kAlturaLinha};
+    }
+
+  private:
+    TTransForm& janela_;
+};
+
+TTransForm::TTransForm(const Catalogo& catalogo, const Aparencia& aparencia, Dialogs& dialogs,
+                       TChordsForm& navegador, QWidget* parent)
+    : QDialog(parent),
+      catalogo_(catalogo),
+      aparencia_(aparencia),
+      dialogs_(dialogs),
+      navegador_(navegador) {
+    setWindowTitle(QStringLiteral(" Transposição"));
+    createControls();
+    connectControls();
+}
+
+void TTransForm::createControls() {
+    auto* principal = new QVBoxLayout(this);
+    auto* alto = new QHBoxLayout;
+    ListBox = new QListWidget(this);
+    ListBox->setObjectName(QStringLiteral("ListBox"));
+    ListBox->setAccessibleName(QStringLiteral("Acordes da música"));
+    ListBox->setItemDelegate(new LinhaDeAcorde(*this));
+    ListBox->setFixedSize(220, kAlturaLinha * kLinhasVisiveis + 2 * ListBox->frameWidth());
+    ListBox->setUniformItemSizes(true);
+    alto->addWidget(ListBox);
+    auto* direita = new QVBoxLayout;
+    direita->addWidget(createPreviews());
+    direita->addWidget(createHelp());
+    alto->addLayout(direita, 1);
+    principal->addLayout(alto);
+    principal->addWidget(createOptions());
+
+    auto* botoes = new QHBoxLayout;
+    OKBtn = new QPushButton(QStringLiteral("&Confirmar"), this);
+    CancelBtn = new QPushButton(QStringLiteral("C&ancelar"), this);
+    HelpBtn = new QPushButton(QStringLiteral("Aj&uda"), this);
+    for (QPushButton* b : {OKBtn, CancelBtn, HelpBtn}) {
+        b->setAutoDefault(false);
+        botoes->addWidget(b);
+    }
+    principal->addLayout(botoes);
+    principal->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QWidget* TTransForm::createPreviews() {
+    auto* quadro = new QWidget(this);
+    auto* g = new QGridLayout(quadro);
+    g->setContentsMargins(0, 0, 0, 0);
+    SrcLabel = new QLabel(QStringLiteral("No tom original:"), quadro);
+    LabelNovo = new QLabel(quadro);
+    LabelNovo->setObjectName(QStringLiteral("LabelNovo"));
+    PBorig = new PaintBox(quadro);
+    PBnovo = new PaintBox(quadro);
+    for (PaintBox* pb : {PBorig, PBnovo}) pb->setFixedSize(110, 120);
+    ImageSeta = new QLabel(QStringLiteral("→"), quadro);
+    QFont seta = ImageSeta->font();
+    seta.setPointSizeF(seta.pointSizeF() * 2.5);
+    ImageSeta->setFont(seta);
+    g->addWidget(SrcLabel, 0, 0);
+    g->addWidget(LabelNovo, 0, 2);
+    g->addWidget(PBorig, 1, 0);
+    g->addWidget(ImageSeta, 1, 1, Qt::AlignCenter);
+    g->addWidget(PBnovo, 1, 2);
+
+    GBtom = new QGroupBox(QStringLiteral(" Nova cifra "), quadro);
+    GBbaixo = new QGroupBox(QStringLiteral(" Novo baixo "), quadro);
+    RBTb = new QRadioButton(GBtom);
+    RBTs = new QRadioButton(GBtom);
+    RBBb = new QRadioButton(GBbaixo);
+    RBBs = new QRadioButton(GBbaixo);
+    auto* lt = new QHBoxLayout(GBtom);
+    lt->addWidget(RBTb);
+    lt->addWidget(RBTs);
+    auto* lb = new QHBoxLayout(GBbaixo);
+    lb->addWidget(RBBb);
+    lb->addWidget(RBBs);
+    g->addWidget(GBtom, 2, 0);
+    g->addWidget(GBbaixo, 2, 2);
+    return quadro;
+}
+
+QWidget* TTransForm::createHelp() {
+    PanelHelp = new QWidget(this);
+    auto* l = new QVBoxLayout(PanelHelp);
+    l->setContentsMargins(0, 0, 0, 0);
+    for (const char* texto :
+         {"O tom (acorde destacado) determina a nova cifragem. Se for o caso,\no novo tom será "
+          "sustenido ou bemol, conforme se esteja subindo ou descendo semitons. Os demais "
+          "acordes (e baixos) são decorrentes.",
+          "Após a conversão automática, pode-se escolher a digitação de cada acorde "
+          "transposto, bem como alterar sua opção sustenido/bemol. ",
+          "Simplicidade corresponde a escolher a primeira opção de digitação."}) {
+        auto* rotulo = new QLabel(QString::fromUtf8(texto), PanelHelp);
+        rotulo->setWordWrap(true);
+        rotulo->setMaximumWidth(260);
+        l->addWidget(rotulo);
+    }
+    l->addStretch(1);
+    return PanelHelp;
+}
+
+QWidget* TTransForm::createOptions() {
+    auto* PanelC = new QFrame(this);
+    PanelC->setFrameShape(QFrame::StyledPanel);
+    auto* g = new QGridLayout(PanelC);
+    g->addWidget(new QLabel(QStringLiteral("Variar 1 semitom:"), PanelC), 0, 0);
+    BtnUp = new QToolButton(PanelC);
+    BtnDn = new QToolButton(PanelC);
+    BtnUp->setArrowType(Qt::UpArrow);
+    BtnDn->setArrowType(Qt::DownArrow);
+    BtnUp->setToolTip(QStringLiteral("Subir um semitom"));
+    BtnDn->setToolTip(QStringLiteral("Descer um semitom"));
+    BtnUp->setAccessibleName(BtnUp->toolTip());
+    BtnDn->setAccessibleName(BtnDn->toolTip());
+    auto* setas = new QHBoxLayout;
+    setas->addWidget(BtnUp);
+    setas->addWidget(BtnDn);
+    setas->addStretch(1);
+    g->addLayout(setas, 0, 1);
+    g->addWidget(new QLabel(QStringLiteral("Digitações novas baseadas em:"), PanelC), 1, 0);
+    RBsimples = new QRadioButton(QStringLiteral("Simplicidade"), PanelC);
+    RBigual = new QRadioButton(QStringLiteral("Similaridade"), PanelC);
+    RBsimples->setChecked(true);
+    auto* radios = new QHBoxLayout;
+    radios->addWidget(RBsimples);
+    radios->addWidget(RBigual);
+    radios->addStretch(1);
+    g->addLayout(radios, 1, 1);
+    CBsugerir = new QCheckBox(
+        QStringLiteral("Sugerir digitação nova mesmo se a original for indefinida"), PanelC);
+    g->addWidget(CBsugerir, 2, 0, 1, 2);
+    return PanelC;
+}
+
+void TTransForm::connectControls() {
+    connect(BtnUp, &QToolButton::clicked, this, [this] { mudarDeslocamento(+1); });
+    connect(BtnDn, &QToolButton::clicked, this, [this] { mudarDeslocamento(-1); });
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{RBsimples, RBigual, CBsugerir})
+        connect(b, &QAbstractButton::clicked, this, [this] { mudarDeslocamento(0); });
+    connect(ListBox, &QListWidget::currentRowChanged, this, [this] { mostrarSelecionada(); });
+    connect(RBTb, &QRadioButton::clicked, this, [this] { usarGrafia(true, true); });
+    connect(RBTs, &QRadioButton::clicked, this, [this] { usarGrafia(true, false); });
+    connect(RBBb, &QRadioButton::clicked, this, [this] { usarGrafia(false, true); });
+    connect(RBBs, &QRadioButton::clicked, this, [this] { usarGrafia(false, false); });
+    connect(OKBtn, &QPushButton::clicked, this, &TTransForm::accept);
+    connect(CancelBtn, &QPushButton::clicked, this, &TTransForm::reject);
+    connect(HelpBtn, &QPushButton::clicked, this, &TTransForm::abrirAjuda);
+    PBorig->setPintura([this](QPainter& p, const QRect& caixa) {
+        const int i = linhaSelecionada();
+        if (i >= 0) pintarDiagramaDoCodigo(p, caixa, aparencia_, linhas_[i].digitacao);
+    });
+    PBnovo->setPintura([this](QPainter& p, const QRect& caixa) {
+        const int i = linhaSelecionada();
+        if (i >= 0) pintarDiagramaDoCodigo(p, caixa, aparencia_, linhas_[i].novaDigitacao);
+    });
+}
+
+int TTransForm::linhaSelecionada() const {
+    const int i = ListBox->currentRow();
+    return i >= 0 && i < static_cast<int>(linhas_.size()) ? i : -1;
+}
+
+void TTransForm::preparar(std::vector<LinhaTransposicao> linhas) {
+    linhas_ = std::move(linhas);
+    deslocamento_ = 0;
+    RBsimples->setChecked(true);
+    CBsugerir->setChecked(false);
+    preencherLista();
+    transporTudo();
+}
+
+std::optional<std::vector<LinhaTransposicao>> TTransForm::transpor(
+    std::vector<LinhaTransposicao> linhas) {
+    preparar(std::move(linhas));
+    if (exec() != QDialog::Accepted || deslocamento_ == 0) return std::nullopt;
+    return linhas_;
+}
+
+void TTransForm::preencherLista() {
+    ListBox->clear();
+    for (const LinhaTransposicao& l : linhas_) {
+        auto* item = new QListWidgetItem(qs1252(displaySymbol(l.simbolo)), ListBox);
+        item->setSizeHint({200, kAlturaLinha});
+    }
+    if (!linhas_.empty()) ListBox->setCurrentRow(0);
+}
+
+void TTransForm::mudarDeslocamento(int passo) {
+    deslocamento_ = normalizarDeslocamento(deslocamento_ + passo);
+    transporTudo();
+}
+
+// Every row from its original, moved by the shift after the key chord.
+void TTransForm::transporTudo() {
+    const int tom = std::max(0, linhaSelecionada());
+    OpcoesTransposicao opcoes;
+    opcoes.similaridade = RBigual->isChecked();
+    opcoes.sugerirMesmoIndefinida = RBsimples->isChecked() && CBsugerir->isChecked();
+    transporLinhas(linhas_, deslocamento_, tom, opcoes, catalogo_, aparencia_.casas());
+    if (deslocamento_ != 0 && std::any_of(linhas_.begin(), linhas_.end(), [](const auto& l) {
+            return l.baixoForaDoTipo;
+        }))
+        QApplication::beep();
+    const bool transposto = deslocamento_ != 0;
+    LabelNovo->setText(QString::fromUtf8(textoDoDeslocamento(deslocamento_)));
+    for (QWidget* w : std::initializer_list<QWidget*>{GBtom, GBbaixo, PBnovo, PBorig, SrcLabel,
+                                                       ImageSeta})
+        w->setVisible(transposto);
+    PanelHelp->setVisible(!transposto);
+    OKBtn->setEnabled(transposto);
+    OKBtn->setDefault(transposto);
+    CBsugerir->setEnabled(RBsimples->isChecked());
+    for (int i = 0; i < ListBox->count(); ++i) {
+        QString texto = qs1252(displaySymbol(linhas_[i].simbolo));
+        if (transposto) texto += QLatin1Char(' ') + qs1252(linhas_[i].novoSimbolo);
+        ListBox->item(i)->setText(texto);
+    }
+    ListBox->viewport()->update();
+    mostrarSelecionada();
+}
+
+void TTransForm::mostrarSelecionada() {
+    PBorig->update();
+    PBnovo->update();
+    mostrarGrafias();
+    if (isVisible()) mostrarNavegador();
+}
+
+void TTransForm::mostrarGrafias() {
+    const int i = linhaSelecionada();
+    if (i < 0 || deslocamento_ == 0) return;
+    const GrafiasOferecidas g = grafiasOferecidas(linhas_[i].novoSimbolo);
+    RBTb->setText(qs1252(g.raizBemol));
+    RBTs->setText(qs1252(g.raizSustenido));
+    (g.raizEmBemol ? RBTb : RBTs)->setChecked(true);
+    GBtom->setEnabled(g.raizComAcidente);
+    RBBb->setText(qs1252(g.baixoBemol));
+    RBBs->setText(qs1252(g.baixoSustenido));
+    (g.baixoEmBemol ? RBBb : RBBs)->setChecked(true);
+    GBbaixo->setEnabled(g.baixoComAcidente);
+}
+
+void TTransForm::usarGrafia(bool raiz, bool bemol) {
+    const int i = linhaSelecionada();
+    if (i < 0) return;
+    std::string& simbolo = linhas_[i].novoSimbolo;
+    simbolo = raiz ? comGrafiaDaRaiz(simbolo, bemol) : comGrafiaDoBaixo(simbolo, bemol);
+    ListBox->item(i)->setText(qs1252(displaySymbol(linhas_[i].simbolo)) + QLatin1Char(' ') +
+                              qs1252(simbolo));
+    ListBox->viewport()->update();
+    mostrarSelecionada();
+}
+
+// The catalogued fingerings of the highlighted row's chord; a pick becomes its fingering.
+void TTransForm::mostrarNavegador() {
+    const int i = linhaSelecionada();
+    if (i < 0) {
+        navegador_.hide();
+        return;
+    }
+    const bool transposto = deslocamento_ != 0;
+    const std::string simbolo =
+        transposto ? linhas_[i].novoSimbolo : displaySymbol(linhas_[i].simbolo);
+    const std::string codigo = transposto ? linhas_[i].novaDigitacao : linhas_[i].digitacao;
+    TChordsForm::Escolha e;
+    e.podeEscolher = transposto;
+    e.cifraEmVigor = [simbolo]() -> std::optional<std::string> { return simbolo; };
+    e.aoEscolher = [this, i](const std::string& novo, const CifraConferida*) {
+        if (deslocamento_ == 0 || i >= static_cast<int>(linhas_.size())) return false;
+        linhas_[i].novaDigitacao = novo;
+        PBnovo->update();
+        return true;
+    };
+    e.aoEscape = [this] {
+        activateWindow();
+        ListBox->setFocus();
+    };
+    if (navegador_.parentWidget() != this) {
+        donoDoNavegador_ = navegador_.parentWidget();
+        navegador_.pertencerA(this);
+    }
+    navegador_.mostrarAcorde(raizDe(simbolo), linhas_[i].tipo, codigo, std::move(e));
+    navegador_.posicionarAoLado(*this);
+}
+
+void TTransForm::showEvent(QShowEvent* evento) {
+    QDialog::showEvent(evento);
+    const QScreen* tela = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (tela) {
+        const QRect area = tela->availableGeometry();
+        const int juntas = frameGeometry().width() + navegador_.sizeHint().width();
+        move(area.left() + std::max(0, (area.width() - juntas) / 2),
+             area.top() + std::max(0, (area.height() - height()) / 3));
+    }
+    ListBox->setFocus();
+    mostrarNavegador();
+}
+
+void TTransForm::done(int resultado) {
+    navegador_.hide();
+    // The browser goes back to the window it belongs to when this one is not up.
+    if (donoDoNavegador_) navegador_.pertencerA(donoDoNavegador_);
+    donoDoNavegador_ = nullptr;
+    QDialog::done(resultado);
+}
+
+void TTransForm::keyPressEvent(QKeyEvent* evento) {
+    if (evento->key() == Qt::Key_F1) {
+        abrirAjuda();
+        return;
+    }
+    QDialog::keyPressEvent(evento);
+}
+
+void TTransForm::abrirAjuda() {
+    if (ajuda_) ajuda_->mostrarPagina(QStringLiteral("transposicao.html"));
+}
+
+}  // namespace trovale

@@ -1,0 +1,152 @@
+// The transposition window driven as a musician drives it: semitone steps, the key chord's
+// spelling deciding the others, twelve steps coming back, a spelling changed in review, the
+// fingering picked in the browser beside, and the song window renaming its chords as one
+// undo step.
+
+#include <QFile>
+#include <QFileInfo>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "base/file_system.h"
+#include "catalogue/catalogue_files.h"
+#include "document/chord_renaming.h"
+#include "support/recording_dialogs.h"
+#include "ui/chord_choice/chords_form.h"
+#include "ui/chord_choice/select_form.h"
+#include "ui/transposition/trans_form.h"
+
+using namespace trovale;
+
+namespace {
+
+struct Janela {
+    QTemporaryDir pasta;
+    DiskFileSystem fs;
+    Catalogo catalogo;
+    Aparencia aparencia;
+    testing::RecordingDialogs dialogs;
+    std::unique_ptr<TSelectForm> selecao;
+    std::unique_ptr<TTransForm> janela;
+
+    // A song with these stored symbols (type codes as given) and no fingerings.
+    explicit Janela(std::vector<std::pair<std::string, int>> acordes) {
+        const QDir origem = QFileInfo(QStringLiteral(TROVALE_EXECUTABLE)).dir();
+        for (const char* nome : {"ACORDES.TIP", "POSICOES.DIG"})
+            QFile::copy(origem.filePath(QLatin1String(nome)), pasta.filePath(QLatin1String(nome)));
+        AbrirCatalogo({pasta.path().toStdString(), fs}, catalogo, dialogs);
+        selecao = std::make_unique<TSelectForm>(catalogo, aparencia, dialogs);
+        janela = std::make_unique<TTransForm>(catalogo, aparencia, dialogs, selecao->navegador());
+        ChordTable tabela;
+        for (const auto& [simbolo, tipo] : acordes) tabela.append(simbolo, std::to_string(tipo), "0");
+        janela->preparar(linhasParaTransposicao(tabela));
+        janela->show();
+    }
+    QStringList novos() const {
+        QStringList s;
+        for (const LinhaTransposicao& l : janela->linhas()) s << QString::fromStdString(l.novoSimbolo);
+        return s;
+    }
+    void passos(int n) {
+        for (int k = 0; k < std::abs(n); ++k) (n > 0 ? janela->BtnUp : janela->BtnDn)->click();
+    }
+};
+
+}  // namespace
+
+class TranspositionWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void stepsRespellAfterTheKeyChord_data();
+    void stepsRespellAfterTheKeyChord();
+    void twelveStepsComeBack();
+    void aSpellingChangedInReview();
+    void aFingeringPickedInTheBrowser();
+};
+
+// Each row: the song's chords (stored form, type), the steps, the new symbols in list order.
+void TranspositionWindowTest::stepsRespellAfterTheKeyChord_data() {
+    using Acordes = std::vector<std::pair<std::string, int>>;
+    QTest::addColumn<Acordes>("acordes");
+    QTest::addColumn<int>("passos");
+    QTest::addColumn<QStringList>("novos");
+    QTest::addColumn<QString>("rotulo");
+    QTest::newRow("C up one: F becomes F#")
+        << Acordes{{"Cf", 1}, {"Ff", 1}, {"Gf7", 7}} << 1 << QStringList{"C#", "F#", "G#7"}
+        << "1 semitom acima:";
+    QTest::newRow("C down one: B and E")
+        << Acordes{{"Cf", 1}, {"Ff", 1}} << -1 << QStringList{"B", "E"} << "1 semitom abaixo:";
+    QTest::newRow("C/E up two: D/F#")
+        << Acordes{{"Cf/E", 1}, {"Gf", 1}} << 2 << QStringList{"D/F#", "A"} << "2 semitons acima:";
+    QTest::newRow("a flat key stays flat")
+        << Acordes{{"Bb", 1}, {"Eb", 1}, {"Ff7", 7}} << -2 << QStringList{"Ab", "Db", "Eb7"}
+        << "2 semitons abaixo:";
+}
+
+void TranspositionWindowTest::stepsRespellAfterTheKeyChord() {
+    using Acordes = std::vector<std::pair<std::string, int>>;
+    QFETCH(Acordes, acordes);
+    QFETCH(int, passos);
+    QFETCH(QStringList, novos);
+    QFETCH(QString, rotulo);
+    Janela j(acordes);
+    QVERIFY(!j.janela->OKBtn->isEnabled());
+    QVERIFY(j.janela->PanelHelp->isVisible());
+    j.passos(passos);
+    QCOMPARE(j.novos(), novos);
+    QCOMPARE(j.janela->LabelNovo->text(), rotulo);
+    QVERIFY(j.janela->OKBtn->isEnabled());
+    QVERIFY(!j.janela->PanelHelp->isVisible());
+}
+
+void TranspositionWindowTest::twelveStepsComeBack() {
+    Janela j({{"Cf", 1}, {"Ff", 1}});
+    j.passos(12);
+    QCOMPARE(j.janela->deslocamento(), 0);
+    QVERIFY(!j.janela->OKBtn->isEnabled());
+    QCOMPARE(j.janela->LabelNovo->text(), QString());
+}
+
+void TranspositionWindowTest::aSpellingChangedInReview() {
+    Janela j({{"Cf", 1}, {"Ff", 1}});
+    j.passos(1);
+    QVERIFY(j.janela->GBtom->isEnabled());
+    QCOMPARE(j.janela->RBTb->text(), QStringLiteral("Db"));
+    QVERIFY(j.janela->RBTs->isChecked());
+    j.janela->RBTb->click();
+    QCOMPARE(j.novos(), (QStringList{"Db", "F#"}));
+    QVERIFY(j.janela->ListBox->item(0)->text().endsWith(QStringLiteral(" Db")));
+}
+
+void TranspositionWindowTest::aFingeringPickedInTheBrowser() {
+    Janela j({{"Cf", 1}});
+    j.passos(2);
+    // The song's C had no fingering: none is suggested unless asked for.
+    QCOMPARE(j.janela->linhas()[0].novaDigitacao, std::string("0"));
+    j.janela->CBsugerir->click();
+    TChordsForm& n = j.selecao->navegador();
+    QVERIFY(n.isVisible());
+    QCOMPARE(n.lista().raiz, std::string("D"));
+    QVERIFY(n.grade().quantidade() >= 2);
+    // Simplicidade took the first; the second picked replaces it, "Indefinir" leaves none.
+    const std::string primeira = j.janela->linhas()[0].novaDigitacao;
+    QVERIFY(primeira != "0");
+    n.escolherEntrada(2);
+    QVERIFY(j.janela->linhas()[0].novaDigitacao != primeira);
+    n.BtnCancel->click();
+    QCOMPARE(j.janela->linhas()[0].novaDigitacao, std::string("0"));
+    j.janela->CancelBtn->click();
+    QVERIFY(!n.isVisible());
+    QCOMPARE(n.parentWidget(), static_cast<QWidget*>(j.selecao.get()));
+}
+
+QTEST_MAIN(TranspositionWindowTest)
+#include "transposition_window_test.moc"
