@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include "app/program_sound.h"
 #include "base/text_codec.h"
 #include "catalogue/catalogue_files.h"
 #include "settings/settings_file_layout.h"
@@ -16,6 +17,7 @@
 #include "ui/file_dialog/file_dlg.h"
 #include "ui/chord_choice/select_form.h"
 #include "ui/fingering_editor/edit_form.h"
+#include "ui/sound/midi_dlg.h"
 #include "ui/transposition/trans_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
@@ -40,7 +42,8 @@ Programa::Programa(PastaPrograma pasta, OpcoesPrograma opcoes)
 }
 
 Programa::~Programa() {
-    // The windows refer to the catalogue and to one another: the dialogs go first.
+    // The windows refer to the catalogue and to one another: the dialogs go first. The
+    // sound outlives the windows that call it.
     dialogs_.reset();
     janela_.reset();
 }
@@ -139,6 +142,14 @@ void Programa::criarJanelas() {
     // The fingering editor and its candidate and interval windows.
     edicao_ = new TEditForm(catalogo_, aparencia_, *dialogs_, lembrete_, *selecao_, janela_.get());
     edicao_->setTipos(tipos_);
+    // One player for every window: a chord pressed anywhere ends the one before.
+    somAcordes_ = std::make_unique<SomDoPrograma>(*dialogs_);
+    edicao_->setSom(somAcordes_.get());
+    selecao_->navegador().setSom(somAcordes_.get());
+    janela_->setSom(somAcordes_.get());
+    midi_ = new TMidiDlg(somAcordes_->acorde(), somAcordes_->saida(), fs_, pasta_.pasta, janela_.get());
+    midi_->setExemplo([this] { return aspecto_->exemplo(); });
+    janela_->setMidi(midi_);
     transposicao_ = new TTransForm(catalogo_, aparencia_, *dialogs_, selecao_->navegador(),
                                    janela_.get());
     janela_->setTransposicao(transposicao_);
@@ -157,6 +168,7 @@ void Programa::criarJanelas() {
     selecao_->setAjuda(ajuda_);
     edicao_->setAjuda(ajuda_);
     transposicao_->setAjuda(ajuda_);
+    midi_->setAjuda(ajuda_);
     tipos_->setAjuda(ajuda_);
     ordem_->setAjuda(ajuda_);
 }

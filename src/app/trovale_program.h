@@ -28,6 +28,8 @@ class TPrintForm;
 class TSelectForm;
 class TEditForm;
 class TTransForm;
+class TMidiDlg;
+class SomDoPrograma;
 class TMoveForm;
 class TTiposForm;
 class TTrovaleForm1;
@@ -91,6 +93,8 @@ class Programa : public QObject {
     TSelectForm* selecao_ = nullptr;
     TEditForm* edicao_ = nullptr;
     TTransForm* transposicao_ = nullptr;
+    TMidiDlg* midi_ = nullptr;
+    std::unique_ptr<SomDoPrograma> somAcordes_;
     TTiposForm* tipos_ = nullptr;
     TMoveForm* ordem_ = nullptr;
     // Shown once per run by whichever window first changes the catalogue.

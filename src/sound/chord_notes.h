@@ -4,6 +4,7 @@
 #include <chrono>
 #include <vector>
 
+#include "catalogue/chord_type.h"
 #include "catalogue/fingering.h"
 
 namespace trovale {
@@ -22,5 +23,9 @@ inline constexpr std::chrono::milliseconds kIntervaloTemporizador{10};
 // Notes in the order they are sent, from the lowest sounding string up to string 1. None
 // when every string is muted or the start fret is 30 or more.
 std::vector<int> notasDoAcorde(const TDigitacao& digitacao);
+
+// A chord with no fingering: its root in the octave from C3 (MIDI 48), then each component
+// of its type above it, in the type's order.
+std::vector<int> notasDoTipo(const TTipoAcorde& tipo, int raiz);
 
 }  // namespace trovale

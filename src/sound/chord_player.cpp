@@ -24,10 +24,14 @@ void AcordeMidi::agendar(Duracao atraso, Tarefa tarefa) {
 }
 
 bool AcordeMidi::TocarAcorde(const TDigitacao& digitacao) {
+    return TocarNotas(notasDoAcorde(digitacao));
+}
+
+bool AcordeMidi::TocarNotas(std::vector<int> notas) {
     bool aberta = false;
     {
         std::lock_guard trava(guarda_->mutex);
-        aberta = tocar(digitacao);
+        aberta = tocar(std::move(notas));
     }
     // Outside the lock: a message window runs the event loop, and with it our tasks.
     if (!aberta) dialogs_.aviso(kMensagemMidiIndisponivel);
@@ -41,11 +45,10 @@ bool AcordeMidi::TestarSom(const TDigitacao& digitacao) {
     return true;
 }
 
-bool AcordeMidi::tocar(const TDigitacao& digitacao) {
+bool AcordeMidi::tocar(std::vector<int> notas) {
     if (!notas_.empty()) parar();
     saida_.MudarInstrumento(programa_);
     if (!saida_.aberta()) return false;
-    std::vector<int> notas = notasDoAcorde(digitacao);
     if (notas.empty()) return true;
     notas_ = std::move(notas);
     const Duracao atraso = destacarBaixo_ ? Duracao(kAtrasoBaixo) : Duracao::zero();

@@ -29,6 +29,8 @@ class AcordeMidi {
     // Sounds the fingering and starts the sound timer. False, after the message
     // "MIDI em uso ou indisponível.", when the device did not open.
     bool TocarAcorde(const TDigitacao& digitacao);
+    // The same for notes given directly, lowest first (a chord without a fingering).
+    bool TocarNotas(std::vector<int> notas);
     // Every note off, the timers stopped, the device closed.
     void PararAcorde();
     // The mouse button was released: the chord ends kDuracaoSolta after its start.
@@ -57,7 +59,7 @@ class AcordeMidi {
         Duracao limite{};
     };
 
-    bool tocar(const TDigitacao& digitacao);
+    bool tocar(std::vector<int> notas);
     void parar();
     void enviarRestantes(unsigned acorde);
     void ligar(Temporizador& temporizador, Duracao limite);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fingering/fingering_builders.h"
+#include "sound/chord_notes.h"
 #include "sound/chord_player.h"
 #include "sound_doubles.h"
 #include "support/recording_dialogs.h"
@@ -67,6 +68,23 @@ TEST(ChordPlayer, ProgramNotesVelocitiesAndStrum) {
         EXPECT_EQ(cenario.acorde.soando(), !c.esperadas.empty());
         EXPECT_TRUE(cenario.dialogs.avisos.empty());
     }
+}
+
+// A chord without a fingering sounds its type on its root: A minor seventh, G major.
+TEST(ChordPlayer, AChordWithoutFingeringSoundsItsTypeOnItsRoot) {
+    TTipoAcorde menorSetima;
+    menorSetima.Nome = "Menor com 7ª";
+    menorSetima.Intervalos = {2, 6, 10, 0, 0};  // b3 5 b7
+    TTipoAcorde maior;
+    maior.Nome = "Maior";
+    maior.Intervalos = {3, 6, 0, 0, 0};
+    EXPECT_EQ(notasDoTipo(menorSetima, 1), (std::vector<int>{57, 60, 64, 67}));
+    EXPECT_EQ(notasDoTipo(maior, 11), (std::vector<int>{55, 59, 62}));
+    EXPECT_TRUE(notasDoTipo(TTipoAcorde{}, 1).empty());
+    Cenario c;
+    ASSERT_TRUE(c.acorde.TocarNotas(notasDoTipo(maior, 11)));
+    c.agenda.avancar(300ms);
+    EXPECT_EQ(c.sistema.registro.mensagens, acorde(0, {55, 59, 62}, kEstrumo));
 }
 
 TEST(ChordPlayer, StoppingSendsNoteOffForEveryNoteAndCloses) {

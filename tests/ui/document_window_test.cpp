@@ -15,6 +15,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include "catalogue/frets_notation.h"
+#include "ui/common/chord_sound.h"
 #include <memory>
 
 #include "base/file_saving.h"
@@ -50,6 +53,18 @@ struct Ambiente {
     std::vector<PedidoAcorde> pedidos;
     // What the magnifier handed to the fingering editor.
     std::vector<std::string> analisadas;
+    // What the window asked of the sound.
+    struct : SomDeAcordes {
+        QStringList pedidos;
+        void tocar(const TDigitacao& d) override {
+            pedidos << QString::fromStdString("tocar " + escreverTrastes(trastesDe(d)));
+        }
+        void tocarTipo(const TTipoAcorde& t, int raiz) override {
+            pedidos << QString::fromLatin1("tipo " + t.Nome) + QString(" %1").arg(raiz);
+        }
+        void soltar() override { pedidos << "soltar"; }
+        void parar() override {}
+    } som;
 
     Ambiente() {
         const auto bytes = lerArquivoRegular((kFonte + "/data/ACORDES.TIP").toStdString(),
@@ -71,6 +86,7 @@ struct Ambiente {
                                        return escolha;
                                    }};
         servicos.analisarDigitacao = [this](const std::string& d) { analisadas.push_back(d); };
+        servicos.som = &som;
         auto form = std::make_unique<TImageForm>(std::move(servicos));
         form->resize(1000, 700);
         form->show();
@@ -138,6 +154,7 @@ class DocumentWindowTest : public QObject {
     void trashAndCopyPanel();
     void lyricsOnlyTakesNoChord();
     void aTranspositionRenamesAsOneStep();
+    void theRightButtonSoundsChords();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
     void doubleClickChangesAChord();
@@ -477,6 +494,27 @@ void DocumentWindowTest::aTranspositionRenamesAsOneStep() {
     QVERIFY(janela->documento().Modified);
     QVERIFY(janela->editor().desfazer());
     QCOMPARE(janela->documento().Chords.Symbols, (std::vector<std::string>{"Cf", "Gf7"}));
+}
+
+// A chord with a fingering sounds it; one without sounds its type on its root; moving with
+// the button held sounds each chord passed over.
+void DocumentWindowTest::theRightButtonSoundsChords() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("s.dec"), cancaoParaEditar()));
+    const auto [c, r] = linhaNaFolha(*janela, 1);
+    SheetGrid* grade = janela->grade(c);
+    const auto& extensoes = janela->folha().Columns[c][r].ChordExtents;
+    const int y = grade->retanguloLinha(r).center().y();
+    const QPoint sobreC(extensoes[0].x + 1, y), sobreG7(extensoes[1].x + 1, y);
+    QTest::mousePress(grade, Qt::RightButton, {}, sobreC);
+    QMouseEvent movido(QEvent::MouseMove, QPointF(sobreG7), grade->mapToGlobal(QPointF(sobreG7)),
+                       Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(grade, &movido);
+    QTest::mouseRelease(grade, Qt::RightButton, {}, sobreG7);
+    const TDigitacao doC = Decodificar(*digitacaoDoTexto("763 5118 3001"));
+    QCOMPARE(a.som.pedidos,
+             (QStringList{QString::fromStdString("tocar " + escreverTrastes(trastesDe(doC))),
+                          QString::fromUtf8("tipo Maior com 7ª 11"), "soltar"}));
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {

@@ -25,6 +25,7 @@
 #include "fingering/same_sound.h"
 #include "support/recording_dialogs.h"
 #include "ui/chord_choice/chords_form.h"
+#include "ui/common/chord_sound.h"
 #include "ui/chord_choice/select_form.h"
 #include "ui/dialogs/save_reminder.h"
 #include "ui/fingering_editor/choose_form.h"
@@ -57,6 +58,15 @@ void quandoAbrir(std::function<void(T&)> acao) {
     });
     relogio->start();
 }
+
+// What the windows asked of the sound.
+struct SomGravado : SomDeAcordes {
+    QStringList pedidos;
+    void tocar(const TDigitacao& d) override { pedidos << "tocar " + trastes(d); }
+    void tocarTipo(const TTipoAcorde&, int raiz) override { pedidos << QString("tipo %1").arg(raiz); }
+    void soltar() override { pedidos << "soltar"; }
+    void parar() override { pedidos << "parar"; }
+};
 
 class ProgramFolder {
   public:
@@ -150,6 +160,7 @@ class FingeringEditorTest : public QObject {
     void leavingWithPendingChangesAsks();
     void aFingeringDroppedOnTheFretboardIsLoaded();
     void newTypeIntervalsFromTheNotes();
+    void theRightButtonSoundsTheFingering();
 };
 
 // Each row: the gestures, then the frets that result and the messages shown.
@@ -511,6 +522,29 @@ void FingeringEditorTest::newTypeIntervalsFromTheNotes() {
     QCOMPARE(vistas, (QStringList{"C", "A#", "E", ""}));
     QCOMPARE(QString::fromStdString(e.dialogs.avisos.back()),
              QStringLiteral("Novo tipo de acorde sobre C: 1 3 b7."));
+}
+
+void FingeringEditorTest::theRightButtonSoundsTheFingering() {
+    Editor e;
+    SomGravado som;
+    e.janela->setSom(&som);
+    e.selecao->navegador().setSom(&som);
+    e.montar("x 3 2 0 1 0");
+    som.pedidos.clear();
+    QTest::mousePress(&e.imagem(), Qt::RightButton, {}, e.imagem().centro(3, 3));
+    QTest::mouseRelease(&e.imagem(), Qt::RightButton, {}, e.imagem().centro(3, 3));
+    QCOMPARE(som.pedidos, (QStringList{"tocar x 3 2 0 1 0", "soltar"}));
+    QCOMPARE(trastes(e.digitacao()), QStringLiteral("x 3 2 0 1 0"));
+    // A diagram of the browser beside sounds its own fingering.
+    e.vincular(QStringLiteral("C"), QStringLiteral("Maior"));
+    ChordGrid& grade = e.janela->navegador().grade();
+    const QPoint segunda = grade.retanguloCelula(2).center();
+    som.pedidos.clear();
+    QTest::mousePress(grade.viewport(), Qt::RightButton, {}, segunda);
+    QTest::mouseRelease(grade.viewport(), Qt::RightButton, {}, segunda);
+    QCOMPARE(som.pedidos,
+             (QStringList{"tocar " + trastes(e.janela->navegador().lista().entradas[1].digitacao),
+                          "soltar"}));
 }
 
 QTEST_MAIN(FingeringEditorTest)

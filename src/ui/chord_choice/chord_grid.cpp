@@ -199,8 +199,14 @@ void ChordGrid::mousePressEvent(QMouseEvent* evento) {
     const int k = entradaEm(evento->position().toPoint());
     if (k != 0 && evento->button() == Qt::LeftButton) selecionar(k);
     origem_ = evento->button() == Qt::LeftButton ? k : 0;
+    if (k != 0 && evento->button() == Qt::RightButton) emit somPedido(k);
     pontoPressao_ = evento->position().toPoint();
     setFocus(Qt::MouseFocusReason);
+}
+
+void ChordGrid::mouseReleaseEvent(QMouseEvent* evento) {
+    QAbstractScrollArea::mouseReleaseEvent(evento);
+    emit somSolto();
 }
 
 void ChordGrid::mouseMoveEvent(QMouseEvent* evento) {

@@ -48,6 +48,8 @@ class ChordGrid : public QAbstractScrollArea {
     void escape();
     void exclusaoPedida(int k);
     void movimentoPedido(int de, int para);
+    void somPedido(int k);  // right button on a filled cell
+    void somSolto();
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -59,6 +61,7 @@ class ChordGrid : public QAbstractScrollArea {
     void focusOutEvent(QFocusEvent* evento) override;
     void changeEvent(QEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
     void dragEnterEvent(QDragEnterEvent* evento) override;
     void dragMoveEvent(QDragMoveEvent* evento) override;
     void dragLeaveEvent(QDragLeaveEvent* evento) override;

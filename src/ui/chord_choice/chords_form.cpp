@@ -15,6 +15,7 @@
 #include "catalogue/notes.h"
 #include "fingering/same_sound.h"
 #include "render/chord_name.h"
+#include "ui/common/chord_sound.h"
 #include "ui/help/help_form.h"
 
 namespace trovale {
@@ -83,6 +84,13 @@ void TChordsForm::createControls() {
     connect(BtnOK, &QPushButton::clicked, this, &TChordsForm::confirmar);
     connect(DrawGrid, &ChordGrid::exclusaoPedida, this, &TChordsForm::excluirEntrada);
     connect(DrawGrid, &ChordGrid::movimentoPedido, this, &TChordsForm::moverEntrada);
+    connect(DrawGrid, &ChordGrid::somPedido, this, [this](int k) {
+        if (som_ && k >= 1 && k <= static_cast<int>(lista_.entradas.size()))
+            som_->tocar(lista_.entradas[k - 1].digitacao);
+    });
+    connect(DrawGrid, &ChordGrid::somSolto, this, [this] {
+        if (som_) som_->soltar();
+    });
     connect(BtnCancel, &QPushButton::clicked, this, &TChordsForm::cancelar);
     connect(DrawGrid, &ChordGrid::ativada, this, [this](int k) {
         if (modo_ == Modo::Escolha && BtnOK->isEnabled()) escolherEntrada(k);
@@ -306,6 +314,11 @@ void TChordsForm::showEvent(QShowEvent* evento) {
 void TChordsForm::hideEvent(QHideEvent* evento) {
     QDialog::hideEvent(evento);
     emit ocultada();
+}
+
+void TChordsForm::changeEvent(QEvent* evento) {
+    QDialog::changeEvent(evento);
+    if (evento->type() == QEvent::ActivationChange && !isActiveWindow() && som_) som_->parar();
 }
 
 void TChordsForm::keyPressEvent(QKeyEvent* evento) {

@@ -22,6 +22,7 @@ class QPushButton;
 namespace trovale {
 
 class THelpForm;
+class SomDeAcordes;
 
 class TChordsForm : public QDialog {
     Q_OBJECT
@@ -81,6 +82,8 @@ class TChordsForm : public QDialog {
     // The style of symbol drawn above the grid: the standard or the optional one.
     void setCifraOpcional(bool opcional);
     void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
+    // The program's sound: the right button on a diagram sounds it.
+    void setSom(SomDeAcordes* som) { som_ = som; }
 
     const ListaDeDigitacoes& lista() const { return lista_; }
     // Whether the list holds the fingering the caller had, now selected.
@@ -101,6 +104,7 @@ class TChordsForm : public QDialog {
     void hideEvent(QHideEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
 
   private:
     enum class Modo { Escolha, Editor, Transposicoes };
@@ -116,6 +120,7 @@ class TChordsForm : public QDialog {
     const Aparencia& aparencia_;
     Dialogs& dialogs_;
     THelpForm* ajuda_ = nullptr;
+    SomDeAcordes* som_ = nullptr;
     ListaDeDigitacoes lista_;
     Escolha escolha_;
     Modo modo_ = Modo::Escolha;

@@ -18,6 +18,7 @@ namespace trovale {
 
 class TImageForm;
 class Dialogs;
+class SomDeAcordes;
 
 // The main menu items the tool panel's buttons run.
 struct ItensFerramentas {
@@ -65,6 +66,8 @@ struct ServicosDocumento {
     std::function<void(TImageForm&)> definirLinhas = {};
     // The fingering editor: empty for its plain mode, else the fingering to analyse.
     std::function<void(const std::string& digitacao)> analisarDigitacao = {};
+    // The program's sound: a chord pressed with the right button is heard.
+    SomDeAcordes* som = nullptr;
 };
 
 }  // namespace trovale

@@ -1,5 +1,7 @@
 #include "ui/document_window/image_form.h"
 
+#include "ui/common/chord_sound.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -499,6 +501,13 @@ bool TImageForm::podeFechar() {
         case Resposta::Cancelar: return false;
     }
     return false;
+}
+
+// Leaving the song window silences a chord heard from it.
+void TImageForm::changeEvent(QEvent* evento) {
+    QWidget::changeEvent(evento);
+    if (evento->type() == QEvent::ActivationChange && !isActiveWindow() && servicos_.som)
+        servicos_.som->parar();
 }
 
 void TImageForm::closeEvent(QCloseEvent* evento) {

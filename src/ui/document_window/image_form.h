@@ -152,6 +152,7 @@ class TImageForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
 
   private:

@@ -1,5 +1,8 @@
 #include "ui/document_window/sheet_editor.h"
 
+#include "catalogue/notes.h"
+#include "ui/common/chord_sound.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -236,6 +239,10 @@ void SheetEditor::pressionar(SheetGrid* grade, QMouseEvent* evento) {
     inicioArrasto_ = evento->globalPosition().toPoint();
     deslocInicialY_ = janela_.deslocY_;
     deslocInicialX_ = janela_.deslocX_;
+    if (evento->button() == Qt::RightButton) {
+        tocado_.reset();
+        tocarAcordeEm(grade, ponto);
+    }
     if (evento->button() != Qt::LeftButton) return;
     if (const auto acorde = acordeEm(coluna, linha, ponto.x())) {
         escolhido_ = Escolha{coluna, linha, *acorde, ponto};
@@ -256,7 +263,29 @@ void SheetEditor::marcarArrastado(int linha, int coluna) {
     for (SheetGrid* g : janela_.grades_) g->update();
 }
 
+void SheetEditor::tocarAcordeEm(SheetGrid* grade, QPoint ponto) {
+    SomDeAcordes* som = janela_.servicos_.som;
+    if (!som) return;
+    const auto acorde = acordeEm(grade->coluna(), grade->linhaEm(ponto.y()), ponto.x());
+    if (!acorde) return;
+    const DraggedChord& a = acorde->acorde;
+    const std::pair<int, int> onde{a.line, a.column};
+    if (tocado_ == onde) return;
+    tocado_ = onde;
+    if (const auto gravada = digitacaoDoTexto(a.fingering)) {
+        som->tocar(Decodificar(*gravada));
+        return;
+    }
+    const std::string simbolo = displaySymbol(a.symbol);
+    const std::size_t letras =
+        simbolo.size() > 1 && (simbolo[1] == '#' || simbolo[1] == 'b') ? 2 : 1;
+    const int tipo = std::atoi(a.typeCode.c_str());
+    if (janela_.servicos_.tipos.existe(tipo))
+        som->tocarTipo(janela_.servicos_.tipos.tipo(tipo), notaDaGrafia(simbolo.substr(0, letras)));
+}
+
 void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {
+    if (evento->buttons() & Qt::RightButton) tocarAcordeEm(grade, evento->position().toPoint());
     if (!(evento->buttons() & Qt::LeftButton)) return;
     const QPoint agora = evento->globalPosition().toPoint();
     if (escolhido_) {
@@ -509,6 +538,8 @@ bool SheetEditor::eventFilter(QObject* objeto, QEvent* evento) {
             return escolherAcordeEm(grade->coluna(), grade->linhaEm(p.y()), p.x());
         }
         case QEvent::MouseButtonRelease:
+            if (tocado_ && janela_.servicos_.som) janela_.servicos_.som->soltar();
+            tocado_.reset();
             escolhido_.reset();
             arrastandoFolha_ = false;
             return false;

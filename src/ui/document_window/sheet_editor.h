@@ -59,6 +59,8 @@ class SheetEditor : public QObject {
     // What a drag of the chord at x of a chord row would carry; nothing when none is there or
     // it belongs to the diagram list.
     std::optional<AcordeArrastado> acordeEm(int coluna, int linha, int x) const;
+    // The right button sounds the chord under it, and each chord it passes over.
+    void tocarAcordeEm(SheetGrid* grade, QPoint ponto);
     // A double click on a chord: the chord selection window on it, then the chord changed
     // here or everywhere. False when no chord stands there or nothing was chosen.
     bool escolherAcordeEm(int coluna, int linha, int x);
@@ -101,6 +103,7 @@ class SheetEditor : public QObject {
     SongHistory historico_;
     Edicao editada_;
     std::optional<Escolha> escolhido_;
+    std::optional<std::pair<int, int>> tocado_;  // song line and column of the chord heard
     QPoint inicioArrasto_;
     int deslocInicialY_ = 0;
     int deslocInicialX_ = 0;

@@ -14,6 +14,7 @@
 
 #include "fingering/string_states.h"
 #include "ui/chord_choice/chords_form.h"
+#include "ui/common/chord_sound.h"
 #include "ui/chord_choice/select_form.h"
 #include "ui/fingering_editor/choose_form.h"
 #include "ui/fingering_editor/criar_form.h"
@@ -150,6 +151,12 @@ void TEditForm::connectControls() {
     connect(imagem, &FretboardImage::cordaAlternada, this, &TEditForm::alternarCorda);
     connect(imagem, &FretboardImage::pestanaClicada, this, &TEditForm::clicarPestana);
     connect(imagem, &FretboardImage::pestanaArrastada, this, &TEditForm::arrastarPestana);
+    connect(imagem, &FretboardImage::somPedido, this, [this] {
+        if (som_) som_->tocar(estado_.digitacao);
+    });
+    connect(imagem, &FretboardImage::somSolto, this, [this] {
+        if (som_) som_->soltar();
+    });
     imagem->podeIniciarPestana = [this](int casa) { return podeIniciarPestana(casa); };
     imagem->aoSoltar = [this](const QMimeData& mime) { receberArrastada(mime); };
     connect(SpeedButtonMais, &QToolButton::clicked, this, [this] { mover(+1); });
@@ -257,6 +264,11 @@ void TEditForm::keyPressEvent(QKeyEvent* evento) {
         return;
     }
     QDialog::keyPressEvent(evento);
+}
+
+void TEditForm::changeEvent(QEvent* evento) {
+    QDialog::changeEvent(evento);
+    if (evento->type() == QEvent::ActivationChange && !isActiveWindow() && som_) som_->parar();
 }
 
 void TEditForm::done(int resultado) {

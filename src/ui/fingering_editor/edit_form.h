@@ -31,6 +31,7 @@ class TCriarForm;
 class THelpForm;
 class TSelectForm;
 class TTiposForm;
+class SomDeAcordes;
 
 class TEditForm : public QDialog {
     Q_OBJECT
@@ -41,6 +42,8 @@ class TEditForm : public QDialog {
     void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
     // The chord type editor, which completes a type proposed by "C&riar tipo".
     void setTipos(TTiposForm* tipos) { tipos_ = tipos; }
+    // The program's sound: the right button on the fretboard sounds the fingering.
+    void setSom(SomDeAcordes* som) { som_ = som; }
     // Screen y of the window's top, kept by the main window.
     void setTopo(int topo) { topo_ = topo; }
 
@@ -70,6 +73,7 @@ class TEditForm : public QDialog {
   protected:
     void showEvent(QShowEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void changeEvent(QEvent* evento) override;
     void done(int resultado) override;
 
   private:
@@ -110,6 +114,7 @@ class TEditForm : public QDialog {
     TCriarForm* criar_;
     THelpForm* ajuda_ = nullptr;
     TTiposForm* tipos_ = nullptr;
+    SomDeAcordes* som_ = nullptr;
     FingeringEditorState estado_;
     FretboardPanel* braco_ = nullptr;
     int topo_ = -1;

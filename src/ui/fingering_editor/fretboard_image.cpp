@@ -113,7 +113,8 @@ bool FretboardImage::naLinhaDaCasa(QPoint ponto, int casa) const {
 
 void FretboardImage::mousePressEvent(QMouseEvent* evento) {
     arrasto_.reset();
-    if (evento->button() != Qt::LeftButton) return;  // the sound of a chord comes later
+    if (evento->button() == Qt::RightButton) emit somPedido();
+    if (evento->button() != Qt::LeftButton) return;
     const QPoint ponto = evento->position().toPoint();
     const PontoDiagrama toque = LocalizarPonto(medidas_, ponto.x(), ponto.y(), digitacao_, true);
     arrasto_ = Arrasto{0, 0, ponto};
@@ -149,6 +150,7 @@ void FretboardImage::mouseMoveEvent(QMouseEvent* evento) {
 }
 
 void FretboardImage::mouseReleaseEvent(QMouseEvent* evento) {
+    emit somSolto();
     if (evento->button() != Qt::LeftButton) return;
     const std::optional<Arrasto> fim = std::exchange(arrasto_, std::nullopt);
     unsetCursor();

@@ -41,6 +41,8 @@ class FretboardImage : public QWidget {
     // The barre dragged from the note at (corda, casa) to another string.
     void pestanaArrastada(int corda, int casa, int cordaFinal);
     void medidasMudaram();
+    void somPedido();  // right button pressed on the fretboard
+    void somSolto();
 
   protected:
     void paintEvent(QPaintEvent* evento) override;

@@ -296,6 +296,7 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         modelo_ ? std::function<void(TImageForm&)>(
                       [this](TImageForm& documento) { definirLinhas(documento); })
                 : nullptr};
+    servicos.som = som_;
     servicos.analisarDigitacao = [this](const std::string& digitacao) {
         abrirEditorDeDigitacoes(digitacao);
     };

@@ -36,6 +36,8 @@ class TPrintForm;
 class TSelectForm;
 class TEditForm;
 class TTransForm;
+class TMidiDlg;
+class SomDeAcordes;
 class TMoveForm;
 class TTiposForm;
 struct AcordeEscolhido;
@@ -80,6 +82,10 @@ class TTrovaleForm1 : public QMainWindow {
     void setSelecao(TSelectForm* selecao);
     // The fingering editor: "Digitações" and the magnifier of the song windows.
     void setEdicao(TEditForm* edicao);
+    // The program's sound, which the song windows use for a chord pressed with the right
+    // button, and its settings window ("Som dos acordes").
+    void setSom(SomDeAcordes* som) { som_ = som; }
+    void setMidi(TMidiDlg* midi);
     // The transposition window: "Transpor - Mudar tom" of the song in front.
     void setTransposicao(TTransForm* transposicao);
     // The print window, through which "Imprimir" prints the song in front.
@@ -187,6 +193,8 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TSelectForm> selecao_;
     QPointer<TEditForm> edicao_;
     QPointer<TTransForm> transposicao_;
+    QPointer<TMidiDlg> midi_;
+    SomDeAcordes* som_ = nullptr;
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;
     QPointer<TPageForm> pagina_;

@@ -1,7 +1,8 @@
-// The main window's way to the transposition of the song in front.
+// The main window's way to the transposition of the song in front and to the sound settings.
 
 #include "ui/document_window/image_form.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/sound/midi_dlg.h"
 #include "ui/transposition/trans_form.h"
 
 namespace trovale {
@@ -10,6 +11,18 @@ void TTrovaleForm1::setTransposicao(TTransForm* transposicao) {
     transposicao_ = transposicao;
     semJanela_.removeAll(menu_.mTranspor);
     connect(menu_.mTranspor, &QAction::triggered, this, &TTrovaleForm1::transporAtivo);
+    aplicarRegras();
+}
+
+void TTrovaleForm1::setMidi(TMidiDlg* midi) {
+    midi_ = midi;
+    semJanela_.removeAll(menu_.mSom);
+    connect(menu_.mSom, &QAction::triggered, this, [this] {
+        if (!midi_) return;
+        mostrarPainel(false);
+        midi_->exec();
+        mostrarPainel(numeroDocumentos() == 0);
+    });
     aplicarRegras();
 }
 

@@ -64,6 +64,7 @@ class TMidiDlg : public QDialog {
     void connectControls();
     void lerPadrao();
 
+    void usarDispositivo(int entrada);
     void escolherDispositivo(int entrada);
     void aplicarInstrumento(const std::string& texto);
     void selecionarInstrumento(const std::string& texto);
