@@ -45,9 +45,8 @@ bool digito(QChar c) {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-}  // namespace
-
-TDigitacao TMidiDlg::laMenor() {
+// The open A minor, x02210.
+TDigitacao laMenor() {
     TDigitacao d;
     d.NomeNota = "Am";
     d.Nota = 1;
@@ -59,6 +58,8 @@ TDigitacao TMidiDlg::laMenor() {
     return d;
 }
 
+}  // namespace
+
 TMidiDlg::TMidiDlg(AcordeMidi& acorde, SaidaMidi& saida, FileSystem& fs,
                    std::filesystem::path pasta, QWidget* parent)
     : QDialog(parent),
@@ -66,7 +67,7 @@ TMidiDlg::TMidiDlg(AcordeMidi& acorde, SaidaMidi& saida, FileSystem& fs,
       saida_(saida),
       fs_(fs),
       pasta_(std::move(pasta)),
-      exemplo_(&TMidiDlg::laMenor) {
+      exemplo_(&laMenor) {
     setObjectName(QStringLiteral("TMidiDlg"));
     setWindowTitle(QStringLiteral(" Gerenciamento do som dos acordes"));
     setModal(true);
@@ -76,7 +77,7 @@ TMidiDlg::TMidiDlg(AcordeMidi& acorde, SaidaMidi& saida, FileSystem& fs,
 }
 
 void TMidiDlg::setExemplo(std::function<TDigitacao()> exemplo) {
-    exemplo_ = exemplo ? std::move(exemplo) : &TMidiDlg::laMenor;
+    exemplo_ = exemplo ? std::move(exemplo) : &laMenor;
 }
 
 void TMidiDlg::setAjuda(THelpForm* ajuda) {
@@ -203,11 +204,8 @@ void TMidiDlg::lerPadrao() {
     for (const std::string& entrada : entradas) ComboBoxDisp->addItem(qs(entrada));
     ComboBoxDisp->setCurrentIndex(escolha.entrada);
     usarDispositivo(escolha.entrada);
-    {
-        const QSignalBlocker bloqueio(ComboBoxInst);
-        ComboBoxInst->setEditText(qs(escolha.instrumento));
-    }
     aplicarInstrumento(escolha.instrumento);
+    mostrarNoCampo();
     acorde_.destacarBaixo(CBbaixo->isChecked());
     marcarAlterado(false);
 }
@@ -245,6 +243,12 @@ void TMidiDlg::selecionarInstrumento(const std::string& texto) {
     edit->setCursorPosition(cursor);
 }
 
+void TMidiDlg::mostrarNoCampo() {
+    const QSignalBlocker bloqueio(ComboBoxInst);
+    ComboBoxInst->setEditText(qs(instrumento_));
+    selecionarInstrumento(instrumento_);
+}
+
 void TMidiDlg::textoDigitado(const QString& texto) {
     const std::optional<std::string> instrumento = instrumentoDigitado(texto.toStdString());
     if (!instrumento) return;
@@ -257,10 +261,7 @@ void TMidiDlg::vizinho(int passo) {
         instrumentoVizinho(programaDoInstrumento(instrumento_), passo);
     if (!instrumento) return;
     aplicarInstrumento(*instrumento);
-    {
-        const QSignalBlocker bloqueio(ComboBoxInst);
-        ComboBoxInst->setEditText(qs(*instrumento));
-    }
+    mostrarNoCampo();
     testarSeMarcado();
 }
 
@@ -279,24 +280,19 @@ void TMidiDlg::testarSom() {
 }
 
 void TMidiDlg::tornarPadrao() {
-    const EscolhaMidi escolha{entrada_, instrumento_, programaDoInstrumento(instrumento_)};
-    if (gravarMidi(fs_, pasta_, configuracaoDe(escolha, saida_.entradas()))) marcarAlterado(false);
+    const ConfiguracaoMidi salvar = configuracaoDe({entrada_, instrumento_}, saida_.entradas());
+    if (gravarMidi(fs_, pasta_, salvar)) marcarAlterado(false);
 }
 
+// Only a change since the last save is worth saving.
 void TMidiDlg::marcarAlterado(bool alterado) {
-    alterado_ = alterado;
     BtnSave->setEnabled(alterado);
 }
 
 // ---- Events --------------------------------------------------------------------------------
 
 void TMidiDlg::showEvent(QShowEvent* evento) {
-    {
-        const QSignalBlocker bloqueio(ComboBoxInst);
-        ComboBoxInst->setEditText(qs(instrumento_));
-    }
-    selecionarInstrumento(instrumento_);
-    BtnSave->setEnabled(alterado_);
+    mostrarNoCampo();
     ComboBoxDisp->setFocus();
     QDialog::showEvent(evento);
 }

@@ -37,14 +37,6 @@ class TMidiDlg : public QDialog {
     void setExemplo(std::function<TDigitacao()> exemplo);
     void setAjuda(THelpForm* ajuda);
 
-    // "024 - Violão com cordas de nylon", or a bare "007".
-    const std::string& instrumento() const { return instrumento_; }
-    // Anything changed since the last save.
-    bool alterado() const { return alterado_; }
-
-    // The open A minor, x02210.
-    static TDigitacao laMenor();
-
     QLabel *LabelCBD, *LabelDisp, *LabelCBI, *LabelInst;
     QComboBox *ComboBoxDisp, *ComboBoxInst;
     QCheckBox *CBtestar, *CBbaixo;
@@ -68,6 +60,8 @@ class TMidiDlg : public QDialog {
     void escolherDispositivo(int entrada);
     void aplicarInstrumento(const std::string& texto);
     void selecionarInstrumento(const std::string& texto);
+    // The instrument in force in the field, its suggestion selected.
+    void mostrarNoCampo();
     void textoDigitado(const QString& texto);
     void vizinho(int passo);
     bool teclaInstrumento(const QKeyEvent& tecla);
@@ -84,8 +78,7 @@ class TMidiDlg : public QDialog {
     std::function<TDigitacao()> exemplo_;
     QPointer<THelpForm> ajuda_;
     int entrada_ = 0;
-    std::string instrumento_;
-    bool alterado_ = false;
+    std::string instrumento_;  // "024 - Violão com cordas de nylon", or a bare "007"
 };
 
 }  // namespace trovale
