@@ -1,5 +1,7 @@
 #include "fingering/song_transposition.h"
 
+#include "fingering/fret_rows_fit.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <optional>
@@ -127,28 +129,6 @@ std::string textoDoCodigo(const TDigitacaoGravada& g) {
     return std::to_string(g.W[0]) + ' ' + std::to_string(g.W[1]) + ' ' + std::to_string(g.W[2]);
 }
 
-// Fits a catalogued fingering to the diagrams' rows as the fingering browser lists it: with 4
-// rows, one reaching the fifth moves up a fret when its marks span no more than 4.
-bool caberNasCasas(TDigitacao& d, int casas) {
-    if (casas >= kMaxTrasteRelativo) return true;
-    int menor = kMaxTrasteRelativo + 1, maior = 0;
-    auto medir = [&](int traste) {
-        menor = std::min(menor, traste);
-        maior = std::max(maior, traste);
-    };
-    for (const NotaDedo& n : d.Notas)
-        if (!n.vazia()) medir(n.Traste);
-    for (const Pestana& p : d.Pestanas)
-        if (!p.vazia()) medir(p.Traste);
-    if (maior <= casas) return true;
-    if (maior - menor + 1 > casas) return false;
-    for (NotaDedo& n : d.Notas)
-        if (!n.vazia()) --n.Traste;
-    for (Pestana& p : d.Pestanas)
-        if (!p.vazia()) --p.Traste;
-    ++d.Casa;
-    return true;
-}
 
 // What the new fingering of a chord is chosen from.
 struct Pedido {
@@ -172,7 +152,7 @@ std::optional<std::string> maisParecida(const Pedido& p, const Catalogo& catalog
     for (std::size_t k = inicio - 1; k < gravadas.size(); ++k) {
         if (notaGravada(gravadas[k]) != nota || tipoGravado(gravadas[k]) != tipo) break;
         TDigitacao b = Decodificar(gravadas[k]);
-        if (!caberNasCasas(b, casas)) continue;
+        if (!ajustarAsCasas(b, casas)) continue;
         const int pontos = similaridade(a, p.antes->notaRaiz, b, nota);
         if (pontos > melhor) {
             melhor = pontos;

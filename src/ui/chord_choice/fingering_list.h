@@ -8,6 +8,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/fingering.h"
+#include "fingering/fret_rows_fit.h"
 
 namespace trovale {
 
@@ -27,10 +28,6 @@ struct ListaDeDigitacoes {
     int catalogadas = 0;        // how many catalogued fingerings the list was built from
     std::vector<EntradaLista> entradas;
 };
-
-// Fits a fingering to 4 or 5 fret rows: false when it cannot be drawn in them. With 4 rows a
-// fingering reaching row 5 moves up one fret when its marks span no more than 4 rows.
-bool ajustarAsCasas(TDigitacao& digitacao, int casas);
 
 ListaDeDigitacoes montarLista(const Catalogo& catalogo, std::string_view raiz, int tipo,
                               int casas);
