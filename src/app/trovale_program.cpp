@@ -13,21 +13,21 @@
 #include "settings/settings_file_layout.h"
 #include "settings/settings_file_modelo.h"
 #include "ui/aspect/aspect_form.h"
+#include "ui/chord_choice/select_form.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/file_dialog/file_dlg.h"
-#include "ui/chord_choice/select_form.h"
 #include "ui/fingering_editor/edit_form.h"
-#include "ui/sound/midi_dlg.h"
-#include "ui/transposition/trans_form.h"
-#include "ui/text_editor/check_form.h"
-#include "ui/text_editor/letra_dlg.h"
-#include "ui/type_editor/move_form.h"
-#include "ui/type_editor/tipos_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/page_setup/page_form.h"
 #include "ui/print/print_form.h"
+#include "ui/sound/midi_dlg.h"
 #include "ui/template_window/template_form.h"
+#include "ui/text_editor/check_form.h"
+#include "ui/text_editor/letra_dlg.h"
+#include "ui/transposition/trans_form.h"
+#include "ui/type_editor/move_form.h"
+#include "ui/type_editor/tipos_form.h"
 
 // Resources must be registered by name from outside any namespace.
 static void registrarRecursos() {
@@ -105,7 +105,9 @@ void Programa::tocarSomInicial() {
     if (!opcoes_.somInicial) return;
     QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
     if (!arquivo.open(QIODevice::ReadOnly)) return;
-    if (const auto som = lerWav(arquivo.readAll())) som_.tocar(*som);
+    const QByteArray bytes = arquivo.readAll();
+    if (const auto som = lerWav(std::string_view(bytes.constData(), bytes.size())))
+        som_.tocar(*som);
 }
 
 // Each window is made once, in the order the program has always made them. The windows of
@@ -147,11 +149,12 @@ void Programa::criarJanelas() {
     edicao_->setSom(somAcordes_.get());
     selecao_->navegador().setSom(somAcordes_.get());
     janela_->setSom(somAcordes_.get());
-    midi_ = new TMidiDlg(somAcordes_->acorde(), somAcordes_->saida(), fs_, pasta_.pasta, janela_.get());
+    midi_ =
+        new TMidiDlg(somAcordes_->acorde(), somAcordes_->saida(), fs_, pasta_.pasta, janela_.get());
     midi_->setExemplo([this] { return aspecto_->exemplo(); });
     janela_->setMidi(midi_);
-    transposicao_ = new TTransForm(catalogo_, aparencia_, *dialogs_, selecao_->navegador(),
-                                   janela_.get());
+    transposicao_ =
+        new TTransForm(catalogo_, aparencia_, *dialogs_, selecao_->navegador(), janela_.get());
     janela_->setTransposicao(transposicao_);
     janela_->setEdicao(edicao_);
     impressao_ = new TPrintForm(*dialogs_, janela_.get());

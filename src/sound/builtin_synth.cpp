@@ -2,43 +2,15 @@
 
 #include <fluidsynth.h>
 
-#include <array>
-#include <mutex>
-#include <string>
 #include <system_error>
-#include <vector>
+
+#include "sound/audio_drivers.h"
 
 namespace trovale {
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// The driver our users most likely have first; "alsa" comes after the sound servers, which
-// would otherwise find the card taken.
-constexpr std::array<const char*, 5> kDriversAudio = {"pipewire", "pulseaudio", "alsa", "jack",
-                                                      "oss"};
-
-void silenciarRegistro() {
-    // FluidSynth reports every missing driver on standard error; failing quietly is ours to do.
-    static std::once_flag feito;
-    std::call_once(feito, [] {
-        for (int nivel = FLUID_PANIC; nivel <= FLUID_DBG; ++nivel)
-            fluid_set_log_function(nivel, nullptr, nullptr);
-    });
-}
-
-void anotarDriver(void* lista, const char*, const char* opcao) {
-    static_cast<std::vector<std::string>*>(lista)->push_back(opcao);
-}
-
-bool temDriver(fluid_settings_t* ajustes, const char* nome) {
-    std::vector<std::string> compilados;
-    fluid_settings_foreach_option(ajustes, "audio.driver", &compilados, anotarDriver);
-    for (const std::string& driver : compilados)
-        if (driver == nome) return true;
-    return false;
-}
 
 bool existe(const fs::path& caminho) {
     std::error_code erro;
@@ -72,7 +44,7 @@ SintetizadorEmbutido::~SintetizadorEmbutido() = default;
 
 std::unique_ptr<SintetizadorEmbutido> SintetizadorEmbutido::criar(const fs::path& fonteSonora,
                                                                   int taxa) {
-    silenciarRegistro();
+    silenciarRegistroFluid();
     auto fluid = std::make_unique<Fluid>();
     fluid->ajustes = new_fluid_settings();
     if (!fluid->ajustes) return nullptr;
@@ -106,17 +78,11 @@ void SintetizadorEmbutido::silenciar() {
 }
 
 bool SintetizadorEmbutido::ligarAudio() {
-    if (fluid_->audio) return true;
-    // Without a sound card ALSA only fills standard error with complaints.
-    const bool placa = existe("/dev/snd");
-    for (const char* driver : kDriversAudio) {
-        if (!temDriver(fluid_->ajustes, driver)) continue;
-        if (!placa && std::string(driver) == "alsa") continue;
-        fluid_settings_setstr(fluid_->ajustes, "audio.driver", driver);
-        fluid_->audio = new_fluid_audio_driver(fluid_->ajustes, fluid_->synth);
-        if (fluid_->audio) return true;
-    }
-    return false;
+    if (!fluid_->audio)
+        fluid_->audio = abrirDriverAudio(fluid_->ajustes, [this] {
+            return new_fluid_audio_driver(fluid_->ajustes, fluid_->synth);
+        });
+    return fluid_->audio != nullptr;
 }
 
 void SintetizadorEmbutido::gerar(std::int16_t* amostras, int quadros) {

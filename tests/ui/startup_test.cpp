@@ -65,6 +65,10 @@ QByteArray wav(int canais, int taxa, int bits, const QByteArray& amostras, bool 
     return "RIFF" + palavra32(corpo.size()) + corpo;
 }
 
+std::optional<SomPcm> lerWavDe(const QByteArray& bytes) {
+    return lerWav(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
 }  // namespace
 
 class StartupTest : public QObject {
@@ -345,13 +349,14 @@ void StartupTest::firstStartSeedsThePerUserFolder() {
 }
 
 // ALSA is pointed at a file by the user's own configuration: what reaches the "device" must
-// be the whole sound, sample for sample, while the caller was never held up.
+// be the whole sound on both sides, while the caller was never held up. The driver turns our
+// samples into its own 16 bits with dither, so a sample may differ by a step or two.
 void StartupTest::startSoundReachesTheSoundOutput() {
     PastaCatalogo pasta;
     Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
     QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
     QVERIFY(arquivo.open(QIODevice::ReadOnly));
-    const auto som = lerWav(arquivo.readAll());
+    const auto som = lerWavDe(arquivo.readAll());
     QVERIFY(som.has_value());
 
     PastaCatalogo casa;
@@ -367,14 +372,22 @@ void StartupTest::startSoundReachesTheSoundOutput() {
     const bool tocou = tocador.tocar(*som);
     const qint64 espera = relogio.elapsed();
     qputenv("HOME", casaAntes);
-    if (!tocou) QSKIP("no ALSA library on this machine");
+    if (!tocou) QSKIP("no ALSA output on this machine");
     QVERIFY(espera < 200);
     QVERIFY(tocador.tocando());
     QTRY_VERIFY_WITH_TIMEOUT(!tocador.tocando(), 5000);
     QVERIFY(relogio.elapsed() >= som->duracaoMs());
     QFile tocado(saida);
     QVERIFY(tocado.open(QIODevice::ReadOnly));
-    QCOMPARE(tocado.readAll(), som->amostras);
+    const QByteArray bytes = tocado.readAll();
+    const auto* estereo = reinterpret_cast<const qint16*>(bytes.constData());
+    QVERIFY(bytes.size() / 4 >= som->quadros());
+    int maiorDiferenca = 0;
+    for (int i = 0; i < som->quadros(); ++i)
+        for (int lado = 0; lado < 2; ++lado)
+            maiorDiferenca =
+                std::max(maiorDiferenca, std::abs(estereo[2 * i + lado] - som->amostras[i]));
+    QVERIFY2(maiorDiferenca <= 2, qPrintable(QString::number(maiorDiferenca)));
 }
 
 void StartupTest::startSoundIsOurOwnWav() {
@@ -382,7 +395,7 @@ void StartupTest::startSoundIsOurOwnWav() {
     Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
     QFile arquivo(QStringLiteral(":/som/Quinta.wav"));
     QVERIFY(arquivo.open(QIODevice::ReadOnly));
-    const auto som = lerWav(arquivo.readAll());
+    const auto som = lerWavDe(arquivo.readAll());
     QVERIFY(som.has_value());
     QCOMPARE(som->canais, 1);
     QCOMPARE(som->taxa, 22050);
@@ -420,7 +433,7 @@ void StartupTest::wavReading() {
     QFETCH(QByteArray, arquivo);
     QFETCH(int, quadros);
     QFETCH(int, canais);
-    const auto som = lerWav(arquivo);
+    const auto som = lerWavDe(arquivo);
     QCOMPARE(som.has_value(), quadros >= 0);
     if (!som) return;
     QCOMPARE(som->quadros(), quadros);
