@@ -139,6 +139,10 @@ class FileDialogTest : public QObject {
     void pastaInexistente();
     void apagar();
     void anotarECopiar();
+    void importarVariasMascaras_data();
+    void importarVariasMascaras();
+    void cadernoEscolheMusicas_data();
+    void cadernoEscolheMusicas();
     void menuCopiarColuna();
     void tornarPadrao();
     void musicsDefeituoso();
@@ -477,6 +481,93 @@ void FileDialogTest::anotarECopiar() {
     dlg.show();
     QVERIFY(dlg.anotados().isEmpty());
     QVERIFY(!dlg.BtnCopia->isEnabled());
+}
+
+void FileDialogTest::importarVariasMascaras_data() {
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QString>("importado");  // relative to the folder; empty: refused
+    QTest::addColumn<QString>("mensagem");
+    const QString ext = QStringLiteral("Extensão deve ser forçosamente igual a \".txt\" ou "
+                                       "\".cho\" ou \".pro\".");
+    QTest::newRow("sem extensao") << "letra" << "letra.txt" << QString();
+    QTest::newRow("segunda mascara") << "vem.CHO" << "vem.CHO" << QString();
+    QTest::newRow("terceira") << "hino.pro" << "hino.pro" << QString();
+    QTest::newRow("fora das mascaras") << "a.dec" << QString() << ext;
+}
+
+void FileDialogTest::importarVariasMascaras() {
+    QFETCH(QString, digitado);
+    QFETCH(QString, importado);
+    QFETCH(QString, mensagem);
+    Janela j;
+    const QString p = j.pasta("m");
+    escrever(p + "/letra.txt", "Letra\r\nAutor\r\n");
+    escrever(p + "/vem.CHO", "{title: Vem}\n");
+    escrever(p + "/hino.pro", "{t: Hino}\n");
+    musica(p, "a.dec", "A");
+    QStringList importados;
+    TFileDlg& dlg = j.criar(" Importar arquivo em formato texto", "*.txt;*.cho;*.pro");
+    OperacoesArquivo op;
+    op.importar = [&importados](const QString& c) {
+        importados << c;
+        return true;
+    };
+    dlg.setOperacoes(op);
+    QVERIFY(dlg.abrirPasta(p));
+    QCOMPARE(dlg.Lista->topLevelItemCount(), 3);  // the song is not among the masks
+    dlg.Edit->setText(digitado);
+    QTest::mouseClick(dlg.BtnOK, Qt::LeftButton);
+    QCOMPARE(importados, importado.isEmpty() ? QStringList() : QStringList{p + '/' + importado});
+    QCOMPARE(j.dialogs.avisos, mensagem.isEmpty() ? avisos({}) : avisos({mensagem}));
+}
+
+// A songbook takes what was noted, else the rows selected, else the song named.
+void FileDialogTest::cadernoEscolheMusicas_data() {
+    QTest::addColumn<QList<int>>("anotar");
+    QTest::addColumn<QList<int>>("selecionar");
+    QTest::addColumn<QString>("digitado");
+    QTest::addColumn<QStringList>("escolhidos");
+    QTest::addColumn<QString>("mensagem");
+    QTest::newRow("anotados") << QList<int>{0, 2} << QList<int>{1} << QString()
+                              << QStringList{"a.dec", "c.dec"} << QString();
+    QTest::newRow("selecionados") << QList<int>{} << QList<int>{1, 2} << QString()
+                                  << QStringList{"b.dec", "c.dec"} << QString();
+    QTest::newRow("nome digitado") << QList<int>{} << QList<int>{} << "../outra/d"
+                                   << QStringList{"../outra/d.dec"} << QString();
+    QTest::newRow("nome que não é música")
+        << QList<int>{} << QList<int>{} << "nota" << QStringList{}
+        << QStringLiteral("Arquivo incompatível ou defeituoso.");
+}
+
+void FileDialogTest::cadernoEscolheMusicas() {
+    QFETCH(QList<int>, anotar);
+    QFETCH(QList<int>, selecionar);
+    QFETCH(QString, digitado);
+    QFETCH(QStringList, escolhidos);
+    QFETCH(QString, mensagem);
+    Janela j;
+    const QString p = j.pasta("m");
+    musica(p, "a.dec", "A");
+    musica(p, "b.dec", "B");
+    musica(p, "c.dec", "C");
+    escrever(p + "/nota.dec", "Lista de compras\r\n");
+    musica(j.pasta("outra"), "d.dec", "D");
+    j.abertos = {p + QStringLiteral("/a.dec")};  // an open song may go into a book
+    TFileDlg& dlg = j.criar(" Caderno de cifras: selecione ou anote as músicas");
+    QCOMPARE(dlg.modo(), TFileDlg::Modo::Caderno);
+    QVERIFY(dlg.abrirPasta(p));
+    dlg.Lista->clearSelection();
+    for (int linha : anotar) dlg.Lista->topLevelItem(linha)->setSelected(true);
+    if (!anotar.isEmpty()) QTest::mouseClick(dlg.BtnAnota, Qt::LeftButton);
+    dlg.Lista->clearSelection();
+    for (int linha : selecionar) dlg.Lista->topLevelItem(linha)->setSelected(true);
+    if (!digitado.isEmpty()) dlg.Edit->setText(digitado);
+    QTest::mouseClick(dlg.BtnOK, Qt::LeftButton);
+    QStringList esperados;
+    for (const QString& nome : escolhidos) esperados << QDir::cleanPath(p + '/' + nome);
+    QCOMPARE(dlg.escolhidos(), esperados);
+    QCOMPARE(dlg.result() == QDialog::Accepted, !esperados.isEmpty());
+    QCOMPARE(j.dialogs.avisos, mensagem.isEmpty() ? avisos({}) : avisos({mensagem}));
 }
 
 void FileDialogTest::menuCopiarColuna() {

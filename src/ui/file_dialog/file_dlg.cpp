@@ -111,6 +111,8 @@ TFileDlg::Modo TFileDlg::modo() const {
             return Modo::Importar;
         case 'E':
             return Modo::Exportar;
+        case 'C':
+            return Modo::Caderno;
         default:
             return Modo::Abrir;  // "A" and "O"
     }
@@ -481,6 +483,7 @@ void TFileDlg::showEvent(QShowEvent* evento) {
     anotados_.clear();
     BtnCopia->setEnabled(false);
     caminho_.clear();
+    escolhidos_.clear();
     indiceAberto_ = -1;
     atualizarCabecalho();
     const QStringList manter = nomesSelecionados();
@@ -488,7 +491,8 @@ void TFileDlg::showEvent(QShowEvent* evento) {
     carregarArvore();
     BtnOK->setDefault(true);
     const Modo m = modo();
-    if ((m == Modo::Abrir || m == Modo::Importar) && Lista->topLevelItemCount() > 0) {
+    if ((m == Modo::Abrir || m == Modo::Importar || m == Modo::Caderno) &&
+        Lista->topLevelItemCount() > 0) {
         int linha = 0;
         for (int i = 0; i < linhas_.size(); ++i)
             if (!manter.isEmpty() && linhas_[i].arquivo.nome == manter.first()) linha = i;
@@ -553,13 +557,13 @@ std::optional<QString> TFileDlg::resolverNome() {
     if (nome.isEmpty() || nome.contains(QLatin1Char('*'))) return std::nullopt;
     const QString arquivo = nome.section(QLatin1Char('/'), -1);
     if (arquivo.isEmpty()) return std::nullopt;
-    const QString extensao = mascara_.mid(mascara_.lastIndexOf(QLatin1Char('.')));
+    const QStringList extensoes = extensoesDaMascara(mascara_);
     const qsizetype ponto = arquivo.lastIndexOf(QLatin1Char('.'));
     if (ponto < 0) {
-        nome += extensao;
-    } else if (arquivo.mid(ponto).compare(extensao, Qt::CaseInsensitive) != 0) {
-        aviso(QStringLiteral("Extensão deve ser forçosamente igual a ") + entreAspas(extensao) +
-              QLatin1Char('.'));
+        nome += extensoes.value(0);
+    } else if (!extensoes.contains(arquivo.mid(ponto), Qt::CaseInsensitive)) {
+        aviso(QStringLiteral("Extensão deve ser forçosamente igual a ") +
+              entreAspas(extensoes.join(QStringLiteral("\" ou \""))) + QLatin1Char('.'));
         return std::nullopt;
     }
     QString caminho;
@@ -574,6 +578,10 @@ std::optional<QString> TFileDlg::resolverNome() {
 
 void TFileDlg::BtnOKClick() {
     mostrarDicas(false);
+    if (modo() == Modo::Caderno) {
+        if (confirmarCaderno()) accept();
+        return;
+    }
     const std::optional<QString> caminho = resolverNome();
     if (!caminho) return;
     std::error_code erro;
@@ -615,7 +623,10 @@ bool TFileDlg::confirmarAbrir(const QString& caminho, bool existe) {
         existe && info.absolutePath() == pasta_ &&
         std::any_of(linhas_.begin(), linhas_.end(),
                     [&info](const LinhaOrdenada& l) { return l.arquivo.nome == info.fileName(); });
-    if (listado) return true;
+    return listado || arquivoDeCancao(caminho);
+}
+
+bool TFileDlg::arquivoDeCancao(const QString& caminho) {
     const auto inicio = lerInicioArquivoRegular(caminhoFs(caminho), 16);
     if (!inicio) {
         aviso(texto(kMensagemNaoAberto));
@@ -673,6 +684,20 @@ bool TFileDlg::confirmarExportar(const QString& caminho) {
         return false;
     }
     return operacoes_.exportar(caminho);
+}
+
+// The songs of a book: what was noted, else the rows selected, else the name typed.
+bool TFileDlg::confirmarCaderno() {
+    escolhidos_ = anotados_;
+    if (escolhidos_.isEmpty())
+        for (const QString& nome : nomesSelecionados()) escolhidos_ << caminhoDe(nome);
+    if (escolhidos_.isEmpty()) {
+        const std::optional<QString> caminho = resolverNome();
+        if (!caminho) return false;
+        if (!arquivoDeCancao(*caminho)) return false;
+        escolhidos_ << *caminho;
+    }
+    return true;
 }
 
 // ---- file operations ----

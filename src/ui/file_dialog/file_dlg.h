@@ -51,7 +51,8 @@ class TFileDlg : public QDialog {
     Q_OBJECT
   public:
     // Chosen by the first letter of the caption, after its leading blank.
-    enum class Modo { Abrir, Salvar, Importar, Exportar };
+    // "C" chooses the songs of a songbook.
+    enum class Modo { Abrir, Salvar, Importar, Exportar, Caderno };
 
     // `pastaPrograma`: where MUSICS.INI lives; `pastaCancoes`: the default folder when none is
     // stored (created when first needed).
@@ -61,12 +62,16 @@ class TFileDlg : public QDialog {
     void setOperacoes(OperacoesArquivo operacoes);
     // The Help button opens the page of this window.
     void setAjuda(THelpForm* ajuda);
-    // "*.dec" or "*.txt"; the caller sets the caption (" Abrir arquivo existente",
+    // "*.dec", "*.txt", or several masks joined by ";" (the first one's extension is given to
+    // a name typed without one); the caller sets the caption (" Abrir arquivo existente",
     // " Salvar como ...", " Importar arquivo em formato texto", " Exportar arquivo em formato
     // texto") and the mask, then calls exec().
     void setMascara(const QString& mascara);
 
     QString caminho() const { return caminho_; }  // the chosen full path, after Accepted
+    // Songbook mode, after Accepted: the noted files, else the selected ones, else the file
+    // named.
+    const QStringList& escolhidos() const { return escolhidos_; }
     int indiceAberto() const { return indiceAberto_; }
     // The text-mode editor's font as MUSICS.INI keeps it: size + 100 bold + 1000 italic.
     int fonteEditor() const { return configuracao_.fonteEditor; }
@@ -138,6 +143,9 @@ class TFileDlg : public QDialog {
     bool confirmarSalvar(const QString& caminho);
     bool confirmarImportar(const QString& caminho);
     bool confirmarExportar(const QString& caminho);
+    bool confirmarCaderno();
+    // A readable file with a song mark; false after the message.
+    bool arquivoDeCancao(const QString& caminho);
     bool mesmoArquivo(const QString& a, const QString& b) const;
     bool substituirExistente(const QString& caminho, const QString& mostrado);
     void aviso(const QString& texto);
@@ -159,6 +167,7 @@ class TFileDlg : public QDialog {
     QList<LinhaOrdenada> linhas_;
     QStringList anotados_;
     QString caminho_;
+    QStringList escolhidos_;
     int indiceAberto_ = -1;
     bool mudandoArvore_ = false;
     bool preenchendo_ = false;

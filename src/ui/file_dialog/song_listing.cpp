@@ -85,6 +85,13 @@ std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view
                           indefinidoSeVazio(QString::fromStdString(textoUtf8(segunda, true)))};
 }
 
+QStringList extensoesDaMascara(const QString& mascara) {
+    QStringList extensoes;
+    for (const QString& padrao : mascara.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        extensoes << padrao.mid(padrao.lastIndexOf(QLatin1Char('.')));
+    return extensoes;
+}
+
 ListagemPasta listarPasta(const QString& pasta, const QString& mascara) {
     ListagemPasta listagem;
     const bool cancao = mascara.endsWith(QStringLiteral(".dec"), Qt::CaseInsensitive);

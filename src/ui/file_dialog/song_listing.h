@@ -35,7 +35,11 @@ bool marcaDeCancao(std::string_view primeiraLinha);
 std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
                                            bool cancao);
 
-// Every file of `pasta` matching `mascara` ("*.dec" or "*.txt", any case).
+// The extensions of a mask ("*.txt;*.cho" gives ".txt", ".cho"), in its order.
+QStringList extensoesDaMascara(const QString& mascara);
+
+// Every file of `pasta` matching `mascara` ("*.dec", "*.txt" or several joined by ";", any
+// case).
 ListagemPasta listarPasta(const QString& pasta, const QString& mascara);
 
 // Per column in display order: title or author in upper case; for the file name the character
