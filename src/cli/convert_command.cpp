@@ -33,6 +33,15 @@ int converterCancao(const std::filesystem::path& entrada, const std::filesystem:
     return kSaidaOk;
 }
 
+// A song file on one side; a song file, a text or a ChordPro file on the other.
+bool suportada(const std::filesystem::path& entrada, const std::filesystem::path& saida) {
+    const auto texto = [](const std::filesystem::path& arquivo) {
+        return extensao(arquivo) == ".txt" || ehArquivoChordPro(arquivo);
+    };
+    const bool de = extensao(entrada) == ".dec", para = extensao(saida) == ".dec";
+    return (de && (para || texto(saida))) || (para && texto(entrada));
+}
+
 }  // namespace
 
 Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
@@ -44,11 +53,12 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
         "convert",
-        "Converte uma música entre .dec e .txt, ou de .dec para .pdf, conforme as extensões.");
-    sub->add_option("ENTRADA", opcoes->entrada, "Arquivo lido (.dec ou .txt)")
+        "Converte uma música entre .dec e .txt, entre .dec e ChordPro (.cho, .crd, .chopro, "
+        ".chordpro, .pro), ou de .dec para .pdf, conforme as extensões.");
+    sub->add_option("ENTRADA", opcoes->entrada, "Arquivo lido (.dec, .txt ou ChordPro)")
         ->required()
         ->type_name("");
-    sub->add_option("SAIDA", opcoes->saida, "Arquivo gravado (.dec, .txt ou .pdf)")
+    sub->add_option("SAIDA", opcoes->saida, "Arquivo gravado (.dec, .txt, ChordPro ou .pdf)")
         ->required()
         ->type_name("");
     sub->add_option("--pages", opcoes->paginas,
@@ -63,10 +73,10 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
             ambiente.erros << "--pages só vale para a conversão em PDF.\n";
             return kSaidaArgumento;
         }
-        const auto conhecida = [](const std::string& e) { return e == ".dec" || e == ".txt"; };
-        if (!conhecida(de) || !conhecida(para) || (de == ".txt" && para == ".txt")) {
+        if (!suportada(opcoes->entrada, opcoes->saida)) {
             ambiente.erros << "Conversão não suportada: de \"" << de << "\" para \"" << para
-                           << "\" (use .dec e .txt, ou .dec e .pdf).\n";
+                           << "\" (use .dec e .txt, .dec e ChordPro (.cho, .crd, .chopro, "
+                              ".chordpro, .pro), ou .dec e .pdf).\n";
             return kSaidaArgumento;
         }
         if (de == ".dec" && para == ".dec")

@@ -10,12 +10,14 @@
 #include "cli/pdf_conversion.h"
 #include "cli/program.h"
 #include "cli/render_command.h"
+#include "cli/songbook_command.h"
 
 namespace {
 
 std::vector<trovale::cli::Comando> comandosDeDesenho(CLI::App& app) {
     using namespace trovale::cli;
-    return {registrarDiagram(app), registrarName(app), registrarLayout(app), registrarRender(app)};
+    return {registrarDiagram(app), registrarName(app), registrarLayout(app), registrarRender(app),
+            registrarSongbook(app)};
 }
 
 }  // namespace

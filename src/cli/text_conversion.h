@@ -1,7 +1,7 @@
 #pragma once
 // The plain-text directions of trovale-cli convert: ".dec" -> ".txt" writes the song's text
-// form; ".txt" -> ".dec" interprets the text as the text editor's confirmation does and
-// builds the song with chosen fingerings.
+// form, ".dec" -> ChordPro its ChordPro form; ".txt" or ChordPro -> ".dec" interprets the
+// text as the text editor's confirmation does and builds the song with chosen fingerings.
 
 #include <filesystem>
 
@@ -9,7 +9,11 @@
 
 namespace trovale::cli {
 
-// Exit status as every subcommand returns it; messages go to ambiente.erros.
+// .cho, .crd, .chopro, .chordpro or .pro, in any case.
+bool ehArquivoChordPro(const std::filesystem::path& arquivo);
+
+// Exit status as every subcommand returns it; messages go to ambiente.erros. A ".txt" that
+// holds ChordPro is imported as ChordPro.
 int converterTexto(const std::filesystem::path& entrada, const std::filesystem::path& saida,
                    const Ambiente& ambiente);
 

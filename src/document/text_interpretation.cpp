@@ -41,6 +41,7 @@ class InterpretacoesDePalavras {
 std::vector<const InterpretacaoAcorde*> acordesDaLinha(std::string_view linha,
                                                        InterpretacoesDePalavras& palavras) {
     std::vector<const InterpretacaoAcorde*> acordes;
+    if (ehTextoSimples(linha)) return acordes;
     std::string resto(aparar(linha));
     while (!resto.empty() && acordes.size() < kMaxPalavrasPorLinha) {
         resto.erase(0, resto.size() - semBrancosIniciais(resto).size());
@@ -110,6 +111,11 @@ std::string ProximaPalavra(std::string& texto) {
     std::string palavra = texto.substr(0, branco);
     texto.erase(0, branco == std::string::npos ? branco : branco + 1);
     return palavra;
+}
+
+bool ehTextoSimples(std::string_view linha) {
+    const std::string_view texto = aparar(linha);
+    return !texto.empty() && texto.back() == kMarcaTextoSimples;
 }
 
 bool ehMarcador(std::string_view linha, int& tipo) {

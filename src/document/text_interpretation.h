@@ -32,6 +32,12 @@ int tipoNaCancao(int tipoTexto);
 // text when there is no blank.
 std::string ProximaPalavra(std::string& texto);
 
+// A line ending in a non-breaking space (Windows-1252 0xA0) is plain text, never chords:
+// imports end with one the lines whose words must stay words (a ChordPro tab, a lyric that
+// reads like chord names). Being text, the mark survives the text editor and the song file.
+inline constexpr char kMarcaTextoSimples = '\xA0';
+bool ehTextoSimples(std::string_view linha);
+
 // The kind a marker line "<A>", "<C>", "<N>", "<O>", "<R>", "<T>" (blanks around allowed)
 // sets, or false.
 bool ehMarcador(std::string_view linha, int& tipo);

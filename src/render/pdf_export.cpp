@@ -14,26 +14,6 @@ namespace {
 
 constexpr double kMmPorPolegada = 25.4;
 
-PageMetrics metricasDoPdf(const QPrinter& impressora) {
-    const QRect pagina = impressora.pageLayout().fullRectPixels(impressora.resolution());
-    PageMetrics m;
-    m.pixelsPorMmX = m.pixelsPorMmY = impressora.resolution() / kMmPorPolegada;
-    m.larguraFisica = m.larguraImprimivel = pagina.width();
-    m.alturaFisica = m.alturaImprimivel = pagina.height();
-    return m;
-}
-
-// A PDF text string: UTF-16 big-endian with its byte-order mark, in hexadecimal.
-std::string textoPdf(const std::string& utf8) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string hex = "<FEFF";
-    for (const char16_t u : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
-                                .toStdU16String()) {
-        for (const int desloc : {12, 8, 4, 0}) hex += kHex[(u >> desloc) & 0xF];
-    }
-    return hex + ">";
-}
-
 std::optional<long long> ultimoNumero(const std::string& pdf, const std::regex& padrao) {
     std::optional<long long> achado;
     for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), padrao); it != std::sregex_iterator();
@@ -43,6 +23,34 @@ std::optional<long long> ultimoNumero(const std::string& pdf, const std::regex& 
 }
 
 }  // namespace
+
+QPageLayout layoutDaPaginaPdf(const PaginaPdf& pagina) {
+    const bool deitado = pagina.larguraMm > pagina.alturaMm;
+    const QPageSize papel(QSizeF(std::min(pagina.larguraMm, pagina.alturaMm),
+                                 std::max(pagina.larguraMm, pagina.alturaMm)),
+                          QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+    return QPageLayout(papel, deitado ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF(0, 0, 0, 0));
+}
+
+PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao) {
+    const QRect pagina = layout.fullRectPixels(resolucao);
+    PageMetrics m;
+    m.pixelsPorMmX = m.pixelsPorMmY = resolucao / kMmPorPolegada;
+    m.larguraFisica = m.larguraImprimivel = pagina.width();
+    m.alturaFisica = m.alturaImprimivel = pagina.height();
+    return m;
+}
+
+std::string textoPdf(const std::string& utf8) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string hex = "<FEFF";
+    for (const char16_t u : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
+                                .toStdU16String()) {
+        for (const int desloc : {12, 8, 4, 0}) hex += kHex[(u >> desloc) & 0xF];
+    }
+    return hex + ">";
+}
 
 MetadadosPdf metadadosDaCancao(const SongDocument& doc) {
     MetadadosPdf meta;
@@ -89,16 +97,12 @@ std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& 
         impressora.setOutputFileName(arquivo);
         impressora.setResolution(kDpiPdf);
         impressora.setFullPage(true);
-        const bool deitado = pagina.larguraMm > pagina.alturaMm;
-        const QPageSize papel(QSizeF(std::min(pagina.larguraMm, pagina.alturaMm),
-                                     std::max(pagina.larguraMm, pagina.alturaMm)),
-                              QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-        impressora.setPageLayout(QPageLayout(papel, deitado ? QPageLayout::Landscape
-                                                            : QPageLayout::Portrait,
-                                             QMarginsF(0, 0, 0, 0)));
+        impressora.setPageLayout(layoutDaPaginaPdf(pagina));
         impressora.setDocName(QString::fromUtf8(meta.titulo.c_str()));
         impressora.setCreator(QStringLiteral("Trovale"));
-        const DestinoImpressao destino{impressora, metricasDoPdf(impressora), pagina.dpiTela};
+        const DestinoImpressao destino{
+            impressora, metricasDaPaginaPdf(impressora.pageLayout(), impressora.resolution()),
+            pagina.dpiTela};
         if (PrintPages(folha, paginas, destino, {}) != FimImpressao::Concluida) return std::nullopt;
     }
     QFile feito(arquivo);

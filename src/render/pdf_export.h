@@ -2,10 +2,12 @@
 // A song's sheet as a PDF: the pages printed as on paper, fonts embedded, text selectable,
 // with the song's title and author in the document information.
 
+#include <QPageLayout>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "render/page_metrics.h"
 #include "render/sheet_painter.h"
 
 namespace trovale {
@@ -23,12 +25,20 @@ struct MetadadosPdf {
     std::string autor;
 };
 
+// The PDF page of a sheet: its paper without margins, turned as the paper is.
+QPageLayout layoutDaPaginaPdf(const PaginaPdf& pagina);
+// What the print loop needs of such a page at `resolucao` dots per inch.
+PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao);
+
 // The title line and the first author line of a song, for the PDF's information.
 MetadadosPdf metadadosDaCancao(const SongDocument& doc);
 
 // The PDF's bytes with `paginas` in that order; nothing when Qt could not write it.
 std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& pagina,
                                       const std::vector<int>& paginas, const MetadadosPdf& meta);
+
+// A PDF text string: UTF-16 big-endian with its byte-order mark, in hexadecimal.
+std::string textoPdf(const std::string& utf8);
 
 // Appends an update to a finished PDF whose information dictionary holds the title and the
 // author; the PDF unchanged when its end cannot be read.

@@ -52,5 +52,58 @@ TEST_F(ConvertCommand, ATextComesInAsTheEditorImportsIt) {
     }
 }
 
+// A ChordPro song comes in as the text editor would take it, with what was skipped on the
+// error stream, and goes out again with its chords inline and its fingerings defined.
+TEST_F(ConvertCommand, ChordProComesInAndGoesOut) {
+    const std::string chordPro =
+        "{title: Vem c\xC3\xA1}\n{artist: Fulano}\n{capo: 2}\n"
+        "{define: C base-fret 3 frets x 1 3 3 3 1}\n"
+        "[Am]Vem [C]c\xC3\xA1[G]\n{soc}\n[C]Coro\n{eoc}\n[N.C.]\n";
+    const std::string deVolta =
+        "{title: Vem c\xC3\xA1}\n{artist: Fulano}\n"
+        "{define: Am base-fret 1 frets x 0 2 2 1 0}\n"
+        "{define: C base-fret 3 frets x 1 3 3 3 1}\n"
+        "{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
+        "[Am]Vem [C]c\xC3\xA1[G]\n{start_of_chorus}\n[C]Coro\n{end_of_chorus}\n";
+    const struct {
+        std::string entrada;
+        std::string saida;
+    } casos[] = {
+        {"cancao.cho", "volta.cho"}, {"CANCAO.PRO", "volta.chordpro"}, {"cancao.txt", "volta.crd"}};
+    for (const auto& c : casos) {
+        const auto entrada = pasta.gravar(c.entrada, chordPro);
+        const auto cancao = pasta.caminho() / "cancao.dec";
+        ResultadoCli r = executar({"convert", entrada.string(), cancao.string()});
+        EXPECT_EQ(r.status, 0) << r.erros;
+        const std::string prefixo = entrada.string() + ": ";
+        EXPECT_EQ(r.erros, prefixo + "1 diretiva ChordPro ignorada.\n" + prefixo +
+                               "Linha 9: cifra \"N.C.\" n\xC3\xA3o reconhecida, deixada de "
+                               "fora.\n");
+        const auto volta = pasta.caminho() / c.saida;
+        r = executar({"convert", cancao.string(), volta.string()});
+        ASSERT_EQ(r.status, 0) << r.erros;
+        EXPECT_EQ(r.erros, "");
+        EXPECT_EQ(lerBytes(volta), deVolta) << c.entrada;
+    }
+}
+
+TEST_F(ConvertCommand, OnlySongFilesConvertToAndFromChordPro) {
+    const std::string lista =
+        " (use .dec e .txt, .dec e ChordPro (.cho, .crd, .chopro, .chordpro, .pro), ou .dec e "
+        ".pdf).\n";
+    const struct {
+        std::string entrada;
+        std::string saida;
+    } casos[] = {{"a.cho", "b.txt"}, {"a.txt", "b.cho"}, {"a.cho", "b.pro"}, {"a.cho", "b.pdf"}};
+    for (const auto& c : casos) {
+        const std::string de = c.entrada.substr(1), para = c.saida.substr(1);
+        const ResultadoCli r =
+            executar({"convert", c.entrada, (pasta.caminho() / c.saida).string()});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.erros, "Convers\xC3\xA3o n\xC3\xA3o suportada: de \"" + de + "\" para \"" +
+                               para + "\"" + lista);
+    }
+}
+
 }  // namespace
 }  // namespace trovale::testing

@@ -139,12 +139,12 @@ TEST_F(SongCommands, ConvertFailures) {
              "contra gravação).\n"},
         {{"a.txt", (pasta.caminho() / "s.pdf").string()},
          2,
-         "Conversão não suportada: de \".txt\" para \".pdf\" (use .dec e .txt, ou .dec e "
-         ".pdf).\n"},
+         "Conversão não suportada: de \".txt\" para \".pdf\" (use .dec e .txt, .dec e ChordPro "
+         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec e .pdf).\n"},
         {{"a.txt", "b.txt"},
          2,
-         "Conversão não suportada: de \".txt\" para \".txt\" (use .dec e .txt, ou .dec e "
-         ".pdf).\n"},
+         "Conversão não suportada: de \".txt\" para \".txt\" (use .dec e .txt, .dec e ChordPro "
+         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec e .pdf).\n"},
     };
     for (const auto& c : casos) {
         std::vector<std::string> argumentos = c.argumentos;

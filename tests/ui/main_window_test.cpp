@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -11,29 +12,31 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QToolButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QToolButton>
 #include <QtTest>
 #include <memory>
 
+#include <QToolButton>
 #include "catalogue/catalogue_files.h"
+#include "catalogue/frets_notation.h"
 #include "catalogue_folder.h"
-#include "support/recording_dialogs.h"
+#include "document/chordpro_export.h"
 #include "document/song_file.h"
-#include "ui/document_window/image_form.h"
+#include "support/recording_dialogs.h"
 #include "ui/document_window/chord_panels.h"
+#include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_editor.h"
 #include "ui/file_dialog/file_dlg.h"
-#include "ui/text_editor/letra_dlg.h"
-#include "ui/text_editor/text_grid.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/page_setup/page_form.h"
 #include "ui/template_window/template_form.h"
-#include <QToolButton>
+#include "ui/text_editor/letra_dlg.h"
+#include "ui/text_editor/text_grid.h"
 
 using namespace trovale;
 using trovale::testing::PastaCatalogo;
@@ -42,6 +45,12 @@ using trovale::testing::RecordingDialogs;
 namespace {
 
 // A song file of a title and `versos` lyric lines of `largura` characters.
+// A song's fingering text as frets, "x 3 2 0 1 0".
+std::string fretsDe(const std::string& digitacao) {
+    const auto gravada = digitacaoDoTexto(digitacao);
+    return gravada ? escreverTrastes(trastesDe(Decodificar(*gravada))) : digitacao;
+}
+
 QByteArray cancao(int versos = 2, int largura = 20) {
     SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
     doc.Lines = {"Cantiga"};
@@ -122,10 +131,11 @@ struct Montagem {
 };
 
 // Items whose windows come with later parts of the program.
-const char* const kSemJanela[] = {
-    "mNovo",      "mAbrir",        "mSalvarComo", "mImportar", "mExportar", "mExportarPdf",
-    "mModelo",    "mConfigurar",   "mImprimir", "mTexto",      "mTranspor", "mSelect",
-    "mDigitacao", "mNomenclatura", "mOrdem",    "mAspecto",    "mSom",      "mImpressora"};
+const char* const kSemJanela[] = {"mNovo",     "mAbrir",       "mSalvarComo",  "mImportar",
+                                  "mExportar", "mExportarPdf", "mExportarCho", "mCaderno",
+                                  "mModelo",   "mConfigurar",  "mImprimir",    "mTexto",
+                                  "mTranspor", "mSelect",      "mDigitacao",   "mNomenclatura",
+                                  "mOrdem",    "mAspecto",     "mSom",         "mImpressora"};
 
 }  // namespace
 
@@ -155,6 +165,7 @@ class MainWindowTest : public QObject {
     void closingANewSongAsksForAName();
     void aSongWrittenFromAnEmptyStart();
     void importAndExportThroughTheFileWindow();
+    void chordProInAndOutAndASongbook();
     void startPanel();
     void templateAppliedCancelledAndUndone_data();
     void templateAppliedCancelledAndUndone();
@@ -496,8 +507,9 @@ void MainWindowTest::songsOpenOrAreRefused_data() {
     QByteArray danificado = cancao(30);
     for (qsizetype i = 15; i < danificado.size(); i += 37) danificado[i] = char(0x80 + i % 90);
     QTest::newRow("missing") << QByteArray()
-                             << QStringLiteral("Arquivo/caminho impróprio ou dispositivo "
-                                               "inválido/defeituoso.");
+                             << QStringLiteral(
+                                    "Arquivo/caminho impróprio ou dispositivo "
+                                    "inválido/defeituoso.");
     QTest::newRow("empty file") << QByteArray("") << defeituoso;
     QTest::newRow("damaged bytes") << danificado << defeituoso;
     QTest::newRow("not a song") << QByteArray("Asa Branca\r\nLuiz Gonzaga\r\n") << defeituoso;
@@ -635,8 +647,8 @@ void MainWindowTest::closingANewSongAsksForAName() {
     m.item("mFechar")->trigger();
     QCOMPARE(m.janela->numeroDocumentos(), 2);
     QCOMPARE(resposta.legendas, QStringList{QStringLiteral(" Salvar como ...")});
-    QCOMPARE(m.dialogs.fechamentos.back(), std::make_pair(std::string("Sem título"),
-                                                           std::string("Sem título")));
+    QCOMPARE(m.dialogs.fechamentos.back(),
+             std::make_pair(std::string("Sem título"), std::string("Sem título")));
 
     m.item("mFechar")->trigger();
     // An empty song is not written, with its message, and closes as saved.
@@ -721,8 +733,9 @@ void MainWindowTest::importAndExportThroughTheFileWindow() {
     m.item("mExportar")->trigger();
     QCOMPARE(m.pasta.ler(QStringLiteral("saida.txt")),
              QByteArray("Can\xE7\xE3o\r\n\r\n        C       Am\r\n        Vem c\xE1, vem\r\n"));
-    QCOMPARE(resposta.legendas, QStringList({QStringLiteral(" Importar arquivo em formato texto"),
-                                             QStringLiteral(" Exportar arquivo em formato texto")}));
+    QCOMPARE(resposta.legendas,
+             QStringList({QStringLiteral(" Importar arquivo em formato texto"),
+                          QStringLiteral(" Exportar arquivo em formato texto")}));
 
     // The PDF button of the song's tool panel asks for a name with the PDF mask.
     resposta.nomes = {QStringLiteral("saida")};
@@ -731,6 +744,63 @@ void MainWindowTest::importAndExportThroughTheFileWindow() {
     QVERIFY(m.pasta.ler(QStringLiteral("saida.pdf")).startsWith("%PDF-"));
     QCOMPARE(resposta.legendas.last(), QStringLiteral(" Exportar em PDF"));
     QCOMPARE(m.janelaArquivos->mascara(), QStringLiteral("*.pdf"));
+}
+
+// A ChordPro file comes in through the text editor with its own fingering, goes out as
+// ChordPro, and two songs make a book: songs chosen in the file window, a title, a PDF.
+void MainWindowTest::chordProInAndOutAndASongbook() {
+    Montagem m;
+    m.iniciarComArquivos(true);
+    TLetraDlg& letra = *m.letra;
+    m.pasta.gravar(QStringLiteral("vem.cho"),
+                   "{title: Vem}\n{artist: Z\xC3\xA9}\n"
+                   "{define: C base-fret 3 frets x 1 3 3 3 1}\n"
+                   "[C]Vem c\xC3\xA1, [Am]vem\n");
+    RespostaArquivo resposta;
+    resposta.nomes = {QStringLiteral("vem.cho")};
+    QTimer confirma;
+    confirma.setInterval(10);
+    QString tituloPedido;
+    connect(&confirma, &QTimer::timeout, &letra, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == &letra && letra.isVisible()) letra.BtnOKClick();
+        if (auto* pergunta = qobject_cast<QInputDialog*>(modal)) {
+            tituloPedido = pergunta->labelText();
+            pergunta->setTextValue(QStringLiteral("Festa"));
+            pergunta->accept();
+        }
+    });
+    confirma.start();
+    m.item("mImportar")->trigger();
+    QCOMPARE(m.janelaArquivos->mascara(),
+             QStringLiteral("*.txt;*.cho;*.crd;*.chopro;*.chordpro;*.pro"));
+    TImageForm* documento = m.janela->documentoAtivo();
+    QVERIFY(documento);
+    const SongDocument& doc = documento->documento();
+    QCOMPARE(doc.LineKinds, (std::vector<std::uint8_t>{0, 1, 3, 2}));
+    QCOMPARE(doc.Lines[3], std::string("Vem c\xE1, vem"));
+    const int c =
+        static_cast<int>(std::find(doc.Chords.Symbols.begin(), doc.Chords.Symbols.end(), "Cf") -
+                         doc.Chords.Symbols.begin());
+    QVERIFY(c < doc.Chords.size());
+    QCOMPARE(fretsDe(doc.Chords.Fingerings[static_cast<std::size_t>(c)]),
+             std::string("x 3 5 5 5 3"));
+
+    resposta.nomes = {QStringLiteral("saida")};
+    m.item("mExportarCho")->trigger();
+    QCOMPARE(m.pasta.ler(QStringLiteral("saida.cho")),
+             QByteArray::fromStdString(chordProDaCancao(documento->documentoAtual())));
+    QVERIFY(m.pasta.ler(QStringLiteral("saida.cho")).startsWith("{title: Vem}\n"));
+
+    m.pasta.gravar(QStringLiteral("Cantiga.dec"), cancao(4));
+    resposta.nomes = {QStringLiteral("Cantiga"), QStringLiteral("livro")};
+    m.item("mCaderno")->trigger();
+    QCOMPARE(tituloPedido, QStringLiteral("Título do caderno (1 músicas):"));
+    QVERIFY(m.pasta.ler(QStringLiteral("livro.pdf")).startsWith("%PDF-"));
+    QCOMPARE(resposta.legendas.mid(resposta.legendas.size() - 2),
+             QStringList({QStringLiteral(" Caderno de cifras: selecione ou anote as músicas"),
+                          QStringLiteral(" Exportar caderno de cifras em PDF")}));
+    QVERIFY(m.dialogs.avisos.empty());
 }
 
 void MainWindowTest::startPanel() {
@@ -831,9 +901,9 @@ void MainWindowTest::lineMeaningsDraggedFromTheTemplate() {
     QVERIFY(modelo.isVisible() && !modelo.isModal());
 
     SheetEditor& editor = documento->editor();
-    QVERIFY(editor.soltarElemento(0, 1, kRefrainLine));    // "la" under the first chord
-    QVERIFY(!editor.soltarElemento(0, 0, kRefrainLine));   // the chord row itself
-    QVERIFY(!editor.soltarElemento(0, 3, kTitleLine));     // a lyric under a chord line
+    QVERIFY(editor.soltarElemento(0, 1, kRefrainLine));   // "la" under the first chord
+    QVERIFY(!editor.soltarElemento(0, 0, kRefrainLine));  // the chord row itself
+    QVERIFY(!editor.soltarElemento(0, 3, kTitleLine));    // a lyric under a chord line
     QCOMPARE(documento->documento().LineKinds,
              (std::vector<std::uint8_t>{kChordLine, kRefrainLine, kChordLine, kLyricLine}));
     QVERIFY(documento->documento().Modified);

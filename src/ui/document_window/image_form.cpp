@@ -443,6 +443,11 @@ std::optional<std::vector<std::string>> TImageForm::textoParaEditar() {
     return std::move(texto.Lines);
 }
 
+const SongDocument& TImageForm::documentoAtual() {
+    GatherFromSheet(doc_, sheet_);
+    return doc_;
+}
+
 std::optional<std::vector<std::string>> TImageForm::textoParaExportar() {
     GatherFromSheet(doc_, sheet_);
     TextoDaCancao texto = linhasEmTexto(doc_);

@@ -67,6 +67,8 @@ class TImageForm : public QWidget {
     // lines; nothing (after the message) when a chord symbol has no room.
     std::optional<std::vector<std::string>> textoParaEditar();
     // The song's lines as plain text, for export; nothing after the message.
+    // The song as it stands on the sheet, for writing it out in another format.
+    const SongDocument& documentoAtual();
     std::optional<std::vector<std::string>> textoParaExportar();
     // A chord chosen from the main menu goes to the copy panel.
     void colocarNaCopia(const DraggedChord& acorde);

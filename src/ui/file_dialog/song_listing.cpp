@@ -5,8 +5,11 @@
 #include <QLocale>
 #include <algorithm>
 
+#include "base/accent_folding.h"
 #include "base/file_system.h"
 #include "base/text_codec.h"
+#include "document/chordpro_import.h"
+#include "document/text_conversion.h"
 
 namespace trovale {
 
@@ -42,13 +45,6 @@ std::string textoUtf8(std::string_view bytes, bool cancao) {
     return pareceUtf8(bytes) ? std::string(bytes) : utf8DeWindows1252(bytes);
 }
 
-QChar letraSemAcento(QChar c) {
-    static const QString kAcentuadas = QStringLiteral("ÀÁÃÈÉÊÌÍÑÒÓÔÕÙÚàáãèéêìíñòóôõùú");
-    static const QString kSimples = QStringLiteral("AAAEEEIINOOOOUUaaaeeeiinoooouu");
-    const qsizetype i = kAcentuadas.indexOf(c);
-    return i < 0 ? c : kSimples[i];
-}
-
 }  // namespace
 
 const QString& ArquivoListado::valor(ColunaArquivo coluna) const {
@@ -70,6 +66,12 @@ bool marcaDeCancao(std::string_view primeiraLinha) {
 
 std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
                                            bool cancao) {
+    if (!cancao && ehChordPro(nome.toStdString(), bytes)) {
+        const auto [titulo, autor] = tituloEAutorChordPro(linhasDoTexto(std::string(bytes)));
+        return ArquivoListado{nome,
+                              indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
+                              indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(autor)))};
+    }
     if (!cancao) {
         // A UTF-16 text must be decoded before it can be cut into lines.
         const std::string texto = textoUtf8(bytes, false);
@@ -118,7 +120,8 @@ QString chaveOrdenacao(const ArquivoListado& arquivo, const OrdemColunas& ordem)
         else
             chave += arquivo.valor(coluna).toUpper();
     }
-    if (ordem[0] != ColunaArquivo::Nome && !chave.isEmpty()) chave[0] = letraSemAcento(chave[0]);
+    if (ordem[0] != ColunaArquivo::Nome && !chave.isEmpty())
+        chave[0] = QChar(static_cast<char16_t>(letraSemAcento(chave[0].unicode())));
     return chave;
 }
 

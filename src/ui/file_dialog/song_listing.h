@@ -31,7 +31,8 @@ struct ListagemPasta {
 bool marcaDeCancao(std::string_view primeiraLinha);
 
 // Title and author of one file as the list shows them; in "*.dec" mode `bytes` must start with
-// a song mark, or the file is not a song and gets nothing.
+// a song mark, or the file is not a song and gets nothing. A ChordPro file gives its title and
+// artist directives; another text its first two lines.
 std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
                                            bool cancao);
 

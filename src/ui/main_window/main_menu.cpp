@@ -31,6 +31,8 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
     m.mImportar = item(m.mArquivo, "mImportar", QStringLiteral("&Importar *.txt"));
     m.mExportar = item(m.mArquivo, "mExportar", QStringLiteral("&Exportar *.txt"));
     m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.&pdf"));
+    m.mExportarCho = item(m.mArquivo, "mExportarCho", QStringLiteral("Exportar *.&cho"));
+    m.mCaderno = item(m.mArquivo, "mCaderno", QStringLiteral("Caderno de cifras (PDF)..."));
     m.mArquivo->addSeparator();
     m.mModelo = item(m.mArquivo, "mModelo", QStringLiteral("&Modelo"), QKeySequence("Ctrl+M"));
     m.mConfigurar =

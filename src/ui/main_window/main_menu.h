@@ -17,6 +17,8 @@ struct MenuPrincipal {
     QAction* mImportar = nullptr;
     QAction* mExportar = nullptr;
     QAction* mExportarPdf = nullptr;
+    QAction* mExportarCho = nullptr;
+    QAction* mCaderno = nullptr;
     QAction* mModelo = nullptr;
     QAction* mConfigurar = nullptr;
     QAction* mImprimir = nullptr;

@@ -86,7 +86,8 @@ void TTrovaleForm1::criarAcoes() {
     menu_ = criarMenuPrincipal(menuBar());
     // Each of these opens a window that the program does not have yet.
     semJanela_ = {menu_.mNovo,      menu_.mAbrir,        menu_.mSalvarComo, menu_.mImportar,
-                  menu_.mExportar,  menu_.mExportarPdf, menu_.mModelo,       menu_.mConfigurar, menu_.mImprimir,
+                  menu_.mExportar,  menu_.mExportarPdf, menu_.mExportarCho, menu_.mCaderno,
+                  menu_.mModelo,    menu_.mConfigurar,   menu_.mImprimir,
                   menu_.mTexto,     menu_.mTranspor,     menu_.mSelect,     menu_.mDigitacao,
                   menu_.mNomenclatura, menu_.mOrdem,     menu_.mAspecto,    menu_.mSom,
                   menu_.mImpressora};
@@ -159,6 +160,8 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mImportar, true},
         {menu_.mExportar, estado.exportar},
         {menu_.mExportarPdf, estado.exportar},
+        {menu_.mExportarCho, estado.exportar},
+        {menu_.mCaderno, true},
         {menu_.mModelo, estado.modelo},
         {menu_.mConfigurar, estado.configurar},
         {menu_.mImprimir, estado.imprimir},
@@ -339,6 +342,8 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
     semJanela_.removeAll(menu_.mAbrir);
     semJanela_.removeAll(menu_.mSalvarComo);
     semJanela_.removeAll(menu_.mExportarPdf);
+    semJanela_.removeAll(menu_.mExportarCho);
+    semJanela_.removeAll(menu_.mCaderno);
     OperacoesArquivo operacoes;
     operacoes.indiceAberto = [this](const QString& caminho) {
         return static_cast<int>(mdi_->subWindowList().indexOf(documentoComArquivo(caminho)));
@@ -351,14 +356,7 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
         TImageForm* documento = nomeando_ ? nomeando_.data() : documentoAtivo();
         return documento && documento->salvarEm(caminho);
     };
-    operacoes.importar = [this](const QString& caminho) {
-        DiskFileSystem disco;
-        auto linhas = lerTextoImportado(disco, caminho.toStdString(), *dialogs_);
-        if (!linhas || !letra_) return false;
-        letra_->setTexto({});
-        letra_->substituirTexto(std::move(*linhas));
-        return true;
-    };
+    operacoes.importar = [this](const QString& caminho) { return importarArquivo(caminho); };
     operacoes.exportar = [this](const QString& caminho) {
         return exportacao_ && exportacao_(caminho);
     };
@@ -385,6 +383,8 @@ void TTrovaleForm1::setLetra(TLetraDlg* letra) {
     connect(menu_.mImportar, &QAction::triggered, this, &TTrovaleForm1::importarTexto);
     connect(menu_.mExportar, &QAction::triggered, this, &TTrovaleForm1::exportarTexto);
     connect(menu_.mExportarPdf, &QAction::triggered, this, &TTrovaleForm1::exportarPdf);
+    connect(menu_.mExportarCho, &QAction::triggered, this, &TTrovaleForm1::exportarChordPro);
+    connect(menu_.mCaderno, &QAction::triggered, this, &TTrovaleForm1::montarCaderno);
     connect(menu_.mTexto, &QAction::triggered, this, &TTrovaleForm1::editarComoTexto);
     letra_->aoSalvarFonte = [this](int fonte) {
         if (arquivos_) arquivos_->guardarFonteEditor(fonte);
@@ -445,16 +445,6 @@ void TTrovaleForm1::novoPeloTexto() {
     if (!letra_) return;
     letra_->setTexto({});
     criarDoEditor();
-}
-
-// The file window puts the text into the editor; the editor then makes it a song.
-void TTrovaleForm1::importarTexto() {
-    if (!letra_) return;
-    mostrarPainel(false);
-    if (escolherArquivo(QStringLiteral(" Importar arquivo em formato texto"),
-                        QStringLiteral("*.txt")))
-        criarDoEditor();
-    mostrarPainel(numeroDocumentos() == 0);
 }
 
 void TTrovaleForm1::exportarTexto() {

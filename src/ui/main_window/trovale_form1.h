@@ -155,6 +155,12 @@ class TTrovaleForm1 : public QMainWindow {
     void importarTexto();
     void exportarTexto();
     void exportarPdf();
+    // The import of the file window: a ChordPro file or a plain text into the text editor.
+    bool importarArquivo(const QString& caminho);
+    void exportarChordPro();
+    // "Caderno de cifras (PDF)": songs chosen in the file window, a title, the PDF's name.
+    void montarCaderno();
+    bool gravarCaderno(const QStringList& musicas, const QString& titulo, const QString& caminho);
     void imprimirAtivo();
     // "Impressora (config)": another printer or paper; every song takes its page again.
     void configurarImpressora();

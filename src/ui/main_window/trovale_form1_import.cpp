@@ -1,0 +1,65 @@
+// The main window's ways in and out in other formats: a plain text or a
+// ChordPro file into the text editor, a song out as ChordPro.
+#include "base/file_system.h"
+#include "document/chordpro_export.h"
+#include "document/chordpro_import.h"
+#include "document/text_conversion.h"
+#include "render/appearance.h"
+#include "ui/document_window/image_form.h"
+#include "ui/file_dialog/file_dlg.h"
+#include "ui/main_window/trovale_form1.h"
+#include "ui/text_editor/letra_dlg.h"
+
+namespace trovale {
+
+namespace {
+
+const QString kMascaraImportar = QStringLiteral("*.txt;*.cho;*.crd;*.chopro;*.chordpro;*.pro");
+
+}  // namespace
+
+// The file window puts the text into the editor; the editor then makes it a
+// song.
+void TTrovaleForm1::importarTexto() {
+    if (!letra_) return;
+    mostrarPainel(false);
+    if (escolherArquivo(QStringLiteral(" Importar arquivo em formato texto"), kMascaraImportar))
+        criarDoEditor();
+    mostrarPainel(numeroDocumentos() == 0);
+}
+
+bool TTrovaleForm1::importarArquivo(const QString& caminho) {
+    if (!letra_) return false;
+    DiskFileSystem disco;
+    std::optional<std::string> bytes = disco.readFile(caminho.toStdString(), kLimiteCancao);
+    if (!bytes) {
+        dialogs_->aviso(kFalhaLeituraTexto);
+        return false;
+    }
+    if (!ehChordPro(caminho.toStdString(), *bytes)) {
+        letra_->setTexto({});
+        letra_->substituirTexto(linhasDoTexto(std::move(*bytes), *dialogs_));
+        return true;
+    }
+    const int trastes =
+        servicos_.aparencia ? servicos_.aparencia->casas() : kTrastesMostradosPadrao;
+    ImportacaoChordPro importacao =
+        importarChordPro(std::move(*bytes), {servicos_.catalogo, trastes});
+    letra_->setTexto({}, std::move(importacao.conhecidos));
+    letra_->substituirTexto(std::move(importacao.linhas));
+    if (const std::string resumo = importacao.resumo(); !resumo.empty()) dialogs_->aviso(resumo);
+    return true;
+}
+
+void TTrovaleForm1::exportarChordPro() {
+    TImageForm* documento = documentoAtivo();
+    if (!documento) return;
+    exportarPor(QStringLiteral(" Exportar arquivo em formato ChordPro"), QStringLiteral("*.cho"),
+                [this, documento](const QString& caminho) {
+                    DiskFileSystem disco;
+                    return gravarChordPro(disco, caminho.toStdString(), documento->documentoAtual(),
+                                          *dialogs_);
+                });
+}
+
+}  // namespace trovale

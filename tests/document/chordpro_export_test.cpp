@@ -1,0 +1,211 @@
+#include "document/chordpro_export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "catalogue/chord_symbol.h"
+#include "catalogue/fingering_file.h"
+#include "catalogue/fingering_from_frets.h"
+#include "catalogue/type_file.h"
+#include "document/chordpro_fixture.h"
+#include "document/chordpro_import.h"
+#include "document/song_file.h"
+#include "support/crashing_file_system.h"
+#include "support/recording_dialogs.h"
+
+namespace trovale {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::lerArquivo;
+
+const fs::path kTestes = fs::path(__FILE__).parent_path().parent_path();
+
+// Every song the project keeps: golden name, file.
+const std::pair<const char*, fs::path> kCancoes[] = {
+    {"asa_branca_v1", fs::path(TROVALE_SONG_GOLDEN_DIR) / "asa_branca_v1.dec"},
+    {"coracao_de_estudante_v2", fs::path(TROVALE_SONG_GOLDEN_DIR) / "coracao_de_estudante_v2.dec"},
+    {"cantiga_da_tarde", kTestes / "ui" / "golden" / "cantiga_da_tarde.dec"},
+    {"ciranda_cirandinha", fs::path(TROVALE_EXAMPLE_SONGS_DIR) / "Ciranda, cirandinha.dec"},
+    {"o_cravo_brigou_com_a_rosa",
+     fs::path(TROVALE_EXAMPLE_SONGS_DIR) / "O cravo brigou com a rosa.dec"},
+    {"peixe_vivo", fs::path(TROVALE_EXAMPLE_SONGS_DIR) / "Peixe vivo.dec"},
+};
+
+SongDocument carregar(const fs::path& arquivo) {
+    SongDocument doc;
+    testing::RecordingDialogs dialogs;
+    EXPECT_TRUE(LoadSong(doc, arquivo, modeloDeFabrica(), dialogs)) << arquivo;
+    return doc;
+}
+
+// What ChordPro cannot carry, set aside on both sides:
+// - fingering "0": the import lets the catalogue choose, as for a typed chord;
+// - a second fingering of one symbol ("Gf*"): a ChordPro chord is its symbol, and the first
+//   fingering used is the one defined;
+// - a fingering filed under another root than its chord's (hand-made test songs): ChordPro
+//   gives frets only, so frets are compared; one the program cannot build at all (start fret
+//   past 12) is not compared;
+// - trailing blanks (the text form has none), the chord table's order and type codes.
+int notaDaRaiz(std::string_view simbolo) {
+    std::string texto = displaySymbol(simbolo);
+    return ValorNota(ExtrairRaiz(texto));
+}
+
+enum class Comparacao { Palavras, Trastes, Nenhuma };
+
+std::vector<Comparacao> comparacoes(const SongDocument& doc) {
+    std::vector<Comparacao> lista;
+    std::map<std::string, int> primeira;  // base symbol -> the entry used first
+    for (int i = 0; i < doc.lineCount(); ++i) {
+        if (!isChordKind(doc.LineKinds[i])) continue;
+        for (const PlacedChord& p : decodeChordLine(doc.Lines[i])) {
+            const std::string base(withoutVariantTag(doc.Chords.Symbols[p.chord]));
+            const int dona = primeira.emplace(base, p.chord).first->second;
+            const auto g = digitacaoDoTexto(doc.Chords.Fingerings[p.chord]);
+            if (!g || dona != p.chord || !digitacaoBemFormada(Decodificar(*g)))
+                lista.push_back(Comparacao::Nenhuma);
+            else if (Decodificar(*g).Nota != notaDaRaiz(base))
+                lista.push_back(Comparacao::Trastes);
+            else
+                lista.push_back(Comparacao::Palavras);
+        }
+    }
+    return lista;
+}
+
+// "kind text" per line; a chord line as "@column symbol fingering" per chord.
+std::string descrever(const SongDocument& doc, const std::vector<Comparacao>& modos) {
+    std::string texto;
+    std::size_t k = 0;
+    for (int i = 0; i < doc.lineCount(); ++i) {
+        texto += std::to_string(doc.LineKinds[i]);
+        if (!isChordKind(doc.LineKinds[i])) {
+            texto += ' ' + doc.Lines[i].substr(0, doc.Lines[i].find_last_not_of(' ') + 1) + '\n';
+            continue;
+        }
+        for (const PlacedChord& p : decodeChordLine(doc.Lines[i])) {
+            const std::string& digitacao = doc.Chords.Fingerings[p.chord];
+            const Comparacao modo = k < modos.size() ? modos[k++] : Comparacao::Palavras;
+            texto += " @" + std::to_string(p.column) + ' ' +
+                     displaySymbol(withoutVariantTag(doc.Chords.Symbols[p.chord])) + ' ' +
+                     (modo == Comparacao::Palavras  ? digitacao
+                      : modo == Comparacao::Trastes ? testing::trastesDaDigitacao(digitacao)
+                                                    : "*");
+        }
+        texto += '\n';
+    }
+    return texto;
+}
+
+// The import confirmed in the text editor, into a song with the original's template.
+SongDocument deVolta(const SongDocument& doc, const Catalogo& catalogo) {
+    ImportacaoChordPro importacao = importarChordPro(chordProDaCancao(doc), {catalogo, 5});
+    const InterpretacaoTexto r =
+        PrepararLinhas(importacao.linhas, {catalogo, 5}, importacao.conhecidos);
+    SongDocument volta;
+    volta.Template = doc.Template;  // presentation 2 gives kind 4 chord lines
+    BuildFromText(volta, textoDoEditor(r, importacao.conhecidos));
+    return volta;
+}
+
+TEST(ChordProExport, GoldenSongsByteForByte) {
+    for (const auto& [nome, arquivo] : kCancoes)
+        EXPECT_EQ(
+            chordProDaCancao(carregar(arquivo)),
+            lerArquivo(kTestes / "document" / "golden_chordpro" / (std::string(nome) + ".cho")))
+            << nome;
+}
+
+TEST(ChordProExport, ImportGivesTheSongBack) {
+#ifndef TROVALE_SHIPPED_CATALOGUE_DIR
+    GTEST_SKIP() << "the shipped catalogue is built only with the tools (not CORE_ONLY)";
+#else
+    const fs::path pasta = TROVALE_SHIPPED_CATALOGUE_DIR;
+    Catalogo catalogo;
+    lerTipos(lerArquivo(pasta / "ACORDES.TIP"), catalogo.tipos);
+    catalogo.tipos.CalcularEquivalentes();
+    lerDigitacoes(lerArquivo(pasta / "POSICOES.DIG"), catalogo.tipos, catalogo.digitacoes);
+    for (const auto& [nome, arquivo] : kCancoes) {
+        const SongDocument doc = carregar(arquivo);
+        const std::vector<Comparacao> modos = comparacoes(doc);
+        EXPECT_EQ(descrever(deVolta(doc, catalogo), modos), descrever(doc, modos)) << nome;
+    }
+#endif
+}
+
+// Lyrics a reader would take for chords or directives go in a tab block; chords over a note
+// stand on a line of their own; blank lines stay inside a chorus.
+TEST(ChordProExport, LiteralLinesNotesAndSections) {
+    const Catalogo& catalogo = testing::catalogoDeInterpretacao();
+    SongDocument doc;
+    doc.Chords.append("Afm", "2", testing::catalogada("x 0 2 2 1 0"));
+    TDigitacao barra = *digitacaoDeTrastes(*lerTrastes("8 10 10 9 8 8"));
+    barra.Nota = 4;  // C
+    barra.Tipo = 1;
+    const TDigitacaoGravada g = Codificar(barra);
+    doc.Chords.append(
+        "Cf", "1",
+        std::to_string(g.W[0]) + ' ' + std::to_string(g.W[1]) + ' ' + std::to_string(g.W[2]));
+    const std::pair<std::uint8_t, std::string> linhas[] = {
+        {kTitleLine, "Literais"},      {kChordLine, encodeChordLine({{1, 0}})},
+        {kLyricLine, "[x2] ao fim"},   {kChordLine, encodeChordLine({{3, 1}, {4, 0}})},
+        {kNotesLine, "Obs"},           {kLyricLine, "# n\xE3o \xE9 coment\xE1rio"},
+        {kChorusLine, "Coro"},         {kLyricLine, ""},
+        {kChorusLine, "Coro de novo"},
+    };
+    for (const auto& [tipo, texto] : linhas) {
+        doc.LineKinds.push_back(tipo);
+        doc.Lines.push_back(texto);
+    }
+    EXPECT_EQ(chordProDaCancao(doc),
+              "{title: Literais}\n"
+              "{define: Am base-fret 1 frets x 0 2 2 1 0}\n"
+              "{define: C base-fret 8 frets 1 3 3 2 1 1}\n"
+              "[Am]\n"
+              "{start_of_tab}\n"
+              "[x2] ao fim\n"
+              "{end_of_tab}\n"
+              "  [C] [Am]\n"
+              "{comment: Obs}\n"
+              "{start_of_tab}\n"
+              "# não é comentário\n"
+              "{end_of_tab}\n"
+              "{start_of_chorus}\n"
+              "Coro\n"
+              "\n"
+              "Coro de novo\n"
+              "{end_of_chorus}\n");
+    const std::vector<Comparacao> modos = comparacoes(doc);
+    EXPECT_EQ(descrever(deVolta(doc, catalogo), modos), descrever(doc, modos));
+}
+
+// A failed save leaves the file that was there, with the text export's message.
+TEST(ChordProExport, AFailedSaveKeepsTheOldFile) {
+    const fs::path pasta = fs::temp_directory_path() / "trovale_chordpro_falha";
+    fs::remove_all(pasta);
+    fs::create_directories(pasta);
+    const fs::path alvo = pasta / "cancao.cho";
+    std::ofstream(alvo, std::ios::binary) << "antiga\n";
+    DiskFileSystem real(false);
+    testing::CrashingFileSystem disco(real);
+    disco.failAtStep(1, testing::CrashingFileSystem::Failure::IoError);
+    testing::RecordingDialogs dialogs;
+    SongDocument doc;
+    doc.Lines = {"Nova"};
+    doc.LineKinds = {kTitleLine};
+    EXPECT_FALSE(gravarChordPro(disco, alvo, doc, dialogs));
+    EXPECT_EQ(lerArquivo(alvo), "antiga\n");
+    EXPECT_EQ(dialogs.avisos, std::vector<std::string>{"Arquivo/caminho impróprio ou dispositivo "
+                                                       "inválido/defeituoso (ou protegido contra "
+                                                       "gravação)."});
+    ASSERT_TRUE(gravarChordPro(real, alvo, doc, dialogs));
+    EXPECT_EQ(lerArquivo(alvo), "{title: Nova}\n");
+    fs::remove_all(pasta);
+}
+
+}  // namespace
+}  // namespace trovale
