@@ -561,6 +561,9 @@ void FileDialogTest::cadernoEscolheMusicas() {
     j.abertos = {p + QStringLiteral("/a.dec")};  // an open song may go into a book
     TFileDlg& dlg = j.criar(" Caderno de cifras: selecione ou anote as músicas");
     QCOMPARE(dlg.modo(), TFileDlg::Modo::Caderno);
+    QCOMPARE(dlg.LabelLista->text(), QStringLiteral("Selecione as músicas do caderno (Ctrl ou "
+                                                    "Shift com o clique) ou anote-as, e aperte "
+                                                    "Confirmar:"));
     QVERIFY(dlg.abrirPasta(p));
     dlg.Lista->clearSelection();
     for (int linha : anotar) dlg.Lista->topLevelItem(linha)->setSelected(true);

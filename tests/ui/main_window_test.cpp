@@ -795,7 +795,7 @@ void MainWindowTest::chordProInAndOutAndASongbook() {
     m.pasta.gravar(QStringLiteral("Cantiga.dec"), cancao(4));
     resposta.nomes = {QStringLiteral("Cantiga"), QStringLiteral("livro")};
     m.item("mCaderno")->trigger();
-    QCOMPARE(tituloPedido, QStringLiteral("Título do caderno (1 músicas):"));
+    QCOMPARE(tituloPedido, QStringLiteral("Título do caderno (1 música):"));
     QVERIFY(m.pasta.ler(QStringLiteral("livro.pdf")).startsWith("%PDF-"));
     QCOMPARE(resposta.legendas.mid(resposta.legendas.size() - 2),
              QStringList({QStringLiteral(" Caderno de cifras: selecione ou anote as músicas"),

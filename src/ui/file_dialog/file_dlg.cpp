@@ -362,9 +362,14 @@ void TFileDlg::mostrarPastaNoRotulo() {
 // ---- the list ----
 
 void TFileDlg::atualizarCabecalho() {
-    LabelLista->setText(QStringLiteral("Lista de arquivos ") + mascara_ +
-                        QStringLiteral(" no diretório (ou pasta) acima, ordenados pelos "
-                                       "primeiros atributos:"));
+    // A songbook takes many songs at once, which the other modes never do: say how.
+    if (modo() == Modo::Caderno)
+        LabelLista->setText(QStringLiteral("Selecione as músicas do caderno (Ctrl ou Shift com "
+                                           "o clique) ou anote-as, e aperte Confirmar:"));
+    else
+        LabelLista->setText(QStringLiteral("Lista de arquivos ") + mascara_ +
+                            QStringLiteral(" no diretório (ou pasta) acima, ordenados pelos "
+                                           "primeiros atributos:"));
     QStringList titulos;
     for (ColunaArquivo c : ordem_) titulos << QString::fromUtf8(nomeColuna(c));
     Lista->setHeaderLabels(titulos);

@@ -32,12 +32,18 @@ void TTrovaleForm1::montarCaderno() {
                          QStringLiteral("*.dec")))
         return;
     const QStringList musicas = arquivos_->escolhidos();
-    bool confirmado = false;
-    const QString titulo =
-        QInputDialog::getText(this, QStringLiteral(" Caderno de cifras"),
-                              QStringLiteral("Título do caderno (%1 músicas):").arg(musicas.size()),
-                              QLineEdit::Normal, kTituloPadrao, &confirmado);
-    if (!confirmado) return;
+    QInputDialog pergunta(this);
+    pergunta.setWindowTitle(QStringLiteral(" Caderno de cifras"));
+    pergunta.setLabelText(
+        musicas.size() == 1
+            ? QStringLiteral("Título do caderno (1 música):")
+            : QStringLiteral("Título do caderno (%1 músicas):").arg(musicas.size()));
+    pergunta.setTextValue(kTituloPadrao);
+    pergunta.setOkButtonText(QStringLiteral("&Confirmar"));
+    pergunta.setCancelButtonText(QStringLiteral("&Cancelar"));
+    pergunta.setMinimumWidth(380);
+    if (pergunta.exec() != QDialog::Accepted) return;
+    const QString titulo = pergunta.textValue();
     exportarPor(QStringLiteral(" Exportar caderno de cifras em PDF"), QStringLiteral("*.pdf"),
                 [this, musicas, titulo](const QString& caminho) {
                     return gravarCaderno(
