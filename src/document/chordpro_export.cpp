@@ -8,6 +8,7 @@
 #include "catalogue/fingering.h"
 #include "document/chordpro_positions.h"
 #include "document/text_conversion.h"
+#include "document/text_interpretation.h"
 
 namespace trovale {
 
@@ -26,7 +27,16 @@ bool emBranco(std::string_view texto) {
 bool precisaDeTab(std::string_view letra) {
     const std::size_t inicio = letra.find_first_not_of(' ');
     if (inicio == std::string_view::npos) return false;
-    return letra[inicio] == '{' || letra[inicio] == '#' || letra.find('[') != letra.npos;
+    return letra[inicio] == '{' || letra[inicio] == '#' || letra.find('[') != letra.npos ||
+           ehTextoSimples(letra);
+}
+
+// Inside a tab block a line is plain text anyway: the mark that kept it so goes.
+std::string_view semMarcaTextoSimples(std::string_view letra) {
+    if (!ehTextoSimples(letra)) return letra;
+    letra = letra.substr(0, letra.find_last_not_of(' ') + 1);
+    letra.remove_suffix(1);
+    return letra.substr(0, letra.find_last_not_of(' ') + 1);
 }
 
 std::uint8_t tipoDa(const SongDocument& doc, std::size_t i) {
@@ -143,7 +153,7 @@ class Escrita {
         if (!precisaDeTab(letra)) return escrever(letra);
         if (!emTab_) escreverUtf8(kInicioTab);
         emTab_ = true;
-        escreverUtf8(utf8DeWindows1252(letra));
+        escreverUtf8(utf8DeWindows1252(semMarcaTextoSimples(letra)));
     }
     void fecharTab() {
         if (emTab_) escreverUtf8(kFimTab);

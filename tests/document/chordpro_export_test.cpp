@@ -137,7 +137,8 @@ TEST(ChordProExport, ImportGivesTheSongBack) {
 #endif
 }
 
-// Lyrics a reader would take for chords or directives go in a tab block; chords over a note
+// Lyrics a reader would take for chords or directives, and lyrics kept as plain text by
+// their mark, go in a tab block (without the mark); chords over a note
 // stand on a line of their own; blank lines stay inside a chorus.
 TEST(ChordProExport, LiteralLinesNotesAndSections) {
     const Catalogo& catalogo = testing::catalogoDeInterpretacao();
@@ -155,7 +156,7 @@ TEST(ChordProExport, LiteralLinesNotesAndSections) {
         {kLyricLine, "[x2] ao fim"},   {kChordLine, encodeChordLine({{3, 1}, {4, 0}})},
         {kNotesLine, "Obs"},           {kLyricLine, "# n\xE3o \xE9 coment\xE1rio"},
         {kChorusLine, "Coro"},         {kLyricLine, ""},
-        {kChorusLine, "Coro de novo"},
+        {kChorusLine, "Coro de novo"}, {kLyricLine, "A D E\xA0 "},
     };
     for (const auto& [tipo, texto] : linhas) {
         doc.LineKinds.push_back(tipo);
@@ -178,7 +179,10 @@ TEST(ChordProExport, LiteralLinesNotesAndSections) {
               "Coro\n"
               "\n"
               "Coro de novo\n"
-              "{end_of_chorus}\n");
+              "{end_of_chorus}\n"
+              "{start_of_tab}\n"
+              "A D E\n"
+              "{end_of_tab}\n");
     const std::vector<Comparacao> modos = comparacoes(doc);
     EXPECT_EQ(descrever(deVolta(doc, catalogo), modos), descrever(doc, modos));
 }
