@@ -1,6 +1,6 @@
 #include "document/chordpro_positions.h"
 
-#include <algorithm>
+#include "document/chord_columns.h"
 
 namespace trovale {
 
@@ -24,22 +24,13 @@ std::string textoSemBrancosFinais(std::string_view texto) {
 std::vector<AcordeNoTexto> acordesNoTexto(const SongDocument& doc, std::size_t i) {
     const int n = static_cast<int>(tamanhoDaLetraAbaixo(doc, i));
     std::vector<AcordeNoTexto> acordes;
-    int fim = n, fimSimbolo = 0, colunaAnterior = 1;
+    ColunasDeCifras colunas(n);
     for (const PlacedChord& placed : decodeChordLine(doc.Lines[i])) {
         if (placed.chord < 0 || placed.chord >= doc.Chords.size() ||
             doc.Chords.isFree(placed.chord))
             continue;
         std::string simbolo = displaySymbol(withoutVariantTag(doc.Chords.Symbols[placed.chord]));
-        const int c = placed.column;
-        int t = c;
-        if (c > n) {
-            t = colunaAnterior <= n ? fim + (c - n + 1) - (fimSimbolo < n ? 1 : 0)
-                                    : fim + (c - colunaAnterior + 1);
-            fim = t;
-        }
-        colunaAnterior = c;
-        fimSimbolo = t + static_cast<int>(simbolo.size()) - 1;
-        fim = std::max(fim, fimSimbolo);
+        const int t = colunas.posicionar(placed.column, static_cast<int>(simbolo.size()));
         acordes.push_back({placed.chord, std::move(simbolo), t});
     }
     return acordes;

@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "base/text_codec.h"
+#include "document/chord_columns.h"
 
 namespace trovale {
 
@@ -41,30 +42,19 @@ std::optional<std::string> acordesEmTexto(const SongDocument& doc, std::size_t i
     const std::string letra = letraAbaixo(doc, i);
     const int n = static_cast<int>(letra.size());
     std::string linha(kLinhaDeTrabalho, ' ');
-    int fim = n, fimSimbolo = 0, colunaAnterior = 1;
+    ColunasDeCifras colunas(n);
     for (const PlacedChord& placed : decodeChordLine(doc.Lines[i])) {
         if (placed.chord < 0 || placed.chord >= doc.Chords.size() ||
             doc.Chords.isFree(placed.chord))
             continue;  // a loaded song never holds one; nothing sensible to write
         const std::string simbolo = displaySymbol(doc.Chords.Symbols[placed.chord]);
-        const int c = placed.column;
-        int t = c;
-        if (c > n) {
-            // "<=": with a previous chord at column n both rules agree; with none yet over a
-            // one-character lyric only this one puts the chord back at its own column.
-            t = colunaAnterior <= n ? fim + (c - n + 1) - (fimSimbolo < n ? 1 : 0)
-                                    : fim + (c - colunaAnterior + 1);
-            fim = t;
-        }
-        colunaAnterior = c;
+        const int t = colunas.posicionar(placed.column, static_cast<int>(simbolo.size()));
         if (!haEspaco(linha, static_cast<std::size_t>(t)))
             return kFaltaEspacoCifras + std::to_string(i + 2) + ": \"" + utf8DeWindows1252(letra) +
                    "\".";
         escrever(linha, static_cast<std::size_t>(t), simbolo);
-        fimSimbolo = t + static_cast<int>(simbolo.size()) - 1;
-        fim = std::max(fim, fimSimbolo);
     }
-    linha.resize(static_cast<std::size_t>(fimSimbolo));
+    linha.resize(static_cast<std::size_t>(colunas.fimDoUltimo()));
     texto = std::move(linha);
     return std::nullopt;
 }
