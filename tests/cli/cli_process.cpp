@@ -99,4 +99,14 @@ ResultadoCli executarCli(const std::vector<std::string>& argumentos, const Ambie
     return resultado;
 }
 
+std::string saidaDoComando(const std::string& linha) {
+    std::string saida;
+    if (FILE* processo = popen(linha.c_str(), "r")) {
+        char bloco[4096];
+        while (std::size_t n = fread(bloco, 1, sizeof bloco, processo)) saida.append(bloco, n);
+        pclose(processo);
+    }
+    return saida;
+}
+
 }  // namespace trovale::testing

@@ -33,4 +33,7 @@ ResultadoCli executarCli(const std::vector<std::string>& argumentos, const Ambie
                          const CondicoesCli& condicoes,
                          const std::filesystem::path& programa = TROVALE_CLI_PATH);
 
+// What a shell command line writes on its standard output (tools such as pdftotext).
+std::string saidaDoComando(const std::string& linha);
+
 }  // namespace trovale::testing

@@ -20,25 +20,15 @@ struct Palavra {
     std::string texto;
 };
 
-std::string comando(const std::string& linha) {
-    std::string saida;
-    if (FILE* processo = popen(linha.c_str(), "r")) {
-        char bloco[4096];
-        while (std::size_t n = fread(bloco, 1, sizeof bloco, processo)) saida.append(bloco, n);
-        pclose(processo);
-    }
-    return saida;
-}
-
 std::vector<Palavra> palavrasDaPagina(const fs::path& pdf, int pagina) {
     const std::string p = std::to_string(pagina);
-    const std::string html =
-        comando("pdftotext -bbox -f " + p + " -l " + p + " '" + pdf.string() + "' - 2>/dev/null");
+    const std::string html = saidaDoComando("pdftotext -bbox -f " + p + " -l " + p + " '" +
+                                            pdf.string() + "' - 2>/dev/null");
     static const std::regex padrao(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
     std::vector<Palavra> palavras;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), padrao); it != std::sregex_iterator();
-         ++it)
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), padrao);
+         it != std::sregex_iterator(); ++it)
         palavras.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
                             std::stod((*it)[4]), (*it)[5]});
     return palavras;
@@ -84,7 +74,8 @@ std::optional<std::vector<Palavra>> acharLinha(const std::vector<Palavra>& pagin
         for (std::size_t k = 0; k < procuradas.size() && igual; ++k)
             igual = maiusculas(pagina[i + k].texto) == maiusculas(procuradas[k]) &&
                     std::abs(pagina[i + k].y1 - pagina[i].y1) < 0.5;
-        if (igual) return std::vector<Palavra>(pagina.begin() + i, pagina.begin() + i + procuradas.size());
+        if (igual)
+            return std::vector<Palavra>(pagina.begin() + i, pagina.begin() + i + procuradas.size());
     }
     return std::nullopt;
 }
@@ -96,9 +87,11 @@ bool ehTexto(int tipo) {
 class PdfConversion : public ComandoComCatalogo {};
 
 TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
-    if (comando("command -v pdftotext").empty()) GTEST_SKIP() << "poppler-utils is not installed";
+    if (saidaDoComando("command -v pdftotext").empty())
+        GTEST_SKIP() << "poppler-utils is not installed";
     std::vector<fs::path> cancoes;
-    for (const fs::path pasta : {kFontes / "data" / "songs", kFontes / "tests" / "document" / "golden"})
+    for (const fs::path pasta :
+         {kFontes / "data" / "songs", kFontes / "tests" / "document" / "golden"})
         for (const auto& e : fs::directory_iterator(pasta))
             if (e.path().extension() == ".dec") cancoes.push_back(e.path());
     ASSERT_GE(cancoes.size(), 5u);
@@ -111,7 +104,7 @@ TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
         ASSERT_EQ(disposta.status, 0) << disposta.erros;
         const auto folha = nlohmann::json::parse(disposta.saida);
         const int paginas = folha["pageCount"];
-        EXPECT_NE(comando("pdfinfo '" + pdf.string() + "'")
+        EXPECT_NE(saidaDoComando("pdfinfo '" + pdf.string() + "'")
                       .find("Pages:           " + std::to_string(paginas) + "\n"),
                   std::string::npos);
         for (int p = 1; p <= paginas; ++p) {
@@ -124,7 +117,8 @@ TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
                     if (linha["page"] != p || !ehTexto(linha["kind"]) || palavras.empty()) continue;
                     const auto achada = acharLinha(naPagina, palavras);
                     ASSERT_TRUE(achada) << "page " << p << ": " << linha["text"];
-                    if (r == 0 || linhas[r - 1]["kind"] != 3 || linhas[r - 1]["page"] != p) continue;
+                    if (r == 0 || linhas[r - 1]["kind"] != 3 || linhas[r - 1]["page"] != p)
+                        continue;
                     // Each chord over a character of this row stands over that character.
                     const std::vector<std::string> texto = caracteres(linha["text"]);
                     const std::string celulas = linhas[r - 1]["text"];
@@ -141,12 +135,14 @@ TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
                         const Palavra& w = (*achada)[palavra];
                         const double largura =
                             (w.x1 - w.x0) / static_cast<double>(caracteres(w.texto).size());
-                        const double esperado = w.x0 + largura * static_cast<double>(letra - inicio);
-                        const bool sobre = std::any_of(naPagina.begin(), naPagina.end(), [&](const Palavra& a) {
-                            return a.y1 <= w.y0 + 1 && a.y1 > w.y0 - 3 * (w.y1 - w.y0) &&
-                                   std::abs(a.x0 - esperado) <= largura &&
-                                   a.texto.front() == std::string(simbolo).front();
-                        });
+                        const double esperado =
+                            w.x0 + largura * static_cast<double>(letra - inicio);
+                        const bool sobre =
+                            std::any_of(naPagina.begin(), naPagina.end(), [&](const Palavra& a) {
+                                return a.y1 <= w.y0 + 1 && a.y1 > w.y0 - 3 * (w.y1 - w.y0) &&
+                                       std::abs(a.x0 - esperado) <= largura &&
+                                       a.texto.front() == std::string(simbolo).front();
+                            });
                         EXPECT_TRUE(sobre) << "page " << p << ": " << simbolo << " over \""
                                            << linha["text"] << "\" at " << letra;
                     }

@@ -14,23 +14,14 @@ namespace {
 namespace fs = std::filesystem;
 const fs::path kFontes = fs::path(__FILE__).parent_path().parent_path().parent_path();
 
-std::string comando(const std::string& linha) {
-    std::string saida;
-    if (FILE* processo = popen(linha.c_str(), "r")) {
-        char bloco[4096];
-        while (std::size_t n = fread(bloco, 1, sizeof bloco, processo)) saida.append(bloco, n);
-        pclose(processo);
-    }
-    return saida;
-}
-
 std::string aspas(const fs::path& p) {
     return "'" + p.string() + "'";
 }
 
 std::string textoDaPagina(const fs::path& pdf, int p, const std::string& opcoes = "") {
     const std::string n = std::to_string(p);
-    return comando("pdftotext " + opcoes + " -f " + n + " -l " + n + " " + aspas(pdf) + " - 2>&1");
+    return saidaDoComando("pdftotext " + opcoes + " -f " + n + " -l " + n + " " + aspas(pdf) +
+                          " - 2>&1");
 }
 
 // Upper case of the Latin letters the songs use: title rows may be drawn in capitals.
@@ -60,7 +51,7 @@ Entradas indice(const fs::path& pdf, int paginas) {
 }
 
 Entradas marcadores(const fs::path& pdf) {
-    const std::string xml = comando("pdftohtml -xml -stdout -i -q " + aspas(pdf));
+    const std::string xml = saidaDoComando("pdftohtml -xml -stdout -i -q " + aspas(pdf));
     static const std::regex item(R"re(<item page="(\d+)">([^<]*)</item>)re");
     Entradas lista;
     for (auto it = std::sregex_iterator(xml.begin(), xml.end(), item); it != std::sregex_iterator();
@@ -72,7 +63,7 @@ Entradas marcadores(const fs::path& pdf) {
 int paginasDoPdf(const fs::path& pdf) {
     static const std::regex paginas(R"(Pages:\s+(\d+))");
     std::smatch m;
-    const std::string info = comando("pdfinfo " + aspas(pdf));
+    const std::string info = saidaDoComando("pdfinfo " + aspas(pdf));
     return std::regex_search(info, m, paginas) ? std::stoi(m[1]) : -1;
 }
 
@@ -104,7 +95,7 @@ Rodape rodape(const fs::path& pdf, int p) {
 class Songbook : public ComandoComCatalogo {
   protected:
     void SetUp() override {
-        if (comando("command -v pdftohtml").empty())
+        if (saidaDoComando("command -v pdftohtml").empty())
             GTEST_SKIP() << "poppler-utils is not installed";
         if (executarCli({"--help"}).saida.find("songbook") == std::string::npos)
             GTEST_SKIP() << "trovale-cli built without drawing";
@@ -218,8 +209,9 @@ TEST_F(Songbook, OrderTitleAndLongSongs) {
         conferirLivro(saida(), entradas,
                       entradas.back().second + paginasDaMusica(caso.ordem.back().second) - 1);
         const std::string titulo = caso.opcoes.empty() ? "Caderno de cifras" : "Festa junina";
-        EXPECT_NE(comando("pdfinfo " + aspas(saida())).find("Title:           " + titulo + "\n"),
-                  std::string::npos);
+        EXPECT_NE(
+            saidaDoComando("pdfinfo " + aspas(saida())).find("Title:           " + titulo + "\n"),
+            std::string::npos);
     }
 }
 
@@ -277,7 +269,7 @@ TEST_F(Songbook, NoBookWrittenOnFailure) {
 // A PGM picture of one page, as poppler draws it.
 std::string imagemDaPagina(const fs::path& pdf, int p) {
     const std::string n = std::to_string(p);
-    return comando("pdftoppm -gray -r 60 -f " + n + " -l " + n + " " + aspas(pdf));
+    return saidaDoComando("pdftoppm -gray -r 60 -f " + n + " -l " + n + " " + aspas(pdf));
 }
 
 // Only the foot of the page, where the book's number stands, may differ from the song's own PDF.
