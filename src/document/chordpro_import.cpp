@@ -131,12 +131,15 @@ bool ehChordPro(std::string_view extensaoOuNome, std::string_view bytes) {
     return false;
 }
 
-std::string ImportacaoChordPro::resumo() const {
+std::string ImportacaoChordPro::resumo(std::size_t maximoAvisos) const {
     std::string texto;
     if (diretivasIgnoradas == 1) texto = "1 diretiva ChordPro ignorada.";
     if (diretivasIgnoradas > 1)
         texto = std::to_string(diretivasIgnoradas) + " diretivas ChordPro ignoradas.";
-    for (const std::string& aviso : avisos) texto += (texto.empty() ? "" : "\n") + aviso;
+    const std::size_t mostrados = std::min(maximoAvisos, avisos.size());
+    for (std::size_t i = 0; i < mostrados; ++i) texto += (texto.empty() ? "" : "\n") + avisos[i];
+    if (const std::size_t resto = avisos.size() - mostrados; resto > 0)
+        texto += "\nE mais " + std::to_string(resto) + (resto == 1 ? " aviso." : " avisos.");
     return texto;
 }
 

@@ -3,6 +3,7 @@
 // kind must be forced, and a table of known chords holding the fingerings the file defines.
 // The editor then shows and interprets them like any imported text.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -22,8 +23,9 @@ struct ImportacaoChordPro {
     int diretivasIgnoradas = 0;
     std::vector<std::string> avisos;  // UTF-8, for the user
 
-    // What was skipped or reported, in one message (UTF-8); empty when nothing was.
-    std::string resumo() const;
+    // What was skipped or reported, in one message (UTF-8); empty when nothing was. Past
+    // `maximoAvisos` warnings only their number is given, so that a message window fits.
+    std::string resumo(std::size_t maximoAvisos = SIZE_MAX) const;
 };
 
 // The bytes go through linhasDoTexto first, so every encoding is taken as in a text import.

@@ -129,6 +129,10 @@ TEST(ChordProImport, DefinedFingeringsAreChosen) {
               "Linha 6: definição de acorde ilegível.\n"
               "Linha 3: digitação de \"C\" impossível de montar; mantida a do catálogo.\n"
               "Linha 4: \"C(b9)\" não é acorde catalogado; a digitação definida não foi usada.");
+    EXPECT_EQ(importacao.resumo(1),
+              "1 diretiva ChordPro ignorada.\n"
+              "Linha 6: definição de acorde ilegível.\n"
+              "E mais 2 avisos.");
 }
 
 TEST(ChordProImport, RecognisesChordProFiles) {

@@ -14,6 +14,7 @@ namespace trovale {
 
 namespace {
 
+constexpr std::size_t kAvisosMostrados = 12;
 const QString kMascaraImportar = QStringLiteral("*.txt;*.cho;*.crd;*.chopro;*.chordpro;*.pro");
 
 }  // namespace
@@ -47,7 +48,7 @@ bool TTrovaleForm1::importarArquivo(const QString& caminho) {
         importarChordPro(std::move(*bytes), {servicos_.catalogo, trastes});
     letra_->setTexto({}, std::move(importacao.conhecidos));
     letra_->substituirTexto(std::move(importacao.linhas));
-    if (const std::string resumo = importacao.resumo(); !resumo.empty()) dialogs_->aviso(resumo);
+    if (const std::string resumo = importacao.resumo(kAvisosMostrados); !resumo.empty()) dialogs_->aviso(resumo);
     return true;
 }
 
