@@ -18,7 +18,7 @@ targets=(
     "load_song_fuzz|tests/document/golden|4096|"
     "interpret_text_fuzz|tests/document/golden_text|4096|"
     "text_song_roundtrip_fuzz|tests/document/golden_text tests/document/golden|4096|"
-    "chordpro_fuzz|tests/document/golden_chordpro|4096|"
+    "chordpro_fuzz|tests/document/golden_chordpro fuzz/seeds/chordpro|4096|"
     # The shipped catalogue is a little over 4 KiB.
     "type_file_fuzz|data/ACORDES.TIP fuzz/seeds/types|8192|"
     "fingering_file_fuzz|fuzz/seeds/fingerings|4096|"

@@ -27,16 +27,7 @@ bool emBranco(std::string_view texto) {
 bool precisaDeTab(std::string_view letra) {
     const std::size_t inicio = letra.find_first_not_of(' ');
     if (inicio == std::string_view::npos) return false;
-    return letra[inicio] == '{' || letra[inicio] == '#' || letra.find('[') != letra.npos ||
-           ehTextoSimples(letra);
-}
-
-// Inside a tab block a line is plain text anyway: the mark that kept it so goes.
-std::string_view semMarcaTextoSimples(std::string_view letra) {
-    if (!ehTextoSimples(letra)) return letra;
-    letra = letra.substr(0, letra.find_last_not_of(' ') + 1);
-    letra.remove_suffix(1);
-    return letra.substr(0, letra.find_last_not_of(' ') + 1);
+    return letra[inicio] == '{' || letra[inicio] == '#' || letra.find('[') != letra.npos;
 }
 
 std::uint8_t tipoDa(const SongDocument& doc, std::size_t i) {
@@ -148,12 +139,14 @@ class Escrita {
     // A song text (Windows-1252) that a ChordPro reader takes as it stands.
     void escrever(std::string_view linha) { diretivaUtf8(utf8DeWindows1252(linha)); }
     // A lyric that a reader would take for chords, a directive or a comment goes in a tab
-    // block, whose lines are kept as they are.
+    // block, whose lines are kept as they are; so does a lyric without chords that the
+    // plain-text mark keeps so, mark and all, since this program reads it back by the mark.
+    // Under chords the mark is just a character of the lyric, which joins them.
     void escreverLetra(std::string_view letra) {
-        if (!precisaDeTab(letra)) return escrever(letra);
+        if (!precisaDeTab(letra) && !ehTextoSimples(letra)) return escrever(letra);
         if (!emTab_) escreverUtf8(kInicioTab);
         emTab_ = true;
-        escreverUtf8(utf8DeWindows1252(semMarcaTextoSimples(letra)));
+        escreverUtf8(utf8DeWindows1252(letra));
     }
     void fecharTab() {
         if (emTab_) escreverUtf8(kFimTab);

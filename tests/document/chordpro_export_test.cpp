@@ -138,7 +138,7 @@ TEST(ChordProExport, ImportGivesTheSongBack) {
 }
 
 // Lyrics a reader would take for chords or directives, and lyrics kept as plain text by
-// their mark, go in a tab block (without the mark); chords over a note
+// their mark, go in a tab block; chords over a note
 // stand on a line of their own; blank lines stay inside a chorus.
 TEST(ChordProExport, LiteralLinesNotesAndSections) {
     const Catalogo& catalogo = testing::catalogoDeInterpretacao();
@@ -181,7 +181,7 @@ TEST(ChordProExport, LiteralLinesNotesAndSections) {
               "Coro de novo\n"
               "{end_of_chorus}\n"
               "{start_of_tab}\n"
-              "A D E\n"
+              "A D E\xC2\xA0\n"
               "{end_of_tab}\n");
     const std::vector<Comparacao> modos = comparacoes(doc);
     EXPECT_EQ(descrever(deVolta(doc, catalogo), modos), descrever(doc, modos));
