@@ -10,6 +10,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$root/bench/shipped_catalogue.sh"
 build="${1:-$root/build}"
 runs="${2:-50}"
 exe="$build/src/cli/trovale-cli"
@@ -17,13 +18,7 @@ exe="$build/src/cli/trovale-cli"
 
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
-for file in ACORDES.TIP POSICOES.DIG; do
-    for candidate in "$build/src/cli/$file" "$build/data/$file"; do
-        [ -f "$candidate" ] && { cp "$candidate" "$folder/"; break; }
-    done
-    [ -f "$folder/$file" ] ||
-        { echo "cli_startup.sh: no $file in $build (build shipped_catalogue)" >&2; exit 1; }
-done
+copy_shipped_catalogue "$build" "$folder" cli_startup.sh
 
 # Title, author, then chord lines of six chords over lyrics (Windows-1252, CR LF).
 song="$folder/song.txt"

@@ -7,6 +7,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$root/bench/shipped_catalogue.sh"
 build="${1:-$root/build}"
 runs="${2:-10}"
 exe="$build/src/cli/trovale-cli"
@@ -14,11 +15,7 @@ exe="$build/src/cli/trovale-cli"
 
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
-for file in ACORDES.TIP POSICOES.DIG; do
-    for candidate in "$build/src/cli/$file" "$build/data/$file"; do
-        [ -f "$candidate" ] && { cp "$candidate" "$folder/"; break; }
-    done
-done
+copy_shipped_catalogue "$build" "$folder" pdf_vs_chordii.sh
 
 # The same song twice: chord lines over lyrics for trovale, inline chords for chordii.
 verses=1140

@@ -9,6 +9,7 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+. "$root/bench/shipped_catalogue.sh"
 build="${1:-$root/build}"
 runs="${2:-5}"
 count="${3:-100}"
@@ -17,13 +18,7 @@ exe="$build/src/cli/trovale-cli"
 
 folder="$(mktemp -d)"
 trap 'rm -rf "$folder"' EXIT
-for file in ACORDES.TIP POSICOES.DIG; do
-    for candidate in "$build/src/cli/$file" "$build/data/$file"; do
-        [ -f "$candidate" ] && { cp "$candidate" "$folder/"; break; }
-    done
-    [ -f "$folder/$file" ] ||
-        { echo "songbook_bench.sh: no $file in $build (build shipped_catalogue)" >&2; exit 1; }
-done
+copy_shipped_catalogue "$build" "$folder" songbook_bench.sh
 
 sources=("$root"/data/songs/*.dec "$root"/tests/document/golden/*.dec "$root"/tests/ui/golden/*.dec)
 songs=()
