@@ -19,9 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 9> kComandosProprios = {
-    "types",     "chord",   "fingerings", "identify", "show",
-    "interpret", "convert", "transpose",  "play"};
+constexpr std::array<std::string_view, 8> kComandosProprios = {
+    "types", "chord", "fingerings", "identify", "show", "interpret", "convert", "transpose"};
 
 // What the decision needs of the command line, read as the parser reads it.
 struct Chamada {

@@ -1,5 +1,6 @@
 // trovale-cli-desenho: every command of trovale-cli, the drawing ones too. trovale-cli hands
-// it what needs the render layer, so that the catalogue commands start without Qt.
+// it what needs the render layer or the sound libraries, so that the catalogue commands start
+// without loading either.
 
 #include <cstdlib>
 
@@ -8,6 +9,7 @@
 #include "cli/layout_command.h"
 #include "cli/name_command.h"
 #include "cli/pdf_conversion.h"
+#include "cli/play_command.h"
 #include "cli/program.h"
 #include "cli/render_command.h"
 #include "cli/songbook_command.h"
@@ -17,7 +19,7 @@ namespace {
 std::vector<trovale::cli::Comando> comandosDeDesenho(CLI::App& app) {
     using namespace trovale::cli;
     return {registrarDiagram(app), registrarName(app), registrarLayout(app), registrarRender(app),
-            registrarSongbook(app)};
+            registrarSongbook(app), registrarPlay(app)};
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "cli/fingerings_command.h"
 #include "cli/identify_command.h"
 #include "cli/interpret_command.h"
-#include "cli/play_command.h"
 #include "cli/show_command.h"
 #include "cli/transpose_command.h"
 #include "cli/types_command.h"
@@ -57,8 +56,7 @@ std::vector<Comando> registrarComandos(CLI::App& app, const Variante& variante) 
                                      registrarInterpret(app),
                                      registrarShow(app),
                                      registrarConvert(app, variante.conversorPdf),
-                                     registrarTranspose(app),
-                                     registrarPlay(app)};
+                                     registrarTranspose(app)};
     if (variante.extras) {
         const std::vector<Comando> mais = variante.extras(app);
         comandos.insert(comandos.end(), mais.begin(), mais.end());
