@@ -19,8 +19,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 8> kComandosProprios = {
-    "types", "chord", "fingerings", "identify", "show", "interpret", "convert", "transpose"};
+constexpr std::array<std::string_view, 9> kComandosProprios = {
+    "types",     "chord",   "fingerings", "identify", "show",
+    "interpret", "convert", "transpose",  "play"};
 
 // What the decision needs of the command line, read as the parser reads it.
 struct Chamada {
@@ -87,7 +88,7 @@ std::string motivo(int erro) {
 }
 
 // The environment as it is, with the handing program named for the catalogue's folder.
-std::vector<std::string> ambienteDoDesenho(const fs::path& programa) {
+std::vector<std::string> ambienteDoAuxiliar(const fs::path& programa) {
     const std::string prefixo = std::string(kVariavelPrograma) + "=";
     std::vector<std::string> variaveis;
     for (char** v = environ; *v != nullptr; ++v)
@@ -109,33 +110,39 @@ bool cabeAoDesenho(const std::vector<std::string_view>& argumentos) {
     return *c.comando == "convert" && c.posicionais.size() >= 2 && terminaEmPdf(c.posicionais[1]);
 }
 
+bool cabeAoSom(const std::vector<std::string_view>& argumentos) {
+    const Chamada c = analisar(argumentos);
+    return c.comando == "play";
+}
+
 fs::path programaEmExecucao() {
     std::error_code erro;
     fs::path caminho = fs::read_symlink("/proc/self/exe", erro);
     return erro ? fs::path{} : caminho;
 }
 
-fs::path localizarDesenho(const fs::path& programa) {
+fs::path localizarAuxiliar(const fs::path& programa, const Auxiliar& auxiliar) {
     if (programa.empty()) return {};
     const fs::path pasta = programa.parent_path();
     for (const fs::path& candidato :
-         {pasta / "trovale-cli-desenho", (pasta / TROVALE_DESENHO_INSTALADO).lexically_normal()}) {
+         {pasta / auxiliar.nome,
+          (pasta / TROVALE_AUXILIARES_INSTALADOS / auxiliar.nome).lexically_normal()}) {
         std::error_code erro;
         if (fs::is_regular_file(candidato, erro)) return candidato;
     }
     return {};
 }
 
-int entregarAoDesenho(const fs::path& desenho, const fs::path& programa, char** argv,
-                      std::ostream& erros) {
-    std::vector<std::string> variaveis = ambienteDoDesenho(programa);
+int entregarAoAuxiliar(const fs::path& caminho, const Auxiliar& auxiliar, const fs::path& programa,
+                       char** argv, std::ostream& erros) {
+    std::vector<std::string> variaveis = ambienteDoAuxiliar(programa);
     std::vector<char*> envp;
     for (std::string& v : variaveis) envp.push_back(v.data());
     envp.push_back(nullptr);
-    ::execve(desenho.c_str(), argv, envp.data());
+    ::execve(caminho.c_str(), argv, envp.data());
     const int erro = errno;  // before the stream may change it
-    erros << "trovale-cli: não foi possível executar \"" << desenho.string()
-          << "\", que faz os desenhos: " << motivo(erro) << ".\n";
+    erros << "trovale-cli: não foi possível executar \"" << caminho.string() << "\", "
+          << auxiliar.funcao << ": " << motivo(erro) << ".\n";
     return kSaidaCatalogo;
 }
 

@@ -38,8 +38,9 @@ int converterParaPdf(const std::string& entrada, const std::string& saida,
         return kSaidaCatalogo;
     }
     DiskFileSystem disco;
-    return gravarArquivo(disco, saida, *pdf, dialogs) == ResultadoGravacao::Gravado ? kSaidaOk
-                                                                                     : kSaidaCatalogo;
+    return gravarArquivo(disco, saida, *pdf, dialogs) == ResultadoGravacao::Gravado
+               ? kSaidaOk
+               : kSaidaCatalogo;
 }
 
 }  // namespace trovale::cli

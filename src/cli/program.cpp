@@ -56,7 +56,8 @@ std::vector<Comando> registrarComandos(CLI::App& app, const Variante& variante) 
                                      registrarInterpret(app),
                                      registrarShow(app),
                                      registrarConvert(app, variante.conversorPdf),
-                                     registrarTranspose(app)};
+                                     registrarTranspose(app),
+                                     registrarPlay(app, variante.tocador)};
     if (variante.extras) {
         const std::vector<Comando> mais = variante.extras(app);
         comandos.insert(comandos.end(), mais.begin(), mais.end());

@@ -1,5 +1,5 @@
 #pragma once
-// The parser and the run that trovale-cli and trovale-cli-desenho share, so that both answer
+// The parser and the run that trovale-cli and its helpers share, so that all answer
 // every common command, usage mistake and help text alike.
 
 #include <filesystem>
@@ -7,6 +7,7 @@
 
 #include "cli/command.h"
 #include "cli/convert_command.h"
+#include "cli/play_command.h"
 
 namespace trovale::cli {
 
@@ -17,6 +18,8 @@ struct Variante {
     RegistroDeComandos extras = nullptr;
     // Writes a song as PDF; only the executable with the render layer has one.
     ConversorPdf conversorPdf = nullptr;
+    // Plays a fingering; only the executable with the sound libraries has one.
+    TocadorDigitacao tocador = nullptr;
     // The program whose folder may hold the catalogue; empty: this executable.
     std::filesystem::path programa;
 };

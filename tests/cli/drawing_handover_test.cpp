@@ -1,4 +1,5 @@
-// trovale-cli starts without Qt and hands the drawing commands to trovale-cli-desenho.
+// trovale-cli starts without Qt or sound, and hands the drawing commands to trovale-cli-desenho
+// and play to trovale-cli-som.
 #include <gtest/gtest.h>
 
 #include "catalogue_folder.h"
@@ -28,55 +29,64 @@ TEST(DrawingHandover, TrovaleCliLoadsNeitherQtNorSound) {
     EXPECT_NE(carregadas.find("libc.so"), std::string::npos) << carregadas;
     for (const char* pesada : {"Qt", "fluidsynth", "rtmidi"})
         EXPECT_EQ(carregadas.find(pesada), std::string::npos) << pesada << "\n" << carregadas;
+    const std::string som = bibliotecas(TROVALE_CLI_SOM_PATH);
+    EXPECT_NE(som.find("libfluidsynth"), std::string::npos) << som;
+    EXPECT_EQ(som.find("Qt"), std::string::npos) << som;
 #ifdef TROVALE_CLI_DESENHO_PATH
-    EXPECT_NE(bibliotecas(TROVALE_CLI_DESENHO_PATH).find("libQt6Gui"), std::string::npos);
+    const std::string desenho = bibliotecas(TROVALE_CLI_DESENHO_PATH);
+    EXPECT_NE(desenho.find("libQt6Gui"), std::string::npos);
+    EXPECT_EQ(desenho.find("fluidsynth"), std::string::npos) << desenho;
 #endif
 }
 
-// A stand-in for trovale-cli-desenho that only tells how it was started.
-const char* const kDesenhoFalso =
-    "#!/bin/sh\nprintf desenho\nfor a in \"$@\"; do printf ' [%s]' \"$a\"; done\n"
+// A stand-in for a helper that only tells how it was started.
+const char* const kAuxiliarFalso =
+    "#!/bin/sh\nprintf \"${0##*/}\"\nfor a in \"$@\"; do printf ' [%s]' \"$a\"; done\n"
     "printf ' %s\\n' \"$TROVALE_CLI_PROGRAMA\"\n";
 
 TEST(DrawingHandover, WhatIsHandedOver) {
     PastaTemporaria pasta;
     const fs::path programa = copiarPrograma(pasta.caminho());
-    pasta.gravar("trovale-cli-desenho", kDesenhoFalso);
-    fs::permissions(pasta.caminho() / "trovale-cli-desenho", fs::perms::owner_all);
+    for (const char* auxiliar : {"trovale-cli-desenho", "trovale-cli-som"}) {
+        pasta.gravar(auxiliar, kAuxiliarFalso);
+        fs::permissions(pasta.caminho() / auxiliar, fs::perms::owner_all);
+    }
+    const std::string kDesenho = "trovale-cli-desenho", kSom = "trovale-cli-som";
     const struct {
         std::vector<std::string> argumentos;
-        bool entregue;
+        std::string entregue;  // empty: trovale-cli answers itself
     } casos[] = {
-        {{"diagram", "x32010", "a.png"}, true},
-        {{"--dir", "P", "render", "s.dec", "s.png"}, true},
-        {{"--dir=P", "layout", "--json", "s.dec"}, true},
-        {{"name", "--dir", "P", "Am", "n.png"}, true},
-        {{"convert", "a.txt", "b.PDF"}, true},
-        {{"convert", "a.dec", "--dir", "P", "b.pdf"}, true},
-        {{"play", "--wav", "x.wav", "x32010"}, true},
-        {{"--help"}, true},
-        {{}, true},
-        {{"-h", "types"}, true},
-        {{"scales"}, true},
-        {{"--dir", "P", "--bogus", "--version"}, true},
-        {{"--version"}, false},
-        {{"--dir", "P", "--version"}, false},
-        {{"types", "--help"}, false},
-        {{"--dir", "diagram", "types"}, false},
-        {{"interpret", "render.txt"}, false},
-        {{"convert", "a.txt", "b.dec"}, false},
-        {{"convert", "a.pdf", "b.txt"}, false},
-        {{"convert", "a.dec", "b.pdf.txt"}, false},
+        {{"diagram", "x32010", "a.png"}, kDesenho},
+        {{"--dir", "P", "render", "s.dec", "s.png"}, kDesenho},
+        {{"--dir=P", "layout", "--json", "s.dec"}, kDesenho},
+        {{"name", "--dir", "P", "Am", "n.png"}, kDesenho},
+        {{"convert", "a.txt", "b.PDF"}, kDesenho},
+        {{"convert", "a.dec", "--dir", "P", "b.pdf"}, kDesenho},
+        {{"play", "--wav", "x.wav", "x32010"}, kSom},
+        {{"--dir", "P", "play", "--help"}, kSom},
+        {{"--help"}, kDesenho},
+        {{}, kDesenho},
+        {{"-h", "types"}, kDesenho},
+        {{"scales"}, kDesenho},
+        {{"--dir", "P", "--bogus", "--version"}, kDesenho},
+        {{"--version"}, {}},
+        {{"--dir", "P", "--version"}, {}},
+        {{"types", "--help"}, {}},
+        {{"--dir", "diagram", "types"}, {}},
+        {{"interpret", "render.txt"}, {}},
+        {{"convert", "a.txt", "b.dec"}, {}},
+        {{"convert", "a.pdf", "b.txt"}, {}},
+        {{"convert", "a.dec", "b.pdf.txt"}, {}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(::testing::PrintToString(c.argumentos));
-        std::string esperado = "desenho";
+        std::string esperado = c.entregue;
         for (const std::string& a : c.argumentos) esperado += " [" + a + "]";
         const ResultadoCli r = executarCli(c.argumentos, {}, programa);
-        if (c.entregue)
+        if (!c.entregue.empty())
             EXPECT_EQ(r.saida, esperado + " " + programa.string() + "\n");
         else
-            EXPECT_EQ(r.saida.find("desenho"), std::string::npos) << r.saida;
+            EXPECT_EQ(r.saida.find("trovale-cli-"), std::string::npos) << r.saida;
     }
 }
 
@@ -86,7 +96,7 @@ TEST(DrawingHandover, AFailedHandoverIsTold) {
         fs::perms permissoes;
         const char* motivo;
     } casos[] = {
-        {kDesenhoFalso, fs::perms::owner_read | fs::perms::owner_write, "permissão negada"},
+        {kAuxiliarFalso, fs::perms::owner_read | fs::perms::owner_write, "permissão negada"},
         {"nada a executar\n", fs::perms::owner_all, "não é um programa executável"},
     };
     for (const auto& c : casos) {
@@ -114,6 +124,18 @@ TEST(DrawingHandover, WithoutTheDrawingProgram) {
     const std::string ajuda = executarCli({"--help"}, {}, programa).saida;
     EXPECT_NE(ajuda.find("interpret"), std::string::npos);
     EXPECT_EQ(ajuda.find("diagram"), std::string::npos);
+}
+
+// Without trovale-cli-som play still reads its frets, then says that sound is missing.
+TEST(DrawingHandover, WithoutTheSoundProgram) {
+    PastaTemporaria pasta;
+    const fs::path programa = copiarPrograma(pasta.caminho());
+    const ResultadoCli errado = executarCli({"play", "x0221"}, {}, programa);
+    EXPECT_EQ(errado.status, 2);
+    EXPECT_NE(errado.erros.find("Trastes inválidos"), std::string::npos) << errado.erros;
+    const ResultadoCli r = executarCli({"play", "x02210"}, {}, programa);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.erros, "trovale-cli: o som não foi instalado com este programa.\n");
 }
 
 #ifdef TROVALE_CLI_DESENHO_PATH
