@@ -1,0 +1,114 @@
+#include "fonts/font_face.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <cmath>
+#include <utility>
+
+namespace trovale::fontes {
+
+namespace {
+
+FT_Face ft(void* face) {
+    return static_cast<FT_Face>(face);
+}
+
+}  // namespace
+
+std::unique_ptr<FaceFonte> FaceFonte::abrir(void* biblioteca, const ArquivoFonte& arquivo) {
+    FT_Face face = nullptr;
+    if (FT_New_Face(static_cast<FT_Library>(biblioteca), arquivo.caminho.c_str(), arquivo.indice,
+                    &face) != 0)
+        return nullptr;
+    // Only outline faces measure the same at every size.
+    if (!FT_IS_SCALABLE(face) || FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) {
+        FT_Done_Face(face);
+        return nullptr;
+    }
+    return std::unique_ptr<FaceFonte>(new FaceFonte(face, arquivo));
+}
+
+FaceFonte::FaceFonte(void* face, ArquivoFonte arquivo)
+    : face_(face), arquivo_(std::move(arquivo)) {}
+
+FaceFonte::~FaceFonte() {
+    FT_Done_Face(ft(face_));
+}
+
+bool FaceFonte::negrito() const {
+    return (ft(face_)->style_flags & FT_STYLE_FLAG_BOLD) != 0;
+}
+
+bool FaceFonte::italico() const {
+    return (ft(face_)->style_flags & FT_STYLE_FLAG_ITALIC) != 0;
+}
+
+bool FaceFonte::qtEngrossaria() const {
+    if (negrito() || FT_IS_FIXED_WIDTH(ft(face_))) return false;
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(ft(face_), FT_SFNT_OS2));
+    return os2 != nullptr && os2->usWeightClass < 700;
+}
+
+void FaceFonte::tamanho(int pixels) const {
+    if (pixels == pixels_) return;
+    FT_Set_Char_Size(ft(face_), 0, static_cast<FT_F26Dot6>(pixels) * 64, 0, 0);
+    pixels_ = pixels;
+}
+
+namespace {
+
+// Ascent and descent in font units as Qt takes them: from OS/2 (its typographic values when
+// the font asks for them, else the Windows ones), else from hhea.
+std::pair<long, long> alturasDeProjeto(FT_Face f) {
+    const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(f, FT_SFNT_OS2));
+    constexpr FT_UShort kUsarMetricasTipograficas = 0x80;
+    if (os2 != nullptr && os2->version != 0xFFFF) {
+        if ((os2->fsSelection & kUsarMetricasTipograficas) != 0) {
+            if (os2->sTypoAscender != 0 || os2->sTypoDescender != 0)
+                return {os2->sTypoAscender, -os2->sTypoDescender};
+        } else if (os2->usWinAscent != 0 || os2->usWinDescent != 0) {
+            return {os2->usWinAscent, os2->usWinDescent};
+        }
+    }
+    return {f->ascender, -f->descender};
+}
+
+// Font units at a pixel size, to the nearest 1/64 pixel first, then to whole pixels.
+int pixelsDeProjeto(long unidades, int pixels, int unidadesPorEm) {
+    return arredondar26d6(std::lround(unidades * 64.0 * pixels / unidadesPorEm));
+}
+
+}  // namespace
+
+MetricasVerticais FaceFonte::verticais(int pixels) const {
+    tamanho(pixels);
+    const FT_Face f = ft(face_);
+    const auto [ascendente, descendente] = alturasDeProjeto(f);
+    MetricasVerticais m;
+    m.ascendente = pixelsDeProjeto(ascendente, pixels, f->units_per_EM);
+    m.descendente = pixelsDeProjeto(descendente, pixels, f->units_per_EM);
+    m.altura = m.ascendente + m.descendente;
+    m.entrelinha =
+        arredondar26d6(FT_MulFix(f->height - f->ascender + f->descender, f->size->metrics.y_scale));
+    return m;
+}
+
+std::optional<long> FaceFonte::avanco26d6(int pixels, char32_t caractere) const {
+    tamanho(pixels);
+    const FT_Face f = ft(face_);
+    FT_UInt glifo = FT_Get_Char_Index(f, caractere);
+    // Qt draws a missing no-break space or tab as a space.
+    if (glifo == 0 && (caractere == 0xA0 || caractere == 0x09)) glifo = FT_Get_Char_Index(f, 0x20);
+    if (glifo == 0) return std::nullopt;
+    if (FT_Load_Glyph(f, glifo, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return std::nullopt;
+    // The unhinted advance, cut from 16.16 to 26.6.
+    return f->glyph->linearHoriAdvance >> 10;
+}
+
+int pixelsDePontos(double pontos, int dpi) {
+    return static_cast<int>(std::lround(pontos * dpi / 72.0));
+}
+
+}  // namespace trovale::fontes

@@ -1,0 +1,55 @@
+#pragma once
+// One font face measured as Qt measures text for layout: at a whole pixel size, with the
+// font's own (unhinted) advances and line metrics, each rounded as Qt rounds them.
+
+#include <memory>
+#include <optional>
+
+#include "fonts/font_library.h"
+
+namespace trovale::fontes {
+
+struct MetricasVerticais {
+    int ascendente = 0;
+    int descendente = 0;
+    int altura = 0;  // ascendente + descendente
+    int entrelinha = 0;
+};
+
+class FaceFonte {
+  public:
+    // `biblioteca` is FreeType's library handle; nothing when the file holds no usable face.
+    static std::unique_ptr<FaceFonte> abrir(void* biblioteca, const ArquivoFonte& arquivo);
+    ~FaceFonte();
+    FaceFonte(const FaceFonte&) = delete;
+    FaceFonte& operator=(const FaceFonte&) = delete;
+
+    const ArquivoFonte& arquivo() const { return arquivo_; }
+    bool negrito() const;
+    bool italico() const;
+    // Whether Qt would embolden this face itself when asked for bold.
+    bool qtEngrossaria() const;
+
+    MetricasVerticais verticais(int pixels) const;
+    // Advance of a character in 1/64 pixel, as Qt keeps it before rounding; nothing when the
+    // face lacks it (Qt would take another font's).
+    std::optional<long> avanco26d6(int pixels, char32_t caractere) const;
+
+  private:
+    FaceFonte(void* face, ArquivoFonte arquivo);
+    void tamanho(int pixels) const;
+
+    void* face_;  // FT_Face
+    ArquivoFonte arquivo_;
+    mutable int pixels_ = 0;
+};
+
+// 1/64 pixel to whole pixels, halves up, as Qt rounds its fixed-point metrics.
+inline int arredondar26d6(long valor) {
+    return static_cast<int>((valor + 32) >> 6);
+}
+
+// The whole pixel size Qt gives a font of `pontos` points on a surface of `dpi`.
+int pixelsDePontos(double pontos, int dpi);
+
+}  // namespace trovale::fontes
