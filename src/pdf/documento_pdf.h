@@ -1,0 +1,41 @@
+#pragma once
+// PDF files drawn without Qt, with the fonts embedded as TrueType subsets.
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "pdf/pagina_pdf.h"
+
+namespace trovale::pdf {
+
+class DocumentoPdf {
+  public:
+    DocumentoPdf();
+    ~DocumentoPdf();
+    DocumentoPdf(DocumentoPdf&&) noexcept;
+    DocumentoPdf& operator=(DocumentoPdf&&) noexcept;
+
+    // A TrueType/OpenType font with TrueType outlines (face index for a .ttc). Nothing when
+    // the file cannot be read or embedded: CFF outlines, bitmaps only, or a licence that
+    // restricts embedding.
+    std::optional<int> adicionarFonte(const std::filesystem::path& arquivo, int face = 0);
+    // The advance of a character in thousandths of the font size; 0 when the font lacks it.
+    double larguraPorMil(int fonte, char32_t caractere) const;
+    // Pages keep the order they were made in; sizes are held to what readers accept
+    // (3 to 14400 points).
+    PaginaPdf& novaPagina(double larguraPt, double alturaPt);
+    // UTF-8, any characters.
+    void definirInformacoes(std::string titulo, std::string autor);
+    // The finished file; the document can still grow and be made again.
+    std::string gerar() const;
+
+  private:
+    std::unique_ptr<ColecaoFontes> fontes_;
+    std::vector<std::unique_ptr<PaginaPdf>> paginas_;
+    std::string titulo_, autor_;
+};
+
+}  // namespace trovale::pdf

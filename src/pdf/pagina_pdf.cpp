@@ -1,0 +1,212 @@
+#include "pdf/pagina_pdf.h"
+
+#include <algorithm>
+
+#include "pdf/colecao_fontes.h"
+#include "pdf/numeros_pdf.h"
+
+namespace trovale::pdf {
+
+namespace {
+
+// Control points at this fraction of the radius make a Bézier quarter close to a circle.
+constexpr double kArco = 0.5522847498;
+
+// A byte inside a literal string: the delimiters and the backslash escaped, and a carriage
+// return too, which readers would otherwise take for a line feed.
+char* byteLiteral(char* p, unsigned char byte) {
+    if (byte == '(' || byte == ')' || byte == '\\') {
+        *p++ = '\\';
+    } else if (byte == '\r') {
+        *p++ = '\\';
+        byte = 'r';
+    }
+    *p++ = static_cast<char>(byte);
+    return p;
+}
+
+}  // namespace
+
+PaginaPdf::PaginaPdf(ColecaoFontes& fontes, double largura, double altura, std::size_t reserva)
+    : fontes_(&fontes), largura_(largura), altura_(altura) {
+    conteudo_.reserve(reserva);
+}
+
+void PaginaPdf::numero(double valor) {
+    acrescentarNumero(conteudo_, valor);
+    conteudo_.push_back(' ');
+}
+
+void PaginaPdf::ponto(double x, double y) {
+    char buffer[2 * kMaiorNumero + 2];
+    char* p = escreverNumero(buffer, x);
+    *p++ = ' ';
+    p = escreverNumero(p, altura_ - y);
+    *p++ = ' ';
+    conteudo_.append(buffer, p);
+}
+
+void PaginaPdf::salvar() {
+    pilha_.push_back(estado_);
+    conteudo_ += "q\n";
+}
+
+void PaginaPdf::restaurar() {
+    if (pilha_.empty()) return;  // a Q without its q makes the file unreadable
+    estado_ = pilha_.back();
+    pilha_.pop_back();
+    conteudo_ += "Q\n";
+}
+
+void PaginaPdf::recortar(double x, double y, double w, double h) {
+    ponto(x, y + h);
+    numero(w);
+    numero(h);
+    conteudo_ += "re W n\n";
+}
+
+void PaginaPdf::cor(CorPdf cor, const char* operador) {
+    acrescentarNumero(conteudo_, cor.r / 255.0, 3);
+    conteudo_.push_back(' ');
+    acrescentarNumero(conteudo_, cor.g / 255.0, 3);
+    conteudo_.push_back(' ');
+    acrescentarNumero(conteudo_, cor.b / 255.0, 3);
+    conteudo_ += operador;
+}
+
+void PaginaPdf::corTraco(CorPdf c) {
+    cor(c, " RG\n");
+}
+
+void PaginaPdf::corPreenchimento(CorPdf c) {
+    cor(c, " rg\n");
+}
+
+void PaginaPdf::espessura(double pt) {
+    estado_.espessura = std::max(pt, 0.0);
+    numero(estado_.espessura);
+    conteudo_ += "w\n";
+    if (estado_.pontilhado) padraoTracejado();
+}
+
+void PaginaPdf::tracejado(bool pontilhado) {
+    estado_.pontilhado = pontilhado;
+    if (pontilhado)
+        padraoTracejado();
+    else
+        conteudo_ += "[] 0 d\n";
+}
+
+void PaginaPdf::padraoTracejado() {
+    // The dots follow the width; the thinnest line still needs a pattern that is not all zero.
+    const double unidade = estado_.espessura > 0 ? estado_.espessura : 1;
+    conteudo_.push_back('[');
+    numero(unidade);
+    acrescentarNumero(conteudo_, 2 * unidade);
+    conteudo_ += "] 0 d\n";
+}
+
+void PaginaPdf::pintar(bool preencher, bool contornar) {
+    conteudo_ += preencher && contornar ? "B\n" : preencher ? "f\n" : contornar ? "S\n" : "n\n";
+}
+
+void PaginaPdf::linha(double x0, double y0, double x1, double y1) {
+    // The commonest call of a sheet, written in one piece.
+    char buffer[4 * kMaiorNumero + 16];
+    char* p = escreverNumero(buffer, x0);
+    *p++ = ' ';
+    p = escreverNumero(p, altura_ - y0);
+    p = std::copy_n(" m ", 3, p);
+    p = escreverNumero(p, x1);
+    *p++ = ' ';
+    p = escreverNumero(p, altura_ - y1);
+    p = std::copy_n(" l S\n", 5, p);
+    conteudo_.append(buffer, p);
+}
+
+void PaginaPdf::retangulo(double x, double y, double w, double h, bool preencher, bool contornar) {
+    if (!preencher && !contornar) return;
+    ponto(x, y + h);
+    numero(w);
+    numero(h);
+    conteudo_ += "re ";
+    pintar(preencher, contornar);
+}
+
+void PaginaPdf::retanguloArredondado(double x, double y, double w, double h, double raio,
+                                     bool preencher, bool contornar) {
+    const double r = std::min({raio, w / 2, h / 2});
+    if (!(r > 0)) return retangulo(x, y, w, h, preencher, contornar);
+    if (!preencher && !contornar) return;
+    const double k = r * (1 - kArco), d = x + w, b = y + h;
+    auto curva = [&](double x1, double y1, double x2, double y2, double x3, double y3) {
+        ponto(x1, y1);
+        ponto(x2, y2);
+        ponto(x3, y3);
+        conteudo_ += "c ";
+    };
+    ponto(x + r, y);
+    conteudo_ += "m ";
+    ponto(d - r, y);
+    conteudo_ += "l ";
+    curva(d - k, y, d, y + k, d, y + r);
+    ponto(d, b - r);
+    conteudo_ += "l ";
+    curva(d, b - k, d - k, b, d - r, b);
+    ponto(x + r, b);
+    conteudo_ += "l ";
+    curva(x + k, b, x, b - k, x, b - r);
+    ponto(x, y + r);
+    conteudo_ += "l ";
+    curva(x, y + k, x + k, y, x + r, y);
+    conteudo_ += "h ";
+    pintar(preencher, contornar);
+}
+
+void PaginaPdf::elipse(double x, double y, double w, double h, bool preencher, bool contornar) {
+    if (!preencher && !contornar) return;
+    const double rx = w / 2, ry = h / 2, cx = x + rx, cy = y + ry;
+    const double kx = rx * kArco, ky = ry * kArco;
+    auto curva = [&](double x1, double y1, double x2, double y2, double x3, double y3) {
+        ponto(x1, y1);
+        ponto(x2, y2);
+        ponto(x3, y3);
+        conteudo_ += "c ";
+    };
+    ponto(cx + rx, cy);
+    conteudo_ += "m ";
+    curva(cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry);
+    curva(cx - kx, cy + ry, cx - rx, cy + ky, cx - rx, cy);
+    curva(cx - rx, cy - ky, cx - kx, cy - ry, cx, cy - ry);
+    curva(cx + kx, cy - ry, cx + rx, cy - ky, cx + rx, cy);
+    conteudo_ += "h ";
+    pintar(preencher, contornar);
+}
+
+void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
+                      std::u32string_view texto) {
+    FonteTrueType* fonte = fontes_->fonte(indice);
+    if (!fonte || texto.empty()) return;
+    conteudo_ += "BT /F";
+    acrescentarInteiro(conteudo_, indice + 1);
+    conteudo_.push_back(' ');
+    numero(tamanhoPt);
+    conteudo_ += "Tf ";
+    ponto(x, yBase);
+    conteudo_ += "Td (";
+    // Glyph ids as two raw bytes each, half the size of hexadecimal: written straight into
+    // room made for the worst case, every byte escaped.
+    const std::size_t inicio = conteudo_.size();
+    conteudo_.resize(inicio + 4 * texto.size());
+    char* p = conteudo_.data() + inicio;
+    for (char32_t c : texto) {
+        const std::uint16_t g = fonte->glifo(c);
+        fonte->marcar(g, c);
+        p = byteLiteral(p, static_cast<unsigned char>(g >> 8));
+        p = byteLiteral(p, static_cast<unsigned char>(g & 0xFF));
+    }
+    conteudo_.resize(static_cast<std::size_t>(p - conteudo_.data()));
+    conteudo_ += ") Tj ET\n";
+}
+
+}  // namespace trovale::pdf

@@ -1,0 +1,75 @@
+#pragma once
+// One page's drawing: coordinates in points, origin at the top left, y growing downward, as
+// the song layout measures them.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace trovale::pdf {
+
+class ColecaoFontes;
+class DocumentoPdf;
+
+struct CorPdf {
+    std::uint8_t r = 0, g = 0, b = 0;
+};
+
+class PaginaPdf {
+  public:
+    PaginaPdf(const PaginaPdf&) = delete;
+    PaginaPdf& operator=(const PaginaPdf&) = delete;
+
+    // Colours, width, dash and clip until the matching restaurar. A restaurar without its
+    // salvar is ignored; salvar left open is closed when the file is made.
+    void salvar();
+    void restaurar();
+    // Drawing outside the rectangle is cut off until restaurar.
+    void recortar(double x, double y, double w, double h);
+    void corTraco(CorPdf cor);
+    // Shapes are filled and text is drawn in this colour.
+    void corPreenchimento(CorPdf cor);
+    // 0 is the thinnest line the device can show.
+    void espessura(double pt);
+    // Dots one line width long, two apart, as a dotted pen draws them.
+    void tracejado(bool pontilhado);
+    void linha(double x0, double y0, double x1, double y1);
+    void retangulo(double x, double y, double w, double h, bool preencher, bool contornar);
+    // The radius is limited to half the shorter side.
+    void retanguloArredondado(double x, double y, double w, double h, double raio, bool preencher,
+                              bool contornar);
+    void elipse(double x, double y, double w, double h, bool preencher, bool contornar);
+    // Text with its baseline at yBase, starting at x, each glyph advancing by the font's own
+    // width; characters the font lacks show its .notdef glyph. Nothing for an unknown font.
+    void texto(int fonte, double tamanhoPt, double x, double yBase, std::u32string_view texto);
+
+    double largura() const { return largura_; }
+    double altura() const { return altura_; }
+    // The content stream so far, and the restaurar it still needs.
+    const std::string& conteudo() const { return conteudo_; }
+    int salvosAbertos() const { return static_cast<int>(pilha_.size()); }
+
+  private:
+    friend class DocumentoPdf;
+    PaginaPdf(ColecaoFontes& fontes, double largura, double altura, std::size_t reserva);
+
+    struct Estado {
+        double espessura = 1;
+        bool pontilhado = false;
+    };
+
+    void ponto(double x, double y);  // x and y turned upward, each followed by a space
+    void numero(double valor);
+    void padraoTracejado();
+    void pintar(bool preencher, bool contornar);
+    void cor(CorPdf cor, const char* operador);
+
+    ColecaoFontes* fontes_;
+    double largura_, altura_;
+    std::string conteudo_;
+    Estado estado_;
+    std::vector<Estado> pilha_;
+};
+
+}  // namespace trovale::pdf

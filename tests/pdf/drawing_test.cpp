@@ -1,0 +1,141 @@
+// Drawing calls in any order, with any numbers, still make a file readers take whole.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <limits>
+
+#include "leitores_pdf.h"
+#include "pdf/documento_pdf.h"
+#include "pdf/numeros_pdf.h"
+
+namespace trovale::pdf {
+namespace {
+
+using namespace testing;
+
+TEST(NumerosPdf, FixedPointWithoutTrailingZeros) {
+    const struct {
+        double valor;
+        int casas;
+        const char* texto;
+    } casos[] = {
+        {0, 2, "0"},
+        {12, 2, "12"},
+        {841.89, 2, "841.89"},
+        {-0.5, 2, "-0.5"},
+        {0.05, 2, "0.05"},
+        {1.999, 2, "2"},
+        {-0.004, 2, "0"},
+        {0.25098, 3, "0.251"},
+        {556.15234375, 3, "556.152"},
+        {1e300, 2, "32767"},
+        {-1e9, 0, "-32767"},
+        {std::numeric_limits<double>::quiet_NaN(), 2, "0"},
+    };
+    for (const auto& c : casos) {
+        std::string saida;
+        acrescentarNumero(saida, c.valor, c.casas);
+        EXPECT_EQ(saida, c.texto) << c.valor;
+    }
+}
+
+TEST(NumerosPdf, InformationStringsAsUtf16) {
+    EXPECT_EQ(textoUtf16Hex("Pé"), "<FEFF005000E9>");
+    EXPECT_EQ(textoUtf16Hex("𝄞"), "<FEFFD834DD1E>");      // a surrogate pair
+    EXPECT_EQ(textoUtf16Hex("a\xC3"), "<FEFF0061FFFD>");  // cut short
+}
+
+// Each case draws on a document of its own; the file must pass qpdf, render without
+// complaints and show these pages.
+struct Caso {
+    const char* nome;
+    std::function<void(DocumentoPdf&)> desenhar;
+    int paginas;
+    const char* tamanhoPrimeira;  // in points, as pdfinfo prints it
+};
+
+TEST(DesenhoPdf, EveryCallSequenceMakesAReadableFile) {
+    if (!temFerramenta("qpdf") || !temFerramenta("pdfinfo") || !temFerramenta("pdftoppm"))
+        GTEST_SKIP();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const Caso casos[] = {
+        {"never drawn on: one blank A4 page", [](DocumentoPdf&) {}, 1, "595.28 x 841.89"},
+        {"an empty page", [](DocumentoPdf& d) { d.novaPagina(100, 200); }, 1, "100 x 200"},
+        {"restaurar without salvar",
+         [](DocumentoPdf& d) {
+             PaginaPdf& p = d.novaPagina(100, 100);
+             p.restaurar();
+             p.linha(0, 0, 10, 10);
+         },
+         1, "100 x 100"},
+        {"salvar left open",
+         [](DocumentoPdf& d) {
+             PaginaPdf& p = d.novaPagina(100, 100);
+             p.salvar();
+             p.salvar();
+             p.recortar(10, 10, 20, 20);
+             d.novaPagina(100, 100).retangulo(0, 0, 50, 50, true, true);
+         },
+         2, "100 x 100"},
+        {"nonsense numbers",
+         [nan](DocumentoPdf& d) {
+             PaginaPdf& p = d.novaPagina(nan, -5);
+             p.espessura(-3);
+             p.linha(nan, 1e300, -1e300, 0);
+             p.retanguloArredondado(0, 0, -10, 20, 50, true, true);
+             p.elipse(0, 0, 0, 0, true, true);
+             p.texto(7, 12, 0, 0, U"sem fonte");
+         },
+         1, "3 x 3"},
+        {"a page too large", [](DocumentoPdf& d) { d.novaPagina(20000, 500); }, 1, "14400 x 500"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        DocumentoPdf doc;
+        c.desenhar(doc);
+        const auto arquivo = gravar(doc.gerar(), "desenho.pdf");
+        EXPECT_EQ(problemasQpdf(arquivo), "");
+        // qpdf does not follow the drawing; poppler complains of a Q without its q.
+        std::string queixas;
+        renderizar(arquivo, c.paginas, queixas);
+        EXPECT_EQ(queixas, "");
+        const std::string info = saidaDe("pdfinfo " + aspas(arquivo));
+        EXPECT_NE(info.find("Pages:           " + std::to_string(c.paginas) + "\n"),
+                  std::string::npos)
+            << info;
+        EXPECT_NE(info.find(std::string("Page size:       ") + c.tamanhoPrimeira + " pts"),
+                  std::string::npos)
+            << info;
+    }
+}
+
+// Dark runs along a row of the rendered page.
+int tracos(const ImagemCinza& imagem, int y, int x0, int x1) {
+    int tracos = 0;
+    for (int x = x0; x < x1; ++x)
+        tracos += imagem.em(x, y) < 128 && (x == x0 || imagem.em(x - 1, y) >= 128);
+    return tracos;
+}
+
+TEST(DesenhoPdf, DottedLinesUntilRestored) {
+    if (!temFerramenta("pdftoppm")) GTEST_SKIP();
+    DocumentoPdf doc;
+    PaginaPdf& p = doc.novaPagina(200, 100);
+    p.espessura(2);
+    p.salvar();
+    p.tracejado(true);
+    p.linha(20, 20, 180, 20);  // dots 2 pt long, 4 pt apart: 27 of them
+    p.restaurar();
+    p.linha(20, 60, 180, 60);
+    const auto arquivo = gravar(doc.gerar(), "pontilhado.pdf");
+    EXPECT_EQ(problemasQpdf(arquivo), "");
+    std::string queixas;
+    const ImagemCinza imagem = renderizar(arquivo, 1, queixas);
+    ASSERT_EQ(imagem.altura, 100);
+    EXPECT_EQ(tracos(imagem, 20, 10, 190), 27);
+    EXPECT_EQ(tracos(imagem, 60, 10, 190), 1);
+}
+
+}  // namespace
+}  // namespace trovale::pdf
