@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/appearance_file.h"
+#include "drawing/appearance_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace trovale;

@@ -28,8 +28,8 @@ struct Auxiliar {
 inline constexpr Auxiliar kDesenho{"trovale-cli-desenho", "que faz os desenhos"};
 inline constexpr Auxiliar kSom{"trovale-cli-som", "que toca os acordes"};
 
-// The arguments after the program's name. True for the drawing commands, for convert into a
-// PDF, for unknown commands and for the help that lists every command: trovale-cli-desenho
+// The arguments after the program's name. True for the drawing commands, for unknown
+// commands and for the help that lists every command: trovale-cli-desenho
 // knows them all, so that its answers are those of a single program.
 bool cabeAoDesenho(const std::vector<std::string_view>& argumentos);
 // True for play, help on it included.

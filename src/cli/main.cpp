@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/drawing_handover.h"
+#include "cli/pdf_without_qt.h"
 #include "cli/program.h"
 
 namespace {
@@ -18,6 +19,17 @@ std::optional<trovale::cli::Auxiliar> auxiliarPara(
     if (cabeAoSom(argumentos)) return kSom;
     if (cabeAoDesenho(argumentos)) return kDesenho;
     return std::nullopt;
+}
+
+// A PDF this program cannot draw exactly as Qt would goes to trovale-cli-desenho.
+int entregarPdfAoDesenho(char** argv) {
+    using namespace trovale::cli;
+    const std::filesystem::path programa = programaEmExecucao();
+    const std::filesystem::path desenho = localizarAuxiliar(programa, kDesenho);
+    if (!desenho.empty()) return entregarAoAuxiliar(desenho, kDesenho, programa, argv, std::cerr);
+    std::cerr << "trovale-cli: as fontes desta música pedem trovale-cli-desenho, que não foi "
+                 "instalado.\n";
+    return kSaidaCatalogo;
 }
 
 }  // namespace
@@ -33,5 +45,8 @@ int main(int argc, char** argv) {
         if (!caminho.empty())
             return entregarAoAuxiliar(caminho, *auxiliar, programa, argv, std::cerr);
     }
-    return executarPrograma(argc, argv, {});
+    Variante variante;
+    variante.conversorPdf = converterSemQt;
+    const int status = executarPrograma(argc, argv, variante);
+    return status == kSaidaPedeDesenho ? entregarPdfAoDesenho(argv) : status;
 }

@@ -2,7 +2,7 @@
 
 #include "base/file_system.h"
 #include "cli/diagram_command.h"
-#include "render/appearance_file.h"
+#include "drawing/appearance_file.h"
 #include "render/song_sheet.h"
 
 namespace trovale::cli {

@@ -11,7 +11,7 @@
 #include "cli/catalogue_loading.h"
 #include "cli/diagram_command.h"
 #include "cli/terminal_dialogs.h"
-#include "render/appearance_file.h"
+#include "drawing/appearance_file.h"
 #include "render/songbook.h"
 #include "settings/settings_file_modelo.h"
 

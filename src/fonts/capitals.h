@@ -1,12 +1,11 @@
 #pragma once
-// A Windows-1252 character as Unicode code points, and in capitals as Qt writes them for a
-// capitals-only font ("ß" becomes "SS", "ÿ" becomes "Ÿ").
+// The code page's characters and their capitals, for the font measures.
 
-#include <string>
+#include "base/capitals.h"
 
 namespace trovale::fontes {
 
-char32_t unicodeDeWindows1252(unsigned char byte);
-std::u32string maiusculas(char32_t caractere);
+using trovale::maiusculas;
+using trovale::unicodeDeWindows1252;
 
 }  // namespace trovale::fontes

@@ -3,6 +3,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
+#include FT_ADVANCES_H
 
 #include <cmath>
 #include <utility>
@@ -96,15 +97,21 @@ MetricasVerticais FaceFonte::verticais(int pixels) const {
 }
 
 std::optional<long> FaceFonte::avanco26d6(int pixels, char32_t caractere) const {
+    // A sheet asks for the same few characters thousands of times.
+    const std::uint64_t chave = (static_cast<std::uint64_t>(pixels) << 32) | caractere;
+    if (const auto it = avancos_.find(chave); it != avancos_.end()) return it->second;
     tamanho(pixels);
     const FT_Face f = ft(face_);
     FT_UInt glifo = FT_Get_Char_Index(f, caractere);
     // Qt draws a missing no-break space or tab as a space.
     if (glifo == 0 && (caractere == 0xA0 || caractere == 0x09)) glifo = FT_Get_Char_Index(f, 0x20);
-    if (glifo == 0) return std::nullopt;
-    if (FT_Load_Glyph(f, glifo, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return std::nullopt;
-    // The unhinted advance, cut from 16.16 to 26.6.
-    return f->glyph->linearHoriAdvance >> 10;
+    std::optional<long> avanco;
+    FT_Fixed linear = 0;  // the unhinted advance in 16.16, as the glyph's linear advance
+    if (glifo != 0 &&
+        FT_Get_Advance(f, glifo, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP, &linear) == 0)
+        avanco = linear >> 10;  // cut to 26.6, as Qt keeps it
+    avancos_.emplace(chave, avanco);
+    return avanco;
 }
 
 int pixelsDePontos(double pontos, int dpi) {

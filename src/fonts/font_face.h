@@ -2,8 +2,10 @@
 // One font face measured as Qt measures text for layout: at a whole pixel size, with the
 // font's own (unhinted) advances and line metrics, each rounded as Qt rounds them.
 
+#include <cstdint>
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 #include "fonts/font_library.h"
 
@@ -42,6 +44,7 @@ class FaceFonte {
     void* face_;  // FT_Face
     ArquivoFonte arquivo_;
     mutable int pixels_ = 0;
+    mutable std::unordered_map<std::uint64_t, std::optional<long>> avancos_;  // by size, char
 };
 
 // 1/64 pixel to whole pixels, halves up, as Qt rounds its fixed-point metrics.

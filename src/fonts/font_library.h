@@ -18,8 +18,10 @@ class FaceFonte;
 struct ArquivoFonte {
     std::filesystem::path caminho;
     int indice = 0;
+    // Compared as strings: looked up for every text drawn.
     bool operator<(const ArquivoFonte& o) const {
-        return std::pair(caminho, indice) < std::pair(o.caminho, o.indice);
+        const int c = caminho.native().compare(o.caminho.native());
+        return c != 0 ? c < 0 : indice < o.indice;
     }
 };
 

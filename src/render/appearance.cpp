@@ -1,58 +1,67 @@
 #include "render/appearance.h"
 
-#include <algorithm>
+#include <QPainter>
+
+#include "render/qt_canvas.h"
 
 namespace trovale {
 
 namespace {
 
-int arredondar(double x) {
-    return static_cast<int>(x + 0.5);
-}
+// The marks were always drawn unsmoothed, whatever the caller's painter had asked for.
+class SemSuavizar {
+  public:
+    explicit SemSuavizar(QPainter& p) : p_(p) {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing, false);
+    }
+    ~SemSuavizar() { p_.restore(); }
+    SemSuavizar(const SemSuavizar&) = delete;
+    SemSuavizar& operator=(const SemSuavizar&) = delete;
+
+  private:
+    QPainter& p_;
+};
 
 }  // namespace
 
-double& Aparencia::proporcao(int numero) {
-    switch (numero) {
-        case kPropWC:
-            return WC;
-        case kPropWT:
-            return WT;
-        case kPropWB:
-            return WB;
-        case kPropWP:
-            return WP;
-        case kPropRP:
-            return RP;
-        case kPropRT:
-            return RT;
-        default:
-            return WL;
-    }
+void DesenharBraco(QPainter& p, const Aparencia& aparencia, MedidasDiagrama& medidas, int X0,
+                   int Y0, int W, int H, const QColor& frente) {
+    const QColor fundo = p.brush().style() == Qt::NoBrush ? QColor(Qt::white) : p.brush().color();
+    TelaQt tela(p);
+    DesenharBraco(tela, aparencia, medidas, X0, Y0, W, H, corDe(frente), corDe(fundo));
 }
 
-double Aparencia::proporcao(int numero) const {
-    return const_cast<Aparencia&>(*this).proporcao(numero);
+void DesenharDigitacao(QPainter& p, const MedidasDiagrama& medidas, const TDigitacao& digitacao) {
+    SemSuavizar semSuavizar(p);
+    TelaQt tela(p);
+    DesenharDigitacao(tela, medidas, digitacao);
 }
 
-void calcularMedidas(const Aparencia& a, int W, int H, MedidasDiagrama& m) {
-    const double D = H < W ? H : W;
-    const auto& f = m.Forcado;
-    if (!f[kForcaRp]) m.Rp = arredondar(a.RP * D);
-    if (!f[kForcaRt]) m.Rt = arredondar(a.RT * D);
-    if (!f[kForcaWc]) m.Wc = arredondar(a.WC * D);
-    if (!f[kForcaWt]) m.Wt = arredondar(a.WT * D);
-    if (!f[kForcaWb]) m.Wb = arredondar(a.WB * D);
-    // Nothing may vanish at small sizes: each measure is raised to its minimum.
-    if (m.Wc < 1) m.Wc = 1;
-    if (m.Rp <= m.Wc) m.Rp = 2 * m.Wc;
-    if (!f[kForcaWp]) m.Wp = a.RP > 0 ? arredondar(m.Rp * 0.5 * a.WP / a.RP) : 1;
-    if (m.Wp == 0) m.Wp = 1;
-    if (m.Wt < 1) m.Wt = 1;
-    if (m.Wb <= m.Wt) m.Wb = m.Wt + 1;
-    if (m.Rt < 2) m.Rt = 2;
-    if (!f[kForcaWl]) m.Wl = a.RT > 0 ? arredondar(m.Rt * a.WL / a.RT) : 1;
-    if (m.Wl == 0) m.Wl = 1;
+void DesenharPonto(QPainter& p, const MedidasDiagrama& medidas, int corda, int casa,
+                   const QColor& cor) {
+    SemSuavizar semSuavizar(p);
+    TelaQt tela(p);
+    DesenharPonto(tela, medidas, corda, casa, corDe(cor));
+}
+
+void DesenharPestana(QPainter& p, const MedidasDiagrama& medidas, int casa, int primeira,
+                     int ultima, const QColor& cor, int meiaEspessura) {
+    TelaQt tela(p);
+    DesenharPestana(tela, medidas, casa, primeira, ultima, corDe(cor), meiaEspessura);
+}
+
+void DesenharSimbolo(QPainter& p, const MedidasDiagrama& medidas, int corda, int tipo,
+                     const QColor& cor) {
+    SemSuavizar semSuavizar(p);
+    TelaQt tela(p);
+    DesenharSimbolo(tela, medidas, corda, tipo, corDe(cor));
+}
+
+void DesenharRotuloCasa(QPainter& p, const MedidasDiagrama& medidas, int casaInicial,
+                        const QColor& cor) {
+    TelaQt tela(p);
+    DesenharRotuloCasa(tela, medidas, casaInicial, corDe(cor));
 }
 
 }  // namespace trovale

@@ -1,7 +1,6 @@
 #pragma once
-// DesenharNomeAcorde: the one routine that measures and draws a chord name — root, symbol
-// elements in superscript, aligned and subscript rows, the parenthesised fourth position, the
-// bass after "/", and the variant numeral in Roman figures.
+// The chord name drawing on a QPainter, for the program's windows: the painter's font gives
+// the name's face.
 
 #include <QColor>
 #include <QRect>
@@ -11,6 +10,7 @@
 #include <string_view>
 
 #include "catalogue/chord_type.h"
+#include "drawing/chord_name.h"
 
 class QPainter;
 
@@ -32,10 +32,5 @@ struct OpcoesNomeAcorde {
 // returns its total width and height in pixels of the painter's device.
 QSize DesenharNomeAcorde(QPainter& p, const ElementosCifra& elementos, std::string_view raiz,
                          std::string_view baixo, const OpcoesNomeAcorde& opcoes = {});
-
-// The variant number a bass carries ("*" alone 2, "*c" 3, none 1) and the bass without it.
-int varianteDoBaixo(std::string_view baixo, std::string* semMarca = nullptr);
-// Roman figures: 4 IV, 9 IX, 14 XIV.
-std::string numeroRomano(int n);
 
 }  // namespace trovale

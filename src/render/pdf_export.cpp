@@ -16,8 +16,8 @@ constexpr double kMmPorPolegada = 25.4;
 
 std::optional<long long> ultimoNumero(const std::string& pdf, const std::regex& padrao) {
     std::optional<long long> achado;
-    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), padrao); it != std::sregex_iterator();
-         ++it)
+    for (auto it = std::sregex_iterator(pdf.begin(), pdf.end(), padrao);
+         it != std::sregex_iterator(); ++it)
         achado = std::stoll((*it)[1].str());
     return achado;
 }
@@ -45,22 +45,11 @@ PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao) {
 std::string textoPdf(const std::string& utf8) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string hex = "<FEFF";
-    for (const char16_t u : QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()))
-                                .toStdU16String()) {
+    for (const char16_t u :
+         QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String()) {
         for (const int desloc : {12, 8, 4, 0}) hex += kHex[(u >> desloc) & 0xF];
     }
     return hex + ">";
-}
-
-MetadadosPdf metadadosDaCancao(const SongDocument& doc) {
-    MetadadosPdf meta;
-    for (std::size_t i = 0; i < doc.Lines.size() && i < doc.LineKinds.size(); ++i) {
-        if (doc.LineKinds[i] == kTitleLine && meta.titulo.empty())
-            meta.titulo = utf8DeWindows1252(doc.Lines[i]);
-        if (doc.LineKinds[i] == kAuthorLine && meta.autor.empty())
-            meta.autor = utf8DeWindows1252(doc.Lines[i]);
-    }
-    return meta;
 }
 
 std::string comInformacoes(std::string pdf, const MetadadosPdf& meta) {

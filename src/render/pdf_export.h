@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "document/song_metadata.h"
 #include "render/page_metrics.h"
 #include "render/sheet_painter.h"
 
@@ -17,21 +18,13 @@ inline constexpr int kDpiPdf = 1200;
 struct PaginaPdf {
     int larguraMm = 210;  // the paper the sheet was laid out on, in its orientation
     int alturaMm = 297;
-    int dpiTela = 96;     // the resolution the sheet was laid out at
-};
-
-struct MetadadosPdf {
-    std::string titulo;  // UTF-8
-    std::string autor;
+    int dpiTela = 96;  // the resolution the sheet was laid out at
 };
 
 // The PDF page of a sheet: its paper without margins, turned as the paper is.
 QPageLayout layoutDaPaginaPdf(const PaginaPdf& pagina);
 // What the print loop needs of such a page at `resolucao` dots per inch.
 PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao);
-
-// The title line and the first author line of a song, for the PDF's information.
-MetadadosPdf metadadosDaCancao(const SongDocument& doc);
 
 // The PDF's bytes with `paginas` in that order; nothing when Qt could not write it.
 std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& pagina,

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "render/appearance_file.h"
-#include "render/appearance_validation.h"
+#include "drawing/appearance_file.h"
+#include "drawing/appearance_validation.h"
 
 namespace trovale {
 namespace {

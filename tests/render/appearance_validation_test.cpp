@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "render/appearance_validation.h"
+#include "drawing/appearance_validation.h"
 
 namespace trovale {
 namespace {

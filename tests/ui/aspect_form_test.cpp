@@ -3,8 +3,8 @@
 
 #include "ui/aspect/aspect_form.h"
 #include "app/trovale_program.h"
-#include "render/appearance_file.h"
-#include "render/appearance_validation.h"
+#include "drawing/appearance_file.h"
+#include "drawing/appearance_validation.h"
 #include "ui/aspect/diagram_box.h"
 
 #include <QLineEdit>

@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "base/dialogs.h"
-#include "render/appearance_file.h"
-#include "render/appearance_validation.h"
+#include "drawing/appearance_file.h"
+#include "drawing/appearance_validation.h"
 #include "ui/aspect/diagram_box.h"
 #include "ui/help/help_form.h"
 

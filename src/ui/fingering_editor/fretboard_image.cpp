@@ -7,7 +7,8 @@
 #include <QPainter>
 #include <cstdlib>
 
-#include "render/diagram_geometry.h"
+#include "drawing/diagram_geometry.h"
+#include "render/qt_canvas.h"
 #include "ui/fingering_editor/fingering_drag.h"
 
 namespace trovale {
@@ -26,9 +27,10 @@ FretboardImage::FretboardImage(const Aparencia& aparencia, const TDigitacao& dig
     setAcceptDrops(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAccessibleName(QStringLiteral("Braço do violão"));
-    setToolTip(QStringLiteral("Clique numa casa para pôr ou tirar uma nota; arraste a nota ao "
-                              "longo da casa para fazer uma pestana; clique no símbolo abaixo "
-                              "última casa para tocar a corda ou não."));
+    setToolTip(
+        QStringLiteral("Clique numa casa para pôr ou tirar uma nota; arraste a nota ao "
+                       "longo da casa para fazer uma pestana; clique no símbolo abaixo "
+                       "última casa para tocar a corda ou não."));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
@@ -54,8 +56,8 @@ void FretboardImage::medir() {
 }
 
 QPoint FretboardImage::centro(int corda, int casa) const {
-    const QRect caixa = casa > medidas_.Casas ? diagrama::caixaSimbolo(medidas_, corda)
-                                              : diagrama::caixaPonto(medidas_, corda, casa);
+    const QRect caixa = qrect(casa > medidas_.Casas ? diagrama::caixaSimbolo(medidas_, corda)
+                                                    : diagrama::caixaPonto(medidas_, corda, casa));
     return caixa.center();
 }
 
@@ -131,9 +133,9 @@ void FretboardImage::mouseMoveEvent(QMouseEvent* evento) {
     if (!arrasto_ || arrasto_->corda == 0 || !(evento->buttons() & Qt::LeftButton)) return;
     const QPoint ponto = evento->position().toPoint();
     if (!arrasto_->ativo) {
-        const int movido = std::abs(diagrama::across(medidas_, ponto.x(), ponto.y()) -
-                                    diagrama::across(medidas_, arrasto_->inicio.x(),
-                                                     arrasto_->inicio.y()));
+        const int movido =
+            std::abs(diagrama::across(medidas_, ponto.x(), ponto.y()) -
+                     diagrama::across(medidas_, arrasto_->inicio.x(), arrasto_->inicio.y()));
         if (movido < espacoEntreCordas()) return;
         if (podeIniciarPestana && !podeIniciarPestana(arrasto_->casa)) {
             arrasto_.reset();

@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "render/diagram_geometry.h"
+#include "drawing/diagram_geometry.h"
 #include "ui/fingering_editor/chord_tone_colours.h"
 
 namespace trovale {
@@ -111,9 +111,9 @@ void FretboardPanel::atualizar(const FingeringEditorState& estado) {
     const TDigitacao& d = estado.digitacao;
     for (int casa = 1; casa <= 5; ++casa)
         LabelT[casa - 1]->setText(
-            casa <= aparencia_.casas() ? QStringLiteral("%1").arg(d.Casa + casa - 1, 2, 10,
-                                                                  QLatin1Char('0'))
-                                       : QString());
+            casa <= aparencia_.casas()
+                ? QStringLiteral("%1").arg(d.Casa + casa - 1, 2, 10, QLatin1Char('0'))
+                : QString());
     for (int corda = 1; corda <= kCordas; ++corda) {
         QLabel& l = *LabelC[corda - 1];
         const std::string& texto = estado.labels[corda - 1];

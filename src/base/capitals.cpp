@@ -1,8 +1,8 @@
-#include "fonts/capitals.h"
+#include "base/capitals.h"
 
 #include <array>
 
-namespace trovale::fontes {
+namespace trovale {
 
 namespace {
 
@@ -41,4 +41,23 @@ std::u32string maiusculas(char32_t c) {
     }
 }
 
-}  // namespace trovale::fontes
+std::string maiusculasUtf8(std::string_view windows1252) {
+    std::string utf8;
+    for (const char byte : windows1252)
+        for (const char32_t c :
+             maiusculas(unicodeDeWindows1252(static_cast<unsigned char>(byte)))) {
+            if (c < 0x80) {
+                utf8 += static_cast<char>(c);
+            } else if (c < 0x800) {
+                utf8 += static_cast<char>(0xC0 | (c >> 6));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            } else {
+                utf8 += static_cast<char>(0xE0 | (c >> 12));
+                utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+                utf8 += static_cast<char>(0x80 | (c & 0x3F));
+            }
+        }
+    return utf8;
+}
+
+}  // namespace trovale

@@ -1,4 +1,4 @@
-#include "render/appearance_file.h"
+#include "drawing/appearance_file.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "render/appearance_validation.h"
+#include "drawing/appearance_validation.h"
 
 namespace trovale {
 

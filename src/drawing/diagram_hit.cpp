@@ -1,8 +1,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "render/appearance.h"
-#include "render/diagram_geometry.h"
+#include "drawing/diagram.h"
+#include "drawing/diagram_geometry.h"
 
 namespace trovale {
 
@@ -55,6 +55,11 @@ bool sobrePestana(const MedidasDiagrama& m, const TDigitacao& d, int casa, int a
     return false;
 }
 
+// The box widened by d on every side contains the point.
+bool contem(const Retangulo& r, int d, int x, int y) {
+    return x >= r.x - d && x <= r.direita() + d && y >= r.y - d && y <= r.baixo() + d;
+}
+
 }  // namespace
 
 PontoDiagrama LocalizarPonto(const MedidasDiagrama& m, int x, int y, const TDigitacao& d,
@@ -82,9 +87,8 @@ PontoDiagrama LocalizarPonto(const MedidasDiagrama& m, int x, int y, const TDigi
     }
 
     const bool zonaSimbolo = casa == m.Casas + 1;
-    const QRect caixa = (zonaSimbolo ? caixaSimbolo(m, corda) : caixaPonto(m, corda, casa))
-                            .adjusted(-(T - 1), -(T - 1), T - 1, T - 1);
-    if (caixa.contains(x, y)) {
+    const Retangulo caixa = zonaSimbolo ? caixaSimbolo(m, corda) : caixaPonto(m, corda, casa);
+    if (contem(caixa, T - 1, x, y)) {
         if (zonaSimbolo) return {corda, casa, kToqueCorda};
         if (std::any_of(d.Pestanas.begin(), d.Pestanas.end(),
                         [&](const Pestana& p) { return pestanaCobre(p, corda, casa); }))

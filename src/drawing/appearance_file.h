@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "base/file_system.h"
-#include "render/appearance.h"
+#include "drawing/diagram.h"
 
 namespace trovale {
 

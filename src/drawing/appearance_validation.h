@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/appearance.h"
+#include "drawing/diagram.h"
 
 namespace trovale {
 

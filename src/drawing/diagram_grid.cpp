@@ -1,8 +1,8 @@
-#include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
-#include "render/appearance.h"
-#include "render/diagram_geometry.h"
+#include "drawing/diagram.h"
+#include "drawing/diagram_geometry.h"
 
 namespace trovale {
 
@@ -48,8 +48,8 @@ void posicionarCasas(MedidasDiagrama& m) {
 
 }  // namespace
 
-void DesenharBraco(QPainter& p, const Aparencia& a, MedidasDiagrama& m, int X0, int Y0, int W,
-                   int H, const QColor& frente) {
+void DesenharBraco(Tela& tela, const Aparencia& a, MedidasDiagrama& m, int X0, int Y0, int W, int H,
+                   Cor frente, Cor fundo) {
     calcularMedidas(a, W, H, m);
     m.X0 = X0, m.Y0 = Y0, m.W = W, m.H = H;
     m.Orientacao =
@@ -57,7 +57,7 @@ void DesenharBraco(QPainter& p, const Aparencia& a, MedidasDiagrama& m, int X0, 
     m.Inicio = a.Inicio == 2 ? 2 : 1;
     m.Casas = a.casas();
     m.Frente = frente;
-    m.Fundo = p.brush().style() == Qt::NoBrush ? QColor(Qt::white) : p.brush().color();
+    m.Fundo = fundo;
 
     const bool vertical = m.Orientacao == kOrientacaoVertical;
     const int inicioAlong = vertical ? Y0 : X0;
@@ -78,14 +78,16 @@ void DesenharBraco(QPainter& p, const Aparencia& a, MedidasDiagrama& m, int X0, 
     m.AncoraRotulo = direita + m.Rp;
 
     for (int corda = 1; corda <= kCordas; ++corda)
-        p.fillRect(retangulo(m, m.BordaBase, m.FimBraco, m.Corda[corda].inicio, m.Corda[corda].fim),
-                   frente);
+        tela.preencher(
+            retangulo(m, m.BordaBase, m.FimBraco, m.Corda[corda].inicio, m.Corda[corda].fim),
+            frente);
     const int d = m.FimBraco >= m.BordaBase ? 1 : -1;
-    p.fillRect(retangulo(m, m.BordaBase, m.BordaBase + d * (m.Wb - 1), esquerda, direita), frente);
+    tela.preencher(retangulo(m, m.BordaBase, m.BordaBase + d * (m.Wb - 1), esquerda, direita),
+                   frente);
     for (int casa = 1; casa <= m.Casas; ++casa) {
         // A fret fills the pixels between this casa and the next (or the far end).
         const int depois = d > 0 ? m.Casa[casa].fim + 1 : m.Casa[casa].inicio - 1;
-        p.fillRect(retangulo(m, depois, depois + d * (m.Wt - 1), esquerda, direita), frente);
+        tela.preencher(retangulo(m, depois, depois + d * (m.Wt - 1), esquerda, direita), frente);
     }
 }
 

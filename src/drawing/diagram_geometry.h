@@ -2,14 +2,12 @@
 // Pixel geometry shared by the grid, the marks and the hit test: positions are kept as
 // "along" (the neck's length) and "across" (string to string) and turned into x, y only here.
 
-#include <QRect>
-
-#include "render/appearance.h"
+#include "drawing/diagram.h"
 
 namespace trovale::diagrama {
 
 // Inclusive pixel ranges along and across; either may be given in any order.
-QRect retangulo(const MedidasDiagrama& m, int along0, int along1, int across0, int across1);
+Retangulo retangulo(const MedidasDiagrama& m, int along0, int along1, int across0, int across1);
 
 // +1 when the far end of the neck lies at larger coordinates than the base, else -1.
 inline int sentidoFim(const MedidasDiagrama& m) {
@@ -31,8 +29,8 @@ FaixaPixels caixaAlong(const MedidasDiagrama& m, int casa, int r);
 // The along pixel of a casa's centre line (the far one of the two middle pixels when even).
 int centroAlong(const MedidasDiagrama& m, int casa);
 // Box of the symbol of a string, in the zone beyond the far end.
-QRect caixaSimbolo(const MedidasDiagrama& m, int corda);
+Retangulo caixaSimbolo(const MedidasDiagrama& m, int corda);
 // Box of the note dot of a string in a casa.
-QRect caixaPonto(const MedidasDiagrama& m, int corda, int casa);
+Retangulo caixaPonto(const MedidasDiagrama& m, int corda, int casa);
 
 }  // namespace trovale::diagrama

@@ -1,14 +1,14 @@
-#include "render/diagram_geometry.h"
+#include "drawing/diagram_geometry.h"
 
 #include <algorithm>
 
 namespace trovale::diagrama {
 
-QRect retangulo(const MedidasDiagrama& m, int along0, int along1, int across0, int across1) {
+Retangulo retangulo(const MedidasDiagrama& m, int along0, int along1, int across0, int across1) {
     const int a0 = std::min(along0, along1), a1 = std::max(along0, along1);
     const int c0 = std::min(across0, across1), c1 = std::max(across0, across1);
-    if (m.Orientacao == kOrientacaoVertical) return QRect(QPoint(c0, a0), QPoint(c1, a1));
-    return QRect(QPoint(a0, c0), QPoint(a1, c1));
+    if (m.Orientacao == kOrientacaoVertical) return {c0, a0, c1 - c0 + 1, a1 - a0 + 1};
+    return {a0, c0, a1 - a0 + 1, c1 - c0 + 1};
 }
 
 FaixaPixels caixaCentrada(const FaixaPixels& faixa, int r) {
@@ -28,13 +28,13 @@ FaixaPixels caixaAlong(const MedidasDiagrama& m, int casa, int r) {
     return caixaCentrada(m.Casa[casa], r);
 }
 
-QRect caixaPonto(const MedidasDiagrama& m, int corda, int casa) {
+Retangulo caixaPonto(const MedidasDiagrama& m, int corda, int casa) {
     const FaixaPixels c = caixaCentrada(m.Corda[corda], m.Rp);
     const FaixaPixels a = caixaAlong(m, casa, m.Rp);
     return retangulo(m, a.inicio, a.fim, c.inicio, c.fim);
 }
 
-QRect caixaSimbolo(const MedidasDiagrama& m, int corda) {
+Retangulo caixaSimbolo(const MedidasDiagrama& m, int corda) {
     const FaixaPixels c = caixaCentrada(m.Corda[corda], m.Rt);
     const int lado = c.largura();
     // The centre lies Rt pixels inside the rectangle's edge on the far side.

@@ -1,4 +1,4 @@
-#include "render/appearance_validation.h"
+#include "drawing/appearance_validation.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,0 +1,109 @@
+#include "cli/pdf_without_qt.h"
+
+#include <cmath>
+#include <optional>
+#include <sstream>
+
+#include "base/file_saving.h"
+#include "base/file_system.h"
+#include "cli/catalogue_loading.h"
+#include "cli/song_loading.h"
+#include "cli/terminal_dialogs.h"
+#include "document/page_list.h"
+#include "document/song_metadata.h"
+#include "document/unprinted_layout.h"
+#include "drawing/appearance_file.h"
+#include "drawing/sheet_pages.h"
+#include "settings/paper.h"
+#include "sheet_pdf/measure_without_qt.h"
+#include "sheet_pdf/pdf_canvas.h"
+
+namespace trovale::cli {
+
+namespace {
+
+constexpr int kDpiTela = 96;
+constexpr int kDpiPdf = 1200;  // as the program's PDFs are drawn
+constexpr double kMmPorPolegada = 25.4;
+
+// The PDF page: the paper in whole points, in printer pixels of `dpi`, as Qt sizes it.
+struct PaginaDoPdf {
+    int larguraPt = 0;
+    int alturaPt = 0;
+    PageMetrics metricas;
+};
+
+PaginaDoPdf paginaDoPdf(const Papel& papel, int dpi) {
+    PaginaDoPdf p;
+    p.larguraPt = static_cast<int>(std::lround(papel.largura * 72.0 / kMmPorPolegada));
+    p.alturaPt = static_cast<int>(std::lround(papel.altura * 72.0 / kMmPorPolegada));
+    PageMetrics& m = p.metricas;
+    m.pixelsPorMmX = m.pixelsPorMmY = dpi / kMmPorPolegada;
+    m.larguraFisica = m.larguraImprimivel = static_cast<int>(std::lround(p.larguraPt * dpi / 72.0));
+    m.alturaFisica = m.alturaImprimivel = static_cast<int>(std::lround(p.alturaPt * dpi / 72.0));
+    return p;
+}
+
+// The PDF's bytes; nothing when a page could not be drawn exactly as Qt would.
+std::optional<std::string> desenharPdf(const SongDocument& doc, const CatalogoTipos& tipos,
+                                       const Aparencia& aparencia, const std::string& paginas,
+                                       fontes::BibliotecaFontes& fontes, const Ambiente& ambiente,
+                                       int& saida) {
+    const auto medidaTela = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiTela);
+    const auto medidaPapel = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiPdf);
+    if (!medidaTela || !medidaPapel) return std::nullopt;
+    const Sheet folha = disporNaPaginaSemImpressora(
+        doc, *medidaTela, aparencia.Orientacao == kOrientacaoHorizontal, kDpiTela, 0);
+    const ListaPaginas lista =
+        lerListaPaginas(paginas.empty() ? listaTodas(folha.PageCount) : paginas, folha.PageCount);
+    if (!lista.valida()) {
+        ambiente.erros << lista.erro << '\n';
+        saida = kSaidaArgumento;
+        return std::string();
+    }
+    const PaginaDoPdf pagina =
+        paginaDoPdf(papelDaPagina(paginaSemImpressora(doc.Layout.orientacao)), kDpiPdf);
+    const PinturaFolha tela{doc, folha, *medidaTela, tipos, aparencia};
+    PaginasDaFolha impressao(tela, *medidaPapel, pagina.metricas, kDpiTela);
+    pdf::DocumentoPdf documento;
+    FontesDoDocumento registro(documento);
+    for (const int numero : lista.paginas) {
+        TelaPdf superficie(documento.novaPagina(pagina.larguraPt, pagina.alturaPt), registro,
+                           fontes, kDpiPdf);
+        impressao.desenhar(superficie, numero);
+        if (!superficie.exata() || !medidaPapel->exata()) return std::nullopt;
+    }
+    const MetadadosPdf meta = metadadosDaCancao(doc);
+    documento.definirInformacoes(meta.titulo, meta.autor);
+    return documento.gerar();
+}
+
+}  // namespace
+
+int converterSemQt(const std::string& entrada, const std::string& saida, const std::string& paginas,
+                   const Ambiente& ambiente) {
+    // Held back until it is sure that this program answers, not trovale-cli-desenho.
+    std::ostringstream erros;
+    const Ambiente aqui{ambiente.pasta, ambiente.saida, erros};
+    const auto responder = [&](int status) {
+        ambiente.erros << erros.str();
+        return status;
+    };
+    const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, erros);
+    if (!carga.tiposOk) return responder(kSaidaCatalogo);
+    const auto cancao = carregarCancao(entrada, aqui);
+    if (!cancao) return responder(kSaidaCatalogo);
+    DiskFileSystem disco;
+    const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);
+    fontes::BibliotecaFontes fontes;
+    int status = kSaidaOk;
+    const auto pdf =
+        desenharPdf(cancao->cancao, carga.catalogo.tipos, aparencia, paginas, fontes, aqui, status);
+    if (!pdf) return kSaidaPedeDesenho;
+    if (status != kSaidaOk) return responder(status);
+    AvisosNoTerminal dialogs(erros, saida);
+    const bool gravado = gravarArquivo(disco, saida, *pdf, dialogs) == ResultadoGravacao::Gravado;
+    return responder(gravado ? kSaidaOk : kSaidaCatalogo);
+}
+
+}  // namespace trovale::cli

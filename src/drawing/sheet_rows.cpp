@@ -1,0 +1,177 @@
+#include "drawing/sheet_rows.h"
+
+#include <algorithm>
+#include <string>
+
+#include "base/capitals.h"
+#include "base/text_codec.h"
+#include "catalogue/chord_interpreter.h"
+#include "catalogue/fingering.h"
+#include "document/text_truncation.h"
+#include "drawing/chord_name.h"
+
+namespace trovale {
+
+namespace {
+
+constexpr Cor kVermelho{255, 0, 0};
+constexpr Cor kCinza{128, 128, 128};
+constexpr Cor kCinzaClaro{192, 192, 192};
+
+Cor corDe(std::int32_t cor) {
+    return {static_cast<std::uint8_t>(cor & 0xFF), static_cast<std::uint8_t>((cor >> 8) & 0xFF),
+            static_cast<std::uint8_t>((cor >> 16) & 0xFF)};
+}
+
+// " Página n " on a red line across the middle of the row.
+void desenharSeparador(Tela& t, const PinturaFolha& f, int column, int page, const Retangulo& r) {
+    const int meio = r.y + r.altura / 2;
+    t.linha(r.x, meio, r.direita(), meio, kVermelho);
+    FonteTela fonte = fonteDoModelo(f.doc.Template.Fonts[5]);
+    fonte.pontos = 8;
+    t.fonte(fonte);
+    const std::string texto = " Página " + std::to_string(page) + " ";
+    const int largura = t.largura(texto);
+    const int altura = t.metricas().altura;
+    const Retangulo caixa{r.x + (f.sheet.ColumnTextWidth[column] - largura) / 2, meio - altura / 2,
+                          largura, altura};
+    t.preencher(caixa, kCorBranca);
+    t.textoNaCaixa(caixa, kAlinharCentro, texto, kVermelho);
+}
+
+void desenharTexto(Tela& t, const PinturaFolha& f, int column, const SheetRow& linha,
+                   const Retangulo& r, bool& cortado) {
+    const int tipo = linha.Kind < kLineKindCount ? linha.Kind : kLyricLine;
+    const FittedText cabe = fitText(f.medida, tipo, linha.Text, f.sheet.ColumnTextWidth[column]);
+    cortado = cortado || cabe.truncated;
+    const FonteElemento& elemento = f.doc.Template.Fonts[tipo];
+    const std::string texto =
+        elemento.soMaiusculas() ? maiusculasUtf8(cabe.text) : utf8DeWindows1252(cabe.text);
+    t.fonte(fonteDoModelo(elemento));
+    t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto, corDe(elemento.cor));
+}
+
+void desenharNome(Tela& t, const PinturaFolha& f, std::string_view simbolo, const Retangulo& caixa,
+                  bool arrastado = false) {
+    const FonteElemento& fonte = f.doc.Template.Fonts[3];
+    Cor cor = corDe(fonte.cor);
+    // A dragged chord turns grey, or light grey when the chord font is grey already.
+    if (arrastado) cor = cor == kCinza ? kCinzaClaro : kCinza;
+    DesenharSimboloAcorde(t, f.tipos, simbolo, caixa, fonteDoModelo(fonte), fonte.tamanhoAbsoluto(),
+                          cor);
+}
+
+// A diagram of side D with its name above it; " ? " in red for a chord without a fingering.
+void desenharDiagrama(Tela& t, const PinturaFolha& f, int chord, int x, const Retangulo& r,
+                      bool arrastado) {
+    const DiagramMetrics& d = f.sheet.Diagram;
+    const int topoNumeros = d.fretNumbersAbove ? d.fretNumberHeight : 0;
+    const int faixaNome = r.altura - d.side - topoNumeros;
+    const Retangulo caixa{x, r.y + faixaNome * 5 / 6 + topoNumeros, d.side, d.side};
+    const auto gravada = digitacaoDoTexto(f.doc.Chords.Fingerings[chord]);
+    if (gravada) {
+        const TDigitacao digitacao = Decodificar(*gravada);
+        MedidasDiagrama medidas;
+        DesenharBraco(t, f.aparencia, medidas, caixa.x, caixa.y, d.side, d.side);
+        DesenharDigitacao(t, medidas, digitacao);
+        FonteTela numeros = fonteDoModelo(f.doc.Template.Fonts[5]);
+        numeros.pontos = 0;
+        numeros.pixels = std::max(1, d.fretFontHeight);
+        t.fonte(numeros);
+        DesenharRotuloCasa(t, medidas, digitacao.Casa);
+    } else {
+        FonteTela interrogacao = fonteDoModelo(f.doc.Template.Fonts[3]);
+        interrogacao.negrito = true;
+        interrogacao.pontos = 0;
+        interrogacao.pixels = std::max(1, d.side * 6 / 10);
+        t.fonte(interrogacao);
+        t.textoNaCaixa(caixa, kAlinharCentro, " ? ", kVermelho);
+    }
+    const int acimaNumeros = d.fretNumbersAbove ? d.fretNumberHeight - 2 : 0;
+    const Retangulo nome{x, r.y, r.largura, caixa.y - 2 - acimaNumeros - r.y};
+    desenharNome(t, f, f.doc.Chords.Symbols[chord], nome, arrastado);
+}
+
+// A stretched last column keeps its chords within the width layout gave it, so that a chord
+// past the end is cut at the same place in every column.
+Retangulo areaAcordes(const Sheet& sheet, int column, const Retangulo& r) {
+    const bool gapFollows = column + 1 < sheet.ColumnCount;
+    const int largura = sheet.ColumnTextWidth[column] + (gapFollows ? sheet.ColumnGap : 0);
+    return {r.x, r.y, std::min(r.largura, std::max(largura, 0)), r.altura};
+}
+
+void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow& linha,
+                     const Retangulo& linhaInteira, bool& cortado) {
+    if (f.doc.Template.Presentation == 0) return;
+    const Retangulo r = areaAcordes(f.sheet, column, linhaInteira);
+    t.recortar(r);
+    const std::vector<PlacedChord> acordes = decodeChordLine(linha.Text);
+    const ChordTable& tabela = f.doc.Chords;
+    int fim = 0;
+    for (std::size_t i = 0; i < acordes.size() && i < linha.ChordExtents.size(); ++i) {
+        const int n = acordes[i].chord;
+        if (n < 0 || n >= tabela.size() || tabela.isFree(n)) continue;
+        const ChordExtent& e = linha.ChordExtents[i];
+        fim = std::max(fim, e.x + e.width);
+        const bool arrastado = linha.Line >= 0 && linha.Line == f.linhaArrastada &&
+                               acordes[i].column == f.colunaArrastada;
+        if (linha.Kind == kChordLine)
+            desenharNome(t, f, tabela.Symbols[n], {r.x + e.x, r.y, e.width, r.altura}, arrastado);
+        else
+            desenharDiagrama(t, f, n, r.x + e.x, r, arrastado);
+    }
+    if (fim <= f.sheet.ColumnTextWidth[column]) return;
+    cortado = true;
+    t.fonte(fonteDoModelo(f.doc.Template.Fonts[3]));
+    const Retangulo marca{r.direita() - 16, r.y, 17, r.altura};
+    t.preencher(marca, kCorBranca);
+    t.textoNaCaixa(marca, kAlinharDireita | kAlinharBase, "...", kCorPreta);
+}
+
+}  // namespace
+
+FonteTela fonteDoModelo(const FonteElemento& elemento) {
+    FonteTela f;
+    f.nome = elemento.nome;
+    f.pontos = std::max(1, elemento.tamanhoAbsoluto());
+    f.negrito = elemento.negrito;
+    f.italico = elemento.italico;
+    return f;
+}
+
+void DesenharSimboloAcorde(Tela& t, const CatalogoTipos& tipos, std::string_view stored,
+                           const Retangulo& caixa, const FonteTela& fonte, int tamanhoFonte,
+                           Cor cor) {
+    const std::string exibido = displaySymbol(stored);
+    const InterpretacaoAcorde leitura = InterpretarAcorde(tipos, exibido);
+    t.fonte(fonte);
+    if (!leitura.ehAcorde) {
+        t.textoNaCaixa(caixa, kAlinharEsquerda | kAlinharBase, utf8DeWindows1252(exibido), cor);
+        return;
+    }
+    OpcoesNome opcoes;
+    opcoes.caixa = caixa;
+    opcoes.tamanhoFonte = tamanhoFonte;
+    opcoes.fonte = fonte;
+    opcoes.cor = cor;
+    const TAcordeInterpretado& a = leitura.acorde;
+    DesenharNomeAcorde(t, a.Elementos, a.Raiz, a.Baixo, opcoes);
+}
+
+bool DesenharLinhaFolha(Tela& t, const PinturaFolha& f, int column, int row,
+                        const Retangulo& rect) {
+    const SheetRow& linha = f.sheet.Columns[column][static_cast<std::size_t>(row)];
+    bool cortado = false;
+    t.salvar();
+    t.recortar(rect);
+    if (linha.Kind == kGeneratedLine)
+        desenharSeparador(t, f, column, linha.Page, rect);
+    else if (isChordKind(linha.Kind))
+        desenharAcordes(t, f, column, linha, rect, cortado);
+    else
+        desenharTexto(t, f, column, linha, rect, cortado);
+    t.restaurar();
+    return cortado;
+}
+
+}  // namespace trovale
