@@ -13,37 +13,24 @@ out="${TROVALE_FUZZ_BUILD:-build-fuzz}"
 jobs="${TROVALE_FUZZ_JOBS:-$(nproc)}"
 mkdir -p "$out/obj"
 
-# name | what seeds it (folders, or single files) | -max_len | links the render layer (Qt)
+# name | what seeds it (folders, or single files) | -max_len
 targets=(
-    "load_song_fuzz|tests/document/golden|4096|"
-    "interpret_text_fuzz|tests/document/golden_text|4096|"
-    "text_song_roundtrip_fuzz|tests/document/golden_text tests/document/golden|4096|"
-    "chordpro_fuzz|tests/document/golden_chordpro fuzz/seeds/chordpro|4096|"
+    "load_song_fuzz|tests/document/golden|4096"
+    "interpret_text_fuzz|tests/document/golden_text|4096"
+    "text_song_roundtrip_fuzz|tests/document/golden_text tests/document/golden|4096"
+    "chordpro_fuzz|tests/document/golden_chordpro fuzz/seeds/chordpro|4096"
     # The shipped catalogue is a little over 4 KiB.
-    "type_file_fuzz|data/ACORDES.TIP fuzz/seeds/types|8192|"
-    "fingering_file_fuzz|fuzz/seeds/fingerings|4096|"
-    "settings_files_fuzz|fuzz/seeds/settings|4096|"
-    "appearance_file_fuzz|fuzz/seeds/appearance|4096|qt"
+    "type_file_fuzz|data/ACORDES.TIP fuzz/seeds/types|8192"
+    "fingering_file_fuzz|fuzz/seeds/fingerings|4096"
+    "settings_files_fuzz|fuzz/seeds/settings|4096"
+    "appearance_file_fuzz|fuzz/seeds/appearance|4096"
 )
 
+# Everything without a toolkit; each target takes from the archive only what it uses.
 core=(src/base/*.cpp src/catalogue/*.cpp src/document/*.cpp src/fingering/*.cpp src/settings/*.cpp
-      tests/support/type_fixture.cpp)
-render=(src/render/appearance.cpp src/render/appearance_file.cpp src/render/appearance_validation.cpp)
-
-qt=1
-if ! pkg-config --exists Qt6Gui; then
-    qt=0
-    echo "== Qt6Gui not found by pkg-config: the targets that need it are left out"
-fi
+      src/drawing/*.cpp tests/support/type_fixture.cpp)
 
 export FUZZ_CXXFLAGS="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -Isrc -Itests"
-# Qt refuses to be compiled into position-dependent code.
-export FUZZ_QTFLAGS=""
-qt_libs=()
-if ((qt)); then
-    FUZZ_QTFLAGS="-fPIC $(pkg-config --cflags Qt6Gui)"
-    read -r -a qt_libs <<<"$(pkg-config --libs Qt6Gui)"
-fi
 link_flags=("-fsanitize=fuzzer,address,undefined")
 
 object_of() { echo "$out/obj/${1%.cpp}.o"; }
@@ -62,35 +49,31 @@ stale() {
 }
 
 # shellcheck disable=SC2317 # run by xargs
-compile_unit() {  # source, object, "qt" or ""
-    local extra=""
-    [[ $3 == qt ]] && extra=$FUZZ_QTFLAGS
+compile_unit() {  # source, object
     mkdir -p "$(dirname "$2")"
     echo "   $1"
-    # shellcheck disable=SC2086 # the flag strings are lists of words
-    clang++ $FUZZ_CXXFLAGS $extra -MMD -MF "${2%.o}.d" -c "$1" -o "$2"
+    # shellcheck disable=SC2086 # the flag string is a list of words
+    clang++ $FUZZ_CXXFLAGS -MMD -MF "${2%.o}.d" -c "$1" -o "$2"
 }
 export -f compile_unit
 
-# Every stale unit, as (source, object, kind) triples for xargs.
+# Every stale unit, as (source, object) pairs for xargs.
 units=()
 add_unit() {
     local obj
     obj=$(object_of "$1")
-    if stale "$obj" "${obj%.o}.d"; then units+=("$1" "$obj" "$2"); fi
+    if stale "$obj" "${obj%.o}.d"; then units+=("$1" "$obj"); fi
 }
-for src in "${core[@]}"; do add_unit "$src" ""; done
-if ((qt)); then for src in "${render[@]}"; do add_unit "$src" qt; done; fi
+for src in "${core[@]}"; do add_unit "$src"; done
 for entry in "${targets[@]}"; do
-    IFS='|' read -r name _ _ needs <<<"$entry"
-    [[ $needs == qt ]] && ((!qt)) && continue
-    add_unit "fuzz/$name.cpp" "$needs"
+    IFS='|' read -r name _ <<<"$entry"
+    add_unit "fuzz/$name.cpp"
 done
 
 start=$SECONDS
 if ((${#units[@]})); then
-    echo "== Sources to compile: $((${#units[@]} / 3)), $jobs at a time"
-    printf '%s\0' "${units[@]}" | xargs -0 -n 3 -P "$jobs" bash -c 'compile_unit "$@"' _
+    echo "== Sources to compile: $((${#units[@]} / 2)), $jobs at a time"
+    printf '%s\0' "${units[@]}" | xargs -0 -n 2 -P "$jobs" bash -c 'compile_unit "$@"' _
 fi
 
 # An archive lets each target take only the objects it needs. It is made anew when an object
@@ -107,18 +90,15 @@ archive() {  # archive, sources...
     fi
 }
 archive "$out/libtrovale_core.a" "${core[@]}"
-if ((qt)); then archive "$out/libtrovale_render.a" "${render[@]}"; fi
 
 runnable=()
 for entry in "${targets[@]}"; do
-    IFS='|' read -r name _ _ needs <<<"$entry"
-    [[ $needs == qt ]] && ((!qt)) && continue
+    IFS='|' read -r name _ <<<"$entry"
     obj=$(object_of "fuzz/$name.cpp")
     libs=("$out/libtrovale_core.a")
-    [[ $needs == qt ]] && libs=("$out/libtrovale_render.a" "${libs[@]}" "${qt_libs[@]}")
     relink=0
     [[ -f $out/$name ]] || relink=1
-    for f in "$obj" "$out/libtrovale_core.a" "$out/libtrovale_render.a"; do
+    for f in "$obj" "$out/libtrovale_core.a"; do
         [[ -f $f && $f -nt $out/$name ]] && relink=1
     done
     if ((relink)); then
@@ -148,7 +128,7 @@ run() {  # name, seeds, max_len; leaves the exit status in $out/$name.status
 echo "== Fuzzing ${#runnable[@]} targets for $seconds s each, $jobs at a time"
 running=0
 for entry in "${runnable[@]}"; do
-    IFS='|' read -r name seeds max_len _ <<<"$entry"
+    IFS='|' read -r name seeds max_len <<<"$entry"
     run "$name" "$seeds" "$max_len" &
     if ((++running >= jobs)); then
         wait -n || true

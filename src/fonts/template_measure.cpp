@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "fonts/capitals.h"
+#include "base/capitals.h"
 
 namespace trovale::fontes {
 
