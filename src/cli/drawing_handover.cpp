@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -25,6 +26,7 @@ constexpr std::array<std::string_view, 9> kComandosProprios = {
 // What the decision needs of the command line, read as the parser reads it.
 struct Chamada {
     std::optional<std::string_view> comando;
+    std::vector<std::string_view> posicionais;  // after the command
     // Options before the command, --dir apart.
     bool ajuda = false;
     bool versao = false;
@@ -46,7 +48,10 @@ Chamada analisar(const std::vector<std::string_view>& argumentos) {
     for (std::size_t i = 0; i < argumentos.size(); ++i) {
         const std::string_view a = argumentos[i];
         if (soPosicionais || a.size() < 2 || a[0] != '-') {
-            if (!c.comando) c.comando = a;
+            if (!c.comando)
+                c.comando = a;
+            else
+                c.posicionais.push_back(a);
         } else if (a == "--") {
             if (!c.comando) return c;  // the parser takes no command after it
             soPosicionais = true;
@@ -57,6 +62,14 @@ Chamada analisar(const std::vector<std::string_view>& argumentos) {
         }
     }
     return c;
+}
+
+bool terminaEmPdf(std::string_view arquivo) {
+    constexpr std::string_view kPdf = ".pdf";
+    return arquivo.size() >= kPdf.size() &&
+           std::equal(kPdf.begin(), kPdf.end(), arquivo.end() - kPdf.size(), [](char p, char c) {
+               return p == std::tolower(static_cast<unsigned char>(c));
+           });
 }
 
 std::string motivo(int erro) {
@@ -93,6 +106,11 @@ bool cabeAoDesenho(const std::vector<std::string_view>& argumentos) {
     if (!c.comando) return !c.versao || c.outras;
     return std::find(kComandosProprios.begin(), kComandosProprios.end(), *c.comando) ==
            kComandosProprios.end();
+}
+
+bool cabeAoPdf(const std::vector<std::string_view>& argumentos) {
+    const Chamada c = analisar(argumentos);
+    return c.comando == "convert" && c.posicionais.size() >= 2 && terminaEmPdf(c.posicionais[1]);
 }
 
 bool cabeAoSom(const std::vector<std::string_view>& argumentos) {

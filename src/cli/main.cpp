@@ -1,6 +1,7 @@
 // trovale-cli: the chord catalogue from the command line, for scripts and quick answers.
-// It links neither Qt nor the sound libraries so that it starts at once; the drawing commands
-// live in trovale-cli-desenho, play in trovale-cli-som.
+// It links neither Qt, nor the sound libraries, nor the fonts, so that it starts at once; the
+// drawing commands live in trovale-cli-desenho, play in trovale-cli-som, PDFs in
+// trovale-cli-pdf.
 
 #include <iostream>
 #include <optional>
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "cli/drawing_handover.h"
-#include "cli/pdf_without_qt.h"
 #include "cli/program.h"
 
 namespace {
@@ -17,19 +17,9 @@ std::optional<trovale::cli::Auxiliar> auxiliarPara(
     const std::vector<std::string_view>& argumentos) {
     using namespace trovale::cli;
     if (cabeAoSom(argumentos)) return kSom;
+    if (cabeAoPdf(argumentos)) return kPdf;
     if (cabeAoDesenho(argumentos)) return kDesenho;
     return std::nullopt;
-}
-
-// A PDF this program cannot draw exactly as Qt would goes to trovale-cli-desenho.
-int entregarPdfAoDesenho(char** argv) {
-    using namespace trovale::cli;
-    const std::filesystem::path programa = programaEmExecucao();
-    const std::filesystem::path desenho = localizarAuxiliar(programa, kDesenho);
-    if (!desenho.empty()) return entregarAoAuxiliar(desenho, kDesenho, programa, argv, std::cerr);
-    std::cerr << "trovale-cli: as fontes desta música pedem trovale-cli-desenho, que não foi "
-                 "instalado.\n";
-    return kSaidaCatalogo;
 }
 
 }  // namespace
@@ -45,8 +35,5 @@ int main(int argc, char** argv) {
         if (!caminho.empty())
             return entregarAoAuxiliar(caminho, *auxiliar, programa, argv, std::cerr);
     }
-    Variante variante;
-    variante.conversorPdf = converterSemQt;
-    const int status = executarPrograma(argc, argv, variante);
-    return status == kSaidaPedeDesenho ? entregarPdfAoDesenho(argv) : status;
+    return executarPrograma(argc, argv, {});
 }

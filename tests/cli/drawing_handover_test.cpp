@@ -27,7 +27,7 @@ std::string bibliotecas(const fs::path& programa) {
 TEST(DrawingHandover, TrovaleCliLoadsNeitherQtNorSound) {
     const std::string carregadas = bibliotecas(TROVALE_CLI_PATH);
     EXPECT_NE(carregadas.find("libc.so"), std::string::npos) << carregadas;
-    for (const char* pesada : {"Qt", "fluidsynth", "rtmidi"})
+    for (const char* pesada : {"Qt", "fluidsynth", "rtmidi", "freetype", "fontconfig"})
         EXPECT_EQ(carregadas.find(pesada), std::string::npos) << pesada << "\n" << carregadas;
     const std::string som = bibliotecas(TROVALE_CLI_SOM_PATH);
     EXPECT_NE(som.find("libfluidsynth"), std::string::npos) << som;
@@ -47,11 +47,12 @@ const char* const kAuxiliarFalso =
 TEST(DrawingHandover, WhatIsHandedOver) {
     PastaTemporaria pasta;
     const fs::path programa = copiarPrograma(pasta.caminho());
-    for (const char* auxiliar : {"trovale-cli-desenho", "trovale-cli-som"}) {
+    for (const char* auxiliar : {"trovale-cli-desenho", "trovale-cli-som", "trovale-cli-pdf"}) {
         pasta.gravar(auxiliar, kAuxiliarFalso);
         fs::permissions(pasta.caminho() / auxiliar, fs::perms::owner_all);
     }
-    const std::string kDesenho = "trovale-cli-desenho", kSom = "trovale-cli-som";
+    const std::string kDesenho = "trovale-cli-desenho", kSom = "trovale-cli-som",
+                      kPdf = "trovale-cli-pdf";
     const struct {
         std::vector<std::string> argumentos;
         std::string entregue;  // empty: trovale-cli answers itself
@@ -60,7 +61,9 @@ TEST(DrawingHandover, WhatIsHandedOver) {
         {{"--dir", "P", "render", "s.dec", "s.png"}, kDesenho},
         {{"--dir=P", "layout", "--json", "s.dec"}, kDesenho},
         {{"name", "--dir", "P", "Am", "n.png"}, kDesenho},
-        {{"convert", "a.dec", "--dir", "P", "b.pdf"}, {}},
+        {{"convert", "a.txt", "b.PDF"}, kPdf},
+        {{"convert", "a.dec", "--dir", "P", "b.pdf"}, kPdf},
+        {{"convert", "--help", "a.dec", "b.pdf"}, kPdf},
         {{"play", "--wav", "x.wav", "x32010"}, kSom},
         {{"--dir", "P", "play", "--help"}, kSom},
         {{"--help"}, kDesenho},
