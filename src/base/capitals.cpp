@@ -1,22 +1,8 @@
 #include "base/capitals.h"
 
-#include <array>
+#include "base/text_codec.h"
 
 namespace trovale {
-
-namespace {
-
-// 0x80..0x9F; the five bytes the code page leaves undefined stay C1 controls.
-constexpr std::array<char32_t, 32> kFaixa80 = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-}  // namespace
-
-char32_t unicodeDeWindows1252(unsigned char byte) {
-    return byte >= 0x80 && byte < 0xA0 ? kFaixa80[byte - 0x80] : char32_t{byte};
-}
 
 std::u32string maiusculas(char32_t c) {
     if ((c >= U'a' && c <= U'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))

@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/text_codec.h"
+
 namespace trovale {
 
-char32_t unicodeDeWindows1252(unsigned char byte);
 std::u32string maiusculas(char32_t caractere);
 // A Windows-1252 text in capitals, as UTF-8.
 std::string maiusculasUtf8(std::string_view windows1252);

@@ -13,10 +13,6 @@ constexpr std::array<char32_t, 32> kFaixa80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t pontoDoByte(unsigned char b) {
-    return (b >= 0x80 && b <= 0x9F) ? kFaixa80[b - 0x80] : b;
-}
-
 // How many bytes from `inicio` on are below 128.
 std::size_t comprimentoAscii(std::string_view texto, std::size_t inicio) {
     std::size_t fim = inicio;
@@ -84,6 +80,10 @@ std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
 
 }  // namespace
 
+char32_t unicodeDeWindows1252(unsigned char b) {
+    return (b >= 0x80 && b <= 0x9F) ? kFaixa80[b - 0x80] : b;
+}
+
 std::string utf8DeWindows1252(std::string_view texto) {
     std::string saida;
     saida.reserve(texto.size() + texto.size() / 4);
@@ -92,7 +92,8 @@ std::string utf8DeWindows1252(std::string_view texto) {
         const std::size_t ascii = comprimentoAscii(texto, i);
         saida.append(texto.substr(i, ascii));
         i += ascii;
-        if (i < texto.size()) anexarUtf8(saida, pontoDoByte(static_cast<unsigned char>(texto[i++])));
+        if (i < texto.size())
+            anexarUtf8(saida, unicodeDeWindows1252(static_cast<unsigned char>(texto[i++])));
     }
     return saida;
 }

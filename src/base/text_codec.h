@@ -10,6 +10,9 @@ namespace trovale {
 // Every byte has a form; the five bytes Windows-1252 leaves undefined map to C1 controls.
 std::string utf8DeWindows1252(std::string_view texto);
 
+// The code point of one Windows-1252 byte.
+char32_t unicodeDeWindows1252(unsigned char byte);
+
 // Characters without a Windows-1252 form become "?"; malformed UTF-8 bytes too.
 std::string windows1252DeUtf8(std::string_view texto);
 

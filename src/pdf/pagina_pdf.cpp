@@ -133,18 +133,19 @@ void PaginaPdf::retangulo(double x, double y, double w, double h, bool preencher
     pintar(preencher, contornar);
 }
 
+void PaginaPdf::curva(double x1, double y1, double x2, double y2, double x3, double y3) {
+    ponto(x1, y1);
+    ponto(x2, y2);
+    ponto(x3, y3);
+    conteudo_ += "c ";
+}
+
 void PaginaPdf::retanguloArredondado(double x, double y, double w, double h, double raio,
                                      bool preencher, bool contornar) {
     const double r = std::min({raio, w / 2, h / 2});
     if (!(r > 0)) return retangulo(x, y, w, h, preencher, contornar);
     if (!preencher && !contornar) return;
     const double k = r * (1 - kArco), d = x + w, b = y + h;
-    auto curva = [&](double x1, double y1, double x2, double y2, double x3, double y3) {
-        ponto(x1, y1);
-        ponto(x2, y2);
-        ponto(x3, y3);
-        conteudo_ += "c ";
-    };
     ponto(x + r, y);
     conteudo_ += "m ";
     ponto(d - r, y);
@@ -167,12 +168,6 @@ void PaginaPdf::elipse(double x, double y, double w, double h, bool preencher, b
     if (!preencher && !contornar) return;
     const double rx = w / 2, ry = h / 2, cx = x + rx, cy = y + ry;
     const double kx = rx * kArco, ky = ry * kArco;
-    auto curva = [&](double x1, double y1, double x2, double y2, double x3, double y3) {
-        ponto(x1, y1);
-        ponto(x2, y2);
-        ponto(x3, y3);
-        conteudo_ += "c ";
-    };
     ponto(cx + rx, cy);
     conteudo_ += "m ";
     curva(cx + rx, cy + ky, cx + kx, cy + ry, cx, cy + ry);

@@ -59,6 +59,8 @@ class PaginaPdf {
         bool pontilhado = false;
     };
 
+    // A Bézier segment from the current point, through two control points.
+    void curva(double x1, double y1, double x2, double y2, double x3, double y3);
     void ponto(double x, double y);  // x and y turned upward, each followed by a space
     void numero(double valor);
     void padraoTracejado();
