@@ -76,6 +76,23 @@ TEST(DiagramDrawing, GridHasSixStringsAndAFretPerCasaPlusTheBase) {
     }
 }
 
+// A barre reaching past the neck draws nothing (it once read beyond the strings).
+TEST(DiagramDrawing, ABarreOffTheNeckIsNotDrawn) {
+    const struct {
+        int casa, primeira, ultima;
+        bool desenhada;
+    } casos[] = {{1, 1, 6, true},  {1, 7, 6, false}, {1, 0, 6, false},
+                 {1, 1, 7, false}, {6, 1, 6, false}, {0, 1, 6, false}};
+    for (const auto& c : casos) {
+        TelaGravada grade;
+        MedidasDiagrama m;
+        DesenharBraco(grade, Aparencia{}, m, 0, 0, 100, 120);
+        TelaGravada tela;
+        DesenharPestana(tela, m, c.casa, c.primeira, c.ultima, kCinza, 2);
+        EXPECT_EQ(!tela.preenchidos.empty(), c.desenhada) << c.casa << c.primeira << c.ultima;
+    }
+}
+
 // The string and casa under a point of the grid, as a player reads it off the picture.
 std::pair<int, int> lugar(const MedidasDiagrama& m, int x, int y) {
     int corda = 0, casa = 0;
