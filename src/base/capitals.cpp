@@ -30,19 +30,8 @@ std::u32string maiusculas(char32_t c) {
 std::string maiusculasUtf8(std::string_view windows1252) {
     std::string utf8;
     for (const char byte : windows1252)
-        for (const char32_t c :
-             maiusculas(unicodeDeWindows1252(static_cast<unsigned char>(byte)))) {
-            if (c < 0x80) {
-                utf8 += static_cast<char>(c);
-            } else if (c < 0x800) {
-                utf8 += static_cast<char>(0xC0 | (c >> 6));
-                utf8 += static_cast<char>(0x80 | (c & 0x3F));
-            } else {
-                utf8 += static_cast<char>(0xE0 | (c >> 12));
-                utf8 += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-                utf8 += static_cast<char>(0x80 | (c & 0x3F));
-            }
-        }
+        for (const char32_t c : maiusculas(unicodeDeWindows1252(static_cast<unsigned char>(byte))))
+            anexarUtf8(utf8, c);
     return utf8;
 }
 

@@ -20,24 +20,6 @@ std::size_t comprimentoAscii(std::string_view texto, std::size_t inicio) {
     return fim - inicio;
 }
 
-void anexarUtf8(std::string& saida, char32_t c) {
-    if (c < 0x80) {
-        saida += static_cast<char>(c);
-    } else if (c < 0x800) {
-        saida += static_cast<char>(0xC0 | (c >> 6));
-        saida += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        saida += static_cast<char>(0xE0 | (c >> 12));
-        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        saida += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        saida += static_cast<char>(0xF0 | (c >> 18));
-        saida += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        saida += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
 char byteDoPonto(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < kFaixa80.size(); ++i)
@@ -79,6 +61,24 @@ std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
 }
 
 }  // namespace
+
+void anexarUtf8(std::string& saida, char32_t c) {
+    if (c < 0x80) {
+        saida += static_cast<char>(c);
+    } else if (c < 0x800) {
+        saida += static_cast<char>(0xC0 | (c >> 6));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        saida += static_cast<char>(0xE0 | (c >> 12));
+        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        saida += static_cast<char>(0xF0 | (c >> 18));
+        saida += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        saida += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        saida += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
 
 char32_t unicodeDeWindows1252(unsigned char b) {
     return (b >= 0x80 && b <= 0x9F) ? kFaixa80[b - 0x80] : b;

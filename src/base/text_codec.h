@@ -10,6 +10,9 @@ namespace trovale {
 // Every byte has a form; the five bytes Windows-1252 leaves undefined map to C1 controls.
 std::string utf8DeWindows1252(std::string_view texto);
 
+// Appends a code point to a UTF-8 text.
+void anexarUtf8(std::string& saida, char32_t c);
+
 // The code point of one Windows-1252 byte.
 char32_t unicodeDeWindows1252(unsigned char byte);
 

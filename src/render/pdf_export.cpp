@@ -6,6 +6,7 @@
 #include <regex>
 
 #include "base/text_codec.h"
+#include "pdf/numeros_pdf.h"
 #include "render/print_pages.h"
 
 namespace trovale {
@@ -42,16 +43,6 @@ PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao) {
     return m;
 }
 
-std::string textoPdf(const std::string& utf8) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string hex = "<FEFF";
-    for (const char16_t u :
-         QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())).toStdU16String()) {
-        for (const int desloc : {12, 8, 4, 0}) hex += kHex[(u >> desloc) & 0xF];
-    }
-    return hex + ">";
-}
-
 std::string comInformacoes(std::string pdf, const MetadadosPdf& meta) {
     // Only the tail is searched: the trailer and the cross-reference position are there.
     const std::size_t inicioCauda = pdf.size() > 4096 ? pdf.size() - 4096 : 0;
@@ -63,8 +54,9 @@ std::string comInformacoes(std::string pdf, const MetadadosPdf& meta) {
     if (pdf.back() != '\n') pdf += '\n';
     const long long objeto = *tamanho;
     const std::size_t posicao = pdf.size();
-    pdf += std::to_string(objeto) + " 0 obj\n<< /Title " + textoPdf(meta.titulo) + " /Author " +
-           textoPdf(meta.autor) + " /Creator (Trovale) /Producer (Trovale) >>\nendobj\n";
+    pdf += std::to_string(objeto) + " 0 obj\n<< /Title " + pdf::textoUtf16Hex(meta.titulo) +
+           " /Author " + pdf::textoUtf16Hex(meta.autor) +
+           " /Creator (Trovale) /Producer (Trovale) >>\nendobj\n";
     const std::size_t novaXref = pdf.size();
     char entrada[32];
     std::snprintf(entrada, sizeof entrada, "%010zu 00000 n \n", posicao);

@@ -30,9 +30,6 @@ PageMetrics metricasDaPaginaPdf(const QPageLayout& layout, int resolucao);
 std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& pagina,
                                       const std::vector<int>& paginas, const MetadadosPdf& meta);
 
-// A PDF text string: UTF-16 big-endian with its byte-order mark, in hexadecimal.
-std::string textoPdf(const std::string& utf8);
-
 // Appends an update to a finished PDF whose information dictionary holds the title and the
 // author; the PDF unchanged when its end cannot be read.
 std::string comInformacoes(std::string pdf, const MetadadosPdf& meta);

@@ -1,5 +1,7 @@
 #include "render/pdf_outline.h"
 
+#include "pdf/numeros_pdf.h"
+
 #include <charconv>
 #include <cstdio>
 #include <map>
@@ -146,7 +148,7 @@ std::map<long long, std::string> objetosDoSumario(const std::vector<MarcadorPdf>
                     " /Count " + std::to_string(n) + " >>";
     for (long long i = 0; i < n; ++i) {
         const MarcadorPdf& m = marcadores[static_cast<std::size_t>(i)];
-        std::string item = "<< /Title " + textoPdf(m.titulo) + " /Parent " + ref(raiz);
+        std::string item = "<< /Title " + pdf::textoUtf16Hex(m.titulo) + " /Parent " + ref(raiz);
         if (i > 0) item += " /Prev " + ref(raiz + i);
         if (i + 1 < n) item += " /Next " + ref(raiz + i + 2);
         item += " /Dest [" + ref(paginas[static_cast<std::size_t>(m.pagina - 1)]) + " /Fit] >>";
