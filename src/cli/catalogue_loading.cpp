@@ -80,4 +80,11 @@ CatalogoCarregado carregarCatalogo(const fs::path& pasta, std::ostream& erros) {
     return carga;
 }
 
+CatalogoCarregado carregarTiposDoCatalogo(const fs::path& pasta, std::ostream& erros) {
+    CatalogoCarregado carga;
+    carga.tiposOk = carregarTipos(pasta, carga.catalogo.tipos, erros);
+    if (carga.tiposOk) carga.catalogo.tipos.CalcularEquivalentes();
+    return carga;
+}
+
 }  // namespace trovale::cli

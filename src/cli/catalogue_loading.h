@@ -18,5 +18,8 @@ struct CatalogoCarregado {
 // the program's own words. Never renames or deletes anything: a save interrupted after it
 // was complete is read from its ".NEW" file, as the program would commit it at start-up.
 CatalogoCarregado carregarCatalogo(const std::filesystem::path& pasta, std::ostream& erros);
+// Only ACORDES.TIP, for commands that name chords but never look up a fingering: reading and
+// checking every fingering would be most of their work.
+CatalogoCarregado carregarTiposDoCatalogo(const std::filesystem::path& pasta, std::ostream& erros);
 
 }  // namespace trovale::cli

@@ -52,7 +52,7 @@ std::optional<std::string> desenharPdf(const SongDocument& doc, const CatalogoTi
     const auto medidaTela = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiTela);
     const auto medidaPapel = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiPdf);
     if (!medidaTela || !medidaPapel) return std::nullopt;
-    const Sheet folha = disporNaPaginaSemImpressora(
+    Sheet folha = disporNaPaginaSemImpressora(
         doc, *medidaTela, aparencia.Orientacao == kOrientacaoHorizontal, kDpiTela, 0);
     const ListaPaginas lista =
         lerListaPaginas(paginas.empty() ? listaTodas(folha.PageCount) : paginas, folha.PageCount);
@@ -64,7 +64,7 @@ std::optional<std::string> desenharPdf(const SongDocument& doc, const CatalogoTi
     const PaginaDoPdf pagina =
         paginaDoPdf(papelDaPagina(paginaSemImpressora(doc.Layout.orientacao)), kDpiPdf);
     const PinturaFolha tela{doc, folha, *medidaTela, tipos, aparencia};
-    PaginasDaFolha impressao(tela, *medidaPapel, pagina.metricas, kDpiTela);
+    PaginasDaFolha impressao(tela, std::move(folha), *medidaPapel, pagina.metricas, kDpiTela);
     pdf::DocumentoPdf documento;
     FontesDoDocumento registro(documento);
     for (const int numero : lista.paginas) {
@@ -89,7 +89,7 @@ int converterSemQt(const std::string& entrada, const std::string& saida, const s
         ambiente.erros << erros.str();
         return status;
     };
-    const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, erros);
+    const CatalogoCarregado carga = carregarTiposDoCatalogo(ambiente.pasta, erros);
     if (!carga.tiposOk) return responder(kSaidaCatalogo);
     const auto cancao = carregarCancao(entrada, aqui);
     if (!cancao) return responder(kSaidaCatalogo);

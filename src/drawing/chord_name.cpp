@@ -93,7 +93,7 @@ std::string numeroRomano(int n) {
     return std::string(n, 'I');
 }
 
-MedidaNome DesenharNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::string_view raiz,
+NomeComposto ComporNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::string_view raiz,
                               std::string_view baixoComMarca, const OpcoesNome& o) {
     std::string baixo;
     const int variante = varianteDoBaixo(baixoComMarca, &baixo);
@@ -129,17 +129,15 @@ MedidaNome DesenharNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::
     if (!temSubscrito && parenteses)
         altura = std::max(altura, fontes.altura(kParentese) - elevacao);
     if (temSobrescrito) altura += h;
-    const MedidaNome medida{total, altura};
-    if (o.apenasMedir) return medida;
+    NomeComposto nome;
+    nome.medida = {total, altura};
+    nome.acimaDoAlinhado = temSobrescrito ? h : 0;
+    nome.abaixoDoAlinhado = fontes.ascendente(kPequena) + h;
+    if (o.apenasMedir) return nome;
 
-    const Retangulo caixa = o.caixa.vazio() ? tela.areaVisivel() : o.caixa;
-    int x = caixa.x + (o.centralizar ? (caixa.largura - total) / 2 : 0) + o.deslocamentoX;
-    int linha;  // top of the aligned row
-    if (o.alinharNoTopo)
-        linha = caixa.y + (caixa.altura - altura) / 2 + (temSobrescrito ? h : 0);
-    else
-        linha = caixa.y + caixa.altura - fontes.ascendente(kPequena) - h;
-    linha += o.deslocamentoY;
+    // From the name's left edge and the top of its aligned row.
+    int x = 0;
+    const int linha = 0;
 
     std::vector<Texto> textos;
     auto escrever = [&](const std::string& t, Fonte f, int y) {
@@ -170,11 +168,32 @@ MedidaNome DesenharNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::
     escrever(parteBaixo, kPrincipal, linha);
     escrever(numeral, kPrincipal, linha);
 
-    for (const Texto& t : textos) {
-        tela.fonte(fontes.fonte(t.fonte));
-        tela.texto(t.x, t.y + fontes.ascendente(t.fonte), t.texto, o.cor);
+    for (Texto& t : textos)
+        nome.pecas.push_back(
+            {std::move(t.texto), fontes.fonte(t.fonte), t.x, t.y + fontes.ascendente(t.fonte)});
+    return nome;
+}
+
+MedidaNome DesenharNomeComposto(Tela& tela, const NomeComposto& nome, const OpcoesNome& o) {
+    const Retangulo caixa = o.caixa.vazio() ? tela.areaVisivel() : o.caixa;
+    const MedidaNome& medida = nome.medida;
+    const int x =
+        caixa.x + (o.centralizar ? (caixa.largura - medida.largura) / 2 : 0) + o.deslocamentoX;
+    const int linha =
+        o.deslocamentoY + (o.alinharNoTopo
+                               ? caixa.y + (caixa.altura - medida.altura) / 2 + nome.acimaDoAlinhado
+                               : caixa.y + caixa.altura - nome.abaixoDoAlinhado);
+    for (const NomeComposto::Peca& p : nome.pecas) {
+        tela.fonte(p.fonte);
+        tela.texto(x + p.x, linha + p.yBase, p.texto, o.cor);
     }
     return medida;
+}
+
+MedidaNome DesenharNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::string_view raiz,
+                              std::string_view baixo, const OpcoesNome& o) {
+    const NomeComposto nome = ComporNomeAcorde(tela, elementos, raiz, baixo, o);
+    return o.apenasMedir ? nome.medida : DesenharNomeComposto(tela, nome, o);
 }
 
 }  // namespace trovale

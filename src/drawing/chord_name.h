@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/chord_type.h"
 #include "drawing/canvas.h"
@@ -33,6 +34,27 @@ struct MedidaNome {
 // returns its total width and height in pixels of the surface.
 MedidaNome DesenharNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::string_view raiz,
                               std::string_view baixo, const OpcoesNome& opcoes = {});
+
+// A name measured and laid out once, wherever it is then drawn: a sheet draws the same few
+// names hundreds of times. It holds for surfaces that measure as the one that made it.
+struct NomeComposto {
+    struct Peca {
+        std::string texto;  // UTF-8
+        FonteTela fonte;
+        int x;      // from the name's left edge
+        int yBase;  // baseline, from the top of the aligned row
+    };
+    MedidaNome medida;
+    int acimaDoAlinhado = 0;   // from the top of the name to the aligned row
+    int abaixoDoAlinhado = 0;  // from the aligned row to the bottom of the box, bottom-aligned
+    std::vector<Peca> pecas;
+};
+
+// Only the prefix, the fonts and alinharNoTopo of `opcoes` count here.
+NomeComposto ComporNomeAcorde(Tela& tela, const ElementosCifra& elementos, std::string_view raiz,
+                              std::string_view baixo, const OpcoesNome& opcoes = {});
+// Draws a composed name by the box, offsets and colour of `opcoes`; returns its measure.
+MedidaNome DesenharNomeComposto(Tela& tela, const NomeComposto& nome, const OpcoesNome& opcoes);
 
 // The variant number a bass carries ("*" alone 2, "*c" 3, none 1) and the bass without it.
 int varianteDoBaixo(std::string_view baixo, std::string* semMarca = nullptr);

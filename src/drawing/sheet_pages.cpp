@@ -16,10 +16,9 @@ int pixelsDeTela(double mm, int dpi) {
 
 // The screen sheet with its widths and diagrams in printer pixels; chord rows are placed
 // again, row by row, as they are printed.
-Sheet folhaNoPapel(const Sheet& tela, double ex, double ey) {
-    Sheet s = tela;
+Sheet folhaNoPapel(Sheet s, double ex, double ey) {
     for (int& largura : s.ColumnTextWidth) largura = truncado(largura * ex);
-    s.ColumnGap = truncado(tela.ColumnGap * ex);
+    s.ColumnGap = truncado(s.ColumnGap * ex);
     DiagramMetrics& d = s.Diagram;
     d.side = truncado(d.side * ey);
     d.gap = truncado(d.gap * ex);
@@ -71,18 +70,27 @@ PaginasDaFolha::Escalas PaginasDaFolha::escalasDe(const PinturaFolha& f, const P
 
 PaginasDaFolha::PaginasDaFolha(const PinturaFolha& tela, const TextMeasure& medidaPapel,
                                const PageMetrics& metricas, int dpiTela)
+    : PaginasDaFolha(tela, Sheet(tela.sheet), medidaPapel, metricas, dpiTela) {}
+
+PaginasDaFolha::PaginasDaFolha(const PinturaFolha& tela, Sheet&& folhaDaTela,
+                               const TextMeasure& medidaPapel, const PageMetrics& metricas,
+                               int dpiTela)
     : tela_(tela),
       medida_(medidaPapel),
       metricas_(metricas),
       escalas_(escalasDe(tela, metricas, dpiTela)),
-      papel_(folhaNoPapel(tela.sheet, escalas_.x, escalas_.y)),
-      pintura_{tela.doc, papel_, medidaPapel, tela.tipos, tela.aparencia} {}
+      papel_(folhaNoPapel(std::move(folhaDaTela), escalas_.x, escalas_.y)),
+      leituras_(tela.tipos),
+      pintura_{tela.doc, papel_, medidaPapel, tela.tipos, tela.aparencia} {
+    pintura_.leituras = &leituras_;
+}
 
 void PaginasDaFolha::desenhar(Tela& t, int pagina, const AcompanhamentoPagina& acomp) {
-    if (acomp.aoComecarPagina) acomp.aoComecarPagina(pagina, alturaDaPagina(tela_.sheet, pagina));
+    // The paper's rows are the screen's, with the same pages and heights.
+    if (acomp.aoComecarPagina) acomp.aoComecarPagina(pagina, alturaDaPagina(papel_, pagina));
     feito_ = 0;
     for (int c = 0; c < kMaxColunas; ++c)
-        if (tela_.sheet.ColumnVisible[c]) coluna(t, pagina, c, acomp);
+        if (papel_.ColumnVisible[c]) coluna(t, pagina, c, acomp);
 }
 
 void PaginasDaFolha::coluna(Tela& t, int pagina, int c, const AcompanhamentoPagina& acomp) {

@@ -24,6 +24,10 @@ class PaginasDaFolha {
     // template at the paper's resolution. All must outlive this object.
     PaginasDaFolha(const PinturaFolha& tela, const TextMeasure& medidaPapel,
                    const PageMetrics& metricas, int dpiTela);
+    // The same, taking over `folhaDaTela` (`tela.sheet`, or a copy of it) instead of copying
+    // its rows: a long song's rows are most of what it holds.
+    PaginasDaFolha(const PinturaFolha& tela, Sheet&& folhaDaTela, const TextMeasure& medidaPapel,
+                   const PageMetrics& metricas, int dpiTela);
 
     void desenhar(Tela& t, int pagina, const AcompanhamentoPagina& acomp = {});
 
@@ -41,6 +45,7 @@ class PaginasDaFolha {
     PageMetrics metricas_;
     Escalas escalas_;
     Sheet papel_;
+    LeiturasDeAcordes leituras_;
     PinturaFolha pintura_;
     int feito_ = 0;
 };

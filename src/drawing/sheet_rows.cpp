@@ -51,14 +51,37 @@ void desenharTexto(Tela& t, const PinturaFolha& f, int column, const SheetRow& l
     t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto, corDe(elemento.cor));
 }
 
+OpcoesNome opcoesDoNome(const Retangulo& caixa, const FonteTela& fonte, int tamanhoFonte, Cor cor) {
+    OpcoesNome opcoes;
+    opcoes.caixa = caixa;
+    opcoes.tamanhoFonte = tamanhoFonte;
+    opcoes.fonte = fonte;
+    opcoes.cor = cor;
+    return opcoes;
+}
+
+// A chord symbol as displayed, at the bottom left of `caixa`: its name when the catalogue
+// reads it, else the symbol as text.
+void desenharSimbolo(Tela& t, LeiturasDeAcordes& leituras, const std::string& exibido,
+                     const Retangulo& caixa, const FonteTela& fonte, int tamanhoFonte, Cor cor) {
+    t.fonte(fonte);
+    if (!leituras.ler(exibido).ehAcorde) {
+        t.textoNaCaixa(caixa, kAlinharEsquerda | kAlinharBase, utf8DeWindows1252(exibido), cor);
+        return;
+    }
+    const OpcoesNome opcoes = opcoesDoNome(caixa, fonte, tamanhoFonte, cor);
+    DesenharNomeComposto(t, leituras.nome(t, exibido, opcoes), opcoes);
+}
+
 void desenharNome(Tela& t, const PinturaFolha& f, std::string_view simbolo, const Retangulo& caixa,
                   bool arrastado = false) {
     const FonteElemento& fonte = f.doc.Template.Fonts[3];
     Cor cor = corDe(fonte.cor);
     // A dragged chord turns grey, or light grey when the chord font is grey already.
     if (arrastado) cor = cor == kCinza ? kCinzaClaro : kCinza;
-    DesenharSimboloAcorde(t, f.tipos, simbolo, caixa, fonteDoModelo(fonte), fonte.tamanhoAbsoluto(),
-                          cor);
+    LeiturasDeAcordes avulsas(f.tipos);
+    desenharSimbolo(t, f.leituras ? *f.leituras : avulsas, displaySymbol(simbolo), caixa,
+                    fonteDoModelo(fonte), fonte.tamanhoAbsoluto(), cor);
 }
 
 // A diagram of side D with its name above it; " ? " in red for a chord without a fingering.
@@ -142,20 +165,28 @@ FonteTela fonteDoModelo(const FonteElemento& elemento) {
 void DesenharSimboloAcorde(Tela& t, const CatalogoTipos& tipos, std::string_view stored,
                            const Retangulo& caixa, const FonteTela& fonte, int tamanhoFonte,
                            Cor cor) {
-    const std::string exibido = displaySymbol(stored);
-    const InterpretacaoAcorde leitura = InterpretarAcorde(tipos, exibido);
-    t.fonte(fonte);
-    if (!leitura.ehAcorde) {
-        t.textoNaCaixa(caixa, kAlinharEsquerda | kAlinharBase, utf8DeWindows1252(exibido), cor);
-        return;
+    LeiturasDeAcordes leituras(tipos);
+    desenharSimbolo(t, leituras, displaySymbol(stored), caixa, fonte, tamanhoFonte, cor);
+}
+
+const InterpretacaoAcorde& LeiturasDeAcordes::ler(const std::string& exibido) {
+    if (const auto lida = lidas_.find(exibido); lida != lidas_.end()) return lida->second;
+    return lidas_.emplace(exibido, InterpretarAcorde(tipos_, exibido)).first->second;
+}
+
+const NomeComposto& LeiturasDeAcordes::nome(Tela& tela, const std::string& exibido,
+                                            const OpcoesNome& opcoes) {
+    if (tela.dpi() != dpiDosNomes_ || !(opcoes.fonte == fonteDosNomes_) ||
+        opcoes.tamanhoFonte != tamanhoDosNomes_) {
+        nomes_.clear();
+        dpiDosNomes_ = tela.dpi();
+        fonteDosNomes_ = opcoes.fonte;
+        tamanhoDosNomes_ = opcoes.tamanhoFonte;
     }
-    OpcoesNome opcoes;
-    opcoes.caixa = caixa;
-    opcoes.tamanhoFonte = tamanhoFonte;
-    opcoes.fonte = fonte;
-    opcoes.cor = cor;
-    const TAcordeInterpretado& a = leitura.acorde;
-    DesenharNomeAcorde(t, a.Elementos, a.Raiz, a.Baixo, opcoes);
+    if (const auto feito = nomes_.find(exibido); feito != nomes_.end()) return feito->second;
+    const TAcordeInterpretado& a = ler(exibido).acorde;
+    return nomes_.emplace(exibido, ComporNomeAcorde(tela, a.Elementos, a.Raiz, a.Baixo, opcoes))
+        .first->second;
 }
 
 bool DesenharLinhaFolha(Tela& t, const PinturaFolha& f, int column, int row,

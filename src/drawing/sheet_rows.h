@@ -2,14 +2,36 @@
 // Painting a laid-out sheet on any surface: one row at a time, as layout placed it. Painting
 // decides no position of its own beyond the inside of a row.
 
+#include <map>
+#include <string>
+
+#include "catalogue/chord_interpreter.h"
 #include "document/sheet.h"
 #include "document/text_measure.h"
 #include "drawing/canvas.h"
+#include "drawing/chord_name.h"
 #include "drawing/diagram.h"
 
 namespace trovale {
 
-struct CatalogoTipos;
+// Stored chord symbols as the catalogue reads them and their names as laid out, each made
+// once: a long song repeats a few chords hundreds of times.
+class LeiturasDeAcordes {
+  public:
+    explicit LeiturasDeAcordes(const CatalogoTipos& tipos) : tipos_(tipos) {}
+    const InterpretacaoAcorde& ler(const std::string& exibido);
+    // The name of a symbol the catalogue reads, laid out on `tela` with the font of `opcoes`;
+    // names laid out on a surface of another resolution or with another font are made again.
+    const NomeComposto& nome(Tela& tela, const std::string& exibido, const OpcoesNome& opcoes);
+
+  private:
+    const CatalogoTipos& tipos_;
+    std::map<std::string, InterpretacaoAcorde, std::less<>> lidas_;
+    std::map<std::string, NomeComposto, std::less<>> nomes_;
+    int dpiDosNomes_ = 0;
+    FonteTela fonteDosNomes_;
+    double tamanhoDosNomes_ = 0;
+};
 
 // What painting a sheet reads besides the sheet; all must outlive the painting.
 struct PinturaFolha {
@@ -21,6 +43,8 @@ struct PinturaFolha {
     // The chord being dragged, drawn in grey: its song line and lyric column.
     int linhaArrastada = -1;
     int colunaArrastada = 0;
+    // Where symbols already read are kept; read again each time when there is none.
+    LeiturasDeAcordes* leituras = nullptr;
 };
 
 // A template element's font, in points.

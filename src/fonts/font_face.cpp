@@ -84,6 +84,8 @@ int pixelsDeProjeto(long unidades, int pixels, int unidadesPorEm) {
 }  // namespace
 
 MetricasVerticais FaceFonte::verticais(int pixels) const {
+    for (const auto& [tamanhoMedido, medidas] : verticais_)
+        if (tamanhoMedido == pixels) return medidas;
     tamanho(pixels);
     const FT_Face f = ft(face_);
     const auto [ascendente, descendente] = alturasDeProjeto(f);
@@ -93,13 +95,42 @@ MetricasVerticais FaceFonte::verticais(int pixels) const {
     m.altura = m.ascendente + m.descendente;
     m.entrelinha =
         arredondar26d6(FT_MulFix(f->height - f->ascender + f->descender, f->size->metrics.y_scale));
+    verticais_.emplace_back(pixels, m);
     return m;
 }
 
+namespace {
+
+constexpr long kNaoMedido = -2, kAusente = -1;
+
+}  // namespace
+
+FaceFonte::AvancosLatinos& FaceFonte::latinos(int pixels) const {
+    if (ultimosLatinos_ && ultimosLatinos_->pixels == pixels) return *ultimosLatinos_;
+    for (const auto& tabela : latinos_)
+        if (tabela->pixels == pixels) return *(ultimosLatinos_ = tabela.get());
+    auto tabela = std::make_unique<AvancosLatinos>();
+    tabela->pixels = pixels;
+    tabela->avancos.fill(kNaoMedido);
+    latinos_.push_back(std::move(tabela));
+    return *(ultimosLatinos_ = latinos_.back().get());
+}
+
 std::optional<long> FaceFonte::avanco26d6(int pixels, char32_t caractere) const {
-    // A sheet asks for the same few characters thousands of times.
+    if (caractere < 256) {
+        long& avanco = latinos(pixels).avancos[caractere];
+        if (avanco == kNaoMedido) avanco = medirAvanco(pixels, caractere).value_or(kAusente);
+        if (avanco == kAusente) return std::nullopt;
+        return avanco;
+    }
     const std::uint64_t chave = (static_cast<std::uint64_t>(pixels) << 32) | caractere;
     if (const auto it = avancos_.find(chave); it != avancos_.end()) return it->second;
+    const std::optional<long> avanco = medirAvanco(pixels, caractere);
+    avancos_.emplace(chave, avanco);
+    return avanco;
+}
+
+std::optional<long> FaceFonte::medirAvanco(int pixels, char32_t caractere) const {
     tamanho(pixels);
     const FT_Face f = ft(face_);
     FT_UInt glifo = FT_Get_Char_Index(f, caractere);
@@ -110,7 +141,6 @@ std::optional<long> FaceFonte::avanco26d6(int pixels, char32_t caractere) const 
     if (glifo != 0 &&
         FT_Get_Advance(f, glifo, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP, &linear) == 0)
         avanco = linear >> 10;  // cut to 26.6, as Qt keeps it
-    avancos_.emplace(chave, avanco);
     return avanco;
 }
 

@@ -2,10 +2,12 @@
 // One font face measured as Qt measures text for layout: at a whole pixel size, with the
 // font's own (unhinted) advances and line metrics, each rounded as Qt rounds them.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 #include <unordered_map>
+#include <vector>
 
 #include "fonts/font_library.h"
 
@@ -38,13 +40,25 @@ class FaceFonte {
     std::optional<long> avanco26d6(int pixels, char32_t caractere) const;
 
   private:
+    // Advances of U+0000..U+00FF at one size, filled as they are asked for.
+    struct AvancosLatinos {
+        int pixels = 0;
+        std::array<long, 256> avancos;
+    };
+
     FaceFonte(void* face, ArquivoFonte arquivo);
     void tamanho(int pixels) const;
+    std::optional<long> medirAvanco(int pixels, char32_t caractere) const;
+    AvancosLatinos& latinos(int pixels) const;
 
     void* face_;  // FT_Face
     ArquivoFonte arquivo_;
     mutable int pixels_ = 0;
+    // A sheet asks for the same few sizes and characters thousands of times.
     mutable std::unordered_map<std::uint64_t, std::optional<long>> avancos_;  // by size, char
+    mutable std::vector<std::unique_ptr<AvancosLatinos>> latinos_;
+    mutable AvancosLatinos* ultimosLatinos_ = nullptr;
+    mutable std::vector<std::pair<int, MetricasVerticais>> verticais_;  // by size
 };
 
 // 1/64 pixel to whole pixels, halves up, as Qt rounds its fixed-point metrics.

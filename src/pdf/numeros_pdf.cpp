@@ -60,6 +60,12 @@ void acrescentarHex4(std::string& saida, std::uint16_t valor) {
 
 std::u32string decodificarUtf8(std::string_view utf8) {
     std::u32string saida;
+    decodificarUtf8(utf8, saida);
+    return saida;
+}
+
+void decodificarUtf8(std::string_view utf8, std::u32string& saida) {
+    saida.clear();
     saida.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
         const auto b = static_cast<unsigned char>(utf8[i]);
@@ -82,7 +88,6 @@ std::u32string decodificarUtf8(std::string_view utf8) {
         saida.push_back(valido ? c : U'\uFFFD');
         i += valido ? static_cast<std::size_t>(extras) + 1 : 1;
     }
-    return saida;
 }
 
 void acrescentarUtf16Hex(std::string& saida, char32_t caractere) {

@@ -19,6 +19,8 @@ void acrescentarHex4(std::string& saida, std::uint16_t valor);
 
 // The code points of a UTF-8 text; a malformed byte becomes U+FFFD.
 std::u32string decodificarUtf8(std::string_view utf8);
+// The same into `saida`, replacing what it held; drawing reuses one buffer for every text.
+void decodificarUtf8(std::string_view utf8, std::u32string& saida);
 // A text string as readers show it whatever its characters: UTF-16BE with its byte-order
 // mark, in hexadecimal.
 std::string textoUtf16Hex(std::string_view utf8);

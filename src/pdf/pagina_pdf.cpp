@@ -59,13 +59,20 @@ void PaginaPdf::restaurar() {
 }
 
 void PaginaPdf::recortar(double x, double y, double w, double h) {
+    const double r[4] = {x, y, w, h};
+    if (estado_.recortado && std::equal(r, r + 4, estado_.recorte)) return;  // cuts nothing more
+    estado_.recortado = true;
+    std::copy(r, r + 4, estado_.recorte);
     ponto(x, y + h);
     numero(w);
     numero(h);
     conteudo_ += "re W n\n";
 }
 
-void PaginaPdf::cor(CorPdf cor, const char* operador) {
+void PaginaPdf::cor(CorPdf cor, long& atual, const char* operador) {
+    const long rgb = (long{cor.r} << 16) | (long{cor.g} << 8) | cor.b;
+    if (rgb == atual) return;
+    atual = rgb;
     acrescentarNumero(conteudo_, cor.r / 255.0, 3);
     conteudo_.push_back(' ');
     acrescentarNumero(conteudo_, cor.g / 255.0, 3);
@@ -75,11 +82,11 @@ void PaginaPdf::cor(CorPdf cor, const char* operador) {
 }
 
 void PaginaPdf::corTraco(CorPdf c) {
-    cor(c, " RG\n");
+    cor(c, estado_.corTraco, " RG\n");
 }
 
 void PaginaPdf::corPreenchimento(CorPdf c) {
-    cor(c, " rg\n");
+    cor(c, estado_.corPreenchimento, " rg\n");
 }
 
 void PaginaPdf::espessura(double pt) {
@@ -182,11 +189,17 @@ void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
                       std::u32string_view texto) {
     FonteTrueType* fonte = fontes_->fonte(indice);
     if (!fonte || texto.empty()) return;
-    conteudo_ += "BT /F";
-    acrescentarInteiro(conteudo_, indice + 1);
-    conteudo_.push_back(' ');
-    numero(tamanhoPt);
-    conteudo_ += "Tf ";
+    conteudo_ += "BT ";
+    // Font and size belong to the graphics state: they outlast the text object.
+    if (indice != estado_.fonte || tamanhoPt != estado_.tamanhoFonte) {
+        estado_.fonte = indice;
+        estado_.tamanhoFonte = tamanhoPt;
+        conteudo_ += "/F";
+        acrescentarInteiro(conteudo_, indice + 1);
+        conteudo_.push_back(' ');
+        numero(tamanhoPt);
+        conteudo_ += "Tf ";
+    }
     ponto(x, yBase);
     conteudo_ += "Td (";
     // Glyph ids as two raw bytes each, half the size of hexadecimal: written straight into

@@ -54,9 +54,16 @@ class PaginaPdf {
     friend class DocumentoPdf;
     PaginaPdf(ColecaoFontes& fontes, double largura, double altura, std::size_t reserva);
 
+    // What the page's graphics state holds, so that nothing already set is written again: a
+    // sheet sets the same colour, font and clip around most of its texts.
     struct Estado {
         double espessura = 1;
         bool pontilhado = false;
+        long corTraco = -1, corPreenchimento = -1;  // 0xRRGGBB; -1 before any is set
+        int fonte = -1;
+        double tamanhoFonte = 0;
+        bool recortado = false;
+        double recorte[4] = {};  // the last clip rectangle, in effect until restaurar
     };
 
     // A Bézier segment from the current point, through two control points.
@@ -65,7 +72,7 @@ class PaginaPdf {
     void numero(double valor);
     void padraoTracejado();
     void pintar(bool preencher, bool contornar);
-    void cor(CorPdf cor, const char* operador);
+    void cor(CorPdf cor, long& atual, const char* operador);
 
     ColecaoFontes* fontes_;
     double largura_, altura_;

@@ -36,11 +36,18 @@ Retangulo TelaDeFontes::areaVisivel() const {
 }
 
 void TelaDeFontes::fonte(const FonteTela& f) {
-    estado_.familia = utf8DeWindows1252(f.nome);
-    estado_.negrito = f.negrito;
-    estado_.italico = f.italico;
     estado_.pixels = std::max(1, f.pontos > 0 ? fontes::pixelsDePontos(f.pontos, dpi_) : f.pixels);
-    estado_.face = fontes_->face(estado_.familia, f.negrito, f.italico);
+    // Chord names switch between sizes of one font many times a row.
+    const bool mesmaFace = estado_.fonteDefinida && f.nome == estado_.nome &&
+                           f.negrito == estado_.negrito && f.italico == estado_.italico;
+    if (!mesmaFace) {
+        estado_.fonteDefinida = true;
+        estado_.nome = f.nome;
+        estado_.familia = utf8DeWindows1252(f.nome);
+        estado_.negrito = f.negrito;
+        estado_.italico = f.italico;
+        estado_.face = fontes_->face(estado_.familia, f.negrito, f.italico);
+    }
     // Kerned text is shaped by Qt; only the program's windows ask for it.
     if (!estado_.face || f.ajustarPares) marcarInexata();
 }
@@ -69,7 +76,8 @@ std::optional<int> TelaDeFontes::larguraDe(std::u32string_view texto) const {
 }
 
 int TelaDeFontes::largura(std::string_view texto) const {
-    return larguraDe(pdf::decodificarUtf8(texto)).value_or(0);
+    pdf::decodificarUtf8(texto, medido_);
+    return larguraDe(medido_).value_or(0);
 }
 
 }  // namespace trovale

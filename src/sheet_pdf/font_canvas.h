@@ -56,6 +56,8 @@ class TelaDeFontes : public Tela {
 
   private:
     struct Estado {
+        bool fonteDefinida = false;
+        std::string nome;     // as the template names it, Windows-1252
         std::string familia;  // UTF-8, as fontconfig reads it
         bool negrito = false, italico = false;
         const fontes::FaceFonte* face = nullptr;
@@ -71,6 +73,7 @@ class TelaDeFontes : public Tela {
     // fontconfig's fallback search is slow and a sheet asks for the same characters again.
     using ChaveSubstituta = std::tuple<std::string, bool, bool, char32_t>;
     mutable std::map<ChaveSubstituta, const fontes::FaceFonte*> substitutas_;
+    mutable std::u32string medido_;  // reused by every width asked for
 };
 
 }  // namespace trovale

@@ -98,7 +98,8 @@ void TelaPdf::retanguloArredondado(const Retangulo& r, double raio, Cor cor) {
 }
 
 void TelaPdf::texto(int x, int yBase, std::string_view texto, Cor cor) {
-    escrever(x, yBase, pdf::decodificarUtf8(texto), cor);
+    pdf::decodificarUtf8(texto, decodificado_);
+    escrever(x, yBase, decodificado_, cor);
 }
 
 void TelaPdf::textoNaCaixa(const Retangulo& r, int alinhamento, std::string_view texto, Cor cor) {
@@ -130,7 +131,8 @@ void TelaPdf::escrever(double x, double yBase, std::u32string_view texto, Cor co
     pagina_.corPreenchimento(corPdf(cor));
     // Runs of characters in one face; a character no face has shows the chosen face's blank.
     long avanco = 0;  // 1/64 pixel from x
-    std::u32string trecho;
+    std::u32string& trecho = trecho_;
+    trecho.clear();
     const fontes::FaceFonte* faceTrecho = nullptr;
     long inicioTrecho = 0;
     auto fechar = [&] {
@@ -154,7 +156,7 @@ void TelaPdf::escrever(double x, double yBase, std::u32string_view texto, Cor co
 
 void TelaPdf::trecho(const fontes::FaceFonte& face, double x, double yBase,
                      std::u32string_view texto) {
-    const std::optional<int> indice = registro_.indice(face.arquivo());
+    const std::optional<int> indice = registro_.indice(face);
     if (!indice) {
         marcarInexata();  // not embeddable: Qt draws it
         return;

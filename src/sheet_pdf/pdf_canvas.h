@@ -41,7 +41,8 @@ class TelaPdf : public TelaDeFontes {
 
     pdf::PaginaPdf& pagina_;
     FontesDoDocumento& registro_;
-    double escala_;  // points per pixel
+    double escala_;                         // points per pixel
+    std::u32string decodificado_, trecho_;  // reused by every text drawn
 };
 
 }  // namespace trovale

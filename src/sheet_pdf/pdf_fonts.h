@@ -18,10 +18,14 @@ class FontesDoDocumento {
     // The document's handle for a face file, added on first use; nothing when the file
     // cannot be embedded (the answer is kept too).
     std::optional<int> indice(const fontes::ArquivoFonte& arquivo);
+    // The same for an open face; a sheet draws run after run in one face.
+    std::optional<int> indice(const fontes::FaceFonte& face);
 
   private:
     pdf::DocumentoPdf* documento_;
     std::map<fontes::ArquivoFonte, std::optional<int>> indices_;
+    const fontes::FaceFonte* ultimaFace_ = nullptr;
+    std::optional<int> ultimoIndice_;
 };
 
 }  // namespace trovale

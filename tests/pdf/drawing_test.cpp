@@ -137,5 +137,39 @@ TEST(DesenhoPdf, DottedLinesUntilRestored) {
     EXPECT_EQ(tracos(imagem, 60, 10, 190), 1);
 }
 
+// A page writes only what changes its graphics state; what a restaurar brings back is known.
+TEST(DesenhoPdf, StateRestoredIsWrittenAgain) {
+    if (!temFerramenta("pdftoppm")) GTEST_SKIP();
+    constexpr CorPdf kBranco{255, 255, 255}, kPreto{0, 0, 0};
+    DocumentoPdf doc;
+    PaginaPdf& p = doc.novaPagina(100, 100);
+    p.corPreenchimento(kBranco);
+    p.salvar();
+    p.corPreenchimento(kPreto);
+    p.recortar(0, 0, 50, 100);
+    p.restaurar();
+    p.corPreenchimento(kPreto);  // white again after the restaurar: black must be set anew
+    p.recortar(0, 0, 50, 100);   // and the clip too
+    p.retangulo(0, 0, 100, 100, true, false);
+    p.corPreenchimento(kPreto);
+    p.recortar(0, 0, 50, 100);
+    const std::string& conteudo = p.conteudo();
+    const auto vezes = [&](const std::string& operador) {
+        int n = 0;
+        for (auto i = conteudo.find(operador); i != std::string::npos;
+             i = conteudo.find(operador, i + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(vezes(" rg\n"), 3) << conteudo;
+    EXPECT_EQ(vezes("re W n"), 2) << conteudo;
+    const auto arquivo = gravar(doc.gerar(), "estado.pdf");
+    std::string queixas;
+    const ImagemCinza imagem = renderizar(arquivo, 1, queixas);
+    ASSERT_EQ(imagem.largura, 100);
+    EXPECT_LT(imagem.em(25, 50), 64);   // black inside the clip
+    EXPECT_GT(imagem.em(75, 50), 192);  // white beyond it
+}
+
 }  // namespace
 }  // namespace trovale::pdf
