@@ -2,16 +2,15 @@
 // Streams deflated as /FlateDecode reads them.
 
 #include <initializer_list>
-#include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
-struct z_stream_s;
+struct libdeflate_compressor;
 
 namespace trovale::pdf {
 
-// One deflater for all the streams of a file: its state is a quarter of a megabyte, too much
-// to allocate and fault in again for every page.
+// One deflater for all the streams of a file, so that its tables are made once.
 class Compressor {
   public:
     Compressor();
@@ -24,7 +23,8 @@ class Compressor {
     std::string_view comprimir(std::initializer_list<std::string_view> pedacos);
 
   private:
-    std::unique_ptr<z_stream_s> z_;
+    libdeflate_compressor* compressor_;
+    std::string juntos_;  // the pieces joined, when there are several
     std::vector<char> saida_;
 };
 
