@@ -1,6 +1,7 @@
 #include "cli/pdf_without_qt.h"
 
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -14,6 +15,7 @@
 #include "document/unprinted_layout.h"
 #include "drawing/appearance_file.h"
 #include "drawing/sheet_pages.h"
+#include "fonts/font_memory.h"
 #include "settings/paper.h"
 #include "sheet_pdf/measure_without_qt.h"
 #include "sheet_pdf/pdf_canvas.h"
@@ -95,7 +97,11 @@ int converterSemQt(const std::string& entrada, const std::string& saida, const s
     if (!cancao) return responder(kSaidaCatalogo);
     DiskFileSystem disco;
     const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);
-    fontes::BibliotecaFontes fontes;
+    // The fonts fontconfig chose before are remembered in the user's cache folder.
+    const auto memoria = fontes::memoriaDoUsuario();
+    const auto biblioteca = memoria ? std::make_unique<fontes::BibliotecaFontes>(*memoria)
+                                    : std::make_unique<fontes::BibliotecaFontes>();
+    fontes::BibliotecaFontes& fontes = *biblioteca;
     int status = kSaidaOk;
     const auto pdf =
         desenharPdf(cancao->cancao, carga.catalogo.tipos, aparencia, paginas, fontes, aqui, status);

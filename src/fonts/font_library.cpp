@@ -4,29 +4,100 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
 #include "fonts/font_face.h"
+#include "fonts/font_memory.h"
 
 namespace trovale::fontes {
 
 struct BibliotecaFontes::Estado {
     FcConfig* config = nullptr;
+    bool configTentada = false;
     FT_Library freetype = nullptr;
+
+    // Reading the configuration is most of fontconfig's cost: done when first needed.
+    FcConfig* configuracao() {
+        if (!configTentada) {
+            configTentada = true;
+            config = FcInitLoadConfigAndFonts();  // a configuration of our own
+        }
+        return config;
+    }
 };
 
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string versaoFontconfig() {
+    return std::to_string(FcGetVersion());
+}
+
+void juntar(std::vector<fs::path>& caminhos, FcStrList* lista) {
+    if (!lista) return;
+    while (const FcChar8* c = FcStrListNext(lista))
+        caminhos.emplace_back(reinterpret_cast<const char*>(c));
+    FcStrListDone(lista);
+}
+
+fs::path doAmbiente(const char* nome, const fs::path& casa, const char* padrao) {
+    const char* valor = std::getenv(nome);
+    if (valor && fs::path(valor).is_absolute()) return valor;
+    return casa.empty() ? fs::path() : casa / padrao;
+}
+
+// Everything whose change could change an answer: the configuration's files and folders
+// (a folder changes when a file is added to it), the font folders and fontconfig's caches,
+// and the places of a user's own configuration and fonts, present or not.
+OrigensDasRespostas origensDe(FcConfig* config) {
+    OrigensDasRespostas o;
+    o.versao = versaoFontconfig();
+    std::vector<fs::path>& c = o.caminhos;
+    juntar(c, FcConfigGetConfigFiles(config));
+    for (std::size_t i = 0, n = c.size(); i < n; ++i) c.push_back(c[i].parent_path());
+    juntar(c, FcConfigGetConfigDirs(config));
+    juntar(c, FcConfigGetFontDirs(config));
+    juntar(c, FcConfigGetCacheDirs(config));
+    const char* casaAmbiente = std::getenv("HOME");
+    const fs::path casa = casaAmbiente && fs::path(casaAmbiente).is_absolute() ? casaAmbiente : "";
+    const fs::path configuracaoUsuario = doAmbiente("XDG_CONFIG_HOME", casa, ".config");
+    const fs::path dadosUsuario = doAmbiente("XDG_DATA_HOME", casa, ".local/share");
+    if (!casa.empty())
+        for (const char* p : {".fonts.conf", ".fonts.conf.d", ".fonts"}) c.push_back(casa / p);
+    if (!configuracaoUsuario.empty())
+        for (const char* p : {"fontconfig", "fontconfig/fonts.conf", "fontconfig/conf.d"})
+            c.push_back(configuracaoUsuario / p);
+    if (!dadosUsuario.empty()) c.push_back(dadosUsuario / "fonts");
+    std::sort(c.begin(), c.end());
+    c.erase(std::unique(c.begin(), c.end()), c.end());
+    std::erase_if(c, [](const fs::path& p) { return p.empty() || p.is_relative(); });
+    return o;
+}
+
+}  // namespace
+
 BibliotecaFontes::BibliotecaFontes() : estado_(std::make_unique<Estado>()) {
-    // A configuration of our own: nothing global is touched.
-    estado_->config = FcInitLoadConfigAndFonts();
     if (FT_Init_FreeType(&estado_->freetype) != 0) estado_->freetype = nullptr;
 }
 
+BibliotecaFontes::BibliotecaFontes(const std::filesystem::path& memoria) : BibliotecaFontes() {
+    arquivoDaMemoria_ = memoria;
+    memoria_ = std::make_unique<MemoriaFontes>(MemoriaFontes::ler(memoria, versaoFontconfig()));
+}
+
 BibliotecaFontes::~BibliotecaFontes() {
+    if (memoria_ && memoria_->mudou() && estado_->config)
+        memoria_->gravar(*arquivoDaMemoria_, origensDe(estado_->config));
     abertas_.clear();  // faces before their library
     if (estado_->freetype) FT_Done_FreeType(estado_->freetype);
     if (estado_->config) FcConfigDestroy(estado_->config);
 }
 
 bool BibliotecaFontes::pronta() const {
-    return estado_->config != nullptr && estado_->freetype != nullptr;
+    return estado_->freetype != nullptr;
 }
 
 namespace {
@@ -52,14 +123,22 @@ std::optional<ArquivoFonte> arquivoDe(FcPattern* achado) {
 }  // namespace
 
 std::optional<ArquivoFonte> BibliotecaFontes::escolher(const std::string& familia, bool negrito,
-                                                       bool italico) const {
-    FcPattern* padrao = pedido(estado_->config, familia, negrito, italico);
+                                                       bool italico) {
+    const MemoriaFontes::Pedido chave{familia, negrito, italico, 0};
+    if (memoria_)
+        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
+    FcConfig* config = estado_->configuracao();
+    if (!config) return std::nullopt;
+    FcPattern* padrao = pedido(config, familia, negrito, italico);
     FcResult resultado = FcResultNoMatch;
-    FcPattern* achado = FcFontMatch(estado_->config, padrao, &resultado);
+    FcPattern* achado = FcFontMatch(config, padrao, &resultado);
     FcPatternDestroy(padrao);
-    if (achado == nullptr) return std::nullopt;
-    std::optional<ArquivoFonte> arquivo = arquivoDe(achado);
-    FcPatternDestroy(achado);
+    std::optional<ArquivoFonte> arquivo;
+    if (achado) {
+        arquivo = arquivoDe(achado);
+        FcPatternDestroy(achado);
+    }
+    if (memoria_) memoria_->guardar(chave, arquivo);
     return arquivo;
 }
 
@@ -71,22 +150,36 @@ const FaceFonte* BibliotecaFontes::abrir(const ArquivoFonte& arquivo) {
 
 const FaceFonte* BibliotecaFontes::substituta(const std::string& familia, bool negrito,
                                               bool italico, char32_t caractere) {
-    if (!pronta()) return nullptr;
-    FcPattern* padrao = pedido(estado_->config, familia, negrito, italico);
+    if (!pronta() || caractere == 0) return nullptr;
+    const std::optional<ArquivoFonte> arquivo =
+        escolherSubstituta(familia, negrito, italico, caractere);
+    return arquivo ? abrir(*arquivo) : nullptr;
+}
+
+std::optional<ArquivoFonte> BibliotecaFontes::escolherSubstituta(const std::string& familia,
+                                                                 bool negrito, bool italico,
+                                                                 char32_t caractere) {
+    const MemoriaFontes::Pedido chave{familia, negrito, italico, caractere};
+    if (memoria_)
+        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
+    FcConfig* config = estado_->configuracao();
+    if (!config) return std::nullopt;
+    FcPattern* padrao = pedido(config, familia, negrito, italico);
     FcResult resultado = FcResultNoMatch;
-    FcFontSet* lista = FcFontSort(estado_->config, padrao, FcTrue, nullptr, &resultado);
+    FcFontSet* lista = FcFontSort(config, padrao, FcTrue, nullptr, &resultado);
     FcPatternDestroy(padrao);
-    if (lista == nullptr) return nullptr;
-    const FaceFonte* escolhida = nullptr;
-    for (int i = 0; i < lista->nfont && !escolhida; ++i) {
+    std::optional<ArquivoFonte> escolhido;
+    for (int i = 0; lista && i < lista->nfont && !escolhido; ++i) {
         FcCharSet* caracteres = nullptr;
         if (FcPatternGetCharSet(lista->fonts[i], FC_CHARSET, 0, &caracteres) != FcResultMatch ||
             !FcCharSetHasChar(caracteres, caractere))
             continue;
-        if (const auto arquivo = arquivoDe(lista->fonts[i])) escolhida = abrir(*arquivo);
+        const std::optional<ArquivoFonte> arquivo = arquivoDe(lista->fonts[i]);
+        if (arquivo && abrir(*arquivo)) escolhido = arquivo;
     }
-    FcFontSetDestroy(lista);
-    return escolhida;
+    if (lista) FcFontSetDestroy(lista);
+    if (memoria_) memoria_->guardar(chave, escolhido);
+    return escolhido;
 }
 
 const FaceFonte* BibliotecaFontes::face(const std::string& familia, bool negrito, bool italico) {

@@ -25,14 +25,19 @@ struct ArquivoFonte {
     }
 };
 
+class MemoriaFontes;
+
 class BibliotecaFontes {
   public:
     BibliotecaFontes();
+    // Answers fontconfig gave before are taken from the file `memoria` while they still hold,
+    // and new ones are added to it: fontconfig is then only started for what it never answered.
+    explicit BibliotecaFontes(const std::filesystem::path& memoria);
     ~BibliotecaFontes();
     BibliotecaFontes(const BibliotecaFontes&) = delete;
     BibliotecaFontes& operator=(const BibliotecaFontes&) = delete;
 
-    // False when neither fontconfig nor FreeType could start.
+    // False when FreeType could not start.
     bool pronta() const;
 
     // The face fontconfig chooses for a family name (UTF-8) and style; nothing when it offers
@@ -47,10 +52,13 @@ class BibliotecaFontes {
 
   private:
     const FaceFonte* abrir(const ArquivoFonte& arquivo);
-    std::optional<ArquivoFonte> escolher(const std::string& familia, bool negrito,
-                                         bool italico) const;
+    std::optional<ArquivoFonte> escolher(const std::string& familia, bool negrito, bool italico);
+    std::optional<ArquivoFonte> escolherSubstituta(const std::string& familia, bool negrito,
+                                                   bool italico, char32_t caractere);
     struct Estado;
     std::unique_ptr<Estado> estado_;
+    std::optional<std::filesystem::path> arquivoDaMemoria_;
+    std::unique_ptr<MemoriaFontes> memoria_;
     std::map<ArquivoFonte, std::unique_ptr<FaceFonte>> abertas_;
     std::map<std::tuple<std::string, bool, bool>, const FaceFonte*> escolhidas_;
 };
