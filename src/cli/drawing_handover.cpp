@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -64,14 +63,6 @@ Chamada analisar(const std::vector<std::string_view>& argumentos) {
     return c;
 }
 
-bool terminaEmPdf(std::string_view arquivo) {
-    constexpr std::string_view kPdf = ".pdf";
-    return arquivo.size() >= kPdf.size() &&
-           std::equal(kPdf.begin(), kPdf.end(), arquivo.end() - kPdf.size(), [](char p, char c) {
-               return p == std::tolower(static_cast<unsigned char>(c));
-           });
-}
-
 std::string motivo(int erro) {
     switch (erro) {
         case ENOENT:
@@ -106,11 +97,6 @@ bool cabeAoDesenho(const std::vector<std::string_view>& argumentos) {
     if (!c.comando) return !c.versao || c.outras;
     return std::find(kComandosProprios.begin(), kComandosProprios.end(), *c.comando) ==
            kComandosProprios.end();
-}
-
-bool cabeAoPdf(const std::vector<std::string_view>& argumentos) {
-    const Chamada c = analisar(argumentos);
-    return c.comando == "convert" && c.posicionais.size() >= 2 && terminaEmPdf(c.posicionais[1]);
 }
 
 bool cabeAoSom(const std::vector<std::string_view>& argumentos) {

@@ -1,7 +1,7 @@
 #pragma once
-// trovale-cli links neither Qt, nor the sound libraries, nor the fonts. What needs the render
-// layer runs in trovale-cli-desenho, play in trovale-cli-som, PDFs in trovale-cli-pdf:
-// trovale-cli becomes (execv) that helper with the same arguments.
+// trovale-cli links neither Qt nor the sound libraries. What needs the render layer runs in
+// trovale-cli-desenho, play in trovale-cli-som: trovale-cli becomes (execv) that helper with
+// the same arguments.
 
 #include <cstdlib>
 #include <filesystem>
@@ -27,7 +27,6 @@ struct Auxiliar {
 };
 inline constexpr Auxiliar kDesenho{"trovale-cli-desenho", "que faz os desenhos"};
 inline constexpr Auxiliar kSom{"trovale-cli-som", "que toca os acordes"};
-inline constexpr Auxiliar kPdf{"trovale-cli-pdf", "que escreve os PDFs"};
 
 // The arguments after the program's name. True for the drawing commands, for unknown
 // commands and for the help that lists every command: trovale-cli-desenho
@@ -35,8 +34,6 @@ inline constexpr Auxiliar kPdf{"trovale-cli-pdf", "que escreve os PDFs"};
 bool cabeAoDesenho(const std::vector<std::string_view>& argumentos);
 // True for play, help on it included.
 bool cabeAoSom(const std::vector<std::string_view>& argumentos);
-// True for convert into a PDF.
-bool cabeAoPdf(const std::vector<std::string_view>& argumentos);
 
 // The running program's file; empty when unknown.
 std::filesystem::path programaEmExecucao();
