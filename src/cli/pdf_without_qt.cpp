@@ -70,10 +70,11 @@ std::optional<std::string> desenharPdf(const SongDocument& doc, const CatalogoTi
     pdf::DocumentoPdf documento;
     FontesDoDocumento registro(documento);
     for (const int numero : lista.paginas) {
-        TelaPdf superficie(documento.novaPagina(pagina.larguraPt, pagina.alturaPt), registro,
-                           fontes, kDpiPdf);
+        pdf::PaginaPdf& folhaPdf = documento.novaPagina(pagina.larguraPt, pagina.alturaPt);
+        TelaPdf superficie(folhaPdf, registro, fontes, kDpiPdf);
         impressao.desenhar(superficie, numero);
         if (!superficie.exata() || !medidaPapel->exata()) return std::nullopt;
+        documento.concluir(folhaPdf);
     }
     const MetadadosPdf meta = metadadosDaCancao(doc);
     documento.definirInformacoes(meta.titulo, meta.autor);

@@ -116,7 +116,7 @@ FaceFonte::AvancosLatinos& FaceFonte::latinos(int pixels) const {
     return *(ultimosLatinos_ = latinos_.back().get());
 }
 
-std::optional<long> FaceFonte::avanco26d6(int pixels, char32_t caractere) const {
+std::optional<long> FaceFonte::avancoMedido(int pixels, char32_t caractere) const {
     if (caractere < 256) {
         long& avanco = latinos(pixels).avancos[caractere];
         if (avanco == kNaoMedido) avanco = medirAvanco(pixels, caractere).value_or(kAusente);

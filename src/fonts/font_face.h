@@ -37,7 +37,13 @@ class FaceFonte {
     MetricasVerticais verticais(int pixels) const;
     // Advance of a character in 1/64 pixel, as Qt keeps it before rounding; nothing when the
     // face lacks it (Qt would take another font's).
-    std::optional<long> avanco26d6(int pixels, char32_t caractere) const;
+    std::optional<long> avanco26d6(int pixels, char32_t caractere) const {
+        // The common case inline: a Latin character at the size last asked for, measured.
+        if (caractere < 256 && ultimosLatinos_ && ultimosLatinos_->pixels == pixels &&
+            ultimosLatinos_->avancos[caractere] >= 0)
+            return ultimosLatinos_->avancos[caractere];
+        return avancoMedido(pixels, caractere);
+    }
 
   private:
     // Advances of U+0000..U+00FF at one size, filled as they are asked for.
@@ -48,6 +54,7 @@ class FaceFonte {
 
     FaceFonte(void* face, ArquivoFonte arquivo);
     void tamanho(int pixels) const;
+    std::optional<long> avancoMedido(int pixels, char32_t caractere) const;
     std::optional<long> medirAvanco(int pixels, char32_t caractere) const;
     AvancosLatinos& latinos(int pixels) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pdf/colecao_fontes.h"
+#include "pdf/compressao.h"
 #include "pdf/escritor_pdf.h"
 #include "pdf/numeros_pdf.h"
 #include "pdf/objetos_fonte.h"
@@ -47,7 +48,8 @@ void referencia(std::string& saida, int numero) {
 
 }  // namespace
 
-DocumentoPdf::DocumentoPdf() : fontes_(std::make_unique<ColecaoFontes>()) {}
+DocumentoPdf::DocumentoPdf()
+    : fontes_(std::make_unique<ColecaoFontes>()), compressor_(std::make_unique<Compressor>()) {}
 DocumentoPdf::~DocumentoPdf() = default;
 DocumentoPdf::DocumentoPdf(DocumentoPdf&&) noexcept = default;
 DocumentoPdf& DocumentoPdf::operator=(DocumentoPdf&&) noexcept = default;
@@ -65,11 +67,17 @@ double DocumentoPdf::larguraPorMil(int indice, char32_t caractere) const {
 
 PaginaPdf& DocumentoPdf::novaPagina(double larguraPt, double alturaPt) {
     // A songbook's pages are alike: room for what the last one took spares copying as it grows.
+    const std::size_t anterior = paginas_.empty() ? 0 : paginas_.back()->conteudo().size();
     const std::size_t reserva =
-        paginas_.empty() ? kReservaPagina
-                         : std::max(kReservaPagina, paginas_.back()->conteudo().size() * 5 / 4);
+        std::max(kReservaPagina, std::max(anterior, maiorConteudo_) * 5 / 4);
     paginas_.emplace_back(new PaginaPdf(*fontes_, lado(larguraPt), lado(alturaPt), reserva));
     return *paginas_.back();
+}
+
+void DocumentoPdf::concluir(PaginaPdf& pagina) {
+    if (pagina.fontes_ != fontes_.get()) return;  // another document's
+    maiorConteudo_ = std::max(maiorConteudo_, pagina.conteudo().size());
+    pagina.concluir(*compressor_);
 }
 
 void DocumentoPdf::definirInformacoes(std::string titulo, std::string autor) {
@@ -86,8 +94,10 @@ std::string DocumentoPdf::gerar() const {
 
     const Numeracao n = numerar(*fontes_, paginas.size());
     std::size_t reserva = 4096;
-    for (const PaginaPdf* p : paginas) reserva += p->conteudo().size() / 3 + 256;
-    EscritorPdf escritor(n.total, reserva);
+    for (const PaginaPdf* p : paginas)
+        reserva +=
+            (p->concluida() ? p->comprimido(*compressor_).size() : p->conteudo().size() / 3) + 256;
+    EscritorPdf escritor(n.total, reserva, *compressor_);
     std::string& s = escritor.saida();
 
     escritor.abrirObjeto(Numeracao::kCatalogo);
@@ -147,10 +157,7 @@ std::string DocumentoPdf::gerar() const {
         referencia(s, numero + 1);
         s += " >>";
         escritor.fecharObjeto();
-        // Saves left open are closed here, so the page's drawing stays balanced.
-        std::string fechamentos(static_cast<std::size_t>(pagina.salvosAbertos()) * 2, '\n');
-        for (std::size_t k = 0; k < fechamentos.size(); k += 2) fechamentos[k] = 'Q';
-        escritor.fluxo(numero + 1, "", {pagina.conteudo(), fechamentos});
+        escritor.fluxoComprimido(numero + 1, "", pagina.comprimido(*compressor_));
     }
     return escritor.terminar(Numeracao::kCatalogo, Numeracao::kInformacoes);
 }

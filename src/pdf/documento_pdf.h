@@ -27,6 +27,9 @@ class DocumentoPdf {
     // Pages keep the order they were made in; sizes are held to what readers accept
     // (3 to 14400 points).
     PaginaPdf& novaPagina(double larguraPt, double alturaPt);
+    // A page of this document is drawn: it is deflated now, so that a long document does not
+    // hold every page's drawing until the end. What is drawn on it afterwards is not kept.
+    void concluir(PaginaPdf& pagina);
     // UTF-8, any characters.
     void definirInformacoes(std::string titulo, std::string autor);
     // The finished file; the document can still grow and be made again.
@@ -34,6 +37,8 @@ class DocumentoPdf {
 
   private:
     std::unique_ptr<ColecaoFontes> fontes_;
+    std::unique_ptr<Compressor> compressor_;
+    std::size_t maiorConteudo_ = 0;  // of the pages concluded, to size the next one
     std::vector<std::unique_ptr<PaginaPdf>> paginas_;
     std::string titulo_, autor_;
 };

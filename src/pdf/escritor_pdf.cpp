@@ -5,8 +5,8 @@
 
 namespace trovale::pdf {
 
-EscritorPdf::EscritorPdf(int objetos, std::size_t reserva)
-    : posicoes_(static_cast<std::size_t>(objetos) + 1, 0) {
+EscritorPdf::EscritorPdf(int objetos, std::size_t reserva, Compressor& compressor)
+    : posicoes_(static_cast<std::size_t>(objetos) + 1, 0), compressor_(compressor) {
     saida_.reserve(reserva);
     // The binary comment tells transfer programs the file is not text.
     saida_ += "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
@@ -20,7 +20,11 @@ void EscritorPdf::abrirObjeto(int numero) {
 
 void EscritorPdf::fluxo(int numero, std::string_view entradas,
                         std::initializer_list<std::string_view> dados) {
-    const std::string_view comprimido = compressor_.comprimir(dados);
+    fluxoComprimido(numero, entradas, compressor_.comprimir(dados));
+}
+
+void EscritorPdf::fluxoComprimido(int numero, std::string_view entradas,
+                                  std::string_view comprimido) {
     abrirObjeto(numero);
     saida_ += "<<";
     saida_ += entradas;

@@ -12,8 +12,9 @@ namespace trovale::pdf {
 
 class EscritorPdf {
   public:
-    // Objects are numbered 1..`objetos`; `reserva` is the expected size of the file.
-    EscritorPdf(int objetos, std::size_t reserva);
+    // Objects are numbered 1..`objetos`; `reserva` is the expected size of the file. The
+    // compressor must outlive the writer.
+    EscritorPdf(int objetos, std::size_t reserva, Compressor& compressor);
 
     // The object's body goes into saida() between these two.
     void abrirObjeto(int numero);
@@ -21,6 +22,8 @@ class EscritorPdf {
     // A deflated stream: `entradas` are the dictionary's own keys, the data the pieces joined.
     void fluxo(int numero, std::string_view entradas,
                std::initializer_list<std::string_view> dados);
+    // The same for data deflated already.
+    void fluxoComprimido(int numero, std::string_view entradas, std::string_view comprimido);
     std::string& saida() { return saida_; }
 
     // The file, with the cross-reference table and the trailer naming catalogue and info.
@@ -29,7 +32,7 @@ class EscritorPdf {
   private:
     std::string saida_;
     std::vector<std::size_t> posicoes_;  // by object number; 0 is the free head
-    Compressor compressor_;
+    Compressor& compressor_;
 };
 
 }  // namespace trovale::pdf

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "pdf/colecao_fontes.h"
+#include "pdf/compressao.h"
 #include "pdf/numeros_pdf.h"
 
 namespace trovale::pdf {
@@ -30,6 +31,29 @@ char* byteLiteral(char* p, unsigned char byte) {
 PaginaPdf::PaginaPdf(ColecaoFontes& fontes, double largura, double altura, std::size_t reserva)
     : fontes_(&fontes), largura_(largura), altura_(altura) {
     conteudo_.reserve(reserva);
+}
+
+namespace {
+
+// Saves left open are closed at the end of the page, so that its drawing stays balanced.
+std::string fechamentos(int salvos) {
+    std::string q(static_cast<std::size_t>(salvos) * 2, '\n');
+    for (std::size_t k = 0; k < q.size(); k += 2) q[k] = 'Q';
+    return q;
+}
+
+}  // namespace
+
+void PaginaPdf::concluir(Compressor& compressor) {
+    if (concluida_) return;
+    comprimido_ = std::string(comprimido(compressor));
+    concluida_ = true;
+    std::string().swap(conteudo_);
+}
+
+std::string_view PaginaPdf::comprimido(Compressor& compressor) const {
+    if (concluida_) return comprimido_;
+    return compressor.comprimir({conteudo_, fechamentos(salvosAbertos())});
 }
 
 void PaginaPdf::numero(double valor) {

@@ -10,6 +10,7 @@
 namespace trovale::pdf {
 
 class ColecaoFontes;
+class Compressor;
 class DocumentoPdf;
 
 struct CorPdf {
@@ -46,9 +47,11 @@ class PaginaPdf {
 
     double largura() const { return largura_; }
     double altura() const { return altura_; }
-    // The content stream so far, and the restaurar it still needs.
+    // The content stream so far, and the restaurar it still needs; once the page is
+    // concluded, what was drawn after.
     const std::string& conteudo() const { return conteudo_; }
     int salvosAbertos() const { return static_cast<int>(pilha_.size()); }
+    bool concluida() const { return concluida_; }
 
   private:
     friend class DocumentoPdf;
@@ -74,9 +77,16 @@ class PaginaPdf {
     void pintar(bool preencher, bool contornar);
     void cor(CorPdf cor, long& atual, const char* operador);
 
+    // The drawing ended: deflated with its open saves closed, the text freed.
+    void concluir(Compressor& compressor);
+    // The page's stream deflated, concluded or not; valid until the compressor's next use.
+    std::string_view comprimido(Compressor& compressor) const;
+
     ColecaoFontes* fontes_;
     double largura_, altura_;
     std::string conteudo_;
+    bool concluida_ = false;
+    std::string comprimido_;
     Estado estado_;
     std::vector<Estado> pilha_;
 };

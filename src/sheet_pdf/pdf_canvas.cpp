@@ -139,17 +139,22 @@ void TelaPdf::escrever(double x, double yBase, std::u32string_view texto, Cor co
         if (!trecho.empty()) this->trecho(*faceTrecho, x + inicioTrecho / 64.0, yBase, trecho);
         trecho.clear();
     };
+    const fontes::FaceFonte* principal = face();
     for (const char32_t c : texto) {
         if (invisivel(c)) continue;
-        const fontes::FaceFonte* f = faceDe(c);
-        if (!f) f = face();
+        const fontes::FaceFonte* f = principal;
+        std::optional<long> a = principal->avanco26d6(pixels(), c);
+        if (!a) {
+            if (const fontes::FaceFonte* outra = faceDe(c)) f = outra;
+            a = f->avanco26d6(pixels(), c);
+        }
         if (f != faceTrecho) {
             fechar();
             faceTrecho = f;
             inicioTrecho = avanco;
         }
         trecho.push_back(c);
-        avanco += f->avanco26d6(pixels(), c).value_or(0);
+        avanco += a.value_or(0);
     }
     fechar();
 }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <limits>
+#include <tuple>
 
 #include "leitores_pdf.h"
 #include "pdf/documento_pdf.h"
@@ -169,6 +170,30 @@ TEST(DesenhoPdf, StateRestoredIsWrittenAgain) {
     ASSERT_EQ(imagem.largura, 100);
     EXPECT_LT(imagem.em(25, 50), 64);   // black inside the clip
     EXPECT_GT(imagem.em(75, 50), 192);  // white beyond it
+}
+
+// A page concluded is deflated at once, its open saves closed; later drawing on it is dropped.
+TEST(DesenhoPdf, AConcludedPageKeepsWhatWasDrawnBefore) {
+    if (!temFerramenta("pdftoppm")) GTEST_SKIP();
+    DocumentoPdf doc;
+    PaginaPdf& primeira = doc.novaPagina(100, 100);
+    primeira.salvar();
+    primeira.recortar(0, 0, 50, 100);
+    primeira.retangulo(0, 0, 100, 100, true, false);  // black, cut to the left half
+    doc.concluir(primeira);
+    EXPECT_TRUE(primeira.concluida());
+    primeira.retangulo(0, 0, 100, 100, true, false);  // too late: not kept
+    doc.novaPagina(100, 100).retangulo(50, 0, 50, 100, true, false);
+    const auto arquivo = gravar(doc.gerar(), "concluida.pdf");
+    EXPECT_EQ(problemasQpdf(arquivo), "");
+    for (const auto& [pagina, preta, branca] : {std::tuple{1, 25, 75}, std::tuple{2, 75, 25}}) {
+        std::string queixas;
+        const ImagemCinza imagem = renderizar(arquivo, pagina, queixas);
+        EXPECT_EQ(queixas, "");
+        ASSERT_EQ(imagem.largura, 100);
+        EXPECT_LT(imagem.em(preta, 50), 64) << "page " << pagina;
+        EXPECT_GT(imagem.em(branca, 50), 192) << "page " << pagina;
+    }
 }
 
 }  // namespace
