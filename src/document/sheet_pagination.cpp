@@ -14,6 +14,11 @@ using namespace sheet_internal;
 
 namespace {
 
+// The song's lines and what layout adds to them: page separators and the diagram list.
+std::size_t linhasPrevistas(const SongDocument& doc) {
+    return doc.Lines.size() + doc.Lines.size() / 4 + 64;
+}
+
 // Kept away from int limits whatever page height a caller passes.
 constexpr double kMaxUsableHeight = 10'000'000;
 
@@ -186,7 +191,12 @@ void finishSheet(Sheet& sheet, const SongDocument& doc, const TextMeasure& measu
 
 void LayOut(Sheet& sheet, const SongDocument& doc, const TextMeasure& measure,
             const SheetSettings& settings) {
-    for (std::vector<SheetRow>& rows : sheet.Columns) rows.clear();
+    // Room for every line in every column: a long song otherwise copies its rows again and
+    // again as they grow, and room never written costs nothing.
+    for (std::vector<SheetRow>& rows : sheet.Columns) {
+        rows.clear();
+        rows.reserve(linhasPrevistas(doc));
+    }
     sheet.PageHeight.assign(2, 0);
     sheet.PageFiller.assign(2, 0);
     sheet.ColumnCount = columnCountOf(doc.Layout);

@@ -6,7 +6,6 @@
 
 #include <string_view>
 
-#include "base/file_system.h"
 #include "pdf/subconjunto_truetype.h"
 
 namespace trovale::pdf {
@@ -41,10 +40,11 @@ std::string nomePdf(const char* postscript) {
 std::unique_ptr<FonteTrueType> FonteTrueType::abrir(FT_LibraryRec_* biblioteca,
                                                     const std::filesystem::path& arquivo,
                                                     int face) {
-    auto bytes = lerArquivoRegular(arquivo, kLimiteFonte);
-    if (!bytes) return nullptr;
+    auto mapeado = ArquivoMapeado::abrir(arquivo, kLimiteFonte);
+    if (!mapeado) return nullptr;
     std::unique_ptr<FonteTrueType> fonte(new FonteTrueType);
-    fonte->bytes_ = std::move(*bytes);
+    fonte->arquivo_ = std::move(mapeado);
+    fonte->bytes_ = fonte->arquivo_->bytes();
     if (!fonte->preparar(biblioteca, face)) return nullptr;
     return fonte;
 }

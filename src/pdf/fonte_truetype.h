@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "base/mapped_file.h"
 #include "pdf/tabelas_sfnt.h"
 
 struct FT_LibraryRec_;
@@ -62,7 +63,8 @@ class FonteTrueType {
     bool preparar(FT_LibraryRec_* biblioteca, int face);
     std::uint16_t glifoPeloCmap(char32_t caractere) const;
 
-    std::string bytes_;
+    std::optional<ArquivoMapeado> arquivo_;  // FreeType and the subset read the file in place
+    std::string_view bytes_;
     FaceSfnt sfnt_;
     FT_FaceRec_* face_ = nullptr;
     std::size_t glifos_ = 0;

@@ -1,4 +1,5 @@
 #include "base/file_system.h"
+#include "base/mapped_file.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,15 @@ TEST(DiskFileSystem, ReadsOnlyRegularFilesWithinTheLimit) {
         SCOPED_TRACE(c.nome);
         EXPECT_EQ(disco.readFile(c.caminho, c.limite), c.inteiro);
         EXPECT_EQ(lerInicioArquivoRegular(c.caminho, c.limite), c.inicio);
+        // Mapped, a file reads the same as read whole, and a moved mapping keeps its bytes.
+        std::optional<ArquivoMapeado> mapeado = ArquivoMapeado::abrir(c.caminho, c.limite);
+        EXPECT_EQ(mapeado.has_value(), c.inteiro.has_value());
+        if (!mapeado) continue;
+        const ArquivoMapeado movido = std::move(*mapeado);
+        EXPECT_EQ(movido.bytes(), *c.inteiro);
     }
+    pasta.write("VAZIO", "");
+    EXPECT_FALSE(ArquivoMapeado::abrir(pasta.path() / "VAZIO", 100)) << "nothing to map";
 }
 
 // Writes replace the whole file or nothing, whatever is in the way.
