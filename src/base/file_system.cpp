@@ -165,20 +165,31 @@ std::optional<std::string> lerRegular(const fs::path& caminho, std::size_t limit
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
     const auto tamanho = static_cast<std::uintmax_t>(st.st_size);
     if (inteiro && tamanho > limite) return std::nullopt;
+    // Read straight into the string, sized as the file is; a file that grows meanwhile is
+    // read on in blocks up to the limit.
     std::string bytes;
-    bytes.reserve(static_cast<std::size_t>(std::min<std::uintmax_t>(tamanho, limite)));
+    std::size_t lidos = 0;
     try {
-        char bloco[1 << 16];
-        while (bytes.size() < limite) {
-            const std::size_t n = arquivo.ler(bloco, std::min(sizeof bloco, limite - bytes.size()));
-            if (n == 0) return bytes;
-            bytes.append(bloco, n);
+        constexpr std::size_t kBloco = 1 << 16;
+        std::size_t espera = static_cast<std::size_t>(std::min<std::uintmax_t>(tamanho, limite));
+        for (;;) {
+            if (lidos == espera) espera = std::min(limite, lidos + kBloco);
+            if (lidos == espera) break;  // full
+            bytes.resize(espera);
+            const std::size_t n = arquivo.ler(bytes.data() + lidos, espera - lidos);
+            if (n == 0) {
+                bytes.resize(lidos);
+                return bytes;
+            }
+            lidos += n;
         }
         // Full: a whole read must find the end here, or the file grew while being read.
-        if (inteiro && arquivo.ler(bloco, 1) != 0) return std::nullopt;
+        char sobra;
+        if (inteiro && arquivo.ler(&sobra, 1) != 0) return std::nullopt;
     } catch (const FileSystemError&) {
         return std::nullopt;
     }
+    bytes.resize(lidos);
     return bytes;
 }
 

@@ -1,6 +1,7 @@
 // Reading a song file. Whatever the bytes, the reader either builds a sound song or refuses
 // the file: declared counts must be present, numbers must be numbers, and every chord a chord
 // line names must exist.
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <climits>
@@ -18,6 +19,8 @@ constexpr int kFontesVersao1 = 6;
 // Lines end with CR LF, LF or a lone CR, as a text file reader takes them.
 std::vector<std::string_view> splitLines(std::string_view bytes) {
     std::vector<std::string_view> lines;
+    // Room for them all at once: a long song otherwise copies its lines as the list grows.
+    lines.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     std::size_t start = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' && bytes[i] != '\n') continue;
