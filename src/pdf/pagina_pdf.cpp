@@ -1,6 +1,8 @@
 #include "pdf/pagina_pdf.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
 
 #include "pdf/colecao_fontes.h"
 #include "pdf/compressao.h"
@@ -25,6 +27,18 @@ char* byteLiteral(char* p, unsigned char byte) {
     *p++ = static_cast<char>(byte);
     return p;
 }
+
+// A coordinate in whole hundredths of a point, held to what readers accept.
+long long centesimos(double pontos) {
+    constexpr double kMaximo = 32767;
+    if (!(pontos == pontos)) pontos = 0;
+    pontos = std::clamp(pontos, -kMaximo, kMaximo);
+    return std::llround(pontos * 100);
+}
+
+// A move between texts beyond this, in hundredths, starts a text object of its own, so that
+// no relative move exceeds what readers accept.
+constexpr long long kLonge = 3000000;
 
 }  // namespace
 
@@ -53,7 +67,8 @@ void PaginaPdf::concluir(Compressor& compressor) {
 
 std::string_view PaginaPdf::comprimido(Compressor& compressor) const {
     if (concluida_) return comprimido_;
-    return compressor.comprimir({conteudo_, fechamentos(salvosAbertos())});
+    return compressor.comprimir(
+        {conteudo_, textoAberto_ ? "ET\n" : "", fechamentos(salvosAbertos())});
 }
 
 void PaginaPdf::numero(double valor) {
@@ -71,11 +86,13 @@ void PaginaPdf::ponto(double x, double y) {
 }
 
 void PaginaPdf::salvar() {
+    fecharTexto();
     pilha_.push_back(estado_);
     conteudo_ += "q\n";
 }
 
 void PaginaPdf::restaurar() {
+    fecharTexto();
     if (pilha_.empty()) return;  // a Q without its q makes the file unreadable
     estado_ = pilha_.back();
     pilha_.pop_back();
@@ -83,6 +100,7 @@ void PaginaPdf::restaurar() {
 }
 
 void PaginaPdf::recortar(double x, double y, double w, double h) {
+    fecharTexto();
     const double r[4] = {x, y, w, h};
     if (estado_.recortado && std::equal(r, r + 4, estado_.recorte)) return;  // cuts nothing more
     estado_.recortado = true;
@@ -142,6 +160,7 @@ void PaginaPdf::pintar(bool preencher, bool contornar) {
 }
 
 void PaginaPdf::linha(double x0, double y0, double x1, double y1) {
+    fecharTexto();
     // The commonest call of a sheet, written in one piece.
     char buffer[4 * kMaiorNumero + 16];
     char* p = escreverNumero(buffer, x0);
@@ -156,6 +175,7 @@ void PaginaPdf::linha(double x0, double y0, double x1, double y1) {
 }
 
 void PaginaPdf::retangulo(double x, double y, double w, double h, bool preencher, bool contornar) {
+    fecharTexto();
     if (!preencher && !contornar) return;
     ponto(x, y + h);
     numero(w);
@@ -173,6 +193,7 @@ void PaginaPdf::curva(double x1, double y1, double x2, double y2, double x3, dou
 
 void PaginaPdf::retanguloArredondado(double x, double y, double w, double h, double raio,
                                      bool preencher, bool contornar) {
+    fecharTexto();
     const double r = std::min({raio, w / 2, h / 2});
     if (!(r > 0)) return retangulo(x, y, w, h, preencher, contornar);
     if (!preencher && !contornar) return;
@@ -196,6 +217,7 @@ void PaginaPdf::retanguloArredondado(double x, double y, double w, double h, dou
 }
 
 void PaginaPdf::elipse(double x, double y, double w, double h, bool preencher, bool contornar) {
+    fecharTexto();
     if (!preencher && !contornar) return;
     const double rx = w / 2, ry = h / 2, cx = x + rx, cy = y + ry;
     const double kx = rx * kArco, ky = ry * kArco;
@@ -213,7 +235,13 @@ void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
                       std::u32string_view texto) {
     FonteTrueType* fonte = fontes_->fonte(indice);
     if (!fonte || texto.empty()) return;
-    conteudo_ += "BT ";
+    // Texts in a row share one text object, each placed from the one before: positions are
+    // kept in whole hundredths of a point, as written, so that nothing drifts.
+    const long long cx = centesimos(x), cy = centesimos(altura_ - yBase);
+    const bool perto =
+        textoAberto_ && std::llabs(cx - textoX_) < kLonge && std::llabs(cy - textoY_) < kLonge;
+    if (textoAberto_ && !perto) fecharTexto();
+    if (!textoAberto_) conteudo_ += "BT ";
     // Font and size belong to the graphics state: they outlast the text object.
     if (indice != estado_.fonte || tamanhoPt != estado_.tamanhoFonte) {
         estado_.fonte = indice;
@@ -224,7 +252,12 @@ void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
         numero(tamanhoPt);
         conteudo_ += "Tf ";
     }
-    ponto(x, yBase);
+    const long long dx = textoAberto_ ? cx - textoX_ : cx, dy = textoAberto_ ? cy - textoY_ : cy;
+    textoAberto_ = true;
+    textoX_ = cx;
+    textoY_ = cy;
+    numero(static_cast<double>(dx) / 100);
+    numero(static_cast<double>(dy) / 100);
     conteudo_ += "Td (";
     // Glyph ids as two raw bytes each, half the size of hexadecimal: written straight into
     // room made for the worst case, every byte escaped.
@@ -238,7 +271,13 @@ void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
         p = byteLiteral(p, static_cast<unsigned char>(g & 0xFF));
     }
     conteudo_.resize(static_cast<std::size_t>(p - conteudo_.data()));
-    conteudo_ += ") Tj ET\n";
+    conteudo_ += ") Tj\n";
+}
+
+void PaginaPdf::fecharTexto() {
+    if (!textoAberto_) return;
+    conteudo_ += "ET\n";
+    textoAberto_ = false;
 }
 
 }  // namespace trovale::pdf

@@ -76,6 +76,8 @@ class PaginaPdf {
     void padraoTracejado();
     void pintar(bool preencher, bool contornar);
     void cor(CorPdf cor, long& atual, const char* operador);
+    // Ends the text object a text left open; every operator not allowed inside one calls it.
+    void fecharTexto();
 
     // The drawing ended: deflated with its open saves closed, the text freed.
     void concluir(Compressor& compressor);
@@ -85,6 +87,8 @@ class PaginaPdf {
     ColecaoFontes* fontes_;
     double largura_, altura_;
     std::string conteudo_;
+    bool textoAberto_ = false;
+    long long textoX_ = 0, textoY_ = 0;  // where the open text object's last line starts
     bool concluida_ = false;
     std::string comprimido_;
     Estado estado_;

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <limits>
 #include <tuple>
+#include <vector>
 
 #include "leitores_pdf.h"
 #include "pdf/documento_pdf.h"
@@ -170,6 +173,33 @@ TEST(DesenhoPdf, StateRestoredIsWrittenAgain) {
     ASSERT_EQ(imagem.largura, 100);
     EXPECT_LT(imagem.em(25, 50), 64);   // black inside the clip
     EXPECT_GT(imagem.em(75, 50), 192);  // white beyond it
+}
+
+// Texts drawn one after another share a text object, each placed from the one before: they
+// still land where they were drawn, to the hundredth of a point, however many there are.
+TEST(DesenhoPdf, TextsInARowLandWhereEachWasDrawn) {
+    if (!temFerramenta("pdftotext") || !std::filesystem::exists(kSans)) GTEST_SKIP();
+    DocumentoPdf doc;
+    const int sans = *doc.adicionarFonte(kSans);
+    PaginaPdf& p = doc.novaPagina(400, 200);
+    std::vector<double> xs;
+    for (int i = 0; i < 12; ++i) {
+        xs.push_back(10.333 + i * 31.117);
+        p.texto(sans, i % 2 ? 9 : 12, xs.back(), 50 + (i % 3) * 0.37, U"Am");
+    }
+    p.retangulo(0, 150, 10, 10, true, false);  // ends the text object
+    p.texto(sans, 10, 20.004, 120, U"Am");
+    xs.push_back(20.004);
+    const auto arquivo = gravar(doc.gerar(), "textos.pdf");
+    EXPECT_EQ(problemasQpdf(arquivo), "");
+    const std::string caixas = saidaDe("pdftotext -bbox " + aspas(arquivo) + " -");
+    std::vector<double> lidos;
+    for (auto i = caixas.find("xMin=\""); i != std::string::npos; i = caixas.find("xMin=\"", i + 1))
+        lidos.push_back(std::stod(caixas.substr(i + 6)));
+    ASSERT_EQ(lidos.size(), xs.size()) << caixas;
+    std::sort(lidos.begin(), lidos.end());  // the reader lists them in its reading order
+    std::sort(xs.begin(), xs.end());
+    for (std::size_t i = 0; i < xs.size(); ++i) EXPECT_NEAR(lidos[i], xs[i], 0.006) << i;
 }
 
 // A page concluded is deflated at once, its open saves closed; later drawing on it is dropped.
