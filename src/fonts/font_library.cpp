@@ -120,24 +120,30 @@ std::optional<ArquivoFonte> arquivoDe(FcPattern* achado) {
     return ArquivoFonte{reinterpret_cast<const char*>(caminho), indice};
 }
 
-}  // namespace
-
-std::optional<ArquivoFonte> BibliotecaFontes::escolher(const std::string& familia, bool negrito,
-                                                       bool italico) {
-    const MemoriaFontes::Pedido chave{familia, negrito, italico, 0};
-    if (memoria_)
-        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
-    FcConfig* config = estado_->configuracao();
-    if (!config) return std::nullopt;
+std::optional<ArquivoFonte> escolherFace(FcConfig* config, const std::string& familia, bool negrito,
+                                         bool italico) {
     FcPattern* padrao = pedido(config, familia, negrito, italico);
     FcResult resultado = FcResultNoMatch;
     FcPattern* achado = FcFontMatch(config, padrao, &resultado);
     FcPatternDestroy(padrao);
-    std::optional<ArquivoFonte> arquivo;
-    if (achado) {
-        arquivo = arquivoDe(achado);
-        FcPatternDestroy(achado);
-    }
+    if (!achado) return std::nullopt;
+    std::optional<ArquivoFonte> arquivo = arquivoDe(achado);
+    FcPatternDestroy(achado);
+    return arquivo;
+}
+
+}  // namespace
+
+std::optional<ArquivoFonte> BibliotecaFontes::escolher(const std::string& familia, bool negrito,
+                                                       bool italico, char32_t caractere) {
+    const MemoriaFontes::Pedido chave{familia, negrito, italico, caractere};
+    if (memoria_)
+        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
+    FcConfig* config = estado_->configuracao();
+    if (!config) return std::nullopt;
+    const std::optional<ArquivoFonte> arquivo =
+        caractere == 0 ? escolherFace(config, familia, negrito, italico)
+                       : escolherSubstituta(familia, negrito, italico, caractere);
     if (memoria_) memoria_->guardar(chave, arquivo);
     return arquivo;
 }
@@ -151,19 +157,15 @@ const FaceFonte* BibliotecaFontes::abrir(const ArquivoFonte& arquivo) {
 const FaceFonte* BibliotecaFontes::substituta(const std::string& familia, bool negrito,
                                               bool italico, char32_t caractere) {
     if (!pronta() || caractere == 0) return nullptr;
-    const std::optional<ArquivoFonte> arquivo =
-        escolherSubstituta(familia, negrito, italico, caractere);
+    const std::optional<ArquivoFonte> arquivo = escolher(familia, negrito, italico, caractere);
     return arquivo ? abrir(*arquivo) : nullptr;
 }
 
+// The first of fontconfig's fallbacks for the request that has the character and opens.
 std::optional<ArquivoFonte> BibliotecaFontes::escolherSubstituta(const std::string& familia,
                                                                  bool negrito, bool italico,
                                                                  char32_t caractere) {
-    const MemoriaFontes::Pedido chave{familia, negrito, italico, caractere};
-    if (memoria_)
-        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
     FcConfig* config = estado_->configuracao();
-    if (!config) return std::nullopt;
     FcPattern* padrao = pedido(config, familia, negrito, italico);
     FcResult resultado = FcResultNoMatch;
     FcFontSet* lista = FcFontSort(config, padrao, FcTrue, nullptr, &resultado);
@@ -178,7 +180,6 @@ std::optional<ArquivoFonte> BibliotecaFontes::escolherSubstituta(const std::stri
         if (arquivo && abrir(*arquivo)) escolhido = arquivo;
     }
     if (lista) FcFontSetDestroy(lista);
-    if (memoria_) memoria_->guardar(chave, escolhido);
     return escolhido;
 }
 

@@ -52,7 +52,10 @@ class BibliotecaFontes {
 
   private:
     const FaceFonte* abrir(const ArquivoFonte& arquivo);
-    std::optional<ArquivoFonte> escolher(const std::string& familia, bool negrito, bool italico);
+    // fontconfig's file for the face (`caractere` 0) or for a character's fallback, from the
+    // memory when it holds the answer.
+    std::optional<ArquivoFonte> escolher(const std::string& familia, bool negrito, bool italico,
+                                         char32_t caractere = 0);
     std::optional<ArquivoFonte> escolherSubstituta(const std::string& familia, bool negrito,
                                                    bool italico, char32_t caractere);
     struct Estado;
