@@ -12,27 +12,51 @@ namespace trovale::fontes {
 
 namespace {
 
+// A collection of several scripts runs to tens of megabytes; nothing a song uses comes near
+// this.
+constexpr std::size_t kLimiteFonte = std::size_t{64} << 20;
+
 FT_Face ft(void* face) {
     return static_cast<FT_Face>(face);
+}
+
+// The face at `indice` of the file's bytes; nothing when there is none. A negative index
+// would only count the file's faces.
+FT_Face abrirFace(void* biblioteca, const ArquivoMapeado& bytes, int indice) {
+    FT_Face face = nullptr;
+    if (indice < 0 ||
+        FT_New_Memory_Face(static_cast<FT_Library>(biblioteca),
+                           reinterpret_cast<const FT_Byte*>(bytes.bytes().data()),
+                           static_cast<FT_Long>(bytes.bytes().size()), indice, &face) != 0)
+        return nullptr;
+    return face;
 }
 
 }  // namespace
 
 std::unique_ptr<FaceFonte> FaceFonte::abrir(void* biblioteca, const ArquivoFonte& arquivo) {
-    FT_Face face = nullptr;
-    if (FT_New_Face(static_cast<FT_Library>(biblioteca), arquivo.caminho.c_str(), arquivo.indice,
-                    &face) != 0)
-        return nullptr;
+    std::optional<ArquivoMapeado> bytes = ArquivoMapeado::abrir(arquivo.caminho, kLimiteFonte);
+    if (!bytes) return nullptr;
+    const FT_Face face = abrirFace(biblioteca, *bytes, arquivo.indice);
+    if (!face) return nullptr;
     // Only outline faces measure the same at every size.
     if (!FT_IS_SCALABLE(face) || FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0) {
         FT_Done_Face(face);
         return nullptr;
     }
-    return std::unique_ptr<FaceFonte>(new FaceFonte(face, arquivo));
+    return std::unique_ptr<FaceFonte>(new FaceFonte(face, arquivo, std::move(*bytes)));
 }
 
-FaceFonte::FaceFonte(void* face, ArquivoFonte arquivo)
-    : face_(face), arquivo_(std::move(arquivo)) {}
+bool FaceFonte::existe(void* biblioteca, const ArquivoFonte& arquivo) {
+    const std::optional<ArquivoMapeado> bytes =
+        ArquivoMapeado::abrir(arquivo.caminho, kLimiteFonte);
+    const FT_Face face = bytes ? abrirFace(biblioteca, *bytes, arquivo.indice) : nullptr;
+    if (face) FT_Done_Face(face);
+    return face != nullptr;
+}
+
+FaceFonte::FaceFonte(void* face, ArquivoFonte arquivo, ArquivoMapeado bytes)
+    : bytes_(std::move(bytes)), face_(face), arquivo_(std::move(arquivo)) {}
 
 FaceFonte::~FaceFonte() {
     FT_Done_Face(ft(face_));

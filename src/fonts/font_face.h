@@ -9,6 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/mapped_file.h"
 #include "fonts/font_library.h"
 
 namespace trovale::fontes {
@@ -23,7 +24,11 @@ struct MetricasVerticais {
 class FaceFonte {
   public:
     // `biblioteca` is FreeType's library handle; nothing when the file holds no usable face.
+    // Only a regular file is read: a named pipe or a device in a font's place never holds
+    // the program.
     static std::unique_ptr<FaceFonte> abrir(void* biblioteca, const ArquivoFonte& arquivo);
+    // Whether the file holds a face at that index at all, usable here or not.
+    static bool existe(void* biblioteca, const ArquivoFonte& arquivo);
     ~FaceFonte();
     FaceFonte(const FaceFonte&) = delete;
     FaceFonte& operator=(const FaceFonte&) = delete;
@@ -52,13 +57,14 @@ class FaceFonte {
         std::array<long, 256> avancos;
     };
 
-    FaceFonte(void* face, ArquivoFonte arquivo);
+    FaceFonte(void* face, ArquivoFonte arquivo, ArquivoMapeado bytes);
     void tamanho(int pixels) const;
     std::optional<long> avancoMedido(int pixels, char32_t caractere) const;
     std::optional<long> medirAvanco(int pixels, char32_t caractere) const;
     AvancosLatinos& latinos(int pixels) const;
 
-    void* face_;  // FT_Face
+    ArquivoMapeado bytes_;  // FreeType reads the face in place
+    void* face_;            // FT_Face
     ArquivoFonte arquivo_;
     mutable int pixels_ = 0;
     // A sheet asks for the same few sizes and characters thousands of times.

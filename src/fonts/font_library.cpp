@@ -137,8 +137,15 @@ std::optional<ArquivoFonte> escolherFace(FcConfig* config, const std::string& fa
 std::optional<ArquivoFonte> BibliotecaFontes::escolher(const std::string& familia, bool negrito,
                                                        bool italico, char32_t caractere) {
     const MemoriaFontes::Pedido chave{familia, negrito, italico, caractere};
-    if (memoria_)
-        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) return *lembrada;
+    if (memoria_) {
+        if (const MemoriaFontes::Resposta* lembrada = memoria_->resposta(chave)) {
+            // A remembered file that no longer holds its face (replaced since, or the memory
+            // tampered with) discredits the whole memory: every answer is asked again.
+            if (!*lembrada || abrir(**lembrada) || FaceFonte::existe(estado_->freetype, **lembrada))
+                return *lembrada;
+            memoria_ = std::make_unique<MemoriaFontes>();
+        }
+    }
     FcConfig* config = estado_->configuracao();
     if (!config) return std::nullopt;
     const std::optional<ArquivoFonte> arquivo =

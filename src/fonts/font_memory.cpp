@@ -1,7 +1,10 @@
 #include "fonts/font_memory.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdlib>
 #include <string_view>
@@ -65,6 +68,34 @@ std::string linhaDoEstado(const fs::path& caminho) {
     return linha;
 }
 
+// A remembered face must still be in a regular file: whatever else took its place (a named
+// pipe, a device, a folder) is never opened, only looked at.
+bool arquivoDeFonte(const fs::path& caminho) {
+    struct stat st;
+    return caminho.is_absolute() && ::stat(caminho.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The memory's own name is replaced, never what it may point at: the new text is written
+// beside it and renamed over it, so a link in its place goes and its target stays as it was.
+// DiskFileSystem keeps a link and replaces its target, as a user's own files want, so it is
+// not used here. A cache: made again when lost, so it is not flushed to the disk.
+bool substituir(const fs::path& arquivo, std::string_view texto) {
+    std::string temporario = arquivo.string() + ".~XXXXXX";
+    const int fd = ::mkostemp(temporario.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    bool escrito = true;
+    while (escrito && !texto.empty()) {
+        const ssize_t n = ::write(fd, texto.data(), texto.size());
+        if (n < 0 && errno == EINTR) continue;
+        escrito = n > 0;
+        if (escrito) texto.remove_prefix(static_cast<std::size_t>(n));
+    }
+    escrito = ::close(fd) == 0 && escrito;
+    if (escrito && ::rename(temporario.c_str(), arquivo.c_str()) == 0) return true;
+    ::unlink(temporario.c_str());
+    return false;
+}
+
 std::optional<MemoriaFontes::Pedido> pedidoDe(const std::vector<std::string_view>& c) {
     const auto booleano = [](std::string_view s) { return s == "1"; };
     char32_t caractere = 0;
@@ -104,9 +135,13 @@ MemoriaFontes MemoriaFontes::ler(const fs::path& arquivo, const std::string& ver
             if (!pedido) return memoria;
             Resposta resposta;
             int indice = 0;
-            if (std::from_chars(c[6].data(), c[6].data() + c[6].size(), indice).ec != std::errc())
-                return memoria;
-            if (!c[5].empty()) resposta = ArquivoFonte{std::string(c[5]), indice};
+            const char* fim = c[6].data() + c[6].size();
+            const auto lido = std::from_chars(c[6].data(), fim, indice);
+            if (lido.ec != std::errc() || lido.ptr != fim || indice < 0) return memoria;
+            if (!c[5].empty()) {
+                resposta = ArquivoFonte{std::string(c[5]), indice};
+                if (!arquivoDeFonte(resposta->caminho)) return memoria;
+            }
             respostas[*pedido] = std::move(resposta);
         } else {
             return memoria;  // damaged: fontconfig answers again
@@ -146,15 +181,9 @@ bool MemoriaFontes::gravar(const fs::path& arquivo, const OrigensDasRespostas& o
                  std::to_string(caractere) + "\t" + caminho + "\t" +
                  std::to_string(resposta ? resposta->indice : 0) + "\n";
     }
-    try {
-        std::error_code erro;
-        fs::create_directories(arquivo.parent_path(), erro);
-        // A cache: made again when lost, so it is not flushed to the disk.
-        DiskFileSystem(false).writeFile(arquivo, texto);
-        return true;
-    } catch (const std::exception&) {
-        return false;
-    }
+    std::error_code erro;
+    fs::create_directories(arquivo.parent_path(), erro);
+    return substituir(arquivo, texto);
 }
 
 std::optional<fs::path> memoriaDoUsuario() {

@@ -28,7 +28,8 @@ class MemoriaFontes {
     using Pedido = std::tuple<std::string, bool, bool, char32_t>;
     using Resposta = std::optional<ArquivoFonte>;
 
-    // The answers kept in `arquivo`, none when it is missing, damaged, or no longer holds.
+    // The answers kept in `arquivo`, none when it is missing, damaged, or no longer holds; an
+    // answer naming anything but a regular file counts as damage.
     static MemoriaFontes ler(const std::filesystem::path& arquivo, const std::string& versao);
 
     // Nothing when the request was never answered; else fontconfig's answer.
