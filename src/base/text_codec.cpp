@@ -1,5 +1,6 @@
 #include "base/text_codec.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -58,6 +59,37 @@ std::size_t lerUtf8(std::string_view t, std::size_t i, char32_t& c) {
     }
     if (c < minimo || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return 0;
     return n;
+}
+
+// UTF-16 code units as UTF-8. A broken surrogate becomes U+FFFD, or makes the text no UTF-16
+// at all when `estrito`: without a mark, that is what tells a binary file from a text.
+std::optional<std::string> decodificarUtf16(std::string_view bytes, bool little, bool estrito) {
+    const auto unidade = [&](std::size_t i) -> char32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return little ? (b << 8 | a) : (a << 8 | b);
+    };
+    std::string saida;
+    saida.reserve(bytes.size() / 2);
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        char32_t c = unidade(i);
+        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t baixa = unidade(i + 2);
+            if (baixa >= 0xDC00 && baixa <= 0xDFFF) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (baixa - 0xDC00);
+                i += 2;
+            }
+        }
+        // A lone surrogate has no character: the replacement character stands for it.
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            if (estrito) return std::nullopt;
+            c = 0xFFFD;
+        }
+        anexarUtf8(saida, c);
+    }
+    if (i < bytes.size()) anexarUtf8(saida, 0xFFFD);  // an odd byte at the end
+    return saida;
 }
 
 }  // namespace
@@ -120,28 +152,29 @@ std::optional<std::string> utf8DeUtf16ComMarca(std::string_view bytes) {
     const auto b1 = static_cast<unsigned char>(bytes[1]);
     const bool little = b0 == 0xFF && b1 == 0xFE;
     if (!little && !(b0 == 0xFE && b1 == 0xFF)) return std::nullopt;
-    const auto unidade = [&](std::size_t i) -> char32_t {
-        const auto a = static_cast<unsigned char>(bytes[i]);
-        const auto b = static_cast<unsigned char>(bytes[i + 1]);
-        return little ? (b << 8 | a) : (a << 8 | b);
-    };
-    std::string saida;
-    saida.reserve(bytes.size() / 2);
-    std::size_t i = 2;
-    for (; i + 1 < bytes.size(); i += 2) {
-        char32_t c = unidade(i);
-        if (c >= 0xD800 && c <= 0xDBFF && i + 3 < bytes.size()) {
-            const char32_t baixa = unidade(i + 2);
-            if (baixa >= 0xDC00 && baixa <= 0xDFFF) {
-                c = 0x10000 + ((c - 0xD800) << 10) + (baixa - 0xDC00);
-                i += 2;
-            }
-        }
-        // A lone surrogate has no character: the replacement character stands for it.
-        anexarUtf8(saida, c >= 0xD800 && c <= 0xDFFF ? char32_t{0xFFFD} : c);
+    return decodificarUtf16(bytes.substr(2), little, false);
+}
+
+std::optional<std::string> utf8DeUtf16SemMarca(std::string_view bytes) {
+    // Almost every text has no NUL at all: it is told apart without counting.
+    if (bytes.size() < 2 || bytes.size() % 2 != 0 || bytes.find('\0') == bytes.npos)
+        return std::nullopt;
+    std::size_t nulosPares = 0, nulosImpares = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += 2) {
+        nulosPares += bytes[i] == '\0';
+        nulosImpares += bytes[i + 1] == '\0';
     }
-    if (i < bytes.size()) anexarUtf8(saida, 0xFFFD);  // an odd byte at the end
-    return saida;
+    const std::size_t unidades = bytes.size() / 2;
+    const auto altos = [unidades](std::size_t nulos) { return nulos * 2 > unidades; };
+    const auto baixos = [unidades](std::size_t nulos) { return nulos * 10 <= unidades; };
+    if (altos(nulosImpares) && baixos(nulosPares)) return decodificarUtf16(bytes, true, true);
+    if (altos(nulosPares) && baixos(nulosImpares)) return decodificarUtf16(bytes, false, true);
+    return std::nullopt;
+}
+
+std::optional<std::string> utf8DeUtf16(std::string_view bytes) {
+    if (auto comMarca = utf8DeUtf16ComMarca(bytes)) return comMarca;
+    return utf8DeUtf16SemMarca(bytes);
 }
 
 bool pareceUtf8(std::string_view texto) {
@@ -154,6 +187,41 @@ bool pareceUtf8(std::string_view texto) {
         i += n;
     }
     return naoAscii;
+}
+
+ComposicaoDoTexto composicaoDoTexto(std::string_view texto, bool utf8) {
+    ComposicaoDoTexto composicao;
+    const auto estranho = [](char32_t c) {
+        if (c < 0x20) return c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r';
+        return c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0xFFFD;
+    };
+    for (std::size_t i = 0; i < texto.size();) {
+        char32_t c = static_cast<unsigned char>(texto[i]);
+        std::size_t n = 1;
+        if (utf8 && c >= 0x80) {
+            n = lerUtf8(texto, i, c);
+            if (n == 0) {
+                n = 1;
+                c = 0xFFFD;
+            }
+        } else if (!utf8) {
+            c = unicodeDeWindows1252(static_cast<unsigned char>(c));
+        }
+        ++composicao.caracteres;
+        composicao.nulos += c == 0;
+        composicao.estranhos += c != 0 && estranho(c);
+        i += n;
+    }
+    return composicao;
+}
+
+std::size_t bytesDosCaracteres(std::string_view texto, std::size_t n) {
+    std::size_t i = 0;
+    for (; i < texto.size() && n > 0; --n) {
+        char32_t c = 0;
+        i += std::max<std::size_t>(lerUtf8(texto, i, c), 1);
+    }
+    return i;
 }
 
 }  // namespace trovale

@@ -81,12 +81,19 @@ int importarTexto(const std::filesystem::path& entrada, const std::filesystem::p
     }
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
+    // A file that is no text is refused with its one message, and nothing is written.
     if (!ehChordPro(entrada.filename().string(), *bytes)) {
-        std::vector<std::string> linhas = linhasDoTexto(std::move(*bytes), avisosDaEntrada);
-        return gravarConfirmado(std::move(linhas), {}, carga.catalogo, saida, ambiente);
+        std::optional<std::vector<std::string>> linhas =
+            linhasDoTexto(std::move(*bytes), avisosDaEntrada);
+        if (!linhas) return kSaidaCatalogo;
+        return gravarConfirmado(std::move(*linhas), {}, carga.catalogo, saida, ambiente);
     }
     ImportacaoChordPro importacao =
         importarChordPro(std::move(*bytes), {carga.catalogo, kTrastesMostradosPadrao});
+    if (importacao.recusa) {
+        avisosDaEntrada.aviso(*importacao.recusa);
+        return kSaidaCatalogo;
+    }
     relatar(importacao, avisosDaEntrada);
     return gravarConfirmado(std::move(importacao.linhas), std::move(importacao.conhecidos),
                             carga.catalogo, saida, ambiente);

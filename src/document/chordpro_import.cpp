@@ -69,8 +69,10 @@ class AvisosGuardados : public Dialogs {
 };
 
 // Lines that are no chord lines must stay text: one that reads as chords or as a marker gets
-// the plain-text mark.
-void marcarTextoSimples(std::vector<LinhaLida>& linhas, const ContextoInterpretacao& contexto) {
+// the plain-text mark. The mark is a character of the line, so a full line makes room for it;
+// `cortadas` counts the lines that lose more than blanks to it and had not been cut already.
+void marcarTextoSimples(std::vector<LinhaLida>& linhas, const ContextoInterpretacao& contexto,
+                        int& cortadas) {
     InterpretacaoTexto leitura;
     for (const LinhaLida& l : linhas) leitura.linhas.push_back(l.texto);
     AcordesConhecidos rascunho;
@@ -78,8 +80,9 @@ void marcarTextoSimples(std::vector<LinhaLida>& linhas, const ContextoInterpreta
     for (std::size_t i = 0; i < linhas.size(); ++i) {
         int tipo = 0;
         if (linhas[i].tipo == kChordLine) continue;
-        if (leitura.LinhaDeAcordes[i] || ehMarcador(linhas[i].texto, tipo))
-            linhas[i].texto += kMarcaTextoSimples;
+        if (!leitura.LinhaDeAcordes[i] && !ehMarcador(linhas[i].texto, tipo)) continue;
+        if (cortarLinha(linhas[i].texto, kMaxLineLength - 1) && !linhas[i].cortada) ++cortadas;
+        linhas[i].texto += kMarcaTextoSimples;
     }
 }
 
@@ -146,11 +149,21 @@ std::string ImportacaoChordPro::resumo(std::size_t maximoAvisos) const {
 ImportacaoChordPro importarChordPro(std::string bytes, const ContextoInterpretacao& contexto) {
     ImportacaoChordPro importacao;
     AvisosGuardados avisos(importacao.avisos);
-    LeituraChordPro lida =
-        lerChordPro(linhasDoTexto(std::move(bytes), avisos), contexto.catalogo.tipos);
+    // The reader cuts the lines it makes: cutting a raw line would cut through its chords.
+    std::optional<std::vector<std::string>> texto =
+        linhasDoTexto(std::move(bytes), avisos, LinhasLongas::Inteiras);
+    if (!texto) {
+        importacao.recusa = std::move(importacao.avisos.back());
+        importacao.avisos.clear();
+        return importacao;
+    }
+    LeituraChordPro lida = lerChordPro(*texto, contexto.catalogo.tipos);
+    texto.reset();
     importacao.diretivasIgnoradas = lida.diretivasIgnoradas;
     importacao.avisos.insert(importacao.avisos.end(), lida.avisos.begin(), lida.avisos.end());
-    marcarTextoSimples(lida.linhas, contexto);
+    int cortadas = lida.linhasCortadas;
+    marcarTextoSimples(lida.linhas, contexto, cortadas);
+    if (cortadas > 0) importacao.avisos.push_back(avisoLinhasCortadas(cortadas));
     importacao.linhas = comMarcadores(std::move(lida.linhas));
     // A lyric with chords takes two lines, and markers take their own: the editor's limit
     // may be passed even when the file was within it.

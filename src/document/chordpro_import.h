@@ -4,6 +4,7 @@
 // The editor then shows and interprets them like any imported text.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,6 +19,8 @@ namespace trovale {
 bool ehChordPro(std::string_view extensaoOuNome, std::string_view bytes);
 
 struct ImportacaoChordPro {
+    // Why the file is no text (UTF-8, as linhasDoTexto says it); then nothing else is filled.
+    std::optional<std::string> recusa;
     std::vector<std::string> linhas;  // Windows-1252, as the text editor takes them
     AcordesConhecidos conhecidos;
     int diretivasIgnoradas = 0;
@@ -28,7 +31,8 @@ struct ImportacaoChordPro {
     std::string resumo(std::size_t maximoAvisos = SIZE_MAX) const;
 };
 
-// The bytes go through linhasDoTexto first, so every encoding is taken as in a text import.
+// The bytes go through linhasDoTexto first, so every encoding is taken, and what is no text
+// refused, as in a text import.
 ImportacaoChordPro importarChordPro(std::string bytes, const ContextoInterpretacao& contexto);
 
 // Title and first author ({subtitle}, {artist} or {composer}) of the lines of a ChordPro

@@ -1,13 +1,16 @@
 #include "document/chordpro_reading.h"
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
 
 #include "base/text_codec.h"
 #include "catalogue/chord_interpreter.h"
+#include "catalogue/fingering.h"
 #include "document/chordpro_line.h"
 #include "document/song_document.h"
+#include "document/text_conversion.h"
 
 namespace trovale {
 
@@ -21,11 +24,85 @@ std::string prefixoDaLinha(int numero) {
     return "Linha " + std::to_string(numero) + ": ";
 }
 
+// The highest fret a fingering holds: five frets from a start fret of at most 12.
+constexpr int kMaiorTrasteDaDigitacao = kMaxCasa + kMaxTrasteRelativo - 1;
+
+// A whole number read digit by digit and held just past `teto`, so that no length of digits
+// overflows.
+std::optional<int> numeroAte(std::string_view palavra, int teto) {
+    if (palavra.empty()) return std::nullopt;
+    int valor = 0;
+    for (const char c : palavra) {
+        if (c < '0' || c > '9') return std::nullopt;
+        valor = std::min(valor * 10 + (c - '0'), teto + 1);
+    }
+    return valor;
+}
+
+bool mesmaPalavra(std::string_view palavra, std::string_view minuscula) {
+    return std::equal(
+        palavra.begin(), palavra.end(), minuscula.begin(), minuscula.end(),
+        [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+}
+
+// True when a {define}'s base-fret, or one of its frets counted from it, is past what a
+// fingering holds. Read before the define itself, which adds the two: a fret of ten digits
+// must never reach that sum. Numbers belong to the keyword before them; any other word but a
+// muted string ends them.
+bool alemDaDigitacao(std::string_view valor) {
+    enum class Lendo { Nada, CasaBase, Trastes } lendo = Lendo::Nada;
+    int casaBase = 1, maiorTraste = 0;
+    for (std::size_t i = valor.find_first_not_of(' '); i != valor.npos;
+         i = valor.find_first_not_of(' ', i)) {
+        const std::size_t fim = std::min(valor.find(' ', i), valor.size());
+        const std::string_view palavra = valor.substr(i, fim - i);
+        i = fim;
+        const std::optional<int> n = numeroAte(palavra, kMaiorTrasteDaDigitacao);
+        if (n && lendo == Lendo::CasaBase)
+            casaBase = *n;
+        else if (n && lendo == Lendo::Trastes)
+            maiorTraste = std::max(maiorTraste, *n);
+        else if (!n && palavra != "x" && palavra != "X" && palavra != "N" && palavra != "-1")
+            lendo = mesmaPalavra(palavra, "base-fret") ? Lendo::CasaBase
+                    : mesmaPalavra(palavra, "frets")   ? Lendo::Trastes
+                                                       : Lendo::Nada;
+    }
+    const int alem = kMaiorTrasteDaDigitacao;
+    return casaBase > alem || maiorTraste > alem ||
+           (maiorTraste > 0 && casaBase + maiorTraste - 1 > alem);
+}
+
+// A chord whose symbol would not end within a song line goes with the cut; the columns only
+// grow, so they go from the end.
+bool semAcordesAlemDaLinha(std::vector<AcordeNaLetra>& acordes) {
+    const std::size_t antes = acordes.size();
+    while (!acordes.empty() &&
+           linhaDeAcordes(acordes).size() > static_cast<std::size_t>(kMaxLineLength))
+        acordes.pop_back();
+    return acordes.size() < antes;
+}
+
 class Leitor {
   public:
     explicit Leitor(const CatalogoTipos& tipos) : tipos_(tipos) {}
 
     void ler(std::string_view linha, int numero) {
+        const std::size_t antes = saida_.linhas.size();
+        cortou_ = false;
+        lerLinha(linha, numero);
+        if (!cortou_) return;
+        ++saida_.linhasCortadas;
+        for (std::size_t i = antes; i < saida_.linhas.size(); ++i) saida_.linhas[i].cortada = true;
+    }
+
+    LeituraChordPro terminar() {
+        if (titulo_)
+            saida_.linhas.insert(saida_.linhas.begin(), {*titulo_, kTitleLine, tituloCortado_});
+        return std::move(saida_);
+    }
+
+  private:
+    void lerLinha(std::string_view linha, int numero) {
         if (emTab_) {
             const std::optional<LinhaDiretiva> d = lerDiretiva(linha);
             if (d && d->fechada && d->tipo == DiretivaChordPro::FimTab)
@@ -46,14 +123,9 @@ class Leitor {
         }
     }
 
-    LeituraChordPro terminar() {
-        if (titulo_) saida_.linhas.insert(saida_.linhas.begin(), {*titulo_, kTitleLine});
-        return std::move(saida_);
-    }
-
-  private:
     // An empty line is always normal: the text editor makes it so whatever the marker.
     void guardar(std::string texto, std::uint8_t tipo) {
+        cortou_ = cortarLinha(texto) || cortou_;
         if (emBranco(texto)) tipo = kLyricLine;
         saida_.linhas.push_back({std::move(texto), tipo});
     }
@@ -68,6 +140,8 @@ class Leitor {
             case DiretivaChordPro::Titulo:
                 if (d.valor.empty() || titulo_) return ignorar();
                 titulo_ = d.valor;
+                tituloCortado_ = cortarLinha(*titulo_);
+                cortou_ = cortou_ || tituloCortado_;
                 return;
             case DiretivaChordPro::Autor:
             case DiretivaChordPro::Comentario:
@@ -93,6 +167,11 @@ class Leitor {
     }
 
     void definicao(std::string_view valor, int numero) {
+        if (alemDaDigitacao(valor)) {
+            saida_.avisos.push_back(prefixoDaLinha(numero) + "definição de acorde além da casa " +
+                                    std::to_string(kMaiorTrasteDaDigitacao) + ", ignorada.");
+            return ignorar();
+        }
         std::optional<DefinicaoAcorde> lida = lerDefinicao(valor);
         if (!lida) {
             saida_.avisos.push_back(prefixoDaLinha(numero) + "definição de acorde ilegível.");
@@ -105,7 +184,14 @@ class Leitor {
     void letra(std::string_view linha, int numero) {
         LetraComAcordes partes = separarAcordes(linha);
         const bool tinhaAcordes = !partes.acordes.empty();
+        // Chords past the cut go with it, unread: a long line holds many.
+        const std::size_t todos = partes.acordes.size();
+        std::erase_if(partes.acordes, [](const AcordeNaLetra& a) {
+            return a.indice >= static_cast<std::size_t>(kMaxLineLength);
+        });
+        cortou_ = cortou_ || partes.acordes.size() < todos;
         std::vector<AcordeNaLetra> acordes = legiveis(std::move(partes.acordes), numero);
+        cortou_ = semAcordesAlemDaLinha(acordes) || cortou_;
         const bool soAcordes = emBranco(partes.letra);
         if (!acordes.empty()) guardar(linhaDeAcordes(acordes), kChordLine);
         // A line that held only chords, none readable, leaves nothing behind.
@@ -145,8 +231,10 @@ class Leitor {
     std::unordered_map<std::string, bool> acordes_;
     LeituraChordPro saida_;
     std::optional<std::string> titulo_;
+    bool tituloCortado_ = false;
     std::uint8_t secao_ = kLyricLine;
     bool emTab_ = false;
+    bool cortou_ = false;  // the line being read lost more than blanks
 };
 
 }  // namespace

@@ -139,11 +139,13 @@ bool dispensaNormal(const SongDocument& doc, std::size_t i) {
 struct TextoImportado {
     std::vector<std::string> linhas;
     int semEquivalente = 0;  // characters of the kept lines written as "?"
+    int cortadas = 0;
     bool truncado = false;
+    const char* recusa = nullptr;  // why the bytes are no text; then nothing else is filled
 };
 
-std::vector<std::string> separarLinhas(std::string_view bytes) {
-    std::vector<std::string> linhas;
+std::vector<std::string_view> separarLinhas(std::string_view bytes) {
+    std::vector<std::string_view> linhas;
     std::size_t inicio = 0;
     // A plain scan: find_first_of calls memchr once per byte with a two-byte set.
     const auto quebra = [&](std::size_t de) {
@@ -152,32 +154,66 @@ std::vector<std::string> separarLinhas(std::string_view bytes) {
     };
     while (inicio < bytes.size()) {
         std::size_t fim = quebra(inicio);
-        linhas.emplace_back(bytes.substr(inicio, fim - inicio));
+        linhas.push_back(bytes.substr(inicio, fim - inicio));
         if (fim + 1 < bytes.size() && bytes[fim] == '\r' && bytes[fim + 1] == '\n') ++fim;
         inicio = fim + 1;
     }
     return linhas;
 }
 
-// The codec writes "?" for a character it has no byte for; every other character of
-// well-formed UTF-8 gives exactly one byte, so the new "?" are the replaced characters.
-int novasInterrogacoes(std::string_view antes, std::string_view depois) {
-    return static_cast<int>(std::count(depois.begin(), depois.end(), '?') -
-                            std::count(antes.begin(), antes.end(), '?'));
+bool controle(char c) {
+    return static_cast<unsigned char>(c) < 32;
 }
 
-// Tabs stop at every eighth column, as text viewers show them.
-std::string semControles(std::string_view linha) {
+// What an import leaves of a line: a control character is a blank.
+bool branco(char c) {
+    return c == ' ' || controle(c);
+}
+
+// Tabs stop at every eighth column, as text viewers show them. Stops at `limite` characters;
+// `lidos` tells how many characters of `linha` went into them.
+std::string semControles(std::string_view linha, std::size_t limite, std::size_t& lidos) {
     constexpr std::size_t kParadaDeTab = 8;
-    const auto controle = [](char c) { return static_cast<unsigned char>(c) < 32; };
-    if (std::none_of(linha.begin(), linha.end(), controle)) return std::string(linha);
     std::string saida;
-    saida.reserve(linha.size());
-    for (const char c : linha) {
+    saida.reserve(std::min(linha.size(), limite));
+    for (lidos = 0; lidos < linha.size() && saida.size() < limite; ++lidos) {
+        const char c = linha[lidos];
         if (c == '\t')
-            saida.append(kParadaDeTab - saida.size() % kParadaDeTab, ' ');
+            saida.append(
+                std::min(kParadaDeTab - saida.size() % kParadaDeTab, limite - saida.size()), ' ');
         else
-            saida += static_cast<unsigned char>(c) < 32 ? ' ' : c;
+            saida += controle(c) ? ' ' : c;
+    }
+    return saida;
+}
+
+struct LinhaDoEditor {
+    std::string texto;
+    int semEquivalente = 0;
+    bool cortada = false;
+};
+
+// The codec writes "?" for a character it has no byte for, and every other character of
+// well-formed UTF-8 gives exactly one byte: the new "?" of the characters kept are the
+// replaced ones.
+LinhaDoEditor linhaDoEditor(std::string_view linha, bool utf8, std::size_t limite) {
+    LinhaDoEditor saida;
+    std::string convertida;
+    if (utf8) convertida = windows1252DeUtf8(linha);
+    const std::string_view texto = utf8 ? std::string_view(convertida) : linha;
+    std::size_t lidos = texto.size();
+    if (texto.size() > limite || std::any_of(texto.begin(), texto.end(), controle))
+        saida.texto = semControles(texto, limite, lidos);
+    else
+        saida.texto = texto;
+    saida.cortada =
+        !std::all_of(texto.begin() + static_cast<std::ptrdiff_t>(lidos), texto.end(), branco);
+    if (utf8) {
+        const std::string_view original =
+            lidos == texto.size() ? linha : linha.substr(0, bytesDosCaracteres(linha, lidos));
+        const std::string_view mantida = texto.substr(0, lidos);
+        saida.semEquivalente = static_cast<int>(std::count(mantida.begin(), mantida.end(), '?') -
+                                                std::count(original.begin(), original.end(), '?'));
     }
     return saida;
 }
@@ -188,26 +224,49 @@ std::string avisoSemEquivalente(int quantos) {
            " caracteres sem equivalente foram substituídos por \"?\".";
 }
 
-TextoImportado textoImportado(std::string bytes) {
-    if (auto doUtf16 = utf8DeUtf16ComMarca(bytes)) bytes = std::move(*doUtf16);
+struct TextoDecodificado {
+    std::string bytes;  // UTF-8 when `utf8`, else taken as Windows-1252
+    bool utf8 = false;
+};
+
+TextoDecodificado decodificar(std::string bytes) {
+    if (auto doUtf16 = utf8DeUtf16(bytes)) bytes = std::move(*doUtf16);
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
     const bool utf8 = pareceUtf8(bytes);
+    return {std::move(bytes), utf8};
+}
+
+// A text may hold a stray control character. A binary file holds NULs; one without them, seen
+// as a text, has about one character in eight that is a control or no character at all.
+const char* recusa(const TextoDecodificado& texto) {
+    constexpr std::size_t kEstranhosQueBastam = 8;
+    const ComposicaoDoTexto c = composicaoDoTexto(texto.bytes, texto.utf8);
+    if (c.nulos > 0) return kNaoETextoNulos;
+    if (c.estranhos >= kEstranhosQueBastam && c.estranhos * 10 > c.caracteres)
+        return kNaoETextoControles;
+    return nullptr;
+}
+
+TextoImportado textoImportado(std::string bytes, LinhasLongas longas) {
+    const TextoDecodificado decodificado = decodificar(std::move(bytes));
     TextoImportado texto;
+    texto.recusa = recusa(decodificado);
+    if (texto.recusa) return texto;
     // CR and LF never occur inside a UTF-8 sequence, so the lines can be cut before decoding.
-    texto.linhas = separarLinhas(bytes);
-    if (texto.linhas.size() > static_cast<std::size_t>(kMaxLines)) {
-        texto.linhas.resize(static_cast<std::size_t>(kMaxLines));
+    std::vector<std::string_view> linhas = separarLinhas(decodificado.bytes);
+    if (linhas.size() > static_cast<std::size_t>(kMaxLines)) {
+        linhas.resize(static_cast<std::size_t>(kMaxLines));
         texto.truncado = true;
     }
-    for (std::string& linha : texto.linhas) {
-        if (utf8) {
-            std::string convertida = windows1252DeUtf8(linha);
-            texto.semEquivalente += novasInterrogacoes(linha, convertida);
-            linha = std::move(convertida);
-        }
-        if (std::any_of(linha.begin(), linha.end(),
-                        [](char c) { return static_cast<unsigned char>(c) < 32; }))
-            linha = semControles(linha);
+    const std::size_t limite = longas == LinhasLongas::Cortadas
+                                   ? static_cast<std::size_t>(kMaxLineLength)
+                                   : std::string_view::npos;
+    texto.linhas.reserve(linhas.size());
+    for (const std::string_view linha : linhas) {
+        LinhaDoEditor lida = linhaDoEditor(linha, decodificado.utf8, limite);
+        texto.semEquivalente += lida.semEquivalente;
+        texto.cortadas += lida.cortada;
+        texto.linhas.push_back(std::move(lida.texto));
     }
     return texto;
 }
@@ -298,9 +357,15 @@ void InsertMarkers(SongDocument& doc) {
 
 // ---- Files ---------------------------------------------------------------------------------
 
-std::vector<std::string> linhasDoTexto(std::string bytes, Dialogs& dialogs) {
-    TextoImportado texto = textoImportado(std::move(bytes));
+std::optional<std::vector<std::string>> linhasDoTexto(std::string bytes, Dialogs& dialogs,
+                                                      LinhasLongas longas) {
+    TextoImportado texto = textoImportado(std::move(bytes), longas);
+    if (texto.recusa) {
+        dialogs.aviso(texto.recusa);
+        return std::nullopt;
+    }
     if (texto.semEquivalente > 0) dialogs.aviso(avisoSemEquivalente(texto.semEquivalente));
+    if (texto.cortadas > 0) dialogs.aviso(avisoLinhasCortadas(texto.cortadas));
     if (texto.truncado)
         dialogs.aviso("Atenção: arquivo muito longo. Conteúdo truncado na linha " +
                       std::to_string(kMaxLines) + ".");
@@ -308,7 +373,28 @@ std::vector<std::string> linhasDoTexto(std::string bytes, Dialogs& dialogs) {
 }
 
 std::vector<std::string> linhasDoTexto(std::string bytes) {
-    return textoImportado(std::move(bytes)).linhas;
+    return textoImportado(std::move(bytes), LinhasLongas::Cortadas).linhas;
+}
+
+std::optional<std::string> utf8DoTexto(std::string_view bytes) {
+    TextoDecodificado texto = decodificar(std::string(bytes));
+    if (recusa(texto)) return std::nullopt;
+    return texto.utf8 ? std::move(texto.bytes) : utf8DeWindows1252(texto.bytes);
+}
+
+bool cortarLinha(std::string& linha, std::size_t limite) {
+    if (linha.size() <= limite) return false;
+    const bool perdeu =
+        !std::all_of(linha.begin() + static_cast<std::ptrdiff_t>(limite), linha.end(), branco);
+    linha.resize(limite);
+    return perdeu;
+}
+
+std::string avisoLinhasCortadas(int quantas) {
+    const std::string limite = std::to_string(kMaxLineLength);
+    if (quantas == 1) return "Atenção: 1 linha com mais de " + limite + " caracteres foi cortada.";
+    return "Atenção: " + std::to_string(quantas) + " linhas com mais de " + limite +
+           " caracteres foram cortadas.";
 }
 
 std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,

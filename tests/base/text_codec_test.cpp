@@ -63,6 +63,47 @@ TEST(TextCodec, Utf16WithItsMarkBecomesUtf8) {
     for (const auto& c : casos) EXPECT_EQ(utf8DeUtf16ComMarca(c.bytes), c.utf8) << c.bytes;
 }
 
+TEST(TextCodec, Utf16WithoutItsMarkIsRecognisedByItsNuls) {
+    const std::string nulos(8, '\0');
+    const struct {
+        std::string bytes;
+        std::optional<std::string> utf8;
+    } casos[] = {
+        {std::string("C\0\xE7\0\r\0\n\0", 8), "C\xC3\xA7\r\n"},
+        {std::string("\0C\0\xE7\0\r\0\n", 8), "C\xC3\xA7\r\n"},
+        {std::string("A\0B\0C\0\x3C\xD8\xB8\xDF", 10), "ABC\xF0\x9F\x8E\xB8"},  // a pair
+        // Units of U+xx00 are few in a text: one in ten is too many.
+        {std::string("\0\x01"
+                     "A\0B\0C\0D\0E\0F\0G\0H\0I\0",
+                     20),
+         "\xC4\x80"
+         "ABCDEFGHI"},
+        {std::string("\0\x01\0\x01"
+                     "A\0B\0C\0",
+                     10),
+         std::nullopt},
+        // A broken surrogate, an odd byte, no NUL or NULs on both sides: no UTF-16.
+        {std::string("A\0\x3D\xD8", 4), std::nullopt},
+        {std::string("A\0\x00\xDE"
+                     "B\0",
+                     6),
+         std::nullopt},
+        {std::string("A\0B\0C", 5), std::nullopt},
+        {"ABCD", std::nullopt},
+        {nulos, std::nullopt},
+        {std::string("A\0\0B", 4), std::nullopt},
+    };
+    for (const auto& c : casos) EXPECT_EQ(utf8DeUtf16SemMarca(c.bytes), c.utf8) << c.bytes;
+    // With a mark, the mark decides: a lone surrogate is replaced, not refused.
+    EXPECT_EQ(utf8DeUtf16(std::string("\xFF\xFE\x00\xDE"
+                                      "B\0",
+                                      6)),
+              "\xEF\xBF\xBD"
+              "B");
+    EXPECT_EQ(utf8DeUtf16(std::string("B\0", 2)), "B");
+    EXPECT_EQ(utf8DeUtf16("B"), std::nullopt);
+}
+
 TEST(TextCodec, EveryByteRoundTrips) {
     std::string todos;
     for (int b = 0; b < 256; ++b) todos += static_cast<char>(b);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -37,6 +40,15 @@ TEST_F(ConvertCommand, ATextComesInAsTheEditorImportsIt) {
          linhasCrLf({"Sol ?", "Am", "\x93Ol\xE1\x94 ? 1"}),
          "Atenção: 2 caracteres sem equivalente foram substituídos por \"?\"."},
         {longo, longoDeVolta, "Atenção: arquivo muito longo. Conteúdo truncado na linha 3000."},
+        // UTF-16 saved without its byte-order mark.
+        {std::string("T\0\xED\0t\0u\0l\0o\0:\0 \0C\0a\0n\0\xE7\0\xE3\0o\0\r\0\n\0"
+                     "A\0m\0 \0 \0C\0\r\0\n\0",
+                     46),
+         linhasCrLf({"T\xEDtulo: Can\xE7\xE3o", "Am  C"}), ""},
+        {std::string("\0T\0\xED\0t\0u\0l\0o", 12), linhasCrLf({"T\xEDtulo"}), ""},
+        // A pasted blob is cut to a song line.
+        {"Vem\r\n" + std::string(300000, 'a') + "\r\n", linhasCrLf({"Vem", std::string(255, 'a')}),
+         "Atenção: 1 linha com mais de 255 caracteres foi cortada."},
     };
     for (const auto& c : casos) {
         const auto texto = pasta.gravar("entrada.txt", c.bytes);
@@ -84,6 +96,45 @@ TEST_F(ConvertCommand, ChordProComesInAndGoesOut) {
         ASSERT_EQ(r.status, 0) << r.erros;
         EXPECT_EQ(r.erros, "");
         EXPECT_EQ(lerBytes(volta), deVolta) << c.entrada;
+    }
+}
+
+// A file that is no text is refused with one message; the song it would have made is not
+// written, and one that was there is left as it was.
+TEST_F(ConvertCommand, WhatIsNoTextIsRefusedAndNothingIsWritten) {
+    std::string aoAcaso(1 << 20, '\0');
+    std::uint32_t x = 88172645;  // xorshift: the same bytes on every run
+    for (char& b : aoAcaso) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = static_cast<char>(x >> 24);
+    }
+    std::string semNulos = aoAcaso.substr(0, 4096);
+    std::replace(semNulos.begin(), semNulos.end(), '\0', '\x01');
+    const struct {
+        std::string bytes;
+        std::string mensagem;
+    } conteudos[] = {
+        {std::string(1 << 20, '\0'), "O arquivo não é um texto: contém bytes nulos."},
+        {aoAcaso, "O arquivo não é um texto: contém bytes nulos."},
+        {semNulos, "O arquivo não é um texto: tem caracteres de controle ou inválidos demais."},
+    };
+    const std::string antiga = "uma can\xE7\xE3o que j\xE1 estava\r\n";
+    for (const auto& c : conteudos) {
+        for (const char* nome : {"x.txt", "x.cho"}) {
+            for (const bool existia : {false, true}) {
+                const auto entrada = pasta.gravar(nome, c.bytes);
+                const auto saida = pasta.caminho() / "y.dec";
+                std::filesystem::remove(saida);
+                if (existia) pasta.gravar("y.dec", antiga);
+                const ResultadoCli r = executar({"convert", entrada.string(), saida.string()});
+                EXPECT_EQ(r.status, 1) << nome;
+                EXPECT_EQ(r.erros, entrada.string() + ": " + c.mensagem + "\n") << nome;
+                EXPECT_EQ(std::filesystem::exists(saida), existia) << nome;
+                if (existia) EXPECT_EQ(lerBytes(saida), antiga) << nome;
+            }
+        }
     }
 }
 

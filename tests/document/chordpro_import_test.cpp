@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -133,6 +135,104 @@ TEST(ChordProImport, DefinedFingeringsAreChosen) {
               "1 diretiva ChordPro ignorada.\n"
               "Linha 6: definição de acorde ilegível.\n"
               "E mais 2 avisos.");
+}
+
+TEST(ChordProImport, WhatIsNoTextIsRefused) {
+    std::string aoAcaso(1 << 20, '\0');
+    std::uint32_t x = 2463534242;  // xorshift: the same bytes on every run
+    for (char& b : aoAcaso) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = static_cast<char>(x & 0xFF);
+    }
+    for (const std::string& bytes : {std::string(1 << 20, '\0'), aoAcaso}) {
+        const ImportacaoChordPro importacao =
+            importarChordPro(bytes, {catalogoDeInterpretacao(), 5});
+        EXPECT_EQ(importacao.recusa,
+                  std::optional<std::string>("O arquivo não é um texto: contém bytes nulos."));
+        EXPECT_EQ(importacao.linhas, std::vector<std::string>{});
+        EXPECT_EQ(importacao.resumo(), "");
+    }
+}
+
+std::string cortadas(int n) {
+    if (n == 1) return "Atenção: 1 linha com mais de 255 caracteres foi cortada.";
+    return "Atenção: " + std::to_string(n) + " linhas com mais de 255 caracteres foram cortadas.";
+}
+
+// A raw line holds its chords in brackets: the lyric and the chord line made of it are cut,
+// each to a song line, and a chord that would not end within its line goes.
+TEST(ChordProImport, LinesAreCutAfterTheirChordsAreTakenOut) {
+    const std::string a255(255, 'a');
+    std::string umMega;  // without a line end, a chord every hundred characters
+    while (umMega.size() < 1000000) umMega += "[G]" + std::string(100, 'a');
+    const std::string longe = "A" + std::string(253, ' ');
+    const struct {
+        std::vector<std::string> chordPro;
+        std::vector<std::string> linhas;
+        std::string resumo;
+    } casos[] = {
+        // 300 characters in brackets and lyric: the lyric alone is short, nothing is cut.
+        {{repetir("[G/B]lalala ", 25)},
+         {"<N>", repetir("G/B    ", 24) + "G/B", repetir("lalala ", 25)},
+         ""},
+        {{umMega},
+         {"<N>", "G" + std::string(99, ' ') + "G" + std::string(99, ' ') + "G", a255},
+         cortadas(1)},
+        // "Am" would end past column 255, moved as it is past the "G" it touches.
+        {{"[C]" + std::string(252, 'a') + "[G]b[Am]c"},
+         {"<N>", "C" + std::string(251, ' ') + "G", std::string(252, 'a') + "bc"},
+         cortadas(1)},
+        // Directive values and tabs are lines too.
+        {{"{title: " + std::string(300, 't') + "}", "{c: " + std::string(256, 'c') + "}", "{sot}",
+          std::string(255, '-') + "  ", std::string(300, '-') + "|", "{eot}"},
+         {std::string(255, 't'), "<O>", std::string(255, 'c'), "<N>", std::string(255, '-'),
+          std::string(255, '-')},
+         cortadas(3)},
+        // A lyric that reads as chords gives its last character to the plain-text mark.
+        {{"x", longe + "E"}, {"<N>", "x", longe + "\xA0"}, cortadas(1)},
+        {{"x", longe + " "}, {"<N>", "x", longe + "\xA0"}, ""},
+    };
+    // Without a title the first line is none: "<N>" says so.
+    for (const auto& c : casos) {
+        const ImportacaoChordPro importacao = importar(c.chordPro);
+        EXPECT_EQ(importacao.linhas, c.linhas) << c.chordPro[0].substr(0, 40);
+        EXPECT_EQ(importacao.resumo(), c.resumo) << c.chordPro[0].substr(0, 40);
+    }
+}
+
+// Frets are checked before they are added up: a fret of ten digits overflowed that sum.
+TEST(ChordProImport, DefinesPastWhatAFingeringHoldsAreSkipped) {
+    const std::string alem =
+        "1 diretiva ChordPro ignorada.\nLinha 1: definição de acorde além da casa 16, ignorada.";
+    const struct {
+        std::string definicao;
+        std::string trastes;  // of G's fingering, "-" for the catalogue's
+        std::string resumo;
+    } casos[] = {
+        {"{define: G base-fret 1 frets 2147483647 0 0 0 0 0}", "-", alem},
+        {"{define: G base-fret 24 frets 2147483630 0 0 0 0 0}", "-", alem},
+        {"{define: G frets 0 0 0 0 0 99999999999999999999}", "-", alem},
+        {"{define: G base-fret 2147483647 frets 1 0 0 0 0 0}", "-", alem},
+        {"{define: G BASE-FRET 13 FRETS 5 x x x x x}", "-", alem},
+        {"{define: G frets 17 x x x x x fingers 1 0 0 0 0 0}", "-", alem},
+        {"{define: G base-fret 17 frets 0 0 0 0 0 0}", "-", alem},
+        // Up to fret 16 a fingering may hold it.
+        {"{define: G base-fret 12 frets 1 1 1 1 1 5}", "12 12 12 12 12 16", ""},
+        {"{define: G base-fret 10 frets x 1 3 3 3 1 fingers 0 1 3 3 3 1}", "x 10 12 12 12 10", ""},
+    };
+    for (const auto& c : casos) {
+        const ImportacaoChordPro importacao = importar({c.definicao, "[G]Um"});
+        AcordesConhecidos conhecidos = importacao.conhecidos;
+        PrepararLinhas(importacao.linhas, {catalogoDeInterpretacao(), 5}, conhecidos);
+        const std::string digitacao = conhecidos.tabela().Fingerings[conhecidos.indice("Gf")];
+        EXPECT_EQ(c.trastes == "-" ? catalogada(trastesDaDigitacao(digitacao))
+                                   : trastesDaDigitacao(digitacao),
+                  c.trastes == "-" ? digitacao : c.trastes)
+            << c.definicao;
+        EXPECT_EQ(importacao.resumo(), c.resumo) << c.definicao;
+    }
 }
 
 TEST(ChordProImport, RecognisesChordProFiles) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <random>
 #include <string>
 #include <vector>
 
+#include "base/text_codec.h"
 #include "document/interpretation_catalogue.h"
 #include "document/song_file.h"
 #include "document/text_interpretation.h"
@@ -320,9 +322,9 @@ TEST(TextConversion, ImportTakesEveryTextAsTheEditorsWindows1252Lines) {
          {}},
         {"\xE1\t\xE9\t", {"\xE1       \xE9       "}, {}},
         // Every other control character becomes a blank.
-        {std::string("a\0b\x01"
-                     "c\x1B\x1F\f\v|",
-                     10),
+        {"a\x02"
+         "b\x01"
+         "c\x1B\x1F\f\v|",
          {"a b c    |"},
          {}},
         // "?" for what Windows-1252 has no form of, counted once over all lines; a "?" of the
@@ -360,11 +362,167 @@ TEST(TextConversion, ImportTakesEveryTextAsTheEditorsWindows1252Lines) {
     };
     for (const auto& c : casos) {
         testing::RecordingDialogs dialogs;
-        const std::vector<std::string> linhas = linhasDoTexto(c.bytes, dialogs);
+        const auto linhas = linhasDoTexto(c.bytes, dialogs);
         EXPECT_EQ(linhas, c.linhas) << c.bytes.substr(0, 40);
         EXPECT_EQ(dialogs.avisos, c.avisos) << c.bytes.substr(0, 40);
-        EXPECT_EQ(linhasDoTexto(c.bytes), linhas) << "nobody to tell, the same lines";
+        EXPECT_EQ(linhasDoTexto(c.bytes), c.linhas) << "nobody to tell, the same lines";
     }
+}
+
+std::string repetir(std::string_view texto, int vezes) {
+    std::string saida;
+    for (int i = 0; i < vezes; ++i) saida += texto;
+    return saida;
+}
+
+const std::string kNulos = "O arquivo não é um texto: contém bytes nulos.";
+const std::string kControles =
+    "O arquivo não é um texto: tem caracteres de controle ou inválidos demais.";
+
+// The text in UTF-16, little or big endian, with its byte-order mark or without.
+std::string emUtf16(std::u16string_view texto, bool little, bool marca) {
+    std::string bytes;
+    const auto unidade = [&](char16_t u) {
+        const char alto = static_cast<char>(u >> 8), baixo = static_cast<char>(u & 0xFF);
+        bytes += little ? baixo : alto;
+        bytes += little ? alto : baixo;
+    };
+    if (marca) unidade(0xFEFF);
+    for (const char16_t u : texto) unidade(u);
+    return bytes;
+}
+
+// Bytes as a file of no kind would hold them, the same on every run.
+std::string bytesAoAcaso(std::size_t quantos, bool semNulos = false) {
+    std::mt19937 gerador(1234);
+    std::string bytes(quantos, '\0');
+    for (char& b : bytes) {
+        b = static_cast<char>(gerador() & 0xFF);
+        if (semNulos && b == '\0') b = '\x01';
+    }
+    return bytes;
+}
+
+TEST(TextConversion, Utf16WithoutItsMarkIsReadAsWithIt) {
+    const std::u16string texto = u"Title: Canção\r\n\tAm\tG\r\nCoração 🎸";
+    const std::vector<std::string> linhas = {"Title: Can\xE7\xE3o", "        Am      G",
+                                             "Cora\xE7\xE3o ?"};
+    for (const bool little : {true, false}) {
+        for (const bool marca : {true, false}) {
+            testing::RecordingDialogs dialogs;
+            EXPECT_EQ(linhasDoTexto(emUtf16(texto, little, marca), dialogs), linhas)
+                << little << marca;
+            EXPECT_EQ(dialogs.avisos, std::vector<std::string>{kSemEquivalente1});
+        }
+    }
+    // NULs in every other byte that break a surrogate pair are no UTF-16, and no text.
+    std::string quebrado = emUtf16(u"Am G", true, false) + std::string("\x3D\xD8", 2);
+    quebrado += emUtf16(u"ok", true, false);
+    testing::RecordingDialogs dialogs;
+    EXPECT_EQ(linhasDoTexto(quebrado, dialogs), std::nullopt);
+    EXPECT_EQ(dialogs.avisos, std::vector<std::string>{kNulos});
+}
+
+TEST(TextConversion, WhatIsNoTextIsRefusedWithOneMessage) {
+    std::string soControles;
+    for (char c = 1; c <= 8; ++c) soControles += c;
+    // A control character in every seven, past the few a text may have.
+    std::string salpicado;
+    for (int i = 0; i < 40; ++i) salpicado += "Vem c\xE1\x1B";
+    std::string utf16Quebrado = emUtf16(u"Canção sem fim", true, true);
+    for (int i = 0; i < 8; ++i) utf16Quebrado += std::string("\x00\xDC", 2);
+    const struct {
+        std::string nome;
+        std::string bytes;
+        std::string recusa;
+    } casos[] = {
+        {"1 MiB of NULs", std::string(1 << 20, '\0'), kNulos},
+        {"1 MiB at random", bytesAoAcaso(1 << 20), kNulos},
+        {"a NUL in a text", std::string("Am\0G\r\n", 6), kNulos},
+        {"U+0000 in UTF-16", emUtf16(std::u16string(u"Am") + u'\0' + u"G", true, true), kNulos},
+        {"4 KiB at random without NULs", bytesAoAcaso(4096, true), kControles},
+        {"control characters alone", soControles, kControles},
+        {"one character in seven a control", salpicado, kControles},
+        {"UTF-16 of lone surrogates", utf16Quebrado, kControles},
+        {"undefined Windows-1252 bytes", std::string(20, '\x81') + "abcdefghij", kControles},
+        {"C1 controls in UTF-8", repetir("\xC2\x85", 10) + "abc", kControles},
+    };
+    for (const auto& c : casos) {
+        testing::RecordingDialogs dialogs;
+        EXPECT_EQ(linhasDoTexto(c.bytes, dialogs), std::nullopt) << c.nome;
+        EXPECT_EQ(dialogs.avisos, std::vector<std::string>{c.recusa}) << c.nome;
+        EXPECT_EQ(linhasDoTexto(c.bytes), std::vector<std::string>{}) << c.nome;
+        EXPECT_EQ(utf8DoTexto(c.bytes), std::nullopt) << c.nome;
+    }
+}
+
+TEST(TextConversion, RealTextsAreNeverTakenForBinaries) {
+    std::string longo;
+    for (int i = 0; i < 100; ++i)
+        longo +=
+            "Sol de ver\xE3o, \x93"
+            "cora\xE7\xE3o\x94 \x96 " +
+            std::to_string(i) + "\r\n";
+    const struct {
+        std::string nome;
+        std::string bytes;
+        std::string utf8;  // as the file list shows it
+    } casos[] = {
+        {"empty", "", ""},
+        {"Windows-1252", "Can\xE7\xE3o\r\nAm\r\n", "Canção\r\nAm\r\n"},
+        {"UTF-8", "Can\xC3\xA7\xC3\xA3o\n", "Canção\n"},
+        {"UTF-16 with its mark", emUtf16(u"Canção", false, true), "Canção"},
+        {"tabs, form feeds, vertical tabs", "\tAm\tG\f\r\n\vfim\t\f", "\tAm\tG\f\r\n\vfim\t\f"},
+        {"a DOS end mark", "Am\r\n\x1A", "Am\r\n\x1A"},
+        {"seven stray controls", "\x01\x02\x03\x04\x05\x06\x07", "\x01\x02\x03\x04\x05\x06\x07"},
+        {"long, with quotes and dashes", longo, utf8DeWindows1252(longo)},
+    };
+    for (const auto& c : casos) {
+        testing::RecordingDialogs dialogs;
+        EXPECT_TRUE(linhasDoTexto(c.bytes, dialogs).has_value()) << c.nome;
+        EXPECT_EQ(dialogs.avisos, std::vector<std::string>{}) << c.nome;
+        EXPECT_EQ(utf8DoTexto(c.bytes), c.utf8) << c.nome;
+    }
+}
+
+std::string cortadas(int n) {
+    if (n == 1) return "Atenção: 1 linha com mais de 255 caracteres foi cortada.";
+    return "Atenção: " + std::to_string(n) + " linhas com mais de 255 caracteres foram cortadas.";
+}
+
+TEST(TextConversion, LinesLongerThanASongLineAreCut) {
+    const std::string a255(255, 'a');
+    const struct {
+        std::string bytes;
+        std::vector<std::string> linhas;
+        std::vector<std::string> avisos;
+    } casos[] = {
+        {std::string(300000, 'a'), {a255}, {cortadas(1)}},
+        {a255 + "\r\n" + a255 + "b\r\n" + a255 + "bc", {a255, a255, a255}, {cortadas(2)}},
+        // What goes past the cut is blanks only: nothing was lost.
+        {a255 + "   \t \x01\n", {a255}, {}},
+        // Tabs count as the columns they move to.
+        {std::string(250, 'x') + "\tY", {std::string(250, 'x') + "     "}, {cortadas(1)}},
+        {std::string(32, '\t') + "Am", {std::string(255, ' ')}, {cortadas(1)}},
+        // Characters, not bytes of UTF-8; "?" counted only for what is kept.
+        {repetir("\xC3\xA7", 300), {std::string(255, '\xE7')}, {cortadas(1)}},
+        {std::string(250, 'a') + repetir("\xE6\x97\xA5", 10),
+         {std::string(250, 'a') + "?????"},
+         {semEquivalentes(5), cortadas(1)}},
+        {comCrLf(numeradas(3000, {std::string(256, 'z')})),
+         numeradas(2999, {std::string(255, 'z')}),
+         {cortadas(1), kMuitoLongo}},
+    };
+    for (const auto& c : casos) {
+        testing::RecordingDialogs dialogs;
+        EXPECT_EQ(linhasDoTexto(c.bytes, dialogs), c.linhas) << c.bytes.substr(0, 40);
+        EXPECT_EQ(dialogs.avisos, c.avisos) << c.bytes.substr(0, 40);
+    }
+    // A reader of markup takes the lines whole, and cuts what it makes of them.
+    testing::RecordingDialogs dialogs;
+    EXPECT_EQ(linhasDoTexto(std::string(300, 'a'), dialogs, LinhasLongas::Inteiras),
+              std::vector<std::string>{std::string(300, 'a')});
+    EXPECT_EQ(dialogs.avisos, std::vector<std::string>{});
 }
 
 TEST(TextConversion, ImportReadsTheFileAndTellsOfItsFaults) {
@@ -378,6 +536,11 @@ TEST(TextConversion, ImportReadsTheFileAndTellsOfItsFaults) {
     const auto linhas = lerTextoImportado(disco, pasta / "longo.txt", dialogs);
     EXPECT_EQ(linhas, numeradas(2999, {"\x80 ?     |"}));
     EXPECT_EQ(dialogs.avisos, (std::vector<std::string>{kSemEquivalente1, kMuitoLongo}));
+
+    dialogs.avisos.clear();
+    std::ofstream(pasta / "binario.txt", std::ios::binary) << bytesAoAcaso(5000);
+    EXPECT_FALSE(lerTextoImportado(disco, pasta / "binario.txt", dialogs));
+    EXPECT_EQ(dialogs.avisos, std::vector<std::string>{kNulos});
 
     dialogs.avisos.clear();
     EXPECT_FALSE(lerTextoImportado(disco, pasta / "nenhum.txt", dialogs));

@@ -37,14 +37,6 @@ std::array<std::string_view, 2> duasLinhas(std::string_view bytes) {
     return linhas;
 }
 
-// Song files are Windows-1252; a text file may also come in UTF-8 or UTF-16.
-std::string textoUtf8(std::string_view bytes, bool cancao) {
-    if (cancao) return utf8DeWindows1252(bytes);
-    if (auto utf16 = utf8DeUtf16ComMarca(bytes)) return *utf16;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-    return pareceUtf8(bytes) ? std::string(bytes) : utf8DeWindows1252(bytes);
-}
-
 }  // namespace
 
 const QString& ArquivoListado::valor(ColunaArquivo coluna) const {
@@ -73,8 +65,9 @@ std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view
                               indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(autor)))};
     }
     if (!cancao) {
-        // A UTF-16 text must be decoded before it can be cut into lines.
-        const std::string texto = textoUtf8(bytes, false);
+        // A UTF-16 text must be decoded before it can be cut into lines; what is no text has
+        // neither title nor author.
+        const std::string texto = utf8DoTexto(bytes).value_or("");
         const auto [titulo, autor] = duasLinhas(texto);
         return ArquivoListado{nome, indefinidoSeVazio(QString::fromUtf8(titulo)),
                               indefinidoSeVazio(QString::fromUtf8(autor))};
@@ -83,8 +76,9 @@ std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view
     if (!marcaDeCancao(primeira)) return std::nullopt;
     // The 13-character mark and its blank come before the title.
     const std::string_view titulo = primeira.size() > 14 ? primeira.substr(14) : "";
-    return ArquivoListado{nome, indefinidoSeVazio(QString::fromStdString(textoUtf8(titulo, true))),
-                          indefinidoSeVazio(QString::fromStdString(textoUtf8(segunda, true)))};
+    return ArquivoListado{nome,
+                          indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
+                          indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(segunda)))};
 }
 
 QStringList extensoesDaMascara(const QString& mascara) {

@@ -37,18 +37,27 @@ bool TTrovaleForm1::importarArquivo(const QString& caminho) {
         dialogs_->aviso(kFalhaLeituraTexto);
         return false;
     }
+    // A file that is no text is refused with its one message; the editor keeps what it had.
     if (!ehChordPro(caminho.toStdString(), *bytes)) {
+        std::optional<std::vector<std::string>> linhas =
+            linhasDoTexto(std::move(*bytes), *dialogs_);
+        if (!linhas) return false;
         letra_->setTexto({});
-        letra_->substituirTexto(linhasDoTexto(std::move(*bytes), *dialogs_));
+        letra_->substituirTexto(std::move(*linhas));
         return true;
     }
     const int trastes =
         servicos_.aparencia ? servicos_.aparencia->casas() : kTrastesMostradosPadrao;
     ImportacaoChordPro importacao =
         importarChordPro(std::move(*bytes), {servicos_.catalogo, trastes});
+    if (importacao.recusa) {
+        dialogs_->aviso(*importacao.recusa);
+        return false;
+    }
     letra_->setTexto({}, std::move(importacao.conhecidos));
     letra_->substituirTexto(std::move(importacao.linhas));
-    if (const std::string resumo = importacao.resumo(kAvisosMostrados); !resumo.empty()) dialogs_->aviso(resumo);
+    if (const std::string resumo = importacao.resumo(kAvisosMostrados); !resumo.empty())
+        dialogs_->aviso(resumo);
     return true;
 }
 
