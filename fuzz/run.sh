@@ -2,10 +2,14 @@
 # Builds the fuzz targets with clang's libFuzzer and runs each for a bounded time.
 # Usage: fuzz/run.sh [SECONDS_PER_TARGET]   (default 60)
 #
-# The core is compiled once into an archive that every target links; a later run recompiles
-# only the sources whose file (or a header it includes) changed. TROVALE_FUZZ_BUILD names the
-# build folder (build-fuzz), TROVALE_FUZZ_JOBS how many compilers and how many fuzzers run at
-# once (one per core).
+# The core is compiled once into an archive that every target links, the fonts and PDF writer
+# into a second one for the targets that print; a later run recompiles only the sources whose
+# file (or a header it includes) changed. TROVALE_FUZZ_BUILD names the build folder
+# (build-fuzz), TROVALE_FUZZ_JOBS how many compilers and how many fuzzers run at once (one per
+# core).
+#
+# Undefined behaviour stops a target as a crash does, and so does one input that runs longer
+# than timeout_per_input (below): an input that makes the program crawl is a fault too.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 seconds="${1:-60}"
@@ -13,7 +17,7 @@ out="${TROVALE_FUZZ_BUILD:-build-fuzz}"
 jobs="${TROVALE_FUZZ_JOBS:-$(nproc)}"
 mkdir -p "$out/obj"
 
-# name | what seeds it (folders, or single files) | -max_len
+# name | what seeds it (folders, or single files) | -max_len | "pdf" when it prints
 targets=(
     "load_song_fuzz|tests/document/golden|4096"
     "interpret_text_fuzz|tests/document/golden_text|4096"
@@ -24,14 +28,29 @@ targets=(
     "fingering_file_fuzz|fuzz/seeds/fingerings|4096"
     "settings_files_fuzz|fuzz/seeds/settings|4096"
     "appearance_file_fuzz|fuzz/seeds/appearance|4096"
+    # Long lines, many columns and chords: room for a line far wider than any page. Its own
+    # seeds start with the byte that chooses columns and orientations, then the text.
+    "sheet_pdf_fuzz|tests/document/golden_text fuzz/seeds/sheet_pdf|65536|pdf"
 )
 
 # Everything without a toolkit; each target takes from the archive only what it uses.
 core=(src/base/*.cpp src/catalogue/*.cpp src/document/*.cpp src/fingering/*.cpp src/settings/*.cpp
       src/drawing/*.cpp tests/support/type_fixture.cpp)
+# The sheet drawn into a PDF without Qt, on top of the core.
+printing=(src/fonts/*.cpp src/pdf/*.cpp src/sheet_pdf/*.cpp)
+printing_libs=(-lfontconfig -lfreetype -ldeflate -lz)
 
-export FUZZ_CXXFLAGS="-std=c++20 -g -O1 -fsanitize=fuzzer-no-link,address,undefined -Isrc -Itests"
-link_flags=("-fsanitize=fuzzer,address,undefined")
+# Far beyond what any input takes unless it is pathologically slow, even under both sanitizers
+# on a busy two-core machine.
+timeout_per_input=10
+
+# UBSan only reports and goes on unless told to stop: the first fault must end the run.
+sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
+FUZZ_CXXFLAGS="-std=c++20 -g -O1 $sanitize -Isrc -Itests"
+FUZZ_CXXFLAGS+=" $(pkg-config --cflags freetype2 fontconfig)"  # the fonts' headers
+export FUZZ_CXXFLAGS
+link_flags=("-fsanitize=fuzzer,address,undefined" "-fno-sanitize-recover=all")
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 
 object_of() { echo "$out/obj/${1%.cpp}.o"; }
 
@@ -64,7 +83,7 @@ add_unit() {
     obj=$(object_of "$1")
     if stale "$obj" "${obj%.o}.d"; then units+=("$1" "$obj"); fi
 }
-for src in "${core[@]}"; do add_unit "$src"; done
+for src in "${core[@]}" "${printing[@]}"; do add_unit "$src"; done
 for entry in "${targets[@]}"; do
     IFS='|' read -r name _ <<<"$entry"
     add_unit "fuzz/$name.cpp"
@@ -90,20 +109,26 @@ archive() {  # archive, sources...
     fi
 }
 archive "$out/libtrovale_core.a" "${core[@]}"
+archive "$out/libtrovale_printing.a" "${printing[@]}"
 
 runnable=()
 for entry in "${targets[@]}"; do
-    IFS='|' read -r name _ <<<"$entry"
+    IFS='|' read -r name _ _ prints <<<"$entry"
     obj=$(object_of "fuzz/$name.cpp")
     libs=("$out/libtrovale_core.a")
+    system_libs=()
+    if [[ $prints == pdf ]]; then
+        libs=("$out/libtrovale_printing.a" "${libs[@]}")
+        system_libs=("${printing_libs[@]}")
+    fi
     relink=0
     [[ -f $out/$name ]] || relink=1
-    for f in "$obj" "$out/libtrovale_core.a"; do
+    for f in "$obj" "${libs[@]}"; do
         [[ -f $f && $f -nt $out/$name ]] && relink=1
     done
     if ((relink)); then
         echo "== Linking $name"
-        clang++ "${link_flags[@]}" "$obj" "${libs[@]}" -o "$out/$name"
+        clang++ "${link_flags[@]}" "$obj" "${libs[@]}" "${system_libs[@]}" -o "$out/$name"
     fi
     runnable+=("$entry")
 done
@@ -120,15 +145,17 @@ run() {  # name, seeds, max_len; leaves the exit status in $out/$name.status
     done
     dirs+=("$seeded")
     local status=0
-    "$out/$name" -max_total_time="$seconds" -max_len="$max_len" -print_final_stats=1 \
-        -artifact_prefix="$out/$name-" "$corpus" "${dirs[@]}" >"$out/$name.log" 2>&1 || status=$?
+    "$out/$name" -max_total_time="$seconds" -max_len="$max_len" -timeout="$timeout_per_input" \
+        -print_final_stats=1 -artifact_prefix="$out/$name-" "$corpus" "${dirs[@]}" \
+        >"$out/$name.log" 2>&1 || status=$?
     echo "$status" >"$out/$name.status"
 }
 
-echo "== Fuzzing ${#runnable[@]} targets for $seconds s each, $jobs at a time"
+echo "== Fuzzing ${#runnable[@]} targets for $seconds s each, $jobs at a time," \
+    "at most $timeout_per_input s an input"
 running=0
 for entry in "${runnable[@]}"; do
-    IFS='|' read -r name seeds max_len <<<"$entry"
+    IFS='|' read -r name seeds max_len _ <<<"$entry"
     run "$name" "$seeds" "$max_len" &
     if ((++running >= jobs)); then
         wait -n || true
