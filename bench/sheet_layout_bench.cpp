@@ -123,6 +123,26 @@ void BM_PreviewAfterMarginChange(benchmark::State& state) {
 }
 BENCHMARK(BM_PreviewAfterMarginChange)->Unit(benchmark::kMillisecond);
 
+// A pasted blob of a megabyte as one lyric line, chords over it: laid out, then printed as
+// PDF. The cut is searched in halving steps; one character at a time it took minutes.
+void BM_MegabyteLine(benchmark::State& state) {
+    Montagem m;
+    m.doc.Lines = {"Linha longa", encodeChordLine({{1, 0}, {40, 0}, {5000, 0}}),
+                   std::string(std::size_t{1} << 20, 'a')};
+    m.doc.LineKinds = {kTitleLine, kChordLine, kLyricLine};
+    m.doc.Chords = ChordTable{};
+    m.doc.Chords.append("Cf", "1", "0");
+    for (auto _ : state) {
+        m.folha = Sheet{};
+        m.diagramar();
+        const SheetPaint pintura{m.doc, m.folha, m.medida, m.aparencia};
+        const auto pdf = pdfDaFolha(pintura, {}, {1}, metadadosDaCancao(m.doc));
+        if (!pdf) state.SkipWithError("no PDF");
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+BENCHMARK(BM_MegabyteLine)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace trovale
 

@@ -22,6 +22,10 @@ inline constexpr const char* kMensagemNaoAberto =
 // the program keeps in its folder.
 std::string mensagemArquivoDefeituoso(const std::filesystem::path& caminho);
 
+// Why a file could not be read: a regular file beyond `limite` bytes is named too large,
+// with its size and the limit; anything else gets kMensagemNaoAberto.
+std::string mensagemNaoLido(const std::filesystem::path& caminho, std::size_t limite);
+
 enum class ResultadoGravacao {
     Gravado,     // the new file is in place
     NaoCriado,   // "Arquivo/caminho impróprio ..." was shown

@@ -191,9 +191,13 @@ bool pareceUtf8(std::string_view texto) {
 
 ComposicaoDoTexto composicaoDoTexto(std::string_view texto, bool utf8) {
     ComposicaoDoTexto composicao;
-    const auto estranho = [](char32_t c) {
+    // The bytes Windows-1252 leaves undefined are kept in songs and exported as their C1
+    // code points: in UTF-8 those are the program's own, not damage.
+    const auto estranho = [utf8](char32_t c) {
         if (c < 0x20) return c != '\t' && c != '\n' && c != '\v' && c != '\f' && c != '\r';
-        return c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0xFFFD;
+        const bool c1 = c >= 0x80 && c <= 0x9F;
+        if (c1 && utf8 && unicodeDeWindows1252(static_cast<unsigned char>(c)) == c) return false;
+        return c == 0x7F || c1 || c == 0xFFFD;
     };
     for (std::size_t i = 0; i < texto.size();) {
         char32_t c = static_cast<unsigned char>(texto[i]);

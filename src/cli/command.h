@@ -19,6 +19,8 @@ namespace trovale::cli {
 inline constexpr int kSaidaOk = 0;
 inline constexpr int kSaidaCatalogo = 1;
 inline constexpr int kSaidaArgumento = 2;
+// The songbook was written, but without the songs that could not be read.
+inline constexpr int kSaidaCadernoIncompleto = 3;
 
 struct Ambiente {
     std::filesystem::path pasta;

@@ -1,9 +1,9 @@
 #include "cli/convert_command.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
 #include <memory>
 
+#include "cli/output_checks.h"
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_conversion.h"
@@ -12,13 +12,6 @@
 namespace trovale::cli {
 
 namespace {
-
-std::string extensao(const std::filesystem::path& arquivo) {
-    std::string ext = arquivo.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext;
-}
 
 // Load and save: the file comes out in the lowest version that holds the song.
 int converterCancao(const std::filesystem::path& entrada, const std::filesystem::path& saida,
@@ -36,9 +29,9 @@ int converterCancao(const std::filesystem::path& entrada, const std::filesystem:
 // A song file on one side; a song file, a text or a ChordPro file on the other.
 bool suportada(const std::filesystem::path& entrada, const std::filesystem::path& saida) {
     const auto texto = [](const std::filesystem::path& arquivo) {
-        return extensao(arquivo) == ".txt" || ehArquivoChordPro(arquivo);
+        return extensaoMinuscula(arquivo) == ".txt" || ehArquivoChordPro(arquivo);
     };
-    const bool de = extensao(entrada) == ".dec", para = extensao(saida) == ".dec";
+    const bool de = extensaoMinuscula(entrada) == ".dec", para = extensaoMinuscula(saida) == ".dec";
     return (de && (para || texto(saida))) || (para && texto(entrada));
 }
 
@@ -65,8 +58,10 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
                     "Só estas páginas no PDF, como na janela de impressão (ex: \"1,3  5-8\")")
         ->type_name("LISTA");
     auto executar = [opcoes, conversorPdf](const Ambiente& ambiente) {
-        const std::string de = extensao(opcoes->entrada);
-        const std::string para = extensao(opcoes->saida);
+        const std::string de = extensaoMinuscula(opcoes->entrada);
+        const std::string para = extensaoMinuscula(opcoes->saida);
+        if (saidaEhEntrada(opcoes->saida, {opcoes->entrada}, ambiente.erros))
+            return kSaidaArgumento;
         if (conversorPdf && de == ".dec" && para == ".pdf")
             return conversorPdf(opcoes->entrada, opcoes->saida, opcoes->paginas, ambiente);
         if (!opcoes->paginas.empty()) {

@@ -10,6 +10,8 @@
 #include "base/file_system.h"
 #include "catalogue/fingering_from_frets.h"
 #include "catalogue/frets_notation.h"
+#include "cli/option_checks.h"
+#include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
 #include "render/diagram_image.h"
 
@@ -76,16 +78,17 @@ Comando registrarDiagram(CLI::App& app) {
         "diagram", "Desenha o diagrama de uma digitação (trastes da 6ª à 1ª corda) num PNG.");
     sub->add_option("--size", opcoes->tamanho, "Largura do braço em pixels (padrão 120)")
         ->type_name("PX")
-        ->check(CLI::Range(12, 2000));
+        ->check(inteiroEntre(12, 2000));
     sub->add_option("--fret-rows", opcoes->casas, "Casas mostradas: 4 ou 5 (padrão 5)")
         ->type_name("4|5")
-        ->check(CLI::IsMember({4, 5}));
+        ->check(inteiroEntre({4, 5}));
     sub->add_option("FRETS", opcoes->trastes,
                     "Trastes da corda 6 à 1, como \"x 3 2 0 1 0\" ou x32010")
         ->required()
         ->type_name("");
     sub->add_option("OUT", opcoes->saida, "Arquivo PNG a gravar")->required()->type_name("");
     auto executar = [opcoes](const Ambiente& ambiente) {
+        if (!saidaAceita(opcoes->saida, ".png", {}, ambiente.erros)) return kSaidaArgumento;
         const auto trastes = lerTrastes(opcoes->trastes);
         if (!trastes) {
             ambiente.erros << "Trastes inválidos: \"" << opcoes->trastes

@@ -6,6 +6,7 @@
 #include "catalogue/frets_notation.h"
 #include "cli/catalogue_loading.h"
 #include "cli/json_writer.h"
+#include "cli/option_checks.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_table.h"
 #include "document/text_conversion.h"
@@ -110,7 +111,7 @@ Comando registrarInterpret(CLI::App& app) {
         "Interpreta um texto (.txt) como o editor de texto: linhas, cifras, digitações.");
     sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");
     sub->add_option("--casas", opcoes->casas, "Casas mostradas nos diagramas (4 ou 5)")
-        ->check(CLI::IsMember({4, 5}))
+        ->check(inteiroEntre({4, 5}))
         ->type_name("N");
     sub->add_option("FILE", opcoes->arquivo, "Arquivo de texto")->required()->type_name("");
     auto executar = [opcoes](const Ambiente& ambiente) {

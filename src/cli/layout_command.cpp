@@ -4,6 +4,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 
+#include "cli/option_checks.h"
 #include "cli/sheet_building.h"
 
 namespace trovale::cli {
@@ -106,12 +107,12 @@ Comando registrarLayout(CLI::App& app) {
     sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");
     sub->add_option("--dpi", opcoes->dpi, "Pontos por polegada da tela (padrão 96)")
         ->type_name("N")
-        ->check(CLI::Range(24, 600));
+        ->check(inteiroEntre(24, 600));
     sub->add_option(
            "--width", opcoes->largura,
            "Largura da vista em pixels; a última coluna estica até ela (padrão: não estica)")
         ->type_name("PX")
-        ->check(CLI::Range(0, 100000));
+        ->check(inteiroEntre(0, 100000));
     sub->add_option("ARQUIVO", opcoes->arquivo, "Arquivo de música .dec")
         ->required()
         ->type_name("");

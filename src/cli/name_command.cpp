@@ -9,6 +9,8 @@
 #include "catalogue/chord_interpreter.h"
 #include "cli/catalogue_loading.h"
 #include "cli/diagram_command.h"
+#include "cli/option_checks.h"
+#include "cli/output_checks.h"
 #include "render/chord_name.h"
 
 namespace trovale::cli {
@@ -61,20 +63,13 @@ Comando registrarName(CLI::App& app) {
         app.add_subcommand("name", "Desenha o nome de um acorde, como a cifra o mostra, num PNG.");
     sub->add_option("--size", opcoes->pontos, "Tamanho da letra em pontos (padrão 24)")
         ->type_name("PT")
-        ->check(CLI::Range(4.0, 400.0))
-        // NaN passes any range: every comparison with it is false.
-        ->check(CLI::Validator(
-            [](const std::string& texto) -> std::string {
-                return std::isfinite(std::strtod(texto.c_str(), nullptr))
-                           ? std::string()
-                           : "Tamanho inválido: " + texto;
-            },
-            "", "finito"));
+        ->check(numeroEntre(4.0, 400.0));
     sub->add_option("SYMBOL", opcoes->simbolo, "Cifra, como C7(9) ou Bb/D")
         ->required()
         ->type_name("");
     sub->add_option("OUT", opcoes->saida, "Arquivo PNG a gravar")->required()->type_name("");
     auto executar = [opcoes](const Ambiente& ambiente) {
+        if (!saidaAceita(opcoes->saida, ".png", {}, ambiente.erros)) return kSaidaArgumento;
         const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
         if (!carga.tiposOk) return kSaidaCatalogo;
         const InterpretacaoAcorde leitura =

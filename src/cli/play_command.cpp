@@ -7,6 +7,7 @@
 
 #include "catalogue/fingering_from_frets.h"
 #include "catalogue/frets_notation.h"
+#include "cli/output_checks.h"
 
 namespace trovale::cli {
 
@@ -34,6 +35,8 @@ Comando registrarPlay(CLI::App& app, TocadorDigitacao tocador) {
         ->required()
         ->type_name("");
     auto executar = [opcoes, trastes, tocador](const Ambiente& ambiente) {
+        if (!opcoes->wav.empty() && !saidaAceita(opcoes->wav, ".wav", {}, ambiente.erros))
+            return kSaidaArgumento;
         const std::string texto = juntar(*trastes);
         const auto lidos = lerTrastes(texto);
         if (!lidos) {

@@ -13,6 +13,7 @@
 #include "cli/show_command.h"
 #include "cli/transpose_command.h"
 #include "cli/types_command.h"
+#include "cli/usage_errors.h"
 #include "settings/program_dir.h"
 
 namespace trovale::cli {
@@ -84,8 +85,13 @@ int executar(int argc, char** argv, const Variante& variante) {
     const std::vector<Comando> comandos = registrarComandos(app, variante);
     try {
         app.parse(argc, argv);
+    } catch (const CLI::Success& pedido) {
+        app.exit(pedido);  // help or version
+        return kSaidaOk;
     } catch (const CLI::ParseError& erro) {
-        return app.exit(erro) == 0 ? kSaidaOk : kSaidaArgumento;
+        std::cerr << "trovale-cli: " << mensagemDeUso(erro)
+                  << "\nUse --help para ver os comandos e suas opções.\n";
+        return kSaidaArgumento;
     }
 
     const Ambiente ambiente{pastaDoPrograma(pasta, variante), std::cout, std::cerr};

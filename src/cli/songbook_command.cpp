@@ -10,6 +10,7 @@
 #include "base/file_system.h"
 #include "cli/catalogue_loading.h"
 #include "cli/diagram_command.h"
+#include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
 #include "drawing/appearance_file.h"
 #include "render/songbook.h"
@@ -67,12 +68,15 @@ int gravarCaderno(const CadernoMontado& caderno, const std::string& saida,
             return kSaidaCatalogo;
     }
     DiskFileSystem disco;
-    return gravarArquivo(disco, saida, caderno.pdf, avisos) == ResultadoGravacao::Gravado
-               ? kSaidaOk
-               : kSaidaCatalogo;
+    if (gravarArquivo(disco, saida, caderno.pdf, avisos) != ResultadoGravacao::Gravado)
+        return kSaidaCatalogo;
+    return caderno.recusadas.empty() ? kSaidaOk : kSaidaCadernoIncompleto;
 }
 
 int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
+    const std::vector<std::filesystem::path> entradas(opcoes.arquivos.begin(),
+                                                      opcoes.arquivos.end());
+    if (!saidaAceita(opcoes.saida, ".pdf", entradas, ambiente.erros)) return kSaidaArgumento;
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
     const auto aplicacao = aplicacaoParaDesenho();
@@ -97,6 +101,10 @@ Comando registrarSongbook(CLI::App& app) {
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
         "songbook", "Junta músicas (.dec) num caderno em PDF, com capa, índice e marcadores.");
+    sub->footer(
+        "Sai com 0 quando o caderno traz todas as músicas, com 3 quando ele foi gravado "
+        "sem as que não puderam ser lidas (listadas na saída de erros), com 1 quando "
+        "não foi gravado e com 2 quando os argumentos foram recusados.");
     sub->add_option("--title", opcoes->titulo, "Título da capa (padrão \"Caderno de cifras\")")
         ->type_name("TEXTO");
     sub->add_flag("--keep-order", opcoes->manterOrdem,

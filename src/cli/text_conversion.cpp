@@ -76,7 +76,7 @@ int importarTexto(const std::filesystem::path& entrada, const std::filesystem::p
     AvisosNoTerminal avisosDaEntrada(ambiente.erros, entrada);
     std::optional<std::string> bytes = disco.readFile(entrada, kLimiteCancao);
     if (!bytes) {
-        avisosDaEntrada.aviso(kFalhaLeituraTexto);
+        avisosDaEntrada.aviso(mensagemNaoLido(entrada, kLimiteCancao));
         return kSaidaArgumento;
     }
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);

@@ -6,6 +6,8 @@
 #include "catalogue/frets_notation.h"
 #include "cli/catalogue_loading.h"
 #include "cli/json_writer.h"
+#include "cli/option_checks.h"
+#include "cli/output_checks.h"
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_table.h"
@@ -59,10 +61,8 @@ void escreverTexto(const std::vector<LinhaTransposicao>& linhas, std::ostream& s
 }
 
 int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
-    if (opcoes.deslocamento < -kMaiorDeslocamento || opcoes.deslocamento > kMaiorDeslocamento) {
-        ambiente.erros << "--by deve estar entre -11 e 11 (semitons).\n";
+    if (!saidaAceita(opcoes.saida, ".dec", {opcoes.entrada}, ambiente.erros))
         return kSaidaArgumento;
-    }
     auto carregada = carregarCancao(opcoes.entrada, ambiente);
     if (!carregada) return kSaidaCatalogo;
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
@@ -94,7 +94,8 @@ Comando registrarTranspose(CLI::App& app) {
         "Transpõe uma música (.dec) como \"Transpor - Mudar tom\": cifras e digitações novas.");
     sub->add_option("--by", opcoes->deslocamento, "Semitons, de -11 a 11")
         ->required()
-        ->type_name("N");
+        ->type_name("N")
+        ->check(inteiroEntre(-kMaiorDeslocamento, kMaiorDeslocamento));
     sub->add_flag("--similar", opcoes->similar,
                   "Digitações novas por similaridade (padrão: simplicidade)");
     sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");

@@ -77,6 +77,9 @@ ChordPlacement placeChords(std::string_view chordRow, int rowKind, const ChordRo
             continueAfterPrevious(walk, column, rowKind, space, context.diagramGap);
         } else if (column > lyric.length()) {
             passLyricEnd(walk, column, lyric, space);
+        } else if (column > kMaxLineLength && walk.offset > context.columnTextWidth) {
+            // Over an overlong lyric and past the column's edge, as the chord before it: as
+            // hidden as that one, and measuring every prefix of a pasted blob takes minutes.
         } else {
             // Over the lyric: on the first pixel of its character.
             walk.offset = measure.textWidth(lyric.kind, lyric.text.substr(0, column - 1)) + 2;

@@ -223,13 +223,8 @@ std::string chordProDaCancao(const SongDocument& doc) {
 
 bool gravarChordPro(FileSystem& disco, const std::filesystem::path& caminho,
                     const SongDocument& doc, Dialogs& dialogs) {
-    try {
-        disco.writeFile(caminho, chordProDaCancao(doc));
-        return true;
-    } catch (const FileSystemError&) {
-        dialogs.aviso(kFalhaGravacaoTexto);  // as the text export says it
-        return false;
-    }
+    return gravarArquivo(disco, caminho, chordProDaCancao(doc), dialogs) ==
+           ResultadoGravacao::Gravado;
 }
 
 }  // namespace trovale

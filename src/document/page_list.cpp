@@ -63,6 +63,11 @@ std::optional<Faixa> lerToken(std::string token, int total, std::string& erro) {
 
 }  // namespace
 
+int maximoDePaginas(int totalPaginas) {
+    constexpr int kPoucas = 100, kVezes = 10, kTeto = 10000;
+    return static_cast<int>(std::clamp<long long>(1LL * totalPaginas * kVezes, kPoucas, kTeto));
+}
+
 std::string listaTodas(int totalPaginas) {
     return "1-" + std::to_string(totalPaginas);
 }
@@ -90,6 +95,14 @@ ListaPaginas lerListaPaginas(std::string_view texto, int totalPaginas) {
             lista.erro = "Lista de páginas excede limite (1-" + std::to_string(totalPaginas) + ").";
             return lista;
         }
+    }
+    long long pedidas = 0;
+    for (const Faixa& f : faixas) pedidas += (f.de <= f.ate ? f.ate - f.de : f.de - f.ate) + 1;
+    const int maximo = maximoDePaginas(totalPaginas);
+    if (pedidas > maximo) {
+        lista.erro = "A lista pede páginas demais (" + std::to_string(pedidas) + "); o máximo é " +
+                     std::to_string(maximo) + ".";
+        return lista;
     }
     for (const Faixa& f : faixas) {
         const int passo = f.de <= f.ate ? 1 : -1;

@@ -17,6 +17,11 @@ struct ListaPaginas {
 // Reads the list for a song of `totalPaginas` pages. "-5" means 1-5 and "5-" 5 to the last.
 ListaPaginas lerListaPaginas(std::string_view texto, int totalPaginas);
 
+// The most pages a list may ask for a song of `totalPaginas` pages (repetitions counted):
+// ten times the song, at least 100 and at most 10 000, so that "1,1,1,..." cannot fill the
+// memory or the disk.
+int maximoDePaginas(int totalPaginas);
+
 // The whole song: "1-" + the page count.
 std::string listaTodas(int totalPaginas);
 

@@ -233,7 +233,7 @@ bool LoadSong(SongDocument& doc, const std::filesystem::path& path, const Modelo
               Dialogs& dialogs, std::string* version) {
     const std::optional<std::string> bytes = lerArquivoRegular(path, kLimiteCancao);
     if (!bytes) {
-        dialogs.aviso(std::string(kMsgNaoAberto));
+        dialogs.aviso(mensagemNaoLido(path, kLimiteCancao));
         return false;
     }
     auto song = parseSongFile(*bytes, defaultTemplate);

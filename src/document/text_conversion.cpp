@@ -402,7 +402,7 @@ std::optional<std::vector<std::string>> lerTextoImportado(FileSystem& disco,
                                                           Dialogs& dialogs) {
     std::optional<std::string> bytes = disco.readFile(caminho, kLimiteCancao);
     if (!bytes) {
-        dialogs.aviso(kFalhaLeituraTexto);
+        dialogs.aviso(mensagemNaoLido(caminho, kLimiteCancao));
         return std::nullopt;
     }
     return linhasDoTexto(std::move(*bytes), dialogs);
@@ -412,13 +412,7 @@ bool gravarTexto(FileSystem& disco, const std::filesystem::path& caminho,
                  const std::vector<std::string>& linhas, Dialogs& dialogs) {
     std::string bytes;
     for (const std::string& linha : linhas) bytes += linha + "\r\n";
-    try {
-        disco.writeFile(caminho, bytes);
-        return true;
-    } catch (const FileSystemError&) {
-        dialogs.aviso(kFalhaGravacaoTexto);
-        return false;
-    }
+    return gravarArquivo(disco, caminho, bytes, dialogs) == ResultadoGravacao::Gravado;
 }
 
 }  // namespace trovale

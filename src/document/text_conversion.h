@@ -17,7 +17,6 @@ namespace trovale {
 
 inline constexpr const char* kFaltaEspacoCifras =
     "Falta espaço para os textos das cifras na linha ";
-inline constexpr const char* kFalhaGravacaoTexto = kMensagemArquivoImproprio;
 inline constexpr const char* kFalhaLeituraTexto = kMensagemNaoAberto;
 
 // The text form of the song's lines: chord lines written as symbols, every line without

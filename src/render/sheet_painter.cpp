@@ -1,6 +1,8 @@
 #include "render/sheet_painter.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <limits>
 
 #include "drawing/sheet_rows.h"
 #include "render/qt_canvas.h"
@@ -28,18 +30,25 @@ bool DrawRow(QPainter& p, const SheetPaint& f, int column, int row, const QRect&
     return DesenharLinhaFolha(tela, pinturaDe(f), column, row, retanguloDe(rect));
 }
 
-QImage renderSheet(const SheetPaint& f, int page) {
-    int largura = 0, altura = 0;
+QSize sheetImageSize(const Sheet& sheet, int page) {
+    long long largura = 0, altura = 0;  // a long sheet at a high resolution passes INT_MAX
     for (int c = 0; c < kMaxColunas; ++c) {
-        if (!f.sheet.ColumnVisible[c]) continue;
-        largura = std::max(largura, f.sheet.ColumnLeft[c] + f.sheet.ColumnWidth[c]);
-        int h = 1;
-        for (const SheetRow& linha : f.sheet.Columns[c])
+        if (!sheet.ColumnVisible[c]) continue;
+        largura = std::max<long long>(largura, sheet.ColumnLeft[c] + sheet.ColumnWidth[c]);
+        long long h = 1;
+        for (const SheetRow& linha : sheet.Columns[c])
             if (page == 0 || (linha.Page == page && linha.Kind != kGeneratedLine))
                 h += linha.Height;
         altura = std::max(altura, h);
     }
-    QImage imagem(std::max(1, largura), std::max(1, altura), QImage::Format_RGB32);
+    const auto limitar = [](long long n) {
+        return static_cast<int>(std::clamp<long long>(n, 1, std::numeric_limits<int>::max()));
+    };
+    return {limitar(largura), limitar(altura)};
+}
+
+QImage renderSheet(const SheetPaint& f, int page) {
+    QImage imagem(sheetImageSize(f.sheet, page), QImage::Format_RGB32);
     // Fonts in points come out at the size the layout measured them.
     imagem.setDotsPerMeterX(f.measure.superficie().dotsPerMeterX());
     imagem.setDotsPerMeterY(f.measure.superficie().dotsPerMeterY());

@@ -38,5 +38,7 @@ bool DrawRow(QPainter& p, const SheetPaint& folha, int column, int row, const QR
 // The sheet as the document window shows it: the visible columns side by side from the top;
 // with `page` above 0 only the rows of that page, separators left out.
 QImage renderSheet(const SheetPaint& folha, int page = 0);
+// The size of that picture, known before anything is drawn.
+QSize sheetImageSize(const Sheet& sheet, int page = 0);
 
 }  // namespace trovale

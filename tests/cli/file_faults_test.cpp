@@ -95,7 +95,12 @@ TEST_F(FileFaults, InputsThatAreNoRegularFileOrTooLargeAreRefused) {
     for (const auto& c : casos) {
         const ResultadoCli r = executar(c.argumentos);
         EXPECT_EQ(r.status, c.status) << c.arquivo;
-        EXPECT_EQ(r.erros, c.arquivo + ": " + kNaoAberto + "\n");
+        // A file too large is named so, with the limit.
+        const bool grande = c.arquivo.find("grande.") != std::string::npos;
+        EXPECT_EQ(r.erros, c.arquivo + ": " +
+                               (grande ? "Arquivo grande demais: tem 17 MB, e o limite é de 16 MB."
+                                       : kNaoAberto) +
+                               "\n");
     }
     EXPECT_FALSE(fs::exists(em("x.dec")));
 }
@@ -222,15 +227,15 @@ TEST_F(FileFaults, AFullDiskKeepsEveryKindOfFile) {
         const auto antes = pasta.nomes();
         const ResultadoCli r = executar(c.argumentos, condicoes({}, false, 100));
         EXPECT_EQ(r.status, 1) << c.alvo;
-        // A text export has one message for every failure.
-        const std::string& mensagem = c.alvo == em("cheio.txt") ? kNaoCriado : kFalha;
-        EXPECT_EQ(ultimaLinha(r.erros), c.alvo + ": " + mensagem + "\n");
+        EXPECT_EQ(ultimaLinha(r.erros), c.alvo + ": " + kFalha + "\n");
         EXPECT_EQ(lerBytes(c.alvo), antigo);
         EXPECT_EQ(pasta.nomes(), antes);
     }
+    // A device is no picture file: refused before anything is drawn.
     const ResultadoCli r = executar({"diagram", "x32010", "/dev/full"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(ultimaLinha(r.erros), "/dev/full: " + kNaoCriado + "\n");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(ultimaLinha(r.erros),
+              "/dev/full: a saída deve ser um arquivo .png; nada foi gravado.\n");
 }
 
 TEST_F(FileFaults, AFailedStandardOutputIsAFailure) {

@@ -34,7 +34,7 @@ bool TTrovaleForm1::importarArquivo(const QString& caminho) {
     DiskFileSystem disco;
     std::optional<std::string> bytes = disco.readFile(caminho.toStdString(), kLimiteCancao);
     if (!bytes) {
-        dialogs_->aviso(kFalhaLeituraTexto);
+        dialogs_->aviso(mensagemNaoLido(caminho.toStdString(), kLimiteCancao));
         return false;
     }
     // A file that is no text is refused with its one message; the editor keeps what it had.
