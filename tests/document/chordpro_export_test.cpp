@@ -137,6 +137,22 @@ TEST(ChordProExport, ImportGivesTheSongBack) {
 #endif
 }
 
+// Bytes Windows-1252 leaves undefined are kept in a song and written as their C1 code points;
+// the import must take its own export back, however many of them a short song holds.
+TEST(ChordProExport, UndefinedBytesComeBack) {
+    const Catalogo& catalogo = testing::catalogoDeInterpretacao();
+    for (const std::string titulo :
+         {std::string(8, '\x9D'), std::string("\x81\x8D\x8F\x90") + "x"}) {
+        SongDocument doc;
+        doc.Lines = {titulo};
+        doc.LineKinds = {kTitleLine};
+        const ImportacaoChordPro volta = importarChordPro(chordProDaCancao(doc), {catalogo, 5});
+        EXPECT_FALSE(volta.recusa) << *volta.recusa;
+        ASSERT_FALSE(volta.linhas.empty());
+        EXPECT_EQ(volta.linhas.front(), titulo);
+    }
+}
+
 // Lyrics a reader would take for chords or directives, and lyrics kept as plain text by
 // their mark, go in a tab block; chords over a note
 // stand on a line of their own; blank lines stay inside a chorus.
