@@ -161,8 +161,9 @@ std::vector<std::string_view> separarLinhas(std::string_view bytes) {
     return linhas;
 }
 
+// DEL too: kept, it would go out in every export and make a short song look like no text.
 bool controle(char c) {
-    return static_cast<unsigned char>(c) < 32;
+    return static_cast<unsigned char>(c) < 32 || c == '\x7F';
 }
 
 // What an import leaves of a line: a control character is a blank.

@@ -54,7 +54,7 @@ enum class LinhasLongas { Cortadas, Inteiras };
 // - a text that is well-formed UTF-8 with a non-ASCII character is converted, "?" standing
 //   for what Windows-1252 has no form of; any other text is taken byte for byte;
 // - a tab moves to the next column that is a multiple of 8, so chords aligned with tabs stay
-//   over their syllables; any other control character becomes a blank;
+//   over their syllables; any other control character (DEL too) becomes a blank;
 // - a line is cut after 255 characters (unless asked to leave it whole); lines after the
 //   3000th are dropped.
 // The user is told once how many characters became "?", once how many lines were cut (a line

@@ -321,11 +321,11 @@ TEST(TextConversion, ImportTakesEveryTextAsTheEditorsWindows1252Lines) {
          {"12345678        x", "abc     d", "\xE1       x"},
          {}},
         {"\xE1\t\xE9\t", {"\xE1       \xE9       "}, {}},
-        // Every other control character becomes a blank.
+        // Every other control character becomes a blank, DEL too.
         {"a\x02"
          "b\x01"
-         "c\x1B\x1F\f\v|",
-         {"a b c    |"},
+         "c\x1B\x1F\f\v|\x7F!",
+         {"a b c    | !"},
          {}},
         // "?" for what Windows-1252 has no form of, counted once over all lines; a "?" of the
         // text itself is no replacement.
