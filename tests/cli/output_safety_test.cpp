@@ -2,11 +2,9 @@
 // answers a script in Portuguese with a status it can act on.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-
 #include "catalogue_folder.h"
 #include "cli_process.h"
+#include "command_fixture.h"
 
 namespace trovale::testing {
 namespace {
@@ -16,11 +14,6 @@ namespace fs = std::filesystem;
 const fs::path kFontes = fs::path(__FILE__).parent_path().parent_path().parent_path();
 const fs::path kMusica = kFontes / "data" / "songs" / "Peixe vivo.dec";
 const std::string kUse = "Use --help para ver os comandos e suas opções.\n";
-
-std::string lerBytes(const fs::path& caminho) {
-    std::ifstream entrada(caminho, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(entrada), {});
-}
 
 class SaidaSegura : public ::testing::Test {
   protected:
