@@ -132,7 +132,9 @@ TEST_F(ConvertCommand, WhatIsNoTextIsRefusedAndNothingIsWritten) {
                 EXPECT_EQ(r.status, 1) << nome;
                 EXPECT_EQ(r.erros, entrada.string() + ": " + c.mensagem + "\n") << nome;
                 EXPECT_EQ(std::filesystem::exists(saida), existia) << nome;
-                if (existia) EXPECT_EQ(lerBytes(saida), antiga) << nome;
+                if (existia) {
+                    EXPECT_EQ(lerBytes(saida), antiga) << nome;
+                }
             }
         }
     }
