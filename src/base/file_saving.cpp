@@ -33,15 +33,34 @@ std::string mensagemNaoLido(const std::filesystem::path& caminho, std::size_t li
            megabytes(limite) + ".";
 }
 
+namespace {
+
+ResultadoGravacao relatarFalha(const FileSystemError& erro, Dialogs& dialogs) {
+    dialogs.aviso(erro.incompleto() ? kMensagemDispositivoDefeituoso : kMensagemArquivoImproprio);
+    return erro.incompleto() ? ResultadoGravacao::Incompleto : ResultadoGravacao::NaoCriado;
+}
+
+}  // namespace
+
 ResultadoGravacao gravarArquivo(FileSystem& fs, const std::filesystem::path& caminho,
                                 std::string_view bytes, Dialogs& dialogs) {
     try {
         fs.writeFile(caminho, bytes);
         return ResultadoGravacao::Gravado;
     } catch (const FileSystemError& erro) {
-        dialogs.aviso(erro.incompleto() ? kMensagemDispositivoDefeituoso
-                                        : kMensagemArquivoImproprio);
-        return erro.incompleto() ? ResultadoGravacao::Incompleto : ResultadoGravacao::NaoCriado;
+        return relatarFalha(erro, dialogs);
+    }
+}
+
+ResultadoGravacao gravarArquivoEmPartes(
+    FileSystem& fs, const std::filesystem::path& caminho,
+    const std::function<bool(const std::function<void(std::string_view)>&)>& escrever,
+    Dialogs& dialogs) {
+    try {
+        return fs.writeFileInPieces(caminho, escrever) ? ResultadoGravacao::Gravado
+                                                       : ResultadoGravacao::Desistido;
+    } catch (const FileSystemError& erro) {
+        return relatarFalha(erro, dialogs);
     }
 }
 

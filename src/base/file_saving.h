@@ -2,6 +2,7 @@
 // Saving a file with the program's own messages: the one way every kind of file is written.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,7 @@ enum class ResultadoGravacao {
     Gravado,     // the new file is in place
     NaoCriado,   // "Arquivo/caminho impróprio ..." was shown
     Incompleto,  // created but not written whole: "Dispositivo defeituoso ..." was shown
+    Desistido,   // the writer gave up: the old file is as it was, nothing was shown
 };
 
 // Replaces the file with these bytes or leaves it as it was; on a failure the user is told
@@ -37,5 +39,11 @@ enum class ResultadoGravacao {
 // created.
 ResultadoGravacao gravarArquivo(FileSystem& fs, const std::filesystem::path& caminho,
                                 std::string_view bytes, Dialogs& dialogs);
+
+// The same for a file made piece by piece, as FileSystem::writeFileInPieces.
+ResultadoGravacao gravarArquivoEmPartes(
+    FileSystem& fs, const std::filesystem::path& caminho,
+    const std::function<bool(const std::function<void(std::string_view)>&)>& escrever,
+    Dialogs& dialogs);
 
 }  // namespace trovale

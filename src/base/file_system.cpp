@@ -253,6 +253,34 @@ void DiskFileSystem::writeFile(const fs::path& caminho, std::string_view bytes) 
     substituir(caminho, [bytes](Descritor& arquivo) { arquivo.escrever(bytes); });
 }
 
+bool FileSystem::writeFileInPieces(const fs::path& caminho,
+                                   const std::function<bool(const Acrescentar&)>& escrever) {
+    std::string bytes;
+    if (!escrever([&bytes](std::string_view parte) { bytes += parte; })) return false;
+    writeFile(caminho, bytes);
+    return true;
+}
+
+namespace {
+
+// Thrown through the temporary file's writing when the writer gives up, so that it goes.
+struct EscritaAbandonada {};
+
+}  // namespace
+
+bool DiskFileSystem::writeFileInPieces(const fs::path& caminho,
+                                       const std::function<bool(const Acrescentar&)>& escrever) {
+    try {
+        substituir(caminho, [&escrever](Descritor& arquivo) {
+            if (!escrever([&arquivo](std::string_view parte) { arquivo.escrever(parte); }))
+                throw EscritaAbandonada{};
+        });
+    } catch (const EscritaAbandonada&) {
+        return false;
+    }
+    return true;
+}
+
 bool DiskFileSystem::remove(const fs::path& caminho) {
     std::error_code codigo;
     const bool removido = fs::remove(caminho, codigo);

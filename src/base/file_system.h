@@ -4,6 +4,7 @@
 // write replaces its file whole or leaves it as it was.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -63,6 +64,13 @@ class FileSystem {
     // user may not write, or one that is not a regular file, is refused; a replaced file
     // keeps its permissions; a symbolic link stays and its target is replaced.
     virtual void writeFile(const std::filesystem::path& caminho, std::string_view bytes) = 0;
+    // The same for a file made piece by piece: `escrever` appends its pieces through the
+    // function it is handed and answers whether the file is to be kept. The old file stays as
+    // it was until it returns, and for good when it answers false (so does this function).
+    // Here the pieces are gathered and written whole; the disk writes them as they come.
+    using Acrescentar = std::function<void(std::string_view)>;
+    virtual bool writeFileInPieces(const std::filesystem::path& caminho,
+                                   const std::function<bool(const Acrescentar&)>& escrever);
     // False when there was nothing to remove.
     virtual bool remove(const std::filesystem::path& caminho) = 0;
     virtual void rename(const std::filesystem::path& de, const std::filesystem::path& para) = 0;
@@ -89,6 +97,8 @@ class DiskFileSystem : public FileSystem {
     std::optional<std::string> readFile(const std::filesystem::path& caminho,
                                         std::size_t limite) override;
     void writeFile(const std::filesystem::path& caminho, std::string_view bytes) override;
+    bool writeFileInPieces(const std::filesystem::path& caminho,
+                           const std::function<bool(const Acrescentar&)>& escrever) override;
     bool remove(const std::filesystem::path& caminho) override;
     void rename(const std::filesystem::path& de, const std::filesystem::path& para) override;
     void createDirectory(const std::filesystem::path& caminho) override;

@@ -46,39 +46,52 @@ PaginaDoPdf paginaDoPdf(const Papel& papel, int dpi) {
     return p;
 }
 
-// The PDF's bytes; nothing when a page could not be drawn exactly as Qt would.
-std::optional<std::string> desenharPdf(const SongDocument& doc, const CatalogoTipos& tipos,
-                                       const Aparencia& aparencia, const std::string& paginas,
-                                       fontes::BibliotecaFontes& fontes, const Ambiente& ambiente,
-                                       int& saida) {
-    const auto medidaTela = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiTela);
-    const auto medidaPapel = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiPdf);
-    if (!medidaTela || !medidaPapel) return std::nullopt;
-    Sheet folha = disporNaPaginaSemImpressora(
-        doc, *medidaTela, aparencia.Orientacao == kOrientacaoHorizontal, kDpiTela, 0);
-    const ListaPaginas lista =
-        lerListaPaginas(paginas.empty() ? listaTodas(folha.PageCount) : paginas, folha.PageCount);
-    if (!lista.valida()) {
-        ambiente.erros << lista.erro << '\n';
-        saida = kSaidaArgumento;
-        return std::string();
-    }
+// A song laid out for the PDF, with the pages asked for.
+struct PdfPlanejado {
+    std::optional<MedidaSemQt> medidaTela, medidaPapel;
+    Sheet folha;
+    ListaPaginas lista;
+};
+
+// Nothing when the sheet cannot be measured exactly as Qt would.
+std::optional<PdfPlanejado> planejarPdf(const SongDocument& doc, const CatalogoTipos& tipos,
+                                        const Aparencia& aparencia, const std::string& paginas,
+                                        fontes::BibliotecaFontes& fontes) {
+    PdfPlanejado plano;
+    plano.medidaTela = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiTela);
+    plano.medidaPapel = MedidaSemQt::criar(doc.Template, tipos, fontes, kDpiPdf);
+    if (!plano.medidaTela || !plano.medidaPapel) return std::nullopt;
+    plano.folha = disporNaPaginaSemImpressora(doc, *plano.medidaTela,
+                                              aparencia.Orientacao == kOrientacaoHorizontal,
+                                              kDpiTela, 0);
+    plano.lista = lerListaPaginas(paginas.empty() ? listaTodas(plano.folha.PageCount) : paginas,
+                                  plano.folha.PageCount);
+    return plano;
+}
+
+// Draws the pages into `destino` one by one, as they are drawn; false as soon as a page could
+// not be drawn exactly as Qt would.
+bool desenharPdf(const SongDocument& doc, const CatalogoTipos& tipos, const Aparencia& aparencia,
+                 PdfPlanejado& plano, fontes::BibliotecaFontes& fontes,
+                 const pdf::DestinoPdf& destino) {
     const PaginaDoPdf pagina =
         paginaDoPdf(papelDaPagina(paginaSemImpressora(doc.Layout.orientacao)), kDpiPdf);
-    const PinturaFolha tela{doc, folha, *medidaTela, tipos, aparencia};
-    PaginasDaFolha impressao(tela, std::move(folha), *medidaPapel, pagina.metricas, kDpiTela);
-    pdf::DocumentoPdf documento;
+    const PinturaFolha tela{doc, plano.folha, *plano.medidaTela, tipos, aparencia};
+    PaginasDaFolha impressao(tela, std::move(plano.folha), *plano.medidaPapel, pagina.metricas,
+                             kDpiTela);
+    pdf::DocumentoPdf documento(destino);
     FontesDoDocumento registro(documento);
-    for (const int numero : lista.paginas) {
+    for (const int numero : plano.lista.paginas) {
         pdf::PaginaPdf& folhaPdf = documento.novaPagina(pagina.larguraPt, pagina.alturaPt);
         TelaPdf superficie(folhaPdf, registro, fontes, kDpiPdf);
         impressao.desenhar(superficie, numero);
-        if (!superficie.exata() || !medidaPapel->exata()) return std::nullopt;
+        if (!superficie.exata() || !plano.medidaPapel->exata()) return false;
         documento.concluir(folhaPdf);
     }
     const MetadadosPdf meta = metadadosDaCancao(doc);
     documento.definirInformacoes(meta.titulo, meta.autor);
-    return documento.gerar();
+    documento.terminar();
+    return true;
 }
 
 }  // namespace
@@ -103,14 +116,22 @@ int converterSemQt(const std::string& entrada, const std::string& saida, const s
     const auto biblioteca = memoria ? std::make_unique<fontes::BibliotecaFontes>(*memoria)
                                     : std::make_unique<fontes::BibliotecaFontes>();
     fontes::BibliotecaFontes& fontes = *biblioteca;
-    int status = kSaidaOk;
-    const auto pdf =
-        desenharPdf(cancao->cancao, carga.catalogo.tipos, aparencia, paginas, fontes, aqui, status);
-    if (!pdf) return kSaidaPedeDesenho;
-    if (status != kSaidaOk) return responder(status);
+    auto plano = planejarPdf(cancao->cancao, carga.catalogo.tipos, aparencia, paginas, fontes);
+    if (!plano) return kSaidaPedeDesenho;
+    if (!plano->lista.valida()) {
+        erros << plano->lista.erro << '\n';
+        return responder(kSaidaArgumento);
+    }
     AvisosNoTerminal dialogs(erros, saida);
-    const bool gravado = gravarArquivo(disco, saida, *pdf, dialogs) == ResultadoGravacao::Gravado;
-    return responder(gravado ? kSaidaOk : kSaidaCatalogo);
+    const auto escrever = [&](const pdf::DestinoPdf& destino) {
+        return desenharPdf(cancao->cancao, carga.catalogo.tipos, aparencia, *plano,
+                           fontes, destino);
+    };
+    switch (gravarArquivoEmPartes(disco, saida, escrever, dialogs)) {
+        case ResultadoGravacao::Gravado: return responder(kSaidaOk);
+        case ResultadoGravacao::Desistido: return kSaidaPedeDesenho;  // nothing was written
+        default: return responder(kSaidaCatalogo);
+    }
 }
 
 }  // namespace trovale::cli

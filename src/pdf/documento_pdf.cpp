@@ -21,25 +21,11 @@ double lado(double pt) {
     return pt >= kMenorLado ? std::min(pt, kMaiorLado) : kMenorLado;  // NaN too
 }
 
-// Objects in file order: catalogue, page tree, info, the shared resources, then each font's
-// objects, then each page and its content.
-struct Numeracao {
-    static constexpr int kCatalogo = 1, kPaginas = 2, kInformacoes = 3, kRecursos = 4;
-    std::vector<int> fontes;  // first object of each font, 0 when unused
-    int primeiraPagina = 0, total = 0;
-};
+// The fixed objects come first; each page and its content follow in drawing order, then each
+// font's objects, numbered once the pages are known.
+constexpr int kCatalogo = 1, kPaginas = 2, kInformacoes = 3, kRecursos = 4, kPrimeiraPagina = 5;
 
-Numeracao numerar(const ColecaoFontes& fontes, std::size_t paginas) {
-    Numeracao n;
-    int proximo = Numeracao::kRecursos + 1;
-    for (int i = 0; i < fontes.quantas(); ++i) {
-        n.fontes.push_back(fontes.fonte(i)->usada() ? proximo : 0);
-        if (fontes.fonte(i)->usada()) proximo += kObjetosPorFonte;
-    }
-    n.primeiraPagina = proximo;
-    n.total = proximo + 2 * static_cast<int>(paginas) - 1;
-    return n;
-}
+int numeroDaPagina(std::size_t indice) { return kPrimeiraPagina + 2 * static_cast<int>(indice); }
 
 void referencia(std::string& saida, int numero) {
     acrescentarInteiro(saida, numero);
@@ -50,6 +36,9 @@ void referencia(std::string& saida, int numero) {
 
 DocumentoPdf::DocumentoPdf()
     : fontes_(std::make_unique<ColecaoFontes>()), compressor_(std::make_unique<Compressor>()) {}
+DocumentoPdf::DocumentoPdf(DestinoPdf destino) : DocumentoPdf() {
+    fluxo_ = std::make_unique<EscritorPdf>(kReservaPagina, *compressor_, std::move(destino));
+}
 DocumentoPdf::~DocumentoPdf() = default;
 DocumentoPdf::DocumentoPdf(DocumentoPdf&&) noexcept = default;
 DocumentoPdf& DocumentoPdf::operator=(DocumentoPdf&&) noexcept = default;
@@ -66,6 +55,7 @@ double DocumentoPdf::larguraPorMil(int indice, char32_t caractere) const {
 }
 
 PaginaPdf& DocumentoPdf::novaPagina(double larguraPt, double alturaPt) {
+    if (fluxo_ && !paginas_.empty()) concluir(*paginas_.back());
     // A songbook's pages are alike: room for what the last one took spares copying as it grows.
     const std::size_t anterior = paginas_.empty() ? 0 : paginas_.back()->conteudo().size();
     const std::size_t reserva =
@@ -78,6 +68,18 @@ void DocumentoPdf::concluir(PaginaPdf& pagina) {
     if (pagina.fontes_ != fontes_.get()) return;  // another document's
     maiorConteudo_ = std::max(maiorConteudo_, pagina.conteudo().size());
     pagina.concluir(*compressor_);
+    entregarPendente();
+}
+
+// A document written as it is drawn hands over its concluded pages, in order, and forgets them.
+void DocumentoPdf::entregarPendente() {
+    if (!fluxo_) return;
+    for (; entregues_ < paginas_.size(); ++entregues_) {
+        PaginaPdf& pagina = *paginas_[entregues_];
+        if (!pagina.concluida()) return;  // still being drawn
+        escreverPagina(*fluxo_, pagina, entregues_);
+        std::string().swap(pagina.comprimido_);
+    }
 }
 
 void DocumentoPdf::definirInformacoes(std::string titulo, std::string autor) {
@@ -86,80 +88,101 @@ void DocumentoPdf::definirInformacoes(std::string titulo, std::string autor) {
 }
 
 std::string DocumentoPdf::gerar() const {
-    // Readers refuse a file without pages: a document never drawn on gets one blank A4 page.
-    const PaginaPdf vazia(*fontes_, kA4Largura, kA4Altura, 0);
-    std::vector<const PaginaPdf*> paginas;
-    for (const auto& p : paginas_) paginas.push_back(p.get());
-    if (paginas.empty()) paginas.push_back(&vazia);
-
-    const Numeracao n = numerar(*fontes_, paginas.size());
+    if (fluxo_) return {};
     std::size_t reserva = 4096;
-    for (const PaginaPdf* p : paginas)
+    for (const auto& p : paginas_)
         reserva +=
             (p->concluida() ? p->comprimido(*compressor_).size() : p->conteudo().size() / 3) + 256;
-    EscritorPdf escritor(n.total, reserva, *compressor_);
-    std::string& s = escritor.saida();
+    EscritorPdf escritor(reserva, *compressor_);
+    for (std::size_t i = 0; i < paginas_.size(); ++i) escreverPagina(escritor, *paginas_[i], i);
+    escreverFim(escritor, static_cast<int>(paginas_.size()));
+    return escritor.terminar(kCatalogo, kInformacoes);
+}
 
-    escritor.abrirObjeto(Numeracao::kCatalogo);
+void DocumentoPdf::terminar() {
+    if (!fluxo_) return;
+    if (!paginas_.empty()) concluir(*paginas_.back());
+    entregarPendente();
+    escreverFim(*fluxo_, static_cast<int>(paginas_.size()));
+    fluxo_->terminar(kCatalogo, kInformacoes);
+    fluxo_.reset();
+}
+
+void DocumentoPdf::escreverPagina(EscritorPdf& escritor, const PaginaPdf& pagina,
+                                  std::size_t indice) const {
+    const int numero = numeroDaPagina(indice);
+    std::string& s = escritor.saida();
+    escritor.abrirObjeto(numero);
+    s += "<< /Type /Page /Parent ";
+    referencia(s, kPaginas);
+    s += " /MediaBox [0 0 ";
+    acrescentarNumero(s, pagina.largura());
+    s.push_back(' ');
+    acrescentarNumero(s, pagina.altura());
+    s += "] /Resources ";
+    referencia(s, kRecursos);
+    s += " /Contents ";
+    referencia(s, numero + 1);
+    s += " >>";
+    escritor.fecharObjeto();
+    escritor.fluxoComprimido(numero + 1, "", pagina.comprimido(*compressor_));
+}
+
+// Everything after the pages: catalogue, page tree, info, resources and the fonts.
+void DocumentoPdf::escreverFim(EscritorPdf& escritor, int paginas) const {
+    // Readers refuse a file without pages: a document never drawn on gets one blank A4 page.
+    if (paginas == 0) {
+        escreverPagina(escritor, PaginaPdf(*fontes_, kA4Largura, kA4Altura, 0), 0);
+        paginas = 1;
+    }
+    std::string& s = escritor.saida();
+    escritor.abrirObjeto(kCatalogo);
     s += "<< /Type /Catalog /Pages ";
-    referencia(s, Numeracao::kPaginas);
+    referencia(s, kPaginas);
     s += " >>";
     escritor.fecharObjeto();
 
-    escritor.abrirObjeto(Numeracao::kPaginas);
+    escritor.abrirObjeto(kPaginas);
     s += "<< /Type /Pages /Kids [";
-    for (std::size_t i = 0; i < paginas.size(); ++i) {
-        referencia(s, n.primeiraPagina + 2 * static_cast<int>(i));
+    for (int i = 0; i < paginas; ++i) {
+        referencia(s, numeroDaPagina(static_cast<std::size_t>(i)));
         s.push_back(' ');
     }
     s += "] /Count ";
-    acrescentarInteiro(s, static_cast<long long>(paginas.size()));
+    acrescentarInteiro(s, paginas);
     s += " >>";
     escritor.fecharObjeto();
 
-    escritor.abrirObjeto(Numeracao::kInformacoes);
+    escritor.abrirObjeto(kInformacoes);
     s += "<<";
     if (!titulo_.empty()) s += " /Title " + textoUtf16Hex(titulo_);
     if (!autor_.empty()) s += " /Author " + textoUtf16Hex(autor_);
     s += " >>";
     escritor.fecharObjeto();
 
-    escritor.abrirObjeto(Numeracao::kRecursos);
+    // Each used font's objects, after the last page's.
+    std::vector<int> primeiros;
+    int proximo = numeroDaPagina(static_cast<std::size_t>(paginas));
+    for (int i = 0; i < fontes_->quantas(); ++i) {
+        const bool usada = fontes_->fonte(i)->usada();
+        primeiros.push_back(usada ? proximo : 0);
+        if (usada) proximo += kObjetosPorFonte;
+    }
+    escritor.abrirObjeto(kRecursos);
     s += "<< /Font <<";
-    for (std::size_t i = 0; i < n.fontes.size(); ++i) {
-        if (!n.fontes[i]) continue;
+    for (std::size_t i = 0; i < primeiros.size(); ++i) {
+        if (!primeiros[i]) continue;
         s += " /F";
         acrescentarInteiro(s, static_cast<long long>(i) + 1);
         s.push_back(' ');
-        referencia(s, n.fontes[i]);
+        referencia(s, primeiros[i]);
     }
     s += " >> >>";
     escritor.fecharObjeto();
-
-    for (std::size_t i = 0; i < n.fontes.size(); ++i)
-        if (n.fontes[i])
+    for (std::size_t i = 0; i < primeiros.size(); ++i)
+        if (primeiros[i])
             escreverFonte(escritor, *fontes_->fonte(static_cast<int>(i)), static_cast<int>(i),
-                          n.fontes[i]);
-
-    for (std::size_t i = 0; i < paginas.size(); ++i) {
-        const PaginaPdf& pagina = *paginas[i];
-        const int numero = n.primeiraPagina + 2 * static_cast<int>(i);
-        escritor.abrirObjeto(numero);
-        s += "<< /Type /Page /Parent ";
-        referencia(s, Numeracao::kPaginas);
-        s += " /MediaBox [0 0 ";
-        acrescentarNumero(s, pagina.largura());
-        s.push_back(' ');
-        acrescentarNumero(s, pagina.altura());
-        s += "] /Resources ";
-        referencia(s, Numeracao::kRecursos);
-        s += " /Contents ";
-        referencia(s, numero + 1);
-        s += " >>";
-        escritor.fecharObjeto();
-        escritor.fluxoComprimido(numero + 1, "", pagina.comprimido(*compressor_));
-    }
-    return escritor.terminar(Numeracao::kCatalogo, Numeracao::kInformacoes);
+                          primeiros[i]);
 }
 
 }  // namespace trovale::pdf

@@ -7,13 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "pdf/escritor_pdf.h"
 #include "pdf/pagina_pdf.h"
 
 namespace trovale::pdf {
 
 class DocumentoPdf {
   public:
+    // A document held whole until gerar().
     DocumentoPdf();
+    // A document written as it is drawn, so that its size does not bound the memory: each page
+    // goes to `destino` once concluded (or when the next one is begun), and terminar() writes
+    // the rest.
+    explicit DocumentoPdf(DestinoPdf destino);
     ~DocumentoPdf();
     DocumentoPdf(DocumentoPdf&&) noexcept;
     DocumentoPdf& operator=(DocumentoPdf&&) noexcept;
@@ -32,15 +38,23 @@ class DocumentoPdf {
     void concluir(PaginaPdf& pagina);
     // UTF-8, any characters.
     void definirInformacoes(std::string titulo, std::string autor);
-    // The finished file; the document can still grow and be made again.
+    // The finished file of a document held whole; it can still grow and be made again.
     std::string gerar() const;
+    // Ends a document written as it is drawn; nothing can be added afterwards.
+    void terminar();
 
   private:
+    void escreverPagina(EscritorPdf& escritor, const PaginaPdf& pagina, std::size_t indice) const;
+    void escreverFim(EscritorPdf& escritor, int paginas) const;
+    void entregarPendente();
+
     std::unique_ptr<ColecaoFontes> fontes_;
     std::unique_ptr<Compressor> compressor_;
     std::size_t maiorConteudo_ = 0;  // of the pages concluded, to size the next one
     std::vector<std::unique_ptr<PaginaPdf>> paginas_;
     std::string titulo_, autor_;
+    std::unique_ptr<EscritorPdf> fluxo_;  // for a document written as it is drawn
+    std::size_t entregues_ = 0;           // of its pages
 };
 
 }  // namespace trovale::pdf

@@ -1,21 +1,42 @@
 #include "pdf/escritor_pdf.h"
 
+#include <algorithm>
+
 #include "pdf/compressao.h"
 #include "pdf/numeros_pdf.h"
 
 namespace trovale::pdf {
 
-EscritorPdf::EscritorPdf(int objetos, std::size_t reserva, Compressor& compressor)
-    : posicoes_(static_cast<std::size_t>(objetos) + 1, 0), compressor_(compressor) {
-    saida_.reserve(reserva);
+namespace {
+
+constexpr std::size_t kBlocoEntrega = 64 * 1024;
+
+}  // namespace
+
+EscritorPdf::EscritorPdf(std::size_t reserva, Compressor& compressor, DestinoPdf destino)
+    : posicoes_(1, 0), compressor_(compressor), destino_(std::move(destino)) {
+    saida_.reserve(destino_ ? std::max(reserva, kBlocoEntrega) + kBlocoEntrega : reserva);
     // The binary comment tells transfer programs the file is not text.
     saida_ += "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
 }
 
 void EscritorPdf::abrirObjeto(int numero) {
-    posicoes_[static_cast<std::size_t>(numero)] = saida_.size();
+    const auto indice = static_cast<std::size_t>(numero);
+    if (indice >= posicoes_.size()) posicoes_.resize(indice + 1, 0);
+    posicoes_[indice] = posicao();
     acrescentarInteiro(saida_, numero);
     saida_ += " 0 obj\n";
+}
+
+void EscritorPdf::fecharObjeto() {
+    saida_ += "\nendobj\n";
+    if (destino_ && saida_.size() >= kBlocoEntrega) entregar();
+}
+
+void EscritorPdf::entregar() {
+    destino_(saida_);
+    entregues_ += saida_.size();
+    saida_.clear();
 }
 
 void EscritorPdf::fluxo(int numero, std::string_view entradas,
@@ -37,7 +58,7 @@ void EscritorPdf::fluxoComprimido(int numero, std::string_view entradas,
 }
 
 std::string EscritorPdf::terminar(int catalogo, int informacoes) {
-    const std::size_t xref = saida_.size();
+    const std::size_t xref = posicao();
     saida_ += "xref\n0 ";
     acrescentarInteiro(saida_, static_cast<long long>(posicoes_.size()));
     saida_ += "\n0000000000 65535 f \n";
@@ -57,7 +78,9 @@ std::string EscritorPdf::terminar(int catalogo, int informacoes) {
     saida_ += " 0 R >>\nstartxref\n";
     acrescentarInteiro(saida_, static_cast<long long>(xref));
     saida_ += "\n%%EOF\n";
-    return std::move(saida_);
+    if (!destino_) return std::move(saida_);
+    entregar();
+    return {};
 }
 
 }  // namespace trovale::pdf

@@ -118,6 +118,36 @@ TEST(DiskFileSystem, ReadsOnlyRegularFilesWithinTheLimit) {
     EXPECT_FALSE(ArquivoMapeado::abrir(pasta.path() / "VAZIO", 100)) << "nothing to map";
 }
 
+// A file made piece by piece is on the disk, whole, only when its writer keeps it; while it
+// is being written, and after the writer gives up or fails, the old file stands as it was.
+TEST(DiskFileSystem, AFileWrittenInPiecesReplacesTheOldOneOnlyWhenKept) {
+    testing::TempFolder pasta;
+    DiskFileSystem disco(false);
+    const fs::path alvo = pasta.path() / "A.pdf";
+    const struct {
+        bool manter, falhar;
+        const char* depois;
+    } casos[] = {{true, false, "um dois "}, {false, false, "antigo"}, {true, true, "antigo"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.depois);
+        pasta.write("A.pdf", "antigo");
+        const auto escrever = [&](const FileSystem::Acrescentar& acrescentar) {
+            for (const char* parte : {"um ", "dois "}) {
+                acrescentar(parte);
+                EXPECT_EQ(pasta.read("A.pdf"), "antigo");  // not yet in place
+            }
+            if (c.falhar) throw FileSystemError("falhou", alvo, true);
+            return c.manter;
+        };
+        try {
+            EXPECT_EQ(disco.writeFileInPieces(alvo, escrever), c.manter);
+        } catch (const FileSystemError& erro) {
+            EXPECT_TRUE(c.falhar) << erro.erro();
+        }
+        EXPECT_EQ(pasta.files(), (std::map<std::string, std::string>{{"A.pdf", c.depois}}));
+    }
+}
+
 // Writes replace the whole file or nothing, whatever is in the way.
 TEST(DiskFileSystem, WritesAndCopiesRefuseWhatIsNoRegularFileAndLeaveNothingBehind) {
     testing::TempFolder pasta;

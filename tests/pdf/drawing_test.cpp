@@ -226,5 +226,37 @@ TEST(DesenhoPdf, AConcludedPageKeepsWhatWasDrawnBefore) {
     }
 }
 
+// A document written as it is drawn hands its pages over while later ones are still drawn,
+// and makes the very file a document held whole makes.
+TEST(DesenhoPdf, ADocumentWrittenAsItIsDrawnMakesTheSameFile) {
+    for (const int paginas : {0, 1, 3, 120}) {
+        SCOPED_TRACE(paginas);
+        std::string entregue;
+        std::size_t entregueAntesDoFim = 0;
+        DocumentoPdf aosPoucos([&entregue](std::string_view parte) { entregue += parte; });
+        DocumentoPdf inteiro;
+        const auto fonte = inteiro.adicionarFonte(kSans);
+        ASSERT_TRUE(fonte.has_value());
+        ASSERT_EQ(aosPoucos.adicionarFonte(kSans), fonte);
+        for (DocumentoPdf* doc : {&aosPoucos, &inteiro}) {
+            for (int i = 0; i < paginas; ++i) {
+                PaginaPdf& p = doc->novaPagina(200, 300);
+                // Numbers that do not repeat, so that deflating keeps every page large.
+                for (int k = 0; k < 400; ++k)
+                    p.retangulo((i * 7919 + k * 104729) % 190, (k * 7 + i) % 290, 1 + k % 9,
+                                1 + i % 5, true, false);
+                p.texto(*fonte, 12, 10, 20, U"Página");
+                if (i % 2 == 0) doc->concluir(p);  // the next page concludes the others
+            }
+            doc->definirInformacoes("Título", "Autor");
+        }
+        entregueAntesDoFim = entregue.size();
+        aosPoucos.terminar();
+        if (paginas == 120) EXPECT_GT(entregueAntesDoFim, entregue.size() / 2);
+        EXPECT_EQ(entregue, inteiro.gerar());
+        EXPECT_EQ(problemasQpdf(gravar(entregue, "aos_poucos.pdf")), "");
+    }
+}
+
 }  // namespace
 }  // namespace trovale::pdf
