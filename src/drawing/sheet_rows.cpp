@@ -9,6 +9,7 @@
 #include "catalogue/fingering.h"
 #include "document/text_truncation.h"
 #include "drawing/chord_name.h"
+#include "drawing/diagram_fit.h"
 
 namespace trovale {
 
@@ -39,16 +40,24 @@ void desenharSeparador(Tela& t, const PinturaFolha& f, int column, int page, con
     t.textoNaCaixa(caixa, kAlinharCentro, texto, kVermelho);
 }
 
+int tipoDoTexto(const SheetRow& linha) { return linha.Kind < kLineKindCount ? linha.Kind : kLyricLine; }
+
+// Sets the row's font and gives its text (Windows-1252) as it is drawn.
+std::string textoComoDesenhado(Tela& t, const PinturaFolha& f, const SheetRow& linha,
+                               std::string_view texto) {
+    const FonteElemento& elemento = f.doc.Template.Fonts[tipoDoTexto(linha)];
+    t.fonte(fonteDoModelo(elemento));
+    return elemento.soMaiusculas() ? maiusculasUtf8(texto) : utf8DeWindows1252(texto);
+}
+
 void desenharTexto(Tela& t, const PinturaFolha& f, int column, const SheetRow& linha,
                    const Retangulo& r, bool& cortado) {
-    const int tipo = linha.Kind < kLineKindCount ? linha.Kind : kLyricLine;
+    const int tipo = tipoDoTexto(linha);
     const FittedText cabe = fitText(f.medida, tipo, linha.Text, f.sheet.ColumnTextWidth[column]);
     cortado = cortado || cabe.truncated;
-    const FonteElemento& elemento = f.doc.Template.Fonts[tipo];
-    const std::string texto =
-        elemento.soMaiusculas() ? maiusculasUtf8(cabe.text) : utf8DeWindows1252(cabe.text);
-    t.fonte(fonteDoModelo(elemento));
-    t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto, corDe(elemento.cor));
+    const std::string texto = textoComoDesenhado(t, f, linha, cabe.text);
+    t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto,
+            corDe(f.doc.Template.Fonts[tipo].cor));
 }
 
 OpcoesNome opcoesDoNome(const Retangulo& caixa, const FonteTela& fonte, int tamanhoFonte, Cor cor) {
@@ -93,9 +102,10 @@ void desenharDiagrama(Tela& t, const PinturaFolha& f, int chord, int x, const Re
     const Retangulo caixa{x, r.y + faixaNome * 5 / 6 + topoNumeros, d.side, d.side};
     const auto gravada = digitacaoDoTexto(f.doc.Chords.Fingerings[chord]);
     if (gravada) {
-        const TDigitacao digitacao = Decodificar(*gravada);
+        const DiagramaInteiro inteiro = diagramaInteiro(f.aparencia, Decodificar(*gravada));
+        const TDigitacao& digitacao = inteiro.digitacao;
         MedidasDiagrama medidas;
-        DesenharBraco(t, f.aparencia, medidas, caixa.x, caixa.y, d.side, d.side);
+        DesenharBraco(t, inteiro.aparencia, medidas, caixa.x, caixa.y, d.side, d.side);
         DesenharDigitacao(t, medidas, digitacao);
         FonteTela numeros = fonteDoModelo(f.doc.Template.Fonts[5]);
         numeros.pontos = 0;
@@ -203,6 +213,16 @@ bool DesenharLinhaFolha(Tela& t, const PinturaFolha& f, int column, int row,
         desenharTexto(t, f, column, linha, rect, cortado);
     t.restaurar();
     return cortado;
+}
+
+int PosicaoDoCursor(Tela& tela, const PinturaFolha& folha, int column, int row, int x,
+                    int cursor) {
+    const SheetRow& linha = folha.sheet.Columns[column][static_cast<std::size_t>(row)];
+    const auto antes = static_cast<std::size_t>(
+        std::clamp(cursor, 0, static_cast<int>(linha.Text.size())));
+    const std::string texto =
+        textoComoDesenhado(tela, folha, linha, std::string_view(linha.Text).substr(0, antes));
+    return x + 2 + tela.largura(texto);
 }
 
 }  // namespace trovale

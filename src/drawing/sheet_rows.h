@@ -60,5 +60,9 @@ void DesenharSimboloAcorde(Tela& tela, const CatalogoTipos& tipos, std::string_v
 // row does not fit its column (the document window's truncation warning).
 bool DesenharLinhaFolha(Tela& tela, const PinturaFolha& folha, int column, int row,
                         const Retangulo& rect);
+// Where the caret stands after `cursor` characters of a text row drawn at `x`: the width of the
+// characters before it in the row's own font, as DesenharLinhaFolha draws them.
+int PosicaoDoCursor(Tela& tela, const PinturaFolha& folha, int column, int row, int x,
+                    int cursor);
 
 }  // namespace trovale

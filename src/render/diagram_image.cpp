@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "drawing/diagram_fit.h"
+
 namespace trovale {
 
 namespace {
@@ -42,9 +44,10 @@ QImage imagemDiagrama(const Aparencia& aparencia, const TDigitacao& digitacao, i
     p.setBrush(Qt::white);
     p.setFont(fonte);
     MedidasDiagrama medidas;
-    DesenharBraco(p, aparencia, medidas, margem, margem + topoRotulo, W, H);
-    DesenharDigitacao(p, medidas, digitacao);
-    DesenharRotuloCasa(p, medidas, digitacao.Casa);
+    const DiagramaInteiro inteiro = diagramaInteiro(aparencia, digitacao);
+    DesenharBraco(p, inteiro.aparencia, medidas, margem, margem + topoRotulo, W, H);
+    DesenharDigitacao(p, medidas, inteiro.digitacao);
+    DesenharRotuloCasa(p, medidas, inteiro.digitacao.Casa);
     return imagem;
 }
 

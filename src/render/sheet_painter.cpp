@@ -30,6 +30,15 @@ bool DrawRow(QPainter& p, const SheetPaint& f, int column, int row, const QRect&
     return DesenharLinhaFolha(tela, pinturaDe(f), column, row, retanguloDe(rect));
 }
 
+int CaretX(QPainter& p, const SheetPaint& f, int column, int row, const QRect& rect,
+           int cursor) {
+    TelaQt tela(p);
+    tela.salvar();
+    const int x = PosicaoDoCursor(tela, pinturaDe(f), column, row, rect.left(), cursor);
+    tela.restaurar();
+    return x;
+}
+
 QSize sheetImageSize(const Sheet& sheet, int page) {
     long long largura = 0, altura = 0;  // a long sheet at a high resolution passes INT_MAX
     for (int c = 0; c < kMaxColunas; ++c) {

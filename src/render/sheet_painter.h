@@ -34,6 +34,9 @@ void DrawChordSymbol(QPainter& p, const CatalogoTipos& tipos, std::string_view s
 // Draws row `row` of column `column` (from 0) into `rect`, in screen pixels. True when the row
 // does not fit its column (the document window's truncation warning).
 bool DrawRow(QPainter& p, const SheetPaint& folha, int column, int row, const QRect& rect);
+// The caret's x after `cursor` characters of a text row drawn in `rect`.
+int CaretX(QPainter& p, const SheetPaint& folha, int column, int row, const QRect& rect,
+           int cursor);
 
 // The sheet as the document window shows it: the visible columns side by side from the top;
 // with `page` above 0 only the rows of that page, separators left out.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "drawing/diagram.h"
+#include "drawing/diagram_fit.h"
 #include "fingering/fingering_builders.h"
 
 namespace trovale {
@@ -157,6 +158,67 @@ TEST(DiagramDrawing, FingeringShowsDotsBarresMutedStringsAndStartFret) {
         EXPECT_EQ(mudas, c.cordasMudas) << c.trastes;
         EXPECT_EQ(tela.textos, c.rotulo) << c.trastes;
     }
+}
+
+// Every note and barre of a fingering lands on the grid, whatever rows, orientation or side
+// the diagrams take: with 4 rows a shape reaching row 5 moves up a fret, one spanning all 5
+// rows gets a grid of 5.
+TEST(DiagramDrawing, EveryNoteOfAFingeringLandsOnTheGrid) {
+    using Lugares = std::vector<std::pair<int, int>>;
+    const Pestana inteira{1, 6, 3};
+    const struct {
+        const char* nome;
+        TDigitacao digitacao;
+        int extensao;
+        Lugares pontos;  // (string, row), sorted
+        int linhas;
+        std::vector<std::string> rotulo;
+    } casos[] = {
+        // Gm7 3 5 3 3 3 3, written from the first fret.
+        {"Gm7/5", dedilhado("3 5 3 3 3 3", 1, {inteira}), 2,
+         {{1, 3}, {2, 3}, {3, 3}, {4, 3}, {5, 3}, {5, 5}, {6, 3}}, 5, {}},
+        {"Gm7/4", dedilhado("3 5 3 3 3 3", 1, {inteira}), 1,
+         {{1, 2}, {2, 2}, {3, 2}, {4, 2}, {5, 2}, {5, 4}, {6, 2}}, 4, {"2"}},
+        {"span/4", dedilhado("x 1 3 3 5 x"), 1, {{2, 5}, {3, 3}, {4, 3}, {5, 1}}, 5, {}},
+        {"C/4", dedilhado("x 3 2 0 1 0"), 1, {{2, 1}, {4, 2}, {5, 3}}, 4, {}},
+    };
+    for (const auto& c : casos)
+        for (const int orientacao : {kOrientacaoVertical, kOrientacaoHorizontal})
+            for (const int inicio : {1, 2})
+                for (const int primeira : {1, 2}) {
+                    SCOPED_TRACE(::testing::Message() << c.nome << " orientation " << orientacao
+                                                      << " start " << inicio << " first "
+                                                      << primeira);
+                    Aparencia aparencia;
+                    aparencia.Orientacao = orientacao;
+                    aparencia.Inicio = inicio;
+                    aparencia.PrimeiraCorda = primeira;
+                    aparencia.Extensao = c.extensao;
+                    const DiagramaInteiro inteiro = diagramaInteiro(aparencia, c.digitacao);
+                    TelaGravada tela;
+                    MedidasDiagrama m;
+                    DesenharBraco(tela, inteiro.aparencia, m, 10, 10, 120, 120);
+                    DesenharDigitacao(tela, m, inteiro.digitacao);
+                    DesenharRotuloCasa(tela, m, inteiro.digitacao.Casa);
+                    EXPECT_EQ(m.Casas, c.linhas);
+                    const bool vertical = orientacao == kOrientacaoVertical;
+                    Lugares pontos;
+                    for (const Forma& e : tela.elipses) {
+                        if (e.cor != kCorPreta) continue;
+                        const int x = e.r.x + e.r.largura / 2, y = e.r.y + e.r.altura / 2;
+                        const int atraves = vertical ? x : y, aoLongo = vertical ? y : x;
+                        int corda = 0, casa = 0;
+                        for (int k = 1; k <= kCordas; ++k)
+                            if (std::abs(atraves - m.Corda[k].inicio) <= m.Rp) corda = k;
+                        for (int k = 1; k <= m.Casas; ++k)
+                            if (aoLongo >= m.Casa[k].inicio && aoLongo <= m.Casa[k].fim)
+                                casa = k;
+                        pontos.emplace_back(corda, casa);
+                    }
+                    std::sort(pontos.begin(), pontos.end());
+                    EXPECT_EQ(pontos, c.pontos);
+                    EXPECT_EQ(tela.textos, c.rotulo);
+                }
 }
 
 }  // namespace

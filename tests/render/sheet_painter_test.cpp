@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <memory>
 
 #include "support/type_fixture.h"
 
@@ -118,6 +119,44 @@ TEST(SheetPainter, ChordsPastAStretchedColumnAreCutAtItsWidth) {
     EXPECT_TRUE(cortada);
     EXPECT_FALSE(branca(imagem, QRect(largura - 16, 0, 16, imagem.height())));
     EXPECT_TRUE(branca(imagem, QRect(largura, 0, imagem.width() - largura, imagem.height())));
+}
+
+// The caret stands where typing goes in: right after the ink of the characters before it,
+// in proportional fonts at several sizes, all along the line.
+TEST(SheetPainter, TheCaretStandsRightAfterTheCharactersBeforeIt) {
+    const std::string letra = "Ladrilhava amor";  // fits the column at every size
+    for (const char* familia : {"Liberation Sans", "DejaVu Serif", "Liberation Serif"})
+        for (const int tamanho : {9, 11, 13})
+            for (const std::size_t antes : {std::size_t{3}, std::size_t{8}, std::size_t{12}, letra.size()}) {
+                SCOPED_TRACE(::testing::Message() << familia << " " << tamanho << " " << antes);
+                const auto folha = [&](const std::string& texto) {
+                    SongDocument doc = cancao(texto);
+                    doc.Template.Fonts[kLyricLine].nome = familia;
+                    doc.Template.Fonts[kLyricLine].tamanho = tamanho;
+                    return std::make_unique<Folha>(std::move(doc), 2000);
+                };
+                const auto inteira = folha(letra);
+                const int linha = inteira->primeira(kLyricLine);
+                ASSERT_GE(linha, 0);
+                ASSERT_FALSE(inteira->pintar(linha).second);
+                QImage imagem(10, 10, QImage::Format_RGB32);
+                QPainter p(&imagem);
+                const int altura = inteira->sheet.Columns[0][static_cast<std::size_t>(linha)].Height;
+                const int x = CaretX(p, {inteira->doc, inteira->sheet, inteira->medida,
+                                         inteira->aparencia},
+                                     0, linha, QRect(0, 0, inteira->sheet.ColumnWidth[0], altura),
+                                     static_cast<int>(antes));
+                // The characters before the caret, painted alone: their ink ends at the caret.
+                inteira->sheet.Columns[0][static_cast<std::size_t>(linha)].Text =
+                    letra.substr(0, antes);
+                const QImage pintada = inteira->pintar(linha).first;
+                int fimDaTinta = -1;
+                for (int px = 0; px < pintada.width(); ++px)
+                    for (int py = 0; py < pintada.height(); ++py)
+                        if (qGray(pintada.pixel(px, py)) < 160) fimDaTinta = px;
+                EXPECT_GE(x, fimDaTinta);
+                EXPECT_LE(x, fimDaTinta + 3);
+            }
 }
 
 }  // namespace

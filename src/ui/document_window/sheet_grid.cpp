@@ -55,11 +55,7 @@ void SheetGrid::setEdicao(int linha, int cursor) {
 void SheetGrid::desenharEdicao(QPainter& p) const {
     const QRect r = retanguloLinha(linhaEditada_);
     if (!pintura_ || r.isEmpty()) return;
-    const SheetRow& linha = pintura_->sheet.Columns[coluna_][static_cast<std::size_t>(linhaEditada_)];
-    const int n = std::clamp(cursor_, 0, static_cast<int>(linha.Text.size()));
-    const int x = r.left() + 2 +
-                  pintura_->measure.textWidth(linha.Kind, std::string_view(linha.Text).substr(
-                                                               0, static_cast<std::size_t>(n)));
+    const int x = CaretX(p, *pintura_, coluna_, linhaEditada_, r, cursor_);
     p.setPen(QPen(palette().color(QPalette::Highlight), 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.setPen(QPen(Qt::black, 2));
