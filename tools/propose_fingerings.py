@@ -4,7 +4,9 @@
 The output is the fingering source (data/digitacoes.txt format): one line per fingering,
 root, type number and six frets, low E first. For each chord it lists the voicing a chord
 book shows first, then other root-position voicings up the neck, then inversions (the third,
-fifth and seventh in the bass). Every voicing spans at most four frets, needs at most four
+fifth and seventh in the bass); voicings that leave the root out come after all that sound it,
+and each bass gets one that sounds the root when a hand can hold one, because the program
+offers a slash chord the first fingering with its bass. Every voicing spans at most four frets, needs at most four
 fingers (more than four fretted strings are held with a barre on the lowest fret) and plays
 the chord by the catalogue's own matching rule: every chord note sounds and nothing else, the
 fifth may be left out of chords of four or more notes while the root sounds, the root may be
@@ -51,6 +53,14 @@ FIRSTS = {
     ("A", 5): "x 0 2 2 3 0", ("D", 5): "x x 0 2 3 3", ("E", 5): "0 2 2 2 0 0",
     ("A", 6): "x 0 2 2 0 0", ("D", 6): "x x 0 2 3 0", ("C", 20): "x 3 2 0 3 0",
 }
+# Other voicings chord books show for the chord, listed after the first whatever their rank.
+ALSO = [
+    ("B", 8, "x 2 4 2 3 2"), ("B", 8, "x 2 0 2 0 2"), ("E", 8, "0 2 2 0 3 0"),
+    ("E", 8, "0 2 0 0 3 0"), ("F", 9, "1 x 2 2 1 x"), ("G", 5, "3 3 0 0 1 3"),
+    ("G", 18, "3 3 0 0 1 1"), ("B", 18, "x 2 4 2 5 2"), ("C", 18, "x 3 5 3 6 3"),
+    ("F#", 14, "2 x 2 2 1 x"), ("E", 14, "0 1 2 0 3 0"), ("C", 22, "x 3 2 3 3 x"),
+    ("E", 22, "0 2 0 1 0 2"),
+]
 # Inversions that chord books show for slash chords: they come first among their bass.
 SLASH_FIRSTS = [
     ("C", 1, "0 3 2 0 1 0"), ("C", 1, "3 3 2 0 1 0"), ("G", 1, "x 2 0 0 0 3"),
@@ -59,6 +69,8 @@ SLASH_FIRSTS = [
     ("E", 2, "x 2 2 0 0 0"), ("E", 2, "3 x 2 0 0 0"), ("D", 2, "x 0 0 2 3 1"),
     ("G", 7, "x 2 0 0 0 1"), ("C", 7, "0 3 2 3 1 0"), ("D", 7, "2 x 0 2 1 2"),
     ("C", 7, "x 1 2 0 1 0"), ("D", 7, "x 3 0 2 1 2"), ("E", 7, "4 x 0 1 0 0"),
+    ("D", 8, "x 3 0 2 1 1"), ("B", 8, "x 0 4 4 3 2"), ("C", 9, "x 2 2 0 1 0"),
+    ("G", 9, "2 x 0 0 0 3"), ("G", 7, "1 x 0 0 0 1"), ("A", 7, "3 x 2 2 2 0"),
 ]
 
 
@@ -395,7 +407,13 @@ def chord_lines(root_name, ctype):
             raise SystemExit(f"{root_name} type {ctype.number}: {frets_text(first)} is not a voicing")
     n_root, n_inv = limits(ctype)
     rich = len(ctype.intervals) >= 3
-    lines = [(f, root) for f in pick(roots, n_root, first, rich)]
+    picked = pick(roots, n_root, first, rich)
+    also = [parse_frets(t) for r, n, t in ALSO if r == root_name and n == ctype.number]
+    for f in also:
+        if f not in roots:
+            raise SystemExit(f"{root_name} type {ctype.number}: {frets_text(f)} is not a voicing")
+    picked = picked[:1] + [f for f in also if f not in picked] + picked[1:]
+    lines = [(f, root) for f in picked]
     pinned = [parse_frets(t) for r, n, t in SLASH_FIRSTS if r == root_name and n == ctype.number]
     for bass in bass_order(ctype, root):
         inversions = {f for f in pool if bass_note(f) == bass}
@@ -404,7 +422,14 @@ def chord_lines(root_name, ctype):
             if f not in pool:
                 raise SystemExit(f"{root_name} type {ctype.number}: {frets_text(f)} is not a voicing")
         chosen = head + [f for f in pick(inversions - set(head), n_inv, None, rich) if f not in head]
-        lines += [(f, bass) for f in chosen[:max(n_inv, len(head))]]
+        chosen = chosen[:max(n_inv, len(head))]
+        # A slash chord is first offered with its root sounding whenever a hand can hold one.
+        with_root = {f for f in inversions if root in sounding(f)}
+        if with_root and not any(f in with_root for f in chosen):
+            chosen += pick(with_root, 1, None, rich)
+        lines += [(f, bass) for f in chosen]
+    # The program offers the first fingering that fits the bass: root-less ones go last.
+    lines.sort(key=lambda line: root not in sounding(line[0]))
     return [(f, chord_name(root_name, ctype, b, root)) for f, b in lines]
 
 
@@ -416,7 +441,8 @@ def main():
     out.write("# strings from the low E: x not struck, 0 open, else the fret. A '#' at the\n")
     out.write("# start of a line or after a blank begins a comment. Each chord lists the voicing\n")
     out.write("# chord books show first, other root-position voicings up the neck, then the\n")
-    out.write("# inversions. Made by tools/propose_fingerings.py; chord-book voicings are pinned there.\n")
+    out.write("# inversions; voicings that leave the root out come last. Made by\n")
+    out.write("# tools/propose_fingerings.py; chord-book voicings are pinned there.\n")
     for ctype in types:
         out.write(f"\n# ---- {ctype.number} {ctype.name} ({ctype.symbol or 'maior'})\n")
         for root_name in ROOTS:

@@ -67,7 +67,7 @@ std::string ExtrairBaixo(std::string& texto, std::string_view raiz) {
 
 // note := spelling [mark]; the mark does not change the pitch class.
 int ValorNota(std::string_view texto) {
-    return notaDaGrafia(texto.substr(0, texto.find(kMarcaVariante)));
+    return notaDaGrafiaDeCifra(texto.substr(0, texto.find(kMarcaVariante)));
 }
 
 // no "*" = 1; a final "*" = 2; "*" + letter a..z = 1..26. Anything else after "*" is no

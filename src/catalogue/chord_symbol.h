@@ -14,7 +14,8 @@ std::string ExtrairRaiz(std::string& texto);
 // text when the bass sounds the same as the root.
 std::string ExtrairBaixo(std::string& texto, std::string_view raiz);
 
-// Pitch class of a spelled note, ignoring anything from a "*" on; 0 when none.
+// Pitch class of a spelled note (Cb, B#, Fb, E# included), ignoring anything from a "*" on;
+// 0 when none.
 int ValorNota(std::string_view texto);
 
 // The variant number a bass-with-mark asks for: 1 without "*", 2 for a final "*",

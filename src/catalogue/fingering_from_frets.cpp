@@ -45,8 +45,8 @@ TrastesRelativos relativosA(const TrastesAbsolutos& trastes, int casa) {
 std::optional<TDigitacao> digitacaoDeTrastes(const TrastesAbsolutos& trastes) {
     const Extremos e = extremosDe(trastes);
     TDigitacao d;
-    d.Casa = e.maior > kMaiorTrasteNaPrimeiraCasa ? e.menor : 1;
-    if (d.Casa > kMaxCasa) return std::nullopt;
+    // Above fret 12 the diagram stops at start fret 12: its five rows still reach fret 16.
+    d.Casa = e.maior > kMaiorTrasteNaPrimeiraCasa ? std::min(e.menor, kMaxCasa) : 1;
     if (e.maior - d.Casa + 1 > kMaxTrasteRelativo) return std::nullopt;
 
     const std::optional<DisposicaoMao> mao = disposicaoMaisSimples(relativosA(trastes, d.Casa));

@@ -1,5 +1,7 @@
 #include "catalogue/type_catalogue.h"
 
+#include <algorithm>
+
 #include "catalogue/intervals.h"
 #include "catalogue/symbol_elements.h"
 #include "catalogue/symbol_normalizer.h"
@@ -11,6 +13,7 @@ void CatalogoTipos::limpar() {
     OrdemTipos.clear();
     Legendas.clear();
     NumTipos = 0;
+    MaiorNumeroUsado = 0;
     for (int t = 0; t <= kMaxTipos; ++t) {
         CifraLinear[t] = t == 0 ? "" : "*";
         AssinaturaIntervalos[t] = t == 0 ? "" : "*";
@@ -75,7 +78,15 @@ void CatalogoTipos::CalcularSomas() {
     }
 }
 
+int CatalogoTipos::MaiorNumeroPresente() const {
+    for (int t = kMaxTipos; t >= 1; --t)
+        if (!TiposAcorde[t].livre()) return t;
+    return 0;
+}
+
 int CatalogoTipos::ProximoNumeroLivre() const {
+    const int topo = std::max(MaiorNumeroUsado, MaiorNumeroPresente());
+    if (topo < kMaxTipos) return topo + 1;
     for (int t = 1; t <= kMaxTipos; ++t)
         if (TiposAcorde[t].livre()) return t;
     return kMaxTipos + 1;

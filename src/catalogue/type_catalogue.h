@@ -21,6 +21,8 @@ struct CatalogoTipos {
     std::vector<int> OrdemTipos;
     std::vector<std::string> Legendas;
     int NumTipos = 0;
+    // Highest type number ever given, deleted types included: songs may still name it.
+    int MaiorNumeroUsado = 0;
 
     std::array<std::string, kMaxTipos + 1> CifraLinear;
     std::array<std::string, kMaxTipos + 1> AssinaturaIntervalos;
@@ -41,7 +43,11 @@ struct CatalogoTipos {
     void calcularDerivados(int numero);
     void CalcularEquivalentes();
     void CalcularSomas();
-    // Lowest free type number, or 101 when all are taken.
+    // Highest number of a type present, 0 when none.
+    int MaiorNumeroPresente() const;
+    // The number for a new type: one above every number ever used while there is one, so
+    // that a song never reads a deleted type as a new one; then the lowest free number; 101
+    // when all are taken.
     int ProximoNumeroLivre() const;
 };
 

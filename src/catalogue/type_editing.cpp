@@ -293,6 +293,7 @@ std::optional<int> confirmarInclusao(Catalogo& catalogo, const TipoEmEdicao& reg
     }
     if (!conferirTipo(tipos, registro, 0, dialogs)) return std::nullopt;
     const int numero = tipos.ProximoNumeroLivre();
+    tipos.MaiorNumeroUsado = std::max(tipos.MaiorNumeroUsado, numero);
     ++tipos.NumTipos;
     tipos.OrdemTipos.push_back(numero);
     tipos.Legendas.push_back(nomeDoRegistro(registro));
@@ -325,6 +326,8 @@ std::optional<int> confirmarExclusao(Catalogo& catalogo, int entrada, Dialogs& d
     const int numero = tipoDaEntrada(tipos, entrada);
     if (numero == 0 || tipoBasico(numero)) return std::nullopt;
     if (!fingeringsPodemIr(catalogo, numero, dialogs)) return std::nullopt;
+    // Songs saved with this type keep its number: no new type may take it.
+    tipos.MaiorNumeroUsado = std::max(tipos.MaiorNumeroUsado, numero);
     tipos.TiposAcorde[numero] = TTipoAcorde{};
     tipos.CifraLinear[numero] = "*";
     tipos.AssinaturaIntervalos[numero] = "*";

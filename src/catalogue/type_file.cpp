@@ -133,6 +133,12 @@ LeituraTipos lerTipos(std::string_view bytes, CatalogoTipos& tipos) {
     if (!ok) {
         tipos.limpar();
         leitura.danificado = true;
+    } else {
+        // Readers that take only the count skip the rest of the line.
+        const std::optional<int> usado = lerInteiro(*primeira);
+        const int presente = tipos.MaiorNumeroPresente();
+        tipos.MaiorNumeroUsado =
+            usado && *usado > presente && *usado <= kMaxTipos ? *usado : presente;
     }
     tipos.CalcularSomas();
     return leitura;
@@ -144,7 +150,11 @@ bool arquivoTiposIntegro(std::string_view bytes) {
 }
 
 std::string escreverTipos(CatalogoTipos& tipos) {
-    std::string saida = std::to_string(tipos.NumEntradas()) + "\r\n";
+    std::string saida = std::to_string(tipos.NumEntradas());
+    // Only a catalogue whose highest numbers were deleted needs to remember them.
+    if (tipos.MaiorNumeroUsado > tipos.MaiorNumeroPresente())
+        saida += " " + std::to_string(tipos.MaiorNumeroUsado);
+    saida += "\r\n";
     for (int k = 0; k < tipos.NumEntradas(); ++k) {
         const int t = tipos.OrdemTipos[k];
         if (t == 0) tipos.TiposAcorde[0].Nome = tipos.Legendas[k].substr(0, kMaxNomeTipo);

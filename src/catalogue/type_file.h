@@ -14,6 +14,9 @@ struct LeituraTipos {
     std::vector<int> duplicatas;  // type numbers met a second time
 };
 
+// The count line may go on with the highest type number ever used, written only when it is
+// above every type present.
+
 // Fills the types from the file's bytes. A damaged file leaves no entries and no types.
 LeituraTipos lerTipos(std::string_view bytes, CatalogoTipos& tipos);
 

@@ -107,7 +107,7 @@ int converterSemQt(const std::string& entrada, const std::string& saida, const s
     };
     const CatalogoCarregado carga = carregarTiposDoCatalogo(ambiente.pasta, erros);
     if (!carga.tiposOk) return responder(kSaidaCatalogo);
-    const auto cancao = carregarCancao(entrada, aqui);
+    const auto cancao = carregarCancao(entrada, aqui, &carga.catalogo.tipos);
     if (!cancao) return responder(kSaidaCatalogo);
     DiskFileSystem disco;
     const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);

@@ -12,7 +12,7 @@ std::unique_ptr<FolhaMontada> montarFolha(const std::string& arquivo, int dpi, i
     auto m = std::make_unique<FolhaMontada>();
     m->carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!m->carga.tiposOk) return nullptr;
-    auto cancao = carregarCancao(arquivo, ambiente);
+    auto cancao = carregarCancao(arquivo, ambiente, &m->carga.catalogo.tipos);
     if (!cancao) return nullptr;
     m->cancao = std::move(*cancao);
     m->aplicacao = aplicacaoParaDesenho();

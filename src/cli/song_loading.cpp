@@ -2,13 +2,15 @@
 
 #include "base/file_system.h"
 #include "cli/terminal_dialogs.h"
+#include "document/chord_type_reading.h"
 #include "document/song_file.h"
 #include "settings/settings_file_modelo.h"
 
 namespace trovale::cli {
 
 std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
-                                              const Ambiente& ambiente) {
+                                              const Ambiente& ambiente,
+                                              const CatalogoTipos* tipos) {
     AvisosNoTerminal avisos(ambiente.erros);
     DiskFileSystem disco;
     // Version 01.00 songs take the refrain, chorus and notes fonts from MODELO.INI.
@@ -17,6 +19,7 @@ std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arqui
     AvisosNoTerminal avisosDaCancao(ambiente.erros, arquivo);
     if (!LoadSong(carregada.cancao, arquivo, padrao, avisosDaCancao, &carregada.versao))
         return std::nullopt;
+    if (tipos) lerTiposPelasCifras(carregada.cancao.Chords, *tipos);
     return carregada;
 }
 

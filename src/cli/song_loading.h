@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/command.h"
+#include "catalogue/type_catalogue.h"
 #include "document/song_document.h"
 
 namespace trovale::cli {
@@ -16,7 +17,10 @@ struct CancaoCarregada {
 };
 
 // Nothing when the file cannot be loaded; the message is on the error stream then.
+// With the catalogue's types, chords whose symbol no longer reads as their stored type are
+// read by their symbol.
 std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
-                                              const Ambiente& ambiente);
+                                              const Ambiente& ambiente,
+                                              const CatalogoTipos* tipos = nullptr);
 
 }  // namespace trovale::cli

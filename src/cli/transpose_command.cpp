@@ -63,10 +63,10 @@ void escreverTexto(const std::vector<LinhaTransposicao>& linhas, std::ostream& s
 int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
     if (!saidaAceita(opcoes.saida, ".dec", {opcoes.entrada}, ambiente.erros))
         return kSaidaArgumento;
-    auto carregada = carregarCancao(opcoes.entrada, ambiente);
-    if (!carregada) return kSaidaCatalogo;
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
+    auto carregada = carregarCancao(opcoes.entrada, ambiente, &carga.catalogo.tipos);
+    if (!carregada) return kSaidaCatalogo;
 
     SongDocument& cancao = carregada->cancao;
     std::vector<LinhaTransposicao> linhas = linhasParaTransposicao(cancao.Chords);

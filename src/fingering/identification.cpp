@@ -36,10 +36,12 @@ struct Busca {
     int notaDoBaixo = 0;
     std::vector<int> soantes;
     Identification resultado;
+    // Every match, and whether it is the name a player gives the shape: the bass as root,
+    // nothing left out.
+    std::vector<std::pair<bool, ChordCandidate>> achados;
 
-    // Counts a match and keeps it while fewer than five are kept.
     void registrar(int tipo, int raiz, std::string grafia, int omissao) {
-        if (++resultado.count > kMaxCandidatos) return;
+        ++resultado.count;
         ChordCandidate c;
         c.type = tipo;
         c.omission = omissao;
@@ -52,7 +54,18 @@ struct Busca {
             c.equivalentBassSpelling = spellingInChord(t, c.equivalentSpelling, raiz, notaDoBaixo);
         }
         c.rootSpelling = std::move(grafia);
-        resultado.candidates.push_back(std::move(c));
+        const bool peloBaixo = notaDoBaixo != 0 && raiz == notaDoBaixo && omissao == kCompleto;
+        achados.emplace_back(peloBaixo, std::move(c));
+    }
+
+    // The bass's own name first, so that it is never among the names left out.
+    void escolherOsPrimeiros() {
+        std::stable_partition(achados.begin(), achados.end(),
+                              [](const auto& achado) { return achado.first; });
+        for (auto& [peloBaixo, c] : achados) {
+            if (resultado.candidates.size() >= static_cast<std::size_t>(kMaxCandidatos)) break;
+            resultado.candidates.push_back(std::move(c));
+        }
     }
 
     // The pitch-class set test rejects most types cheaply; the full rule decides the rest.
@@ -101,7 +114,7 @@ std::string mensagemDaContagem(int contagem) {
 Identification identifyChords(const TDigitacao& digitacao, const ChordToneRow& tons,
                               const Catalogo& catalogo) {
     const std::vector<SoundingNote> notas = soundingNotes(digitacao, tons);
-    Busca busca{digitacao, catalogo, 0, {}, {}};
+    Busca busca{digitacao, catalogo, 0, {}, {}, {}};
     busca.soantes = pitchClasses(notas);
     if (const int baixo = bassString(digitacao); baixo != 0) {
         busca.notaDoBaixo = digitacao.notaDaCorda(baixo);
@@ -109,6 +122,7 @@ Identification identifyChords(const TDigitacao& digitacao, const ChordToneRow& t
     }
     busca.primeiraPassagem(notas);
     busca.segundaPassagem();
+    busca.escolherOsPrimeiros();
     busca.resultado.message = mensagemDaContagem(busca.resultado.count);
     return std::move(busca.resultado);
 }

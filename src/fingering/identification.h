@@ -34,7 +34,9 @@ struct Identification {
 };
 
 // Identifies a fingering that validateFingering accepted, trying every type number in
-// increasing order (gaps left by deleted types never match). tons is the linked chord's
+// increasing order (gaps left by deleted types never match). The chords with the bass as
+// root and nothing left out come first, so that none of them is left out of the five; the
+// rest keep the order found. tons is the linked chord's
 // tone row (empty when not linked): it decides how sounding notes are spelled.
 Identification identifyChords(const TDigitacao& digitacao, const ChordToneRow& tons,
                               const Catalogo& catalogo);

@@ -53,8 +53,8 @@ std::optional<Partes> separar(std::string_view exibido) {
     const std::string baixo = ExtrairBaixo(texto, p.raiz);
     if (baixo != p.raiz) p.baixo = baixo;
     p.tipo = texto;
-    p.notaRaiz = notaDaGrafia(p.raiz);
-    p.notaBaixo = notaDaGrafia(p.baixo);
+    p.notaRaiz = ValorNota(p.raiz);
+    p.notaBaixo = ValorNota(p.baixo);
     if (p.notaRaiz == 0 || (!p.baixo.empty() && p.notaBaixo == 0)) return std::nullopt;
     return p;
 }
@@ -63,9 +63,26 @@ std::string juntar(const Partes& p) {
     return p.raiz + p.tipo + (p.baixo.empty() ? "" : "/" + p.baixo) + p.marca;
 }
 
+// Letters apart going either way round, 0..3.
+int distanciaDeLetras(int a, int b) {
+    const int d = mod(a - b, kNumLetras);
+    return std::min(d, kNumLetras - d);
+}
+
+// A natural gives way to Cb, B#, Fb or E# only where that letter is strictly nearer the one
+// `intervalo` letters above the reference's (G/B up one is G#/B#).
+std::string naturalPorDistancia(int nota, int intervalo, std::string_view referencia) {
+    const std::string natural = GrafiaNota(nota, false), outra = GrafiaEnarmonica(nota);
+    if (outra.empty()) return natural;
+    const int d = mod(letra(natural) - letra(referencia), kNumLetras);
+    const int e = mod(letra(outra) - letra(referencia), kNumLetras);
+    return distanciaDeLetras(e, intervalo) < distanciaDeLetras(d, intervalo) ? outra : natural;
+}
+
 // The spelling of nota whose letter lies `intervalo` letters above the reference's, as near
 // as the two spellings allow; sharp unless the flat one is strictly nearer.
 std::string grafiaPorDistancia(int nota, int intervalo, std::string_view referencia) {
+    if (!temAcidente(nota)) return naturalPorDistancia(nota, intervalo, referencia);
     const std::string sustenido = GrafiaNota(nota, false), bemol = GrafiaNota(nota, true);
     const int d = mod(letra(sustenido) - letra(referencia), kNumLetras);
     const int e = mod(letra(bemol) - letra(referencia), kNumLetras);
@@ -79,6 +96,37 @@ struct Tom {
     std::string novaRaiz;
 };
 
+// Sharps (above 0) or flats (below 0) in the key signature of a tonic so spelled.
+int armadura(std::string_view tonica, bool menor) {
+    // C major has none; A..G major in letter order.
+    constexpr int kSustenidosMaior[kNumLetras] = {3, 5, 0, 2, 4, -1, 1};
+    constexpr int kMenorAbaixoDoMaior = 3;  // A minor shares C major's signature
+    constexpr int kPorAcidente = kNumLetras;
+    int n = kSustenidosMaior[letra(tonica) - 1] - (menor ? kMenorAbaixoDoMaior : 0);
+    if (tonica.size() > 1) n += tonica[1] == '#' ? kPorAcidente : -kPorAcidente;
+    return n;
+}
+
+// The key chord's new root as a musician writes it: the spelling whose key signature has
+// fewer accidentals (Bb rather than A#); on a tie, sharps going up and flats going down.
+std::string grafiaDoTom(int nota, bool menor, int deslocamento) {
+    const std::string sustenido = GrafiaNota(nota, false), bemol = GrafiaNota(nota, true);
+    const int s = std::abs(armadura(sustenido, menor)), b = std::abs(armadura(bemol, menor));
+    if (s != b) return s < b ? sustenido : bemol;
+    return deslocamento < 0 ? bemol : sustenido;
+}
+
+// A minor third and no major one; a chord of no known type is read from its "m".
+bool ehMenor(const Partes& p, int tipo, const CatalogoTipos& tipos) {
+    constexpr int kTercaMenor = 2, kTercaMaior = 3;
+    if (!tipos.existe(tipo)) return p.tipo.starts_with('m') && !p.tipo.starts_with("maj");
+    const auto& intervalos = tipos.tipo(tipo).Intervalos;
+    const auto tem = [&](int codigo) {
+        return std::find(intervalos.begin(), intervalos.end(), codigo) != intervalos.end();
+    };
+    return tem(kTercaMenor) && !tem(kTercaMaior);
+}
+
 std::optional<Partes> partesDaLinha(const std::vector<LinhaTransposicao>& linhas, int k) {
     if (k < 0 || k >= static_cast<int>(linhas.size())) return std::nullopt;
     return separar(linhas[k].novoSimbolo);
@@ -86,7 +134,7 @@ std::optional<Partes> partesDaLinha(const std::vector<LinhaTransposicao>& linhas
 
 // A key row that cannot be read hands the key to the first row that can.
 std::optional<Tom> acharTom(const std::vector<LinhaTransposicao>& linhas, int linhaDoTom,
-                            int deslocamento) {
+                            int deslocamento, const CatalogoTipos& tipos) {
     int linha = linhaDoTom;
     std::optional<Partes> partes = partesDaLinha(linhas, linha);
     for (int k = 0; !partes && k < static_cast<int>(linhas.size()); ++k) {
@@ -95,7 +143,8 @@ std::optional<Tom> acharTom(const std::vector<LinhaTransposicao>& linhas, int li
     }
     if (!partes) return std::nullopt;
     const int nota = reduzirNota(partes->notaRaiz + deslocamento);
-    return Tom{linha, letra(partes->raiz), GrafiaNota(nota, deslocamento < 0)};
+    const bool menor = ehMenor(*partes, linhas[linha].tipo, tipos);
+    return Tom{linha, letra(partes->raiz), grafiaDoTom(nota, menor, deslocamento)};
 }
 
 // The first of the type's intervals that lands on c semitones above the root modulo 12.
@@ -116,12 +165,12 @@ struct BaixoNovo {
 BaixoNovo moverBaixo(const Partes& p, const Partes& novo, const TTipoAcorde* tipo) {
     if (p.baixo.empty()) return {};
     const int n = novo.notaBaixo;
-    if (!temAcidente(n)) return {GrafiaNota(n, false)};
+    const int intervalo = mod(letra(p.baixo) - letra(p.raiz), kNumLetras);
+    if (!temAcidente(n)) return {naturalPorDistancia(n, intervalo, novo.raiz)};
     const Intervalo* i =
         tipo ? componenteDoTipo(*tipo, mod(p.notaBaixo - p.notaRaiz, kNotasPorOitava)) : nullptr;
     if (i && spellChordTone(p.raiz, p.notaRaiz, i->semitons, i->grau) == p.baixo)
         return {spellChordTone(novo.raiz, novo.notaRaiz, i->semitons, i->grau)};
-    const int intervalo = mod(letra(p.baixo) - letra(p.raiz), kNumLetras);
     return {grafiaPorDistancia(n, intervalo, novo.raiz), i == nullptr};
 }
 
@@ -236,7 +285,7 @@ void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, in
     }
     deslocamento = normalizarDeslocamento(deslocamento);
     if (deslocamento == 0) return;
-    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento);
+    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento, catalogo.tipos);
     if (!tom) return;
     for (std::size_t k = 0; k < linhas.size(); ++k) {
         const std::optional<Partes> partes = separar(linhas[k].novoSimbolo);

@@ -34,9 +34,9 @@ int normalizarDeslocamento(int deslocamento);
 std::string textoDoDeslocamento(int deslocamento);
 
 // Resets every row to its original symbol and code, then, for a shift other than 0, moves
-// every chord: the key chord (row linhaDoTom) sets the spelling of all the others. casas is
-// the number of fret rows the diagrams show (4 or 5). A row whose root or bass is no note
-// stays as it was.
+// every chord: the key chord (row linhaDoTom), spelled in the key with fewer accidentals,
+// sets the spelling of all the others by letter distance. casas is the number of fret rows
+// the diagrams show (4 or 5). A row whose root or bass is no note stays as it was.
 void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                     const OpcoesTransposicao& opcoes, const Catalogo& catalogo, int casas);
 

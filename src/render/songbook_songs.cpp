@@ -8,6 +8,7 @@
 
 #include "base/accent_folding.h"
 #include "base/dialogs.h"
+#include "document/chord_type_reading.h"
 #include "document/song_file.h"
 #include "render/pdf_export.h"
 
@@ -49,6 +50,7 @@ std::variant<MusicaDoCaderno, MusicaRecusada> lerMusica(const std::filesystem::p
     MensagemGuardada dialogs;
     if (!LoadSong(*doc, arquivo, recursos.modeloPadrao, dialogs))
         return MusicaRecusada{arquivo, dialogs.mensagem};
+    lerTiposPelasCifras(doc->Chords, recursos.tipos);
     const MetadadosPdf meta = metadadosDaCancao(*doc);
     MusicaDoCaderno musica{arquivo, aparado(meta.titulo), aparado(meta.autor), std::move(doc), {}};
     if (musica.titulo.empty()) musica.titulo = arquivo.stem().string();

@@ -90,10 +90,25 @@ TEST(InterpretarAcorde, BassAndVariantMark) {
     for (const Acorde& c : casos) verificar(c);
 }
 
+// Cb, Fb, E# and B# are the notes a musician means by them, kept as written.
+TEST(InterpretarAcorde, ReadsCbFbEsharpBsharpAsRootOrBass) {
+    const Acorde casos[] = {
+        {"Cb7M", "Cb", "Cb", "7M", kSetimaMaior, kSetimaMaior, "Cb7M", 1},
+        {"E#m7", "E#", "E#", "b7m", kMenorSetima, kMenorSetima, "Esm7", 1},
+        {"Fb", "Fb", "Fb", "", kMaior, kMaior, "Fb", 1},
+        {"B#m", "B#", "B#", "m", kMenor, kMenor, "Bsm", 1},
+        {"G#/B#", "G#", "B#", "", kMaior, kMaior, "Gs/B#", 1},
+        {"Abm/Cb", "Ab", "Cb", "m", kMenor, kMenor, "Abm/Cb", 1},
+        {"C/Fb", "C", "Fb", "", kMaior, kMaior, "Cf/Fb", 1},
+        {"E#m/D#*b", "E#", "D#*b", "m", kMenor, kMenorSetima, "Esm/D#*b", 2},
+    };
+    for (const Acorde& c : casos) verificar(c);
+}
+
 TEST(InterpretarAcorde, RefusesWordsThatAreNoChord) {
     const char* palavras[] = {
-        "",      "7",     "c",  "H7",  "Cx",   "Caug", "C7m", "C9m", "C/C",
-        "C/C*b", "Db/C#", "Cb", "E#m", "C/Em", "C/Fb", "C\\", "A#b", "Am7/9x",
+        "",      "7",    "c",      "H7",   "Cx",  "Caug", "C7m", "C9m", "C/C",    "C/C*b",
+        "Db/C#", "B/Cb", "E#/F*b", "Fb/E", "Cbb", "C/Em", "C\\", "A#b", "Am7/9x", "Hb",
     };
     const CatalogoTipos& tipos = catalogoComum();
     for (const char* palavra : palavras)

@@ -46,6 +46,10 @@ TEST(ExtrairBaixo, SplitsBassAndVariantMarkOffTheEnd) {
         {"/C", "C", "", ""},     // same pitch class as the root
         {"/Db", "C#", "", ""},
         {"7/C*b", "C", "", "7"},
+        {"m7/Cb", "Ab", "Cb", "m7"},
+        {"/B#", "G#", "B#", ""},
+        {"/Cb", "B", "", ""},  // Cb sounds as B
+        {"/F", "E#", "", ""},
     };
     for (const Caso& c : casos) {
         std::string texto = c.texto;
@@ -54,15 +58,16 @@ TEST(ExtrairBaixo, SplitsBassAndVariantMarkOffTheEnd) {
     }
 }
 
-TEST(ValorNota, SharpSpellingsFirstMarkIgnored) {
+TEST(ValorNota, ReadsEveryLetterWithOneAccidentalMarkIgnored) {
     struct Caso {
         std::string grafia;
         int nota;
     };
     const Caso casos[] = {
-        {"A", 1},  {"A#", 2},  {"Bb", 2},  {"C", 4},   {"C#", 5},  {"Db", 5}, {"E", 8},
-        {"G", 11}, {"G#", 12}, {"Ab", 12}, {"E*b", 8}, {"Bb*", 2}, {"Cb", 0}, {"E#", 0},
-        {"H", 0},  {"", 0},    {"*", 0},   {"C7", 0},  {"c", 0},
+        {"A", 1},  {"A#", 2},  {"Bb", 2},   {"C", 4},   {"C#", 5},  {"Db", 5},  {"E", 8},
+        {"G", 11}, {"G#", 12}, {"Ab", 12},  {"E*b", 8}, {"Bb*", 2}, {"Cb", 3},  {"B#", 4},
+        {"Fb", 8}, {"E#", 9},  {"E#*c", 9}, {"Cb*", 3}, {"Cbb", 0}, {"B##", 0}, {"H", 0},
+        {"Hb", 0}, {"", 0},    {"*", 0},    {"C7", 0},  {"c", 0},
     };
     for (const Caso& c : casos) EXPECT_EQ(ValorNota(c.grafia), c.nota) << c.grafia;
 }

@@ -83,12 +83,40 @@ TEST(DigitacaoDeTrastes, RefusesWhatTheHandCannotPress) {
         "1 3 4 2 0 1",        // the barre that would hold it crosses the open B string
         "x 1 6 x x x",        // the highest fret is six frets from the start fret
         "x 8 x x x 3",        // the same beyond the fifth fret
-        "13 15 15 14 13 13",  // start fret 13
+        "13 17 17 16 13 13",  // fret 17: past the last row of start fret 12
+        "x 13 18 x x x",      // six frets apart, high on the neck
     };
     for (const char* texto : casos) {
         const auto trastes = lerTrastes(texto);
         ASSERT_TRUE(trastes) << texto;
         EXPECT_FALSE(digitacaoDeTrastes(*trastes)) << texto;
+    }
+}
+
+// The same hand anywhere on the neck: start fret 12 is the last, and its five rows reach
+// fret 16.
+TEST(DigitacaoDeTrastes, AShapeMovedUpTheNeckIsPressedTheSameWay) {
+    const struct {
+        const char* trastes;
+        const char* esperada;
+    } casos[] = {
+        {"x 2 1 2 2 1", "casa 1 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
+        {"x 9 8 9 9 8", "casa 8 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
+        {"x 13 12 13 13 12", "casa 12 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
+        {"x 14 13 14 14 13", "casa 12 | pestana 1-4@2 | notas 5@3 3@3 2@3 | estados 111102"},
+        {"x 16 15 16 16 15", "casa 12 | pestana 1-4@4 | notas 5@5 3@5 2@5 | estados 111102"},
+        {"13 15 15 14 13 13", "casa 12 | pestana 1-6@2 | notas 5@4 4@4 3@3 | estados 111110"},
+        {"x 15 x 14 16 x", "casa 12 | notas 5@4 3@3 2@5 | estados 211202"},
+        {"0 14 16 16 x 0", "casa 12 | notas 5@3 4@5 3@5 | estados 121110"},
+        {"x x x 16 16 16", "casa 12 | notas 3@5 2@5 1@5 | estados 110222"},
+    };
+    for (const auto& c : casos) {
+        const auto trastes = lerTrastes(c.trastes);
+        ASSERT_TRUE(trastes) << c.trastes;
+        const auto d = digitacaoDeTrastes(*trastes);
+        ASSERT_TRUE(d) << c.trastes;
+        EXPECT_EQ(descrever(*d), c.esperada) << c.trastes;
+        EXPECT_EQ(escreverTrastes(trastesDe(*d)), c.trastes);
     }
 }
 
@@ -100,7 +128,7 @@ std::optional<int> menosPestanas(const TrastesAbsolutos& t) {
     int menor = 99, maior = 0;
     for (int f : t)
         if (f > 0) menor = std::min(menor, f), maior = std::max(maior, f);
-    if (maior > 5 && (maior - menor >= 5 || menor > 12)) return std::nullopt;
+    if (maior > 5 && maior - std::min(menor, 12) >= 5) return std::nullopt;
     // A barre over t[de..ate]; the empty one stands for "no barre".
     struct Barra {
         int traste, de, ate;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -40,6 +41,59 @@ std::string lerBytes(const std::filesystem::path& caminho) {
 // Every spelling a root may be written with.
 const std::vector<std::string> kRaizes = {"A",  "A#", "Bb", "B",  "C",  "C#", "Db", "D", "D#",
                                           "Eb", "E",  "F",  "F#", "Gb", "G",  "G#", "Ab"};
+
+bool soaARaiz(const TDigitacao& d, int raiz) {
+    const std::vector<int> notas = notasSoantes(d);
+    return std::find(notas.begin(), notas.end(), raiz) != notas.end();
+}
+
+// A fingering of the chord over that bass that sounds the root and any hand holds: every
+// string from the bass one to the high E struck, a finger for each fretted string, four frets
+// at most, and open strings only near the nut or in the bass. Searched fret by fret.
+std::optional<TrastesAbsolutos> comARaizSobreOBaixo(const Catalogo& catalogo, int raiz, int tipo,
+                                                    int baixo) {
+    std::set<int> notas{raiz};
+    for (std::uint8_t codigo : catalogo.tipos.tipo(tipo).Intervalos)
+        if (codigo != 0) notas.insert(reduzirNota(raiz + TabelaIntervalos[codigo].semitons));
+    const auto serve = [&](const TrastesAbsolutos& t) {
+        int dedos = 0, maior = 0;
+        for (int f : t) {
+            dedos += f > 0;
+            maior = std::max(maior, f);
+        }
+        bool abertaLonge = false;
+        for (int i = 1; i < kCordas; ++i)
+            abertaLonge = abertaLonge || (t[i] == 0 && t[i - 1] >= 0 && maior >= 5);
+        if (dedos > 4 || abertaLonge) return false;
+        auto d = digitacaoDeTrastes(t);
+        if (!d) return false;
+        d->Nota = raiz;
+        d->Tipo = tipo;
+        return extensaoDeTrastes(*d) <= 4 && notaDoBaixo(*d) == baixo && soaARaiz(*d, raiz) &&
+               validateFingering(*d).valid &&
+               TestarDigitacao(raiz, catalogo.tipos.tipo(tipo), notasSoantes(*d)).casou;
+    };
+    for (int cordaDoBaixo = kCordas; cordaDoBaixo >= 4; --cordaDoBaixo) {
+        for (int inicio = 1; inicio <= kMaxCasa; ++inicio) {
+            TrastesAbsolutos t;
+            t.fill(kCordaNaoTocada);
+            const int primeiro = kCordas - cordaDoBaixo;
+            // Each struck string: open or a fret of the window, sounding a chord note.
+            const auto tentar = [&](auto& self, int i) -> bool {
+                if (i == kCordas) return serve(t);
+                for (int f = 0; f < inicio + 4; f = f == 0 ? inicio : f + 1) {
+                    if (!notas.count(reduzirNota(NotaCordaSolta[kCordas - i] + f))) continue;
+                    t[i] = f;
+                    if (self(self, i + 1)) return true;
+                }
+                t[i] = kCordaNaoTocada;
+                return false;
+            };
+            if (tentar(tentar, primeiro)) return t;
+        }
+    }
+    return std::nullopt;
+}
 
 class ShippedCatalogue : public ::testing::Test {
   protected:
@@ -185,10 +239,13 @@ TEST_F(ShippedCatalogue, SlashChordsFindTheChordBookDiagram) {
         const char* acorde;
         const char* trastes;
     } casos[] = {
-        {"C/E", "0 3 2 0 1 0"},  {"C/G", "3 3 2 0 1 0"},   {"G/B", "x 2 0 0 0 3"},
-        {"D/F#", "2 x 0 2 3 2"}, {"D/A", "x 0 0 2 3 2"},   {"Am/G", "3 x 2 2 1 0"},
-        {"Am/E", "0 0 2 2 1 0"}, {"Em/G", "3 x 2 0 0 0"},  {"G7/B", "x 2 0 0 0 1"},
-        {"C7/E", "0 3 2 3 1 0"}, {"D7/F#", "2 x 0 2 1 2"},
+        {"C/E", "0 3 2 0 1 0"},   {"C/G", "3 3 2 0 1 0"},   {"G/B", "x 2 0 0 0 3"},
+        {"D/F#", "2 x 0 2 3 2"},  {"D/A", "x 0 0 2 3 2"},   {"Am/G", "3 x 2 2 1 0"},
+        {"Am/E", "0 0 2 2 1 0"},  {"Em/G", "3 x 2 0 0 0"},  {"G7/B", "x 2 0 0 0 1"},
+        {"C7/E", "0 3 2 3 1 0"},  {"D7/F#", "2 x 0 2 1 2"}, {"Dm/C", "x 3 0 2 1 1"},
+        {"Dm7/C", "x 3 0 2 1 1"}, {"Bm/A", "x 0 4 4 3 2"},  {"Bm7/A", "x 0 4 4 3 2"},
+        {"C/B", "x 2 2 0 1 0"},   {"G/F#", "2 x 0 0 0 3"},  {"G/F", "1 x 0 0 0 1"},
+        {"A/G", "3 x 2 2 2 0"},
     };
     for (const auto& c : casos) {
         const InterpretacaoAcorde i = InterpretarAcorde(catalogo.tipos, c.acorde);
@@ -197,6 +254,91 @@ TEST_F(ShippedCatalogue, SlashChordsFindTheChordBookDiagram) {
                                         ValorNota(i.acorde.Baixo), i.acorde.TipoComBaixo, 1, 4);
         ASSERT_NE(p, 0) << c.acorde;
         EXPECT_EQ(trastesNaPosicao(p), c.trastes) << c.acorde;
+    }
+}
+
+// Voicings every chord book prints beside the first one.
+TEST_F(ShippedCatalogue, HoldsTheChordBookVoicingsBesideTheFirst) {
+    const struct {
+        const char* acorde;
+        const char* trastes;
+    } casos[] = {
+        {"Bm7", "x 2 4 2 3 2"},      {"Bm7", "x 2 0 2 0 2"},     {"Em7", "0 2 2 0 3 0"},
+        {"Em7", "0 2 0 0 3 0"},      {"F7M", "1 x 2 2 1 x"},     {"Gsus4", "3 3 0 0 1 3"},
+        {"G7(4)", "3 3 0 0 1 1"},    {"B7(4)", "x 2 4 2 5 2"},   {"C7(4)", "x 3 5 3 6 3"},
+        {"F#m7(b5)", "2 x 2 2 1 x"}, {"Em7(b5)", "0 1 2 0 3 0"}, {"C7(9)", "x 3 2 3 3 x"},
+        {"E7(9)", "0 2 0 1 0 2"},
+    };
+    for (const auto& c : casos) {
+        const InterpretacaoAcorde i = InterpretarAcorde(catalogo.tipos, c.acorde);
+        ASSERT_TRUE(i.ehAcorde) << c.acorde;
+        const int raiz = ValorNota(i.acorde.Raiz);
+        const int inicio = catalogo.digitacoes.PrimeiraDigitacao(raiz, i.acorde.TipoComBaixo);
+        ASSERT_NE(inicio, 0) << c.acorde;
+        // Reached the way a player asks for another fingering of the chord ("*2", "*3" ...).
+        const int tamanho = catalogo.digitacoes.tamanhoDaSequencia(inicio);
+        bool achou = false;
+        for (int variante = 1; variante <= tamanho && !achou; ++variante) {
+            const int p =
+                EscolherDigitacao(catalogo, raiz, raiz, i.acorde.TipoComBaixo, variante, 4);
+            achou = p != 0 && trastesNaPosicao(p) == c.trastes;
+        }
+        EXPECT_TRUE(achou) << c.acorde << " lacks " << c.trastes;
+    }
+}
+
+// Within each chord, a fingering that leaves the root out never comes before one that sounds it.
+TEST_F(ShippedCatalogue, FingeringsWithoutTheRootComeLast) {
+    for (int tipo = 1; tipo <= kTiposBasicos; ++tipo) {
+        for (int raiz = 1; raiz <= kNotasPorOitava; ++raiz) {
+            const int inicio = catalogo.digitacoes.PrimeiraDigitacao(raiz, tipo);
+            if (inicio == 0) continue;
+            int semRaiz = 0;
+            for (int p = inicio; p < inicio + catalogo.digitacoes.tamanhoDaSequencia(inicio); ++p) {
+                const bool soa = soaARaiz(Decodificar(catalogo.digitacoes.Digitacoes[p - 1]), raiz);
+                if (!soa && semRaiz == 0) semRaiz = p;
+                EXPECT_TRUE(!soa || semRaiz == 0)
+                    << GrafiaNota(raiz, false) << " type " << tipo << ": " << trastesNaPosicao(p)
+                    << " comes after " << trastesNaPosicao(semRaiz);
+            }
+        }
+    }
+}
+
+// Every root, type and bass the catalogue holds, in diagrams of four and of five frets: the
+// fingering the program offers first sounds the root whenever one of that bass does, and one
+// of that bass does whenever a hand can hold one.
+TEST_F(ShippedCatalogue, TheFirstFingeringOfEveryChordSoundsItsRoot) {
+    std::set<std::tuple<int, int, int>> acordes;
+    for (const TDigitacaoGravada& g : catalogo.digitacoes.Digitacoes) {
+        const int baixo = notaDoBaixo(Decodificar(g));
+        if (baixo != 0) acordes.insert({notaGravada(g), tipoGravado(g), baixo});
+    }
+    ASSERT_FALSE(acordes.empty());
+    for (const auto& [raiz, tipo, baixo] : acordes) {
+        const int inicio = catalogo.digitacoes.PrimeiraDigitacao(raiz, tipo);
+        const int fim = inicio + catalogo.digitacoes.tamanhoDaSequencia(inicio);
+        const std::string acorde = GrafiaNota(raiz, false) + " type " + std::to_string(tipo) +
+                                   " over " + GrafiaNota(baixo, false);
+        for (int trastes : {4, 5}) {
+            bool alguma = false;
+            for (int p = inicio; p < fim; ++p) {
+                const TDigitacao d = Decodificar(catalogo.digitacoes.Digitacoes[p - 1]);
+                alguma = alguma || (extensaoDeTrastes(d) <= trastes && notaDoBaixo(d) == baixo &&
+                                    soaARaiz(d, raiz));
+            }
+            if (!alguma) {
+                const auto falta = comARaizSobreOBaixo(catalogo, raiz, tipo, baixo);
+                EXPECT_FALSE(falta) << acorde << " could be " << escreverTrastes(*falta);
+                continue;
+            }
+            const int p = EscolherDigitacao(catalogo, raiz, baixo, tipo, 1, trastes);
+            ASSERT_NE(p, 0) << acorde;
+            const TDigitacao d = Decodificar(catalogo.digitacoes.Digitacoes[p - 1]);
+            EXPECT_TRUE(soaARaiz(d, raiz))
+                << acorde << " in " << trastes << " frets gets " << trastesNaPosicao(p);
+            EXPECT_EQ(notaDoBaixo(d), baixo) << acorde;
+        }
     }
 }
 

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "catalogue/symbol_elements.h"
 #include "catalogue/type_editing.h"
+#include "catalogue/type_file.h"
 #include "fingering/fingering_builders.h"
 #include "support/recording_dialogs.h"
 #include "support/type_fixture.h"
@@ -177,15 +180,15 @@ Catalogo catalogoDoUsuario() {
     return c;
 }
 
-TEST(TypeEditing, InclusionTakesTheLowestFreeNumberAndTheEndOfTheList) {
+TEST(TypeEditing, InclusionTakesANumberAboveEveryTypeAndTheEndOfTheList) {
     Catalogo c = catalogoDoUsuario();
     RecordingDialogs d;
     const auto entrada = confirmarInclusao(c, registro({"3", "5", "13"}, " Maior 13 ", "(13)"), d);
     ASSERT_EQ(entrada, 4);
-    EXPECT_EQ(c.tipos.OrdemTipos, (std::vector<int>{1, 0, 55, 57, 2}));
+    EXPECT_EQ(c.tipos.OrdemTipos, (std::vector<int>{1, 0, 55, 57, 58}));
     EXPECT_EQ(c.tipos.Legendas.back(), "Maior 13");
-    EXPECT_EQ(c.tipos.tipo(2).Intervalos, (IntervalosTipo{3, 6, 18, 0, 0}));
-    EXPECT_EQ(c.tipos.CifraLinear[2], "13");
+    EXPECT_EQ(c.tipos.tipo(58).Intervalos, (IntervalosTipo{3, 6, 18, 0, 0}));
+    EXPECT_EQ(c.tipos.CifraLinear[58], "13");
     EXPECT_EQ(c.tipos.NumTipos, 4);
     EXPECT_TRUE(c.TiposAlterados);
     EXPECT_FALSE(c.DigitacoesAlteradas);
@@ -211,6 +214,62 @@ TEST(TypeEditing, DeletingTheLastEntrySelectsTheOneBefore) {
     EXPECT_EQ(confirmarExclusao(c, 2, d), 1);
     EXPECT_EQ(confirmarExclusao(c, 0, d), std::nullopt);
     EXPECT_EQ(d.perguntas.size(), 2u);
+}
+
+// A song keeps a deleted type's number: no later type may take it, even after the catalogue
+// is saved and opened again, until every number has been used.
+TEST(TypeEditing, ANewTypeNeverTakesTheNumberOfADeletedOne) {
+    const auto semDigitacoes = [] {
+        Catalogo c = catalogoDoUsuario();
+        c.digitacoes = {};
+        return c;
+    };
+    const auto reaberto = [](Catalogo c) {
+        const std::string bytes = escreverTipos(c.tipos);
+        lerTipos(bytes, c.tipos);
+        return c;
+    };
+    const auto excluirUltimo = [](Catalogo c) {
+        RecordingDialogs d;
+        confirmarExclusao(c, c.tipos.NumEntradas() - 1, d);
+        return c;
+    };
+    const auto ateOCem = [](Catalogo c) {
+        c.tipos = testing::montarCatalogo({
+            {1, "Maior", "3 5", ""},
+            {0, "-- Meus --", "", ""},
+            {55, "Sexta do usu\xE1rio", "3 5 6", "6"},
+            {57, "Add9 menor", "b3 5 9", "m(9)"},
+            {100, "Cem", "3 5 b7 9 13", "7(9/13)"},
+        });
+        return c;
+    };
+    const struct {
+        const char* caso;
+        std::function<Catalogo(Catalogo)> antes;
+        int numero;
+        std::string primeiraLinha;  // of the saved file, before the new type
+    } casos[] = {
+        {"nothing deleted", [](Catalogo c) { return c; }, 58, "4"},
+        {"the highest deleted", excluirUltimo, 58, "3 57"},
+        {"the highest deleted, then saved and opened",
+         [&](Catalogo c) { return reaberto(excluirUltimo(c)); }, 58, "3 57"},
+        {"two deleted, saved and opened between",
+         [&](Catalogo c) { return excluirUltimo(reaberto(excluirUltimo(c))); }, 58, "2 57"},
+        {"a hole below, never known as used", reaberto, 58, "4"},
+        {"100 taken: the lowest free number", ateOCem, 2, "5"},
+        {"100 deleted: the lowest free number",
+         [&](Catalogo c) { return reaberto(excluirUltimo(ateOCem(c))); }, 2, "4 100"},
+    };
+    for (const auto& caso : casos) {
+        Catalogo c = caso.antes(semDigitacoes());
+        const std::string bytes = escreverTipos(c.tipos);
+        EXPECT_EQ(bytes.substr(0, bytes.find("\r\n")), caso.primeiraLinha) << caso.caso;
+        RecordingDialogs d;
+        ASSERT_TRUE(confirmarInclusao(c, registro({"b3", "5", "9", "11"}, "Novo", "m(9/11)"), d))
+            << caso.caso;
+        EXPECT_EQ(c.tipos.OrdemTipos.back(), caso.numero) << caso.caso;
+    }
 }
 
 }  // namespace

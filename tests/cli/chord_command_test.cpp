@@ -27,6 +27,11 @@ const CasoCifra kCasos[] = {
      R"j({"input":"C/Bb","isChord":true,"root":"C","bass":"Bb","variant":1,"canonical":"","type":1,"typeWithBass":7,"key":"Cf/Bb"})j"},
     {"F#m/A",
      R"j({"input":"F#m/A","isChord":true,"root":"F#","bass":"A","variant":1,"canonical":"m","type":2,"typeWithBass":2,"key":"Fsm/A"})j"},
+    // Cb, Fb, E# and B# read as B, E, F and C, kept as written.
+    {"E#m",
+     R"j({"input":"E#m","isChord":true,"root":"E#","bass":"E#","variant":1,"canonical":"m","type":2,"typeWithBass":2,"key":"Esm"})j"},
+    {"Cb/Eb",
+     R"j({"input":"Cb/Eb","isChord":true,"root":"Cb","bass":"Eb","variant":1,"canonical":"","type":1,"typeWithBass":1,"key":"Cb/Eb"})j"},
     {"G7*b",
      R"j({"input":"G7*b","isChord":true,"root":"G","bass":"G","variant":2,"canonical":"b7","type":7,"typeWithBass":7,"key":"Gf7*b"})j"},
     {"G7*",

@@ -79,7 +79,7 @@ TEST_F(TransposeCommand, AnswersInColumnsWithoutJson) {
     ASSERT_EQ(r.status, 0) << r.erros;
     EXPECT_EQ(r.saida,
               "Cifra  Nova cifra  Digitação\n"
-              "Am     Gbm         x 9 11 11 10 9\n"
+              "Am     F#m         x 9 11 11 10 9\n"
               "C      A           x 12 11 9 10 9\n"
               "G      E           12 11 9 9 9 12\n");
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "catalogue/fingering_from_frets.h"
+#include "catalogue/symbol_elements.h"
 #include "fingering_builders.h"
 #include "support/type_fixture.h"
 
@@ -78,8 +80,8 @@ const Catalogo& catalogoUsual() {
     return catalogo;
 }
 
-TEST(IdentifyChords, CandidatesFollowTheSoundingNotesInStringOrder) {
-    // C E G on strings 5, 4, 3: the sounding list is G, E, C.
+TEST(IdentifyChords, AfterTheBassNameCandidatesFollowTheSoundingNotesInStringOrder) {
+    // C E G on strings 5, 4, 3: the sounding list is G, E, C; C in the bass names it first.
     const Catalogo catalogo = catalogoCom(testing::montarCatalogo({
         {1, "Maior", "3 5", ""},
         {2, "Sexta e quarta", "4 6", "6/4"},
@@ -90,9 +92,9 @@ TEST(IdentifyChords, CandidatesFollowTheSoundingNotesInStringOrder) {
     EXPECT_EQ(r.message, "");
     EXPECT_EQ(r.bassName, "C");
     EXPECT_EQ(linhas(r), (std::vector<Linha>{
+                             {1, "C", kCompleto, "C"},
                              {2, "G", kCompleto, "C"},
                              {3, "E", kSemQuinta, "C"},
-                             {1, "C", kCompleto, "C"},
                          }));
 }
 
@@ -118,8 +120,8 @@ TEST(IdentifyChords, SecondPassFindsRootlessChordsSpelledSharp) {
     const Identification r = identifyChords(dedilhado("x 3 4 3 4 x"), {}, catalogo);
     EXPECT_EQ(r.bassName, "C");
     EXPECT_EQ(linhas(r), (std::vector<Linha>{
-                             {kMenorSexta, "D#", kCompleto, "C", "Eb", "C"},
                              {kMeioDiminuto, "C", kCompleto, "C"},
+                             {kMenorSexta, "D#", kCompleto, "C", "Eb", "C"},
                              {kSetimaNona, "G#", kSemFundamental, "C", "Ab", "C"},
                          }));
 }
@@ -145,10 +147,10 @@ TEST(IdentifyChords, MoreThanFiveMatchesKeepsTheFirstFiveAndCountsAll) {
     EXPECT_EQ(r.message,
               "8 acordes correspondem à digitação. Apenas os cinco primeiros serão mostrados.");
     EXPECT_EQ(linhas(r), (std::vector<Linha>{
+                             {kDiminuto, "C", kCompleto, "C"},
                              {kDiminuto, "D#", kCompleto, "C", "Eb", "C"},
                              {kDiminuto, "A", kCompleto, "C"},
                              {kDiminuto, "F#", kCompleto, "C", "Gb", "C"},
-                             {kDiminuto, "C", kCompleto, "C"},
                              {kSetimaNonaMenor, "B", kSemFundamental, "C"},
                          }));
 }
@@ -194,6 +196,79 @@ TEST(IdentifyChords, MarksCandidatesWhoseChordAlreadyHoldsTheSameSound) {
     ASSERT_EQ(outra.candidates.size(), 2u);
     EXPECT_FALSE(outra.candidates[0].catalogued);
     EXPECT_FALSE(outra.candidates[1].catalogued);
+}
+
+// Everyday types and the rarer ones that also name open shapes ("Em(b6)/C" for C).
+const Catalogo& catalogoComRaros() {
+    static const Catalogo catalogo = catalogoCom(testing::montarCatalogo({
+        {1, "Maior", "3 5", ""},
+        {2, "Menor", "b3 5", "m"},
+        {3, "S\xE9tima", "3 5 b7", "7"},
+        {4, "Menor com s\xE9tima", "b3 5 b7", "m7"},
+        {5, "S\xE9tima maior", "3 5 7M", "7M"},
+        {6, "Sexta", "3 5 6", "6"},
+        {7, "Menor com sexta", "b3 5 6", "m6"},
+        {8, "Diminuto", "b3 b5 bb7", "\xBA"},
+        {9, "Meio diminuto", "b3 b5 b7", "m7(b5)"},
+        {10, "Aumentado", "3 #5", "5+"},
+        {11, "Quarta suspensa", "4 5", "sus4"},
+        {12, "Segunda suspensa", "2 5", "sus2"},
+        {13, "Nona adicionada", "3 5 9", "add9"},
+        {14, "S\xE9tima com quarta", "4 5 b7", "7sus4"},
+        {20, "Menor com sexta menor", "b3 5 b13", "m(b6)"},
+        {21, "Menor com quinta aumentada", "b3 #5", "m(#5)"},
+        {22, "Sexta e quarta", "4 6", "6/4"},
+        {23, "Sexta com quarta", "4 5 6", "6sus4"},
+        // Other writings of the same notes, as users add them.
+        {24, "Menor com 13\xAA menor", "b3 b13", "m(b13)"},
+        {25, "Aumentado com 9\xAA aumentada", "#5 #9", "5+(#9)"},
+        {26, "Com 9\xAA aumentada e 13\xAA menor", "#9 b13", "(#9/b13)"},
+    }));
+    return catalogo;
+}
+
+// As the candidate window writes a name: root, standard symbol, "/" and the bass.
+std::vector<std::string> nomes(const Identification& r, const CatalogoTipos& tipos) {
+    std::vector<std::string> v;
+    for (const ChordCandidate& c : r.candidates) {
+        std::string nome = c.rootSpelling + CifraLinearDe(tipos.tipo(c.type).CifraPadrao);
+        if (c.bassSpelling != c.rootSpelling) nome += "/" + c.bassSpelling;
+        v.push_back(nome);
+    }
+    return v;
+}
+
+TEST(IdentifyChords, OpenShapesAreFirstNamedAsAGuitaristNamesThem) {
+    const Catalogo& catalogo = catalogoComRaros();
+    const struct {
+        const char* trastes;
+        const char* primeiro;
+    } casos[] = {
+        {"x 3 2 0 1 0", "C"},   {"x 0 2 2 1 0", "Am"},  {"3 2 0 0 0 3", "G"},
+        {"x x 0 2 3 2", "D"},   {"0 2 2 1 0 0", "E"},   {"1 3 3 2 1 1", "F"},
+        {"0 2 2 0 0 0", "Em"},  {"x x 0 2 3 1", "Dm"},  {"x 0 2 2 2 0", "A"},
+        {"3 2 0 0 0 1", "G7"},  {"x 3 2 3 1 0", "C7"},  {"0 2 0 1 0 0", "E7"},
+        {"x 0 2 0 1 0", "Am7"}, {"x 3 2 0 0 0", "C7M"}, {"x 0 2 2 3 0", "Asus4"},
+        {"x 2 1 2 0 2", "B7"},  {"x x 0 2 1 1", "Dm7"}, {"1 x 2 2 1 x", "F7M"},
+    };
+    for (const auto& c : casos) {
+        const auto trastes = lerTrastes(c.trastes);
+        ASSERT_TRUE(trastes) << c.trastes;
+        const auto d = digitacaoDeTrastes(*trastes);
+        ASSERT_TRUE(d) << c.trastes;
+        const std::vector<std::string> v = nomes(identifyChords(*d, {}, catalogo), catalogo.tipos);
+        ASSERT_FALSE(v.empty()) << c.trastes;
+        EXPECT_EQ(v.front(), c.primeiro) << c.trastes;
+    }
+}
+
+// The bass's name is kept even when more than five chords match; the others keep their order.
+TEST(IdentifyChords, TheBassNameIsNeverLeftOutOfTheFirstFive) {
+    const Catalogo& catalogo = catalogoComRaros();
+    const Identification r = identifyChords(dedilhado("x 3 2 0 1 0"), {}, catalogo);
+    EXPECT_EQ(r.count, 9);
+    EXPECT_EQ(nomes(r, catalogo.tipos),
+              (std::vector<std::string>{"C", "Em(b6)/C", "Em(#5)/C", "Em(b13)/C", "E5+(#9)/C"}));
 }
 
 TEST(IdentifyChords, TypeNumbersBeyondTheNumberOfEntriesAreTried) {

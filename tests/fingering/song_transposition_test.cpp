@@ -56,17 +56,16 @@ TEST(SongTransposition, NewSymbolsAreSpelledFromTheKeyChord) {
         std::vector<bool> bipes = {};
         int tipo = testing::kMaior;
     } casos[] = {
-        {{"Cf", "Ff"}, 0, 1, {"C#", "F#"}},
+        {{"Cf", "Ff"}, 0, 1, {"Db", "Gb"}},
         {{"Cf", "Ff"}, 0, -1, {"B", "E"}},
         {{"Cf", "Ff"}, 0, 12, {"C", "F"}},
         {{"Cf", "Ff"}, 0, -12, {"C", "F"}},
         {{"Bb", "Eb", "Gfm"}, 0, -2, {"Ab", "Db", "Fm"}},
-        // The key decides: A then E makes A#, E then A makes Bb.
-        {{"Af", "Ef"}, 0, 1, {"A#", "F"}},
-        {{"Af", "Ef"}, 1, 1, {"Bb", "F"}},
+        // The key decides: C then F makes Db and Gb, F then C makes F# and C#.
+        {{"Cf", "Ff"}, 1, 1, {"C#", "F#"}},
         {{"Cf/E", "Afm*c", "Cf/E*", "Cf/C"}, 0, 2, {"D/F#", "Bm*c", "D/F#*", "D"}},
         // A bass off the type is kept at its letter distance, and the window beeps.
-        {{"Cf/Eb", "Ff"}, 0, 3, {"D#/F#", "G#"}, {true, false}},
+        {{"Cf/Eb", "Ff"}, 0, 3, {"Eb/Gb", "Ab"}, {true, false}},
         // A bass spelled apart from its chord tone keeps its letters.
         {{"Cf7/Bb", "Cf7/A#"}, 0, -2, {"Bb7/Ab", "Bb7/G#"}, {false, false}, testing::kSetima},
     };
@@ -82,6 +81,77 @@ TEST(SongTransposition, NewSymbolsAreSpelledFromTheKeyChord) {
             }
         }
     }
+}
+
+// Each row's symbol and type; the first row is the key chord.
+using Linhas = std::vector<std::pair<const char*, int>>;
+
+std::vector<std::string> transpostos(const Linhas& linhas, int deslocamento) {
+    std::vector<LinhaTransposicao> l;
+    for (const auto& [simbolo, tipo] : linhas) l.push_back(linha(simbolo, "0", tipo));
+    transporLinhas(l, deslocamento, 0, {}, catalogo(), 5);
+    std::vector<std::string> novos;
+    for (const LinhaTransposicao& t : l) novos.push_back(t.novoSimbolo);
+    return novos;
+}
+
+// The key as a musician writes it: the key signature with fewer accidentals, major or minor
+// after the key chord; a tie keeps sharps going up and flats going down.
+TEST(SongTransposition, KeyChordTakesTheSpellingWithFewerAccidentals) {
+    using namespace testing;
+    const struct {
+        const char* simbolo;
+        int tipo, deslocamento;
+        const char* esperado;
+    } casos[] = {
+        {"Gf", kMaior, 3, "Bb"},
+        {"Ab", kMaior, 2, "Bb"},
+        {"Cf", kMaior, 3, "Eb"},
+        {"Bf", kMaior, 2, "Db"},
+        {"Cf7", kSetima, 8, "Ab7"},
+        {"Ef", kMaior, -3, "Db"},
+        {"Afm", kMenor, 1, "Bbm"},
+        {"Dfm", kMenor, -1, "C#m"},
+        {"Gfm", kMenor, -1, "F#m"},
+        {"Afm", kMenor, -1, "G#m"},
+        {"Efm7", kMenorSetima, 4, "G#m7"},
+        {"Bfm", kMenor, -2, "Am"},
+        {"Ff", kMaior, 1, "F#"},
+        {"Gf", kMaior, -1, "Gb"},
+        {"Dfm", kMenor, 1, "D#m"},
+        {"Efm", kMenor, -1, "Ebm"},
+        // No catalogued type: the written "m" tells a minor key.
+        {"Cfm7(11)", 0, 1, "C#m7(11)"},
+        {"Cfmaj7(11)", 0, 1, "Dbmaj7(11)"},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(transpostos({{c.simbolo, c.tipo}}, c.deslocamento),
+                  std::vector<std::string>{c.esperado})
+            << c.simbolo << " by " << c.deslocamento;
+}
+
+// The other rows follow the key chord by letter distance, Cb, Fb, E# and B# included, and
+// rows written with them move like any other.
+TEST(SongTransposition, RowsSpelledByLetterDistanceFromTheKey) {
+    using namespace testing;
+    const struct {
+        Linhas linhas;
+        int deslocamento;
+        std::vector<std::string> esperados;
+    } casos[] = {
+        {{{"Gf", kMaior}, {"Cf", kMaior}, {"Df7", kSetima}, {"Efm", kMenor}},
+         3,
+         {"Bb", "Eb", "F7", "Gm"}},
+        {{{"Dfm", kMenor}, {"Ef7", kSetima}, {"Gf/B", kMaior}}, 1, {"D#m", "E#7", "G#/B#"}},
+        {{{"Cfm", kMenor}, {"Gf7/B", kSetima}, {"Ff/C", kMaior}}, 1, {"C#m", "G#7/B#", "F#/C#"}},
+        {{{"Gf/B", kMaior}, {"Ef", kMaior}}, 1, {"Ab/C", "F"}},
+        {{{"Gb", kMaior}, {"Cb", kMaior}, {"Db7/Cb", kSetima}}, 2, {"Ab", "Db", "Eb7/Db"}},
+        {{{"Csm", kMenor}, {"Gs7/B#", kSetima}, {"Esm7", kMenorSetima}}, -1, {"Cm", "G7/B", "Em7"}},
+        {{{"Cb", kMaior}, {"Fb", kMaior}, {"Abm/Cb", kMenor}}, 1, {"C", "F", "Am/C"}},
+    };
+    for (const auto& c : casos)
+        EXPECT_EQ(transpostos(c.linhas, c.deslocamento), c.esperados)
+            << c.linhas.front().first << " by " << c.deslocamento;
 }
 
 TEST(SongTransposition, NewFingeringsFollowTheWindowsChoices) {

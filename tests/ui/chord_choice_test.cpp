@@ -390,7 +390,6 @@ void ChordChoiceTest::conferenciaDaCifra_data() {
         "\"b\".");
     QTest::newRow("tom") << "H7" << 1 << "Erro na cifra dada: Tom inválido. " + nota;
     QTest::newRow("tom minúsculo") << "c" << 0 << "Erro na cifra dada: Tom inválido. " + nota;
-    QTest::newRow("tom sem nota") << "Cb7" << 0 << "Erro na cifra dada: Tom inválido. " + nota;
     QTest::newRow("baixo redundante") << "C/C" << 1 << "Erro na cifra dada: Baixo redundante.";
     QTest::newRow("baixo igual") << "C#/Db" << 0 << "Erro na cifra dada: Baixo redundante.";
     QTest::newRow("baixo") << "C/Ex" << 1 << "Erro na cifra dada: Baixo inválido. " + nota;

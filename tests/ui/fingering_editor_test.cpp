@@ -278,20 +278,20 @@ void FingeringEditorTest::identificationListsTheCandidates_data() {
     QTest::addColumn<QString>("forma");
     QTest::addColumn<QStringList>("linhas");
     QTest::addColumn<QString>("mensagem");
-    QTest::newRow("C E G on strings 5, 4, 3: roots in string order")
+    QTest::newRow("C E G on strings 5, 4, 3: the chord on its bass first")
         << "x 3 2 0 x x"
-        << QStringList{"Em(b6)/C||Sem 5ª", "C||", "Am7/C||Sem 1ª",
+        << QStringList{"C||", "Em(b6)/C||Sem 5ª", "Am7/C||Sem 1ª",
                        "G#7M(#5)/C|Ab7M(#5)/C|Sem 1ª"}
         << "";
     QTest::newRow("a seventh without its fifth")
         << "x 3 2 3 x x" << QStringList{"C7||Sem 5ª", "F#7(b5)/C|Gb7(b5)/C|Sem 1ª"} << "";
     QTest::newRow("a ninth without its root")
         << "x x 2 3 3 3"
-        << QStringList{"Gm6/E||", "Em7(b5)||", "C7(9)/E||Sem 1ª", "F#7(#5/b9)/E|Gb7(#5/b9)/E|Sem 1ª"}
+        << QStringList{"Em7(b5)||", "Gm6/E||", "C7(9)/E||Sem 1ª", "F#7(#5/b9)/E|Gb7(#5/b9)/E|Sem 1ª"}
         << "";
     QTest::newRow("eight chords, five shown")
         << "x x 1 2 1 2"
-        << QStringList{"F#°/Eb|Gb°/Eb|", "C°/Eb||", "A°/Eb||", "D#°|Eb°|", "B7(b9)/D#||Sem 1ª"}
+        << QStringList{"D#°|Eb°|", "F#°/Eb|Gb°/Eb|", "C°/Eb||", "A°/Eb||", "B7(b9)/D#||Sem 1ª"}
         << "8 acordes correspondem à digitação. Apenas os cinco primeiros serão mostrados.";
 }
 

@@ -79,8 +79,8 @@ void TranspositionWindowTest::stepsRespellAfterTheKeyChord_data() {
     QTest::addColumn<int>("passos");
     QTest::addColumn<QStringList>("novos");
     QTest::addColumn<QString>("rotulo");
-    QTest::newRow("C up one: F becomes F#")
-        << Acordes{{"Cf", 1}, {"Ff", 1}, {"Gf7", 7}} << 1 << QStringList{"C#", "F#", "G#7"}
+    QTest::newRow("C up one: Db, not C#, and F becomes Gb")
+        << Acordes{{"Cf", 1}, {"Ff", 1}, {"Gf7", 7}} << 1 << QStringList{"Db", "Gb", "Ab7"}
         << "1 semitom acima:";
     QTest::newRow("C down one: B and E")
         << Acordes{{"Cf", 1}, {"Ff", 1}} << -1 << QStringList{"B", "E"} << "1 semitom abaixo:";
@@ -119,11 +119,11 @@ void TranspositionWindowTest::aSpellingChangedInReview() {
     Janela j({{"Cf", 1}, {"Ff", 1}});
     j.passos(1);
     QVERIFY(j.janela->GBtom->isEnabled());
-    QCOMPARE(j.janela->RBTb->text(), QStringLiteral("Db"));
-    QVERIFY(j.janela->RBTs->isChecked());
-    j.janela->RBTb->click();
-    QCOMPARE(j.novos(), (QStringList{"Db", "F#"}));
-    QVERIFY(j.janela->ListBox->item(0)->text().endsWith(QStringLiteral(" Db")));
+    QCOMPARE(j.janela->RBTs->text(), QStringLiteral("C#"));
+    QVERIFY(j.janela->RBTb->isChecked());
+    j.janela->RBTs->click();
+    QCOMPARE(j.novos(), (QStringList{"C#", "Gb"}));
+    QVERIFY(j.janela->ListBox->item(0)->text().endsWith(QStringLiteral(" C#")));
 }
 
 void TranspositionWindowTest::aFingeringPickedInTheBrowser() {

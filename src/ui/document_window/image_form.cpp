@@ -1,5 +1,6 @@
 #include "ui/document_window/image_form.h"
 
+#include "document/chord_type_reading.h"
 #include "ui/common/chord_sound.h"
 
 #include <QApplication>
@@ -215,6 +216,7 @@ bool TImageForm::carregar(const QString& caminho) {
     }
     carregando_ = false;
     if (!loadFailed_) {
+        lerTiposPelasCifras(doc_.Chords, servicos_.tipos);
         definirArquivo(doc_.FileName);
         dispor();
     }
