@@ -13,6 +13,7 @@
 #include "cli/option_checks.h"
 #include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
+#include "fingering/fret_rows_fit.h"
 #include "render/diagram_image.h"
 
 namespace trovale::cli {
@@ -55,16 +56,6 @@ int gravarPng(const QImage& imagem, const std::string& caminho, std::ostream& er
                : kSaidaCatalogo;
 }
 
-namespace {
-
-int casaMaisAlta(const TDigitacao& d) {
-    int casa = 0;
-    for (const NotaDedo& n : d.Notas) casa = std::max<int>(casa, n.Traste);
-    for (const Pestana& p : d.Pestanas) casa = std::max<int>(casa, p.Traste);
-    return casa;
-}
-
-}  // namespace
 
 Comando registrarDiagram(CLI::App& app) {
     struct Opcoes {
@@ -103,7 +94,8 @@ Comando registrarDiagram(CLI::App& app) {
         }
         Aparencia aparencia;
         aparencia.Extensao = opcoes->casas == 4 ? 1 : 2;
-        if (casaMaisAlta(*digitacao) > aparencia.casas()) {
+        // A shape reaching the fifth row moves up a fret to fit four, as every diagram does.
+        if (TDigitacao ajustada = *digitacao; !ajustarAsCasas(ajustada, aparencia.casas())) {
             ambiente.erros << "A digitação ocupa cinco casas; use --fret-rows 5.\n";
             return kSaidaArgumento;
         }

@@ -75,9 +75,11 @@ TEST_F(DrawingCommands, DiagramRefusals) {
          2,
          "Digitação impossível de montar: exige mais de quatro dedos ou pestanas, ou mais de "
          "cinco casas de abertura.\n"},
-        {{"diagram", "--fret-rows", "4", "x 3 5 5 4 3", saida("a.png")},
+        {{"diagram", "--fret-rows", "4", "x 1 3 3 5 x", saida("a.png")},
          2,
          "A digitação ocupa cinco casas; use --fret-rows 5.\n"},
+        // Reaching the fifth row only, it moves up a fret and is drawn.
+        {{"diagram", "--fret-rows", "4", "x 3 5 5 4 3", saida("c.png")}, 0, ""},
         {{"diagram", "x32010", saida("nenhuma/pasta/a.png")},
          1,
          saida("nenhuma/pasta/a.png") +
