@@ -35,11 +35,26 @@ int contar(const Lista& lista) {
         std::count_if(lista.begin(), lista.end(), [](const auto& e) { return !e.vazia(); }));
 }
 
+struct Pressionada {
+    const char* trastes;
+    const char* esperada;  // as descrever() gives it
+};
+
+// Each shape is pressed as expected, and what is pressed sounds exactly the frets asked for.
+template <std::size_t N>
+void esperarPressionadas(const Pressionada (&casos)[N]) {
+    for (const Pressionada& c : casos) {
+        const auto trastes = lerTrastes(c.trastes);
+        ASSERT_TRUE(trastes) << c.trastes;
+        const auto d = digitacaoDeTrastes(*trastes);
+        ASSERT_TRUE(d) << c.trastes;
+        EXPECT_EQ(descrever(*d), c.esperada) << c.trastes;
+        EXPECT_EQ(escreverTrastes(trastesDe(*d)), c.trastes);
+    }
+}
+
 TEST(DigitacaoDeTrastes, PressesTheShapeAsAPlayerWould) {
-    const struct {
-        const char* trastes;
-        const char* esperada;
-    } casos[] = {
+    const Pressionada casos[] = {
         // A finger on each fretted string while four are enough.
         {"x 3 2 0 1 0", "casa 1 | notas 5@3 4@2 2@1 | estados 111102"},
         {"3 2 0 0 0 3", "casa 1 | notas 6@3 5@2 1@3 | estados 111110"},
@@ -66,15 +81,7 @@ TEST(DigitacaoDeTrastes, PressesTheShapeAsAPlayerWould) {
         {"0 0 0 0 0 0", "casa 1 | estados 111110"},
         {"x x x x x x", "casa 1 | estados 222222"},
     };
-    for (const auto& c : casos) {
-        const auto trastes = lerTrastes(c.trastes);
-        ASSERT_TRUE(trastes) << c.trastes;
-        const auto d = digitacaoDeTrastes(*trastes);
-        ASSERT_TRUE(d) << c.trastes;
-        EXPECT_EQ(descrever(*d), c.esperada) << c.trastes;
-        // What is pressed sounds exactly the frets asked for.
-        EXPECT_EQ(escreverTrastes(trastesDe(*d)), c.trastes);
-    }
+    esperarPressionadas(casos);
 }
 
 TEST(DigitacaoDeTrastes, RefusesWhatTheHandCannotPress) {
@@ -96,10 +103,7 @@ TEST(DigitacaoDeTrastes, RefusesWhatTheHandCannotPress) {
 // The same hand anywhere on the neck: start fret 12 is the last, and its five rows reach
 // fret 16.
 TEST(DigitacaoDeTrastes, AShapeMovedUpTheNeckIsPressedTheSameWay) {
-    const struct {
-        const char* trastes;
-        const char* esperada;
-    } casos[] = {
+    const Pressionada casos[] = {
         {"x 2 1 2 2 1", "casa 1 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
         {"x 9 8 9 9 8", "casa 8 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
         {"x 13 12 13 13 12", "casa 12 | pestana 1-4@1 | notas 5@2 3@2 2@2 | estados 111102"},
@@ -110,14 +114,7 @@ TEST(DigitacaoDeTrastes, AShapeMovedUpTheNeckIsPressedTheSameWay) {
         {"0 14 16 16 x 0", "casa 12 | notas 5@3 4@5 3@5 | estados 121110"},
         {"x x x 16 16 16", "casa 12 | notas 3@5 2@5 1@5 | estados 110222"},
     };
-    for (const auto& c : casos) {
-        const auto trastes = lerTrastes(c.trastes);
-        ASSERT_TRUE(trastes) << c.trastes;
-        const auto d = digitacaoDeTrastes(*trastes);
-        ASSERT_TRUE(d) << c.trastes;
-        EXPECT_EQ(descrever(*d), c.esperada) << c.trastes;
-        EXPECT_EQ(escreverTrastes(trastesDe(*d)), c.trastes);
-    }
+    esperarPressionadas(casos);
 }
 
 // Fewest barres a hand needs for these frets, trying every pair of barres (any fret the shape
