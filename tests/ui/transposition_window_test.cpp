@@ -67,6 +67,7 @@ class TranspositionWindowTest : public QObject {
   private slots:
     void stepsRespellAfterTheKeyChord_data();
     void stepsRespellAfterTheKeyChord();
+    void theArrowsStayPutAcrossZero();
     void twelveStepsComeBack();
     void aSpellingChangedInReview();
     void aFingeringPickedInTheBrowser();
@@ -105,6 +106,20 @@ void TranspositionWindowTest::stepsRespellAfterTheKeyChord() {
     QCOMPARE(j.janela->LabelNovo->text(), rotulo);
     QVERIFY(j.janela->OKBtn->isEnabled());
     QVERIFY(!j.janela->PanelHelp->isVisible());
+}
+
+// Clicking the same place keeps stepping: the arrows do not move when the shift passes 0.
+void TranspositionWindowTest::theArrowsStayPutAcrossZero() {
+    Janela j({{"Cf", 1}, {"Ff", 1}, {"G7f", 7}});
+    QApplication::processEvents();
+    const QPoint lugar = j.janela->BtnUp->mapTo(j.janela.get(), QPoint(0, 0));
+    const QSize tamanho = j.janela->size();
+    for (const int n : {1, -1, -1, 1, 1}) {
+        j.passos(n);
+        QApplication::processEvents();
+        QCOMPARE(j.janela->BtnUp->mapTo(j.janela.get(), QPoint(0, 0)), lugar);
+        QCOMPARE(j.janela->size(), tamanho);
+    }
 }
 
 void TranspositionWindowTest::twelveStepsComeBack() {

@@ -101,11 +101,22 @@ void TTransForm::createControls() {
     ListBox->setFixedSize(220, kAlturaLinha * kLinhasVisiveis + 2 * ListBox->frameWidth());
     ListBox->setUniformItemSizes(true);
     alto->addWidget(ListBox);
-    auto* direita = new QVBoxLayout;
+    auto* lado = new QWidget(this);
+    auto* direita = new QVBoxLayout(lado);
+    direita->setContentsMargins(0, 0, 0, 0);
     direita->addWidget(createPreviews());
     direita->addWidget(createHelp());
-    alto->addLayout(direita, 1);
+    alto->addWidget(lado, 1);
     principal->addLayout(alto);
+    // As large as the larger of its two states, so that the window and the buttons below stay
+    // where they are when the shift passes 0.
+    const std::initializer_list<QRadioButton*> grafias{RBTb, RBTs, RBBb, RBBs};
+    for (QRadioButton* b : grafias) b->setText(QStringLiteral("G#m7(b5)"));
+    mostrarTransposicao(true);
+    const QSize transposto = lado->sizeHint();
+    for (QRadioButton* b : grafias) b->setText(QString());
+    mostrarTransposicao(false);
+    lado->setMinimumSize(transposto.expandedTo(lado->sizeHint()));
     principal->addWidget(createOptions());
 
     auto* botoes = new QHBoxLayout;
@@ -120,6 +131,14 @@ void TTransForm::createControls() {
     principal->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// The previews and spelling choices of a transposed song, or the help before a shift.
+void TTransForm::mostrarTransposicao(bool transposto) {
+    for (QWidget* w : std::initializer_list<QWidget*>{GBtom, GBbaixo, PBnovo, PBorig, SrcLabel,
+                                                       ImageSeta})
+        w->setVisible(transposto);
+    PanelHelp->setVisible(!transposto);
+}
+
 QWidget* TTransForm::createPreviews() {
     auto* quadro = new QWidget(this);
     auto* g = new QGridLayout(quadro);
@@ -127,6 +146,12 @@ QWidget* TTransForm::createPreviews() {
     SrcLabel = new QLabel(QStringLiteral("No tom original:"), quadro);
     LabelNovo = new QLabel(quadro);
     LabelNovo->setObjectName(QStringLiteral("LabelNovo"));
+    // Room for the longest shift, so that the window keeps its width while stepping.
+    int largura = 0;
+    for (int passo = -11; passo <= 11; ++passo)
+        largura = std::max(largura, LabelNovo->fontMetrics().horizontalAdvance(
+                                        QString::fromUtf8(textoDoDeslocamento(passo))));
+    LabelNovo->setMinimumSize(largura, LabelNovo->fontMetrics().height());
     PBorig = new PaintBox(quadro);
     PBnovo = new PaintBox(quadro);
     for (PaintBox* pb : {PBorig, PBnovo}) pb->setFixedSize(110, 120);
@@ -162,9 +187,9 @@ QWidget* TTransForm::createHelp() {
     auto* l = new QVBoxLayout(PanelHelp);
     l->setContentsMargins(0, 0, 0, 0);
     for (const char* texto :
-         {"O tom (acorde destacado) determina a nova cifragem. Se for o caso,\no novo tom será "
-          "sustenido ou bemol, conforme se esteja subindo ou descendo semitons. Os demais "
-          "acordes (e baixos) são decorrentes.",
+         {"O tom (acorde destacado) determina a nova cifragem: o novo tom é escrito com "
+          "menos acidentes (Bb, e não A#); se tanto faz, sustenido ao subir e bemol ao "
+          "descer semitons. Os demais acordes (e baixos) são decorrentes.",
           "Após a conversão automática, pode-se escolher a digitação de cada acorde "
           "transposto, bem como alterar sua opção sustenido/bemol. ",
           "Simplicidade corresponde a escolher a primeira opção de digitação."}) {
@@ -281,10 +306,7 @@ void TTransForm::transporTudo() {
         QApplication::beep();
     const bool transposto = deslocamento_ != 0;
     LabelNovo->setText(QString::fromUtf8(textoDoDeslocamento(deslocamento_)));
-    for (QWidget* w : std::initializer_list<QWidget*>{GBtom, GBbaixo, PBnovo, PBorig, SrcLabel,
-                                                       ImageSeta})
-        w->setVisible(transposto);
-    PanelHelp->setVisible(!transposto);
+    mostrarTransposicao(transposto);
     OKBtn->setEnabled(transposto);
     OKBtn->setDefault(transposto);
     CBsugerir->setEnabled(RBsimples->isChecked());

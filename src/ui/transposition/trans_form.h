@@ -60,6 +60,7 @@ class TTransForm : public QDialog {
   private:
     void createControls();
     QWidget* createPreviews();
+    void mostrarTransposicao(bool transposto);
     QWidget* createOptions();
     QWidget* createHelp();
     void connectControls();
