@@ -66,7 +66,9 @@ class FileFaults : public ::testing::Test {
     std::string em(const std::string& nome) const { return (pasta.caminho() / nome).string(); }
     // Lets the ordinary user write into the folder; the files in it stay root's.
     void entregarPasta() const {
-        if (::geteuid() == 0) ASSERT_EQ(::chown(pasta.texto().c_str(), 65534, 65534), 0);
+        if (::geteuid() == 0) {
+            ASSERT_EQ(::chown(pasta.texto().c_str(), 65534, 65534), 0);
+        }
     }
 
     PastaTemporaria pasta;

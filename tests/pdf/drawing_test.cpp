@@ -252,7 +252,9 @@ TEST(DesenhoPdf, ADocumentWrittenAsItIsDrawnMakesTheSameFile) {
         }
         entregueAntesDoFim = entregue.size();
         aosPoucos.terminar();
-        if (paginas == 120) EXPECT_GT(entregueAntesDoFim, entregue.size() / 2);
+        if (paginas == 120) {
+            EXPECT_GT(entregueAntesDoFim, entregue.size() / 2);
+        }
         EXPECT_EQ(entregue, inteiro.gerar());
         EXPECT_EQ(problemasQpdf(gravar(entregue, "aos_poucos.pdf")), "");
     }
