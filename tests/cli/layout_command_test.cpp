@@ -50,8 +50,9 @@ TEST_F(LayoutCommand, JsonHoldsEveryRowWithItsChords) {
     for (const auto& linha : coluna["rows"]) {
         tipos.push_back(linha["kind"]);
         EXPECT_EQ(linha["page"], 1);
-        if (&linha != &coluna["rows"].back())
+        if (&linha != &coluna["rows"].back()) {
             EXPECT_EQ(linha["height"], j["rowHeights"][linha["kind"].get<int>()]);
+        }
         std::vector<std::string> simbolos;
         if (linha.contains("chords"))
             for (const auto& c : linha["chords"]) simbolos.push_back(c["symbol"]);
@@ -165,7 +166,9 @@ TEST_F(LayoutCommand, Refusals) {
         const ResultadoCli r = executar(c.argumentos);
         EXPECT_EQ(r.status, c.status) << c.argumentos[1];
         EXPECT_EQ(r.saida, "");
-        if (!c.erro.empty()) EXPECT_EQ(r.erros, c.erro);
+        if (!c.erro.empty()) {
+            EXPECT_EQ(r.erros, c.erro);
+        }
     }
 }
 

@@ -90,7 +90,7 @@ TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
     if (saidaDoComando("command -v pdftotext").empty())
         GTEST_SKIP() << "poppler-utils is not installed";
     std::vector<fs::path> cancoes;
-    for (const fs::path pasta :
+    for (const fs::path& pasta :
          {kFontes / "data" / "songs", kFontes / "tests" / "document" / "golden"})
         for (const auto& e : fs::directory_iterator(pasta))
             if (e.path().extension() == ".dec") cancoes.push_back(e.path());

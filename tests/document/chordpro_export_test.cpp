@@ -141,7 +141,7 @@ TEST(ChordProExport, ImportGivesTheSongBack) {
 // the import must take its own export back, however many of them a short song holds.
 TEST(ChordProExport, UndefinedBytesComeBack) {
     const Catalogo& catalogo = testing::catalogoDeInterpretacao();
-    for (const std::string titulo :
+    for (const std::string& titulo :
          {std::string(8, '\x9D'), std::string("\x81\x8D\x8F\x90") + "x"}) {
         SongDocument doc;
         doc.Lines = {titulo};
