@@ -34,6 +34,7 @@
 #include "ui/fingering_editor/edit_form.h"
 #include "ui/fingering_editor/fingering_drag.h"
 #include "ui/fingering_editor/fretboard_panel.h"
+#include "ui/help/help_form.h"
 
 using namespace trovale;
 
@@ -145,6 +146,7 @@ class FingeringEditorTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void theIdentificationWindowHasItsHelp();
     void clicksAndDragsBuildTheFingering_data();
     void clicksAndDragsBuildTheFingering();
     void theFretWindowStaysWithinOneToTwelve();
@@ -548,4 +550,14 @@ void FingeringEditorTest::theRightButtonSoundsTheFingering() {
 }
 
 QTEST_MAIN(FingeringEditorTest)
+// The identification window opened from the editor answers its Help button.
+void FingeringEditorTest::theIdentificationWindowHasItsHelp() {
+    Editor e;
+    THelpForm ajuda;
+    e.janela->setAjuda(&ajuda);
+    QVERIFY(e.janela->opcoes().BtnHelp->isEnabled());
+    QTest::mouseClick(e.janela->opcoes().BtnHelp, Qt::LeftButton);
+    QCOMPARE(ajuda.paginaAtual(), QStringLiteral("opcoes_nomenclatura.html"));
+}
+
 #include "fingering_editor_test.moc"

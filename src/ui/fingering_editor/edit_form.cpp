@@ -278,4 +278,9 @@ void TEditForm::done(int resultado) {
     QDialog::done(resultado);
 }
 
+void TEditForm::setAjuda(THelpForm* ajuda) {
+    ajuda_ = ajuda;
+    escolha_->setAjuda(ajuda);
+}
+
 }  // namespace trovale

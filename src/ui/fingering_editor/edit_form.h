@@ -39,7 +39,8 @@ class TEditForm : public QDialog {
     TEditForm(Catalogo& catalogo, const Aparencia& aparencia, Dialogs& dialogs,
               LembreteGravacao& lembrete, TSelectForm& selecao, QWidget* parent = nullptr);
 
-    void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
+    // For this window and the identification window it opens.
+    void setAjuda(THelpForm* ajuda);
     // The chord type editor, which completes a type proposed by "C&riar tipo".
     void setTipos(TTiposForm* tipos) { tipos_ = tipos; }
     // The program's sound: the right button on the fretboard sounds the fingering.
