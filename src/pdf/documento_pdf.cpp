@@ -74,10 +74,10 @@ void DocumentoPdf::concluir(PaginaPdf& pagina) {
 // A document written as it is drawn hands over its concluded pages, in order, and forgets them.
 void DocumentoPdf::entregarPendente() {
     if (!fluxo_) return;
-    for (; entregues_ < paginas_.size(); ++entregues_) {
-        PaginaPdf& pagina = *paginas_[entregues_];
+    for (; paginasEntregues_ < paginas_.size(); ++paginasEntregues_) {
+        PaginaPdf& pagina = *paginas_[paginasEntregues_];
         if (!pagina.concluida()) return;  // still being drawn
-        escreverPagina(*fluxo_, pagina, entregues_);
+        escreverPagina(*fluxo_, pagina, paginasEntregues_);
         std::string().swap(pagina.comprimido_);
     }
 }

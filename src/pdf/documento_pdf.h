@@ -54,7 +54,7 @@ class DocumentoPdf {
     std::vector<std::unique_ptr<PaginaPdf>> paginas_;
     std::string titulo_, autor_;
     std::unique_ptr<EscritorPdf> fluxo_;  // for a document written as it is drawn
-    std::size_t entregues_ = 0;           // of its pages
+    std::size_t paginasEntregues_ = 0;    // handed to it already
 };
 
 }  // namespace trovale::pdf
