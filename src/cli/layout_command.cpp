@@ -6,6 +6,7 @@
 
 #include "cli/option_checks.h"
 #include "cli/sheet_building.h"
+#include "drawing/sheet_rows.h"
 
 namespace trovale::cli {
 
@@ -40,7 +41,10 @@ nlohmann::ordered_json colunaEmJson(const Sheet& folha, const SongDocument& doc,
         objeto["kind"] = linha.Kind;
         objeto["height"] = linha.Height;
         objeto["text"] = utf8(linha.Text);
-        if (isChordKind(linha.Kind)) objeto["chords"] = acordesEmJson(linha, doc.Chords);
+        if (isChordKind(linha.Kind))
+            objeto["chords"] = acordesEmJson(linha, doc.Chords);
+        else if (linha.Kind != kGeneratedLine)
+            objeto["shown"] = TextoMostrado(doc.Template, linha);
         linhas.push_back(objeto);
     }
     return {{"left", folha.ColumnLeft[c]},

@@ -76,7 +76,7 @@ bool desenharPdf(const SongDocument& doc, const CatalogoTipos& tipos, const Apar
                  const pdf::DestinoPdf& destino) {
     const PaginaDoPdf pagina =
         paginaDoPdf(papelDaPagina(paginaSemImpressora(doc.Layout.orientacao)), kDpiPdf);
-    const PinturaFolha tela{doc, plano.folha, *plano.medidaTela, tipos, aparencia};
+    const PinturaFolha tela{doc, plano.folha, tipos, aparencia};
     PaginasDaFolha impressao(tela, std::move(plano.folha), *plano.medidaPapel, pagina.metricas,
                              kDpiTela);
     pdf::DocumentoPdf documento(destino);

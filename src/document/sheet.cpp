@@ -6,6 +6,7 @@
 
 #include "document/sheet_flow.h"
 #include "document/text_measure.h"
+#include "document/text_truncation.h"
 
 namespace trovale {
 
@@ -103,6 +104,11 @@ ChordPlacement placeRowChords(const Sheet& sheet, const SongDocument& doc,
     context.diagramSide = sheet.Diagram.side;
     context.diagramGap = sheet.Diagram.gap;
     return placeChords(chordRow.Text, chordRow.Kind, context, doc.Chords, measure);
+}
+
+std::string shownText(const SheetRow& row) {
+    if (!row.Cut || isChordKind(row.Kind)) return row.Text;
+    return row.Text.substr(0, std::min(row.Kept, row.Text.size())) + std::string(kEllipsis);
 }
 
 int PageAtTop(const Sheet& sheet, int scrollOffset) {

@@ -25,7 +25,15 @@ struct SheetRow {
     std::uint8_t Kind = kLyricLine;
     int Height = 0;
     std::vector<ChordExtent> ChordExtents;  // chord rows: where each chord was placed
+    // Whether the row passes its column's end, decided here once so that every device cuts it
+    // alike: a cut text row is drawn as its first Kept characters and "...", a cut chord row
+    // ends with "...".
+    bool Cut = false;
+    std::size_t Kept = 0;
 };
+
+// A text row as drawn, in its stored case: whole, or cut with "...".
+std::string shownText(const SheetRow& row);
 
 // What the layout takes from outside the document.
 struct SheetSettings {

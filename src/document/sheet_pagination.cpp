@@ -94,11 +94,14 @@ void measureRows(Sheet& sheet, const SongDocument& doc, const TextMeasure& measu
             if (isChordKind(row.Kind)) {
                 ChordPlacement placement = placeRowChords(sheet, doc, measure, c, r);
                 row.ChordExtents = std::move(placement.extents);
-                sheet.Truncated = sheet.Truncated || placement.overflows;
-            } else if (row.Kind != kGeneratedLine &&
-                       !textFits(measure, fontKind(row.Kind), row.Text, sheet.ColumnTextWidth[c])) {
-                sheet.Truncated = true;
+                row.Cut = placement.overflows;
+            } else if (row.Kind != kGeneratedLine) {
+                const int kind = fontKind(row.Kind);
+                const int width = sheet.ColumnTextWidth[c];
+                row.Cut = !textFits(measure, kind, row.Text, width);
+                row.Kept = row.Cut ? charactersBeforeEllipsis(measure, kind, row.Text, width) : 0;
             }
+            sheet.Truncated = sheet.Truncated || row.Cut;
         }
     }
 }

@@ -8,7 +8,6 @@ namespace trovale {
 
 namespace {
 
-constexpr std::string_view kEllipsis = "...";
 constexpr int kTextInset = 2;  // text is drawn 2 pixels right of the cell's corner
 // The first prefix measured: longer than any column holds in ordinary fonts, so a line of
 // ordinary length is measured whole, once.
@@ -48,10 +47,14 @@ bool textFits(const TextMeasure& measure, int kind, std::string_view text, int c
     return longestFittingPrefix(measure, kind, text, {}, limit) == text.size();
 }
 
+std::size_t charactersBeforeEllipsis(const TextMeasure& measure, int kind, std::string_view text,
+                                     int columnWidth) {
+    return longestFittingPrefix(measure, kind, text, kEllipsis, columnWidth - kTextInset);
+}
+
 FittedText fitText(const TextMeasure& measure, int kind, std::string_view text, int columnWidth) {
     if (textFits(measure, kind, text, columnWidth)) return {std::string(text), false};
-    const std::size_t kept =
-        longestFittingPrefix(measure, kind, text, kEllipsis, columnWidth - kTextInset);
+    const std::size_t kept = charactersBeforeEllipsis(measure, kind, text, columnWidth);
     return {std::string(text.substr(0, kept)) + std::string(kEllipsis), true};
 }
 

@@ -8,6 +8,8 @@ namespace trovale {
 
 class TextMeasure;
 
+inline constexpr std::string_view kEllipsis = "...";
+
 struct FittedText {
     std::string text;  // the text to draw, in the row's stored case
     bool truncated = false;
@@ -17,6 +19,10 @@ struct FittedText {
 // 2 pixels in): whole when it fits, else with "..." appended and the characters before it
 // removed until it fits or only "..." is left.
 FittedText fitText(const TextMeasure& measure, int kind, std::string_view text, int columnWidth);
+
+// How many characters of a text that does not fit are kept before "...".
+std::size_t charactersBeforeEllipsis(const TextMeasure& measure, int kind, std::string_view text,
+                                     int columnWidth);
 
 // Whether the whole text fits, without building the cut text.
 bool textFits(const TextMeasure& measure, int kind, std::string_view text, int columnWidth);

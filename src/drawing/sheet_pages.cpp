@@ -1,5 +1,7 @@
 #include "drawing/sheet_pages.h"
 
+#include <algorithm>
+
 namespace trovale {
 
 namespace {
@@ -81,7 +83,7 @@ PaginasDaFolha::PaginasDaFolha(const PinturaFolha& tela, Sheet&& folhaDaTela,
       escalas_(escalasDe(tela, metricas, dpiTela)),
       papel_(folhaNoPapel(std::move(folhaDaTela), escalas_.x, escalas_.y)),
       leituras_(tela.tipos),
-      pintura_{tela.doc, papel_, medidaPapel, tela.tipos, tela.aparencia} {
+      pintura_{tela.doc, papel_, tela.tipos, tela.aparencia} {
     pintura_.leituras = &leituras_;
 }
 
@@ -97,6 +99,10 @@ void PaginasDaFolha::coluna(Tela& t, int pagina, int c, const AcompanhamentoPagi
     const int x = esquerdaDaColuna(tela_.doc.Layout, c, metricas_);
     const bool intervaloDepois = c + 1 < papel_.ColumnCount;
     const int largura = papel_.ColumnTextWidth[c] + (intervaloDepois ? papel_.ColumnGap : 0);
+    // Text is whole or cut as on screen; the paper's finer widths may take it a little past the
+    // last column, into the margin, rather than have a clip bite its last letter.
+    const int larguraTexto =
+        intervaloDepois ? largura : std::max(largura, metricas_.larguraImprimivel - x);
     auto& linhas = papel_.Columns[c];
     long long acima = 0;  // screen pixels of the rows already printed in this column
     for (int r = 0; r < static_cast<int>(linhas.size()); ++r) {
@@ -105,9 +111,9 @@ void PaginasDaFolha::coluna(Tela& t, int pagina, int c, const AcompanhamentoPagi
         const int y = truncado(acima * escalas_.y + 0.01) + escalas_.topo;
         acima += linha.Height;
         const int fim = truncado(acima * escalas_.y + 0.01) + escalas_.topo;
-        if (isChordKind(linha.Kind))
-            linha.ChordExtents = placeRowChords(papel_, tela_.doc, medida_, c, r).extents;
-        DesenharLinhaFolha(t, pintura_, c, r, {x, y, largura, fim - y});
+        const bool acordes = isChordKind(linha.Kind);
+        if (acordes) linha.ChordExtents = placeRowChords(papel_, tela_.doc, medida_, c, r).extents;
+        DesenharLinhaFolha(t, pintura_, c, r, {x, y, acordes ? largura : larguraTexto, fim - y});
         feito_ += linha.Height;
         if (acomp.aoAvancar) acomp.aoAvancar(feito_);
     }

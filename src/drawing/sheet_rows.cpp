@@ -7,7 +7,6 @@
 #include "base/text_codec.h"
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/fingering.h"
-#include "document/text_truncation.h"
 #include "drawing/chord_name.h"
 #include "drawing/diagram_fit.h"
 
@@ -42,20 +41,23 @@ void desenharSeparador(Tela& t, const PinturaFolha& f, int column, int page, con
 
 int tipoDoTexto(const SheetRow& linha) { return linha.Kind < kLineKindCount ? linha.Kind : kLyricLine; }
 
+std::string emUtf8ComoDesenhado(const FonteElemento& elemento, std::string_view texto) {
+    return elemento.soMaiusculas() ? maiusculasUtf8(texto) : utf8DeWindows1252(texto);
+}
+
 // Sets the row's font and gives its text (Windows-1252) as it is drawn.
 std::string textoComoDesenhado(Tela& t, const PinturaFolha& f, const SheetRow& linha,
                                std::string_view texto) {
     const FonteElemento& elemento = f.doc.Template.Fonts[tipoDoTexto(linha)];
     t.fonte(fonteDoModelo(elemento));
-    return elemento.soMaiusculas() ? maiusculasUtf8(texto) : utf8DeWindows1252(texto);
+    return emUtf8ComoDesenhado(elemento, texto);
 }
 
-void desenharTexto(Tela& t, const PinturaFolha& f, int column, const SheetRow& linha,
+void desenharTexto(Tela& t, const PinturaFolha& f, const SheetRow& linha,
                    const Retangulo& r, bool& cortado) {
     const int tipo = tipoDoTexto(linha);
-    const FittedText cabe = fitText(f.medida, tipo, linha.Text, f.sheet.ColumnTextWidth[column]);
-    cortado = cortado || cabe.truncated;
-    const std::string texto = textoComoDesenhado(t, f, linha, cabe.text);
+    cortado = cortado || linha.Cut;
+    const std::string texto = textoComoDesenhado(t, f, linha, shownText(linha));
     t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto,
             corDe(f.doc.Template.Fonts[tipo].cor));
 }
@@ -140,12 +142,10 @@ void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow&
     t.recortar(r);
     const std::vector<PlacedChord> acordes = decodeChordLine(linha.Text);
     const ChordTable& tabela = f.doc.Chords;
-    int fim = 0;
     for (std::size_t i = 0; i < acordes.size() && i < linha.ChordExtents.size(); ++i) {
         const int n = acordes[i].chord;
         if (n < 0 || n >= tabela.size() || tabela.isFree(n)) continue;
         const ChordExtent& e = linha.ChordExtents[i];
-        fim = std::max(fim, e.x + e.width);
         const bool arrastado = linha.Line >= 0 && linha.Line == f.linhaArrastada &&
                                acordes[i].column == f.colunaArrastada;
         if (linha.Kind == kChordLine)
@@ -153,7 +153,7 @@ void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow&
         else
             desenharDiagrama(t, f, n, r.x + e.x, r, arrastado);
     }
-    if (fim <= f.sheet.ColumnTextWidth[column]) return;
+    if (!linha.Cut) return;
     cortado = true;
     t.fonte(fonteDoModelo(f.doc.Template.Fonts[3]));
     const Retangulo marca{r.direita() - 16, r.y, 17, r.altura};
@@ -162,6 +162,10 @@ void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow&
 }
 
 }  // namespace
+
+std::string TextoMostrado(const Modelo& modelo, const SheetRow& linha) {
+    return emUtf8ComoDesenhado(modelo.Fonts[tipoDoTexto(linha)], shownText(linha));
+}
 
 FonteTela fonteDoModelo(const FonteElemento& elemento) {
     FonteTela f;
@@ -210,7 +214,7 @@ bool DesenharLinhaFolha(Tela& t, const PinturaFolha& f, int column, int row,
     else if (isChordKind(linha.Kind))
         desenharAcordes(t, f, column, linha, rect, cortado);
     else
-        desenharTexto(t, f, column, linha, rect, cortado);
+        desenharTexto(t, f, linha, rect, cortado);
     t.restaurar();
     return cortado;
 }

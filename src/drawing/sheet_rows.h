@@ -37,7 +37,6 @@ class LeiturasDeAcordes {
 struct PinturaFolha {
     const SongDocument& doc;
     const Sheet& sheet;
-    const TextMeasure& medida;  // at the surface's resolution
     const CatalogoTipos& tipos;
     const Aparencia& aparencia;
     // The chord being dragged, drawn in grey: its song line and lyric column.
@@ -46,6 +45,10 @@ struct PinturaFolha {
     // Where symbols already read are kept; read again each time when there is none.
     LeiturasDeAcordes* leituras = nullptr;
 };
+
+// A text row exactly as it is drawn, in UTF-8: whole or cut with "...", in capitals when its
+// font is capitals-only.
+std::string TextoMostrado(const Modelo& modelo, const SheetRow& linha);
 
 // A template element's font, in points.
 FonteTela fonteDoModelo(const FonteElemento& elemento);

@@ -25,8 +25,7 @@ FimImpressao PrintPages(const SheetPaint& folha, const std::vector<int>& paginas
                         const DestinoImpressao& destino, const AcompanhamentoImpressao& acomp) {
     const SheetMeasure medidaPapel(folha.doc.Template, folha.measure.tipos(),
                                    dpiDoPapel(destino.metricas));
-    const PinturaFolha tela{folha.doc, folha.sheet, folha.measure, folha.measure.tipos(),
-                            folha.aparencia};
+    const PinturaFolha tela{folha.doc, folha.sheet, folha.measure.tipos(), folha.aparencia};
     PaginasDaFolha impressao(tela, medidaPapel, destino.metricas, destino.dpiTela);
     const AcompanhamentoPagina porPagina{acomp.aoComecarPagina, acomp.aoAvancar};
     QPainter p;

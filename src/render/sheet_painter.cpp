@@ -12,8 +12,7 @@ namespace trovale {
 namespace {
 
 PinturaFolha pinturaDe(const SheetPaint& f) {
-    return {f.doc,       f.sheet,          f.measure,        f.measure.tipos(),
-            f.aparencia, f.linhaArrastada, f.colunaArrastada};
+    return {f.doc, f.sheet, f.measure.tipos(), f.aparencia, f.linhaArrastada, f.colunaArrastada};
 }
 
 }  // namespace

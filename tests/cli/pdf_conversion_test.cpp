@@ -4,55 +4,15 @@
 
 #include <cmath>
 #include <nlohmann/json.hpp>
-#include <regex>
-#include <sstream>
 
 #include "command_fixture.h"
+#include "pdf_words.h"
 
 namespace trovale::testing {
 namespace {
 
 namespace fs = std::filesystem;
 const fs::path kFontes = fs::path(__FILE__).parent_path().parent_path().parent_path();
-
-struct Palavra {
-    double x0, y0, x1, y1;
-    std::string texto;
-};
-
-std::vector<Palavra> palavrasDaPagina(const fs::path& pdf, int pagina) {
-    const std::string p = std::to_string(pagina);
-    const std::string html = saidaDoComando("pdftotext -bbox -f " + p + " -l " + p + " '" +
-                                            pdf.string() + "' - 2>/dev/null");
-    static const std::regex padrao(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    std::vector<Palavra> palavras;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), padrao);
-         it != std::sregex_iterator(); ++it)
-        palavras.push_back({std::stod((*it)[1]), std::stod((*it)[2]), std::stod((*it)[3]),
-                            std::stod((*it)[4]), (*it)[5]});
-    return palavras;
-}
-
-std::vector<std::string> palavrasDoTexto(const std::string& texto) {
-    std::istringstream entrada(texto);
-    std::vector<std::string> palavras;
-    for (std::string p; entrada >> p;) palavras.push_back(p);
-    return palavras;
-}
-
-// Upper case of the Latin letters the songs use, so that rows written in capitals match.
-std::string maiusculas(std::string s) {
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c >= 'a' && c <= 'z') s[i] = static_cast<char>(c - 32);
-        const bool latino = c == 0xC3 && i + 1 < s.size();
-        if (latino && static_cast<unsigned char>(s[i + 1]) >= 0xA0 &&
-            static_cast<unsigned char>(s[i + 1]) != 0xB7)
-            s[i + 1] = static_cast<char>(static_cast<unsigned char>(s[i + 1]) - 0x20);
-    }
-    return s;
-}
 
 // The characters of a UTF-8 text: chord columns count characters, not bytes.
 std::vector<std::string> caracteres(const std::string& s) {
@@ -64,20 +24,6 @@ std::vector<std::string> caracteres(const std::string& s) {
         i += n;
     }
     return lista;
-}
-
-// Where a row's words stand on the page: consecutive words of one line, left to right.
-std::optional<std::vector<Palavra>> acharLinha(const std::vector<Palavra>& pagina,
-                                               const std::vector<std::string>& procuradas) {
-    for (std::size_t i = 0; i + procuradas.size() <= pagina.size(); ++i) {
-        bool igual = true;
-        for (std::size_t k = 0; k < procuradas.size() && igual; ++k)
-            igual = maiusculas(pagina[i + k].texto) == maiusculas(procuradas[k]) &&
-                    std::abs(pagina[i + k].y1 - pagina[i].y1) < 0.5;
-        if (igual)
-            return std::vector<Palavra>(pagina.begin() + i, pagina.begin() + i + procuradas.size());
-    }
-    return std::nullopt;
 }
 
 bool ehTexto(int tipo) {
@@ -115,7 +61,7 @@ TEST_F(PdfConversion, PagesLinesAndChordsOfEverySong) {
                     const auto& linha = linhas[r];
                     const std::vector<std::string> palavras = palavrasDoTexto(linha["text"]);
                     if (linha["page"] != p || !ehTexto(linha["kind"]) || palavras.empty()) continue;
-                    const auto achada = acharLinha(naPagina, palavras);
+                    const auto achada = acharLinha(naPagina, palavras, true);
                     ASSERT_TRUE(achada) << "page " << p << ": " << linha["text"];
                     if (r == 0 || linhas[r - 1]["kind"] != 3 || linhas[r - 1]["page"] != p)
                         continue;

@@ -26,6 +26,7 @@
 #include "catalogue/type_file.h"
 #include "document/chord_type_reading.h"
 #include "document/song_file.h"
+#include "drawing/sheet_rows.h"
 #include "support/recording_dialogs.h"
 #include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
@@ -160,6 +161,8 @@ class DocumentWindowTest : public QObject {
     void typingAndUndo();
     void doubleClickChangesAChord();
     void pdfHoldsTheSongsPages();
+    void thePdfCutsRowsAsTheWindowDoes_data();
+    void thePdfCutsRowsAsTheWindowDoes();
     void aDraggedChordTurnsGrey();
     void printingOnAPdfPrinter();
 };
@@ -672,6 +675,66 @@ void DocumentWindowTest::pdfHoldsTheSongsPages() {
     QVERIFY(!janela->exportarPdf(semPasta));
     QCOMPARE(a.dialogs.avisos, std::vector<std::string>{kMensagemArquivoImproprio});
     QVERIFY(QDir(a.pasta.path()).entryList({QStringLiteral("*.tmp*")}, QDir::Files).isEmpty());
+}
+
+void DocumentWindowTest::thePdfCutsRowsAsTheWindowDoes_data() {
+    QTest::addColumn<QString>("cancao");
+    QTest::addColumn<QString>("fonte");
+    QTest::addColumn<int>("pontos");
+    QTest::addColumn<int>("colunas");
+    struct Fonte {
+        const char* nome;
+        int pontos;
+        int colunas;
+    };
+    const Fonte fontes[] = {{"DejaVu Serif", 13, 2}, {"Liberation Sans", 13, 1}, {"Arial", 15, 1},
+                            {"Liberation Serif", 11, 3}, {"DejaVu Sans", 16, 2}};
+    for (const QString& caminho : cancoesDeReferencia())
+        for (const Fonte& f : fontes)
+            QTest::addRow("%s, %s %d, %d col", qPrintable(QFileInfo(caminho).fileName()), f.nome,
+                          f.pontos, f.colunas)
+                << caminho << QString::fromLatin1(f.nome) << f.pontos << f.colunas;
+}
+
+// Every text row of the exported PDF is the row as the window draws it: whole, or cut with
+// "..." at the same character, whatever the paper's finer widths would have decided.
+void DocumentWindowTest::thePdfCutsRowsAsTheWindowDoes() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("poppler-utils is not installed");
+    QFETCH(QString, cancao);
+    QFETCH(QString, fonte);
+    QFETCH(int, pontos);
+    QFETCH(int, colunas);
+    Ambiente a;
+    SongDocument doc;
+    QVERIFY(LoadSong(doc, cancao.toStdString(), a.modelo, a.dialogs));
+    for (int elemento : {0, 1, 2, 3, 6, 7, 8}) {
+        FonteElemento& f = doc.Template.Fonts[static_cast<std::size_t>(elemento)];
+        f.nome = fonte.toStdString();
+        f.tamanho = f.soMaiusculas() ? -pontos : pontos;
+    }
+    doc.Layout.numColunas = colunas;
+    doc.Layout.espacoColunas = colunas > 1 ? 8 : 0;
+    doc.Layout.coluna1 = doc.Layout.coluna2 = doc.Layout.coluna3 = (160 - 8 * (colunas - 1)) / colunas;
+    auto janela = a.abrir(a.gravar(QStringLiteral("fonte.dec"), doc));
+    const QString pdf = a.pasta.filePath(QStringLiteral("fonte.pdf"));
+    QVERIFY(janela->exportarPdf(pdf));
+    const QStringList paginas =
+        popplerDiz(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), pdf, QStringLiteral("-")})
+            .split(QLatin1Char('\f'));
+    const Sheet& folha = janela->folha();
+    for (int c = 0; c < kMaxColunas; ++c)
+        for (const SheetRow& linha : folha.Columns[c]) {
+            if (isChordKind(linha.Kind) || linha.Kind == kGeneratedLine) continue;
+            const QString mostrada =
+                QString::fromStdString(TextoMostrado(janela->documento().Template, linha)).simplified();
+            if (mostrada.isEmpty()) continue;
+            QVERIFY(linha.Page <= paginas.size());
+            const QStringList linhas = paginas[linha.Page - 1].split(QLatin1Char('\n'));
+            QVERIFY2(std::any_of(linhas.begin(), linhas.end(),
+                                 [&](const QString& l) { return l.simplified() == mostrada; }),
+                     qPrintable(QStringLiteral("page %1: \"%2\"").arg(linha.Page).arg(mostrada)));
+        }
 }
 
 // Through the print window onto a PDF printer: the listed pages in their order, one progress
