@@ -46,7 +46,10 @@ std::vector<LinhaPosta> linhasDaPagina(const SheetPaint& f, int page, int column
 }  // namespace
 
 // The rows are painted on an image at the sheet's dpi, as the screen paints them, so that
-// text takes the widths layout measured whatever resolution the preview's device has.
+// text takes the widths layout measured whatever resolution the preview's device has. Below
+// the sheet's own size they are painted at that size and the picture is then made smaller:
+// a diagram's one-pixel strings and frets and its small marks, painted straight at a fifth of
+// their size, would fall between pixels.
 void DrawPageColumn(QPainter& p, const SheetPaint& f, int page, int column,
                     const QPointF& topoEsquerda, double escala, double escalaVertical) {
     if (column < 0 || column >= kMaxColunas || !f.sheet.ColumnVisible[column]) return;
@@ -58,17 +61,19 @@ void DrawPageColumn(QPainter& p, const SheetPaint& f, int page, int column,
     if (linhas.empty() || largura <= 0 || fundo <= 0) return;
 
     const double dpr = p.device() ? std::max(1.0, p.device()->devicePixelRatioF()) : 1.0;
-    QImage imagem(static_cast<int>(std::ceil(largura * escala * dpr)),
-                  static_cast<int>(std::ceil(fundo * escala * dpr)),
-                  QImage::Format_ARGB32_Premultiplied);
-    if (imagem.isNull()) return;
+    const double alvo = escala * dpr;  // device pixels per sheet pixel
+    const double pintura = std::max(alvo, 1.0);
+    const QSize tamanhoAlvo(static_cast<int>(std::ceil(largura * alvo)),
+                            static_cast<int>(std::ceil(fundo * alvo)));
+    QImage imagem(static_cast<int>(std::ceil(largura * pintura)),
+                  static_cast<int>(std::ceil(fundo * pintura)), QImage::Format_ARGB32_Premultiplied);
+    if (imagem.isNull() || tamanhoAlvo.isEmpty()) return;
     imagem.setDotsPerMeterX(f.measure.superficie().dotsPerMeterX());
     imagem.setDotsPerMeterY(f.measure.superficie().dotsPerMeterY());
-    imagem.setDevicePixelRatio(dpr);
     imagem.fill(Qt::transparent);
     {
         QPainter q(&imagem);
-        q.scale(escala, escala);
+        q.scale(pintura, pintura);
         for (const LinhaPosta& l : linhas) {
             const SheetRow& linha = f.sheet.Columns[column][static_cast<std::size_t>(l.indice)];
             q.save();
@@ -77,6 +82,9 @@ void DrawPageColumn(QPainter& p, const SheetPaint& f, int page, int column,
             q.restore();
         }
     }
+    if (pintura > alvo)
+        imagem = imagem.scaled(tamanhoAlvo, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    imagem.setDevicePixelRatio(dpr);
     p.drawImage(topoEsquerda, imagem);
 }
 

@@ -112,5 +112,84 @@ TEST(PagePreview, ScalesKeepTheSheetsPositions) {
     EXPECT_LT(apertada.bottom(), um.bottom() * 6 / 10);
 }
 
+// A line of a drawing: where it runs across, and from where to where along.
+struct Traco {
+    int posicao;
+    int de, ate;
+};
+
+bool tingido(const QImage& imagem, int x, int y) {
+    return imagem.pixel(x, y) != qRgb(255, 255, 255);
+}
+
+// The straight lines of `caixa` at least `minimo` pixels long: columns when `vertical`, else
+// rows, each run of inked pixels along them.
+std::vector<Traco> tracos(const QImage& imagem, const QRect& caixa, bool vertical, int minimo) {
+    std::vector<Traco> achados;
+    const int n = vertical ? caixa.width() : caixa.height();
+    const int comprimento = vertical ? caixa.height() : caixa.width();
+    for (int i = 0; i < n; ++i) {
+        int inicio = -1;
+        for (int k = 0; k <= comprimento; ++k) {
+            const int x = vertical ? caixa.left() + i : caixa.left() + k;
+            const int y = vertical ? caixa.top() + k : caixa.top() + i;
+            const bool tinta = k < comprimento && tingido(imagem, x, y);
+            if (tinta && inicio < 0) inicio = k;
+            if (!tinta && inicio >= 0) {
+                if (k - inicio >= minimo)
+                    achados.push_back({(vertical ? caixa.left() : caixa.top()) + i,
+                                       (vertical ? caixa.top() : caixa.left()) + inicio,
+                                       (vertical ? caixa.top() : caixa.left()) + k});
+                inicio = -1;
+            }
+        }
+    }
+    return achados;
+}
+
+// Inked pixels of a line scaled by `escala`, on the nearest of three lines across.
+int tintaDoTraco(const QImage& imagem, const Traco& t, bool vertical, double escala) {
+    int melhor = 0;
+    const int centro = static_cast<int>(t.posicao * escala);
+    for (int p = std::max(0, centro - 1); p <= centro + 1; ++p) {
+        int tinta = 0;
+        for (int k = static_cast<int>(t.de * escala); k < static_cast<int>(t.ate * escala); ++k) {
+            const int x = vertical ? p : k, y = vertical ? k : p;
+            if (x < imagem.width() && y < imagem.height() && tingido(imagem, x, y)) ++tinta;
+        }
+        melhor = std::max(melhor, tinta);
+    }
+    return melhor;
+}
+
+// At the page setup's smallest picture (a fifth of the sheet), every string and fret of a
+// diagram is still drawn: each line of the sheet's diagram has ink along most of its length.
+TEST(PagePreview, AtItsSmallestEveryStringAndFretIsDrawn) {
+    constexpr double kMenor = 0.2;
+    const Folha f(cancao(2, kCasos[3].layout));
+    const QImage folha = renderSheet(f.pintura(), 1);
+    const QImage previa = f.tela(1, folha.size(), kMenor);
+    int topo = 0;
+    const SheetRow* linha = nullptr;
+    for (const SheetRow& r : f.sheet.Columns[0]) {
+        if (r.Kind == kDiagramChordLine && !r.ChordExtents.empty()) {
+            linha = &r;
+            break;
+        }
+        topo += r.Height;
+    }
+    ASSERT_NE(linha, nullptr);
+    const ChordExtent& diagrama = linha->ChordExtents.front();
+    const QRect caixa(f.sheet.ColumnLeft[0] + diagrama.x, topo, diagrama.width, linha->Height);
+    const int lado = f.sheet.Diagram.side;
+    for (const bool vertical : {true, false}) {
+        const std::vector<Traco> linhas = tracos(folha, caixa, vertical, lado / 2);
+        ASSERT_GE(linhas.size(), 5u) << (vertical ? "strings" : "frets");
+        for (const Traco& t : linhas)
+            EXPECT_GE(tintaDoTraco(previa, t, vertical, kMenor), (t.ate - t.de) * kMenor * 0.6)
+                << (vertical ? "string at x " : "fret at y ") << t.posicao;
+    }
+}
+
 }  // namespace
 }  // namespace trovale
