@@ -25,6 +25,7 @@
 #include "document/chordpro_export.h"
 #include "document/song_file.h"
 #include "support/recording_dialogs.h"
+#include "ui/aspect/aspect_form.h"
 #include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_editor.h"
@@ -44,19 +45,33 @@ using trovale::testing::RecordingDialogs;
 
 namespace {
 
-// A song file of a title and `versos` lyric lines of `largura` characters.
 // A song's fingering text as frets, "x 3 2 0 1 0".
 std::string fretsDe(const std::string& digitacao) {
     const auto gravada = digitacaoDoTexto(digitacao);
     return gravada ? escreverTrastes(trastesDe(Decodificar(*gravada))) : digitacao;
 }
 
+// A song file of a title and `versos` lyric lines of `largura` characters.
 QByteArray cancao(int versos = 2, int largura = 20) {
     SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
     doc.Lines = {"Cantiga"};
     doc.LineKinds = {kTitleLine};
     for (int i = 0; i < versos; ++i) {
         doc.Lines.push_back(std::string(static_cast<std::size_t>(largura), 'a'));
+        doc.LineKinds.push_back(kLyricLine);
+    }
+    return QByteArray::fromStdString(songFileText(doc));
+}
+
+// A song of verses under chord diagrams.
+QByteArray cancaoComDiagramas() {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Template.Presentation = 2;
+    doc.Chords.append("Cf", "1", "0");
+    for (int i = 0; i < 12; ++i) {
+        doc.Lines.push_back(encodeChordLine({{1, 0}}));
+        doc.LineKinds.push_back(kDiagramChordLine);
+        doc.Lines.push_back("verso " + std::to_string(i + 1));
         doc.LineKinds.push_back(kLyricLine);
     }
     return QByteArray::fromStdString(songFileText(doc));
@@ -81,6 +96,7 @@ struct Montagem {
     DiskFileSystem fs;
     Catalogo catalogo;
     RecordingDialogs dialogs;
+    Aparencia aparencia;
     int impressoras = 1;
     std::unique_ptr<TTrovaleForm1> janela;
     std::unique_ptr<TFileDlg> janelaArquivos;
@@ -91,6 +107,7 @@ struct Montagem {
         AbrirCatalogo(arquivos(), catalogo, dialogs);
         ServicosPrincipais servicos{catalogo, arquivos(), [] { return 45000.5; },
                                     [this] { return impressoras; }};
+        servicos.aparencia = &aparencia;
         janela = std::make_unique<TTrovaleForm1>(std::move(servicos), QStringList());
         janela->setDialogs(&dialogs);
         janela->concluirCriacao();
@@ -167,6 +184,7 @@ class MainWindowTest : public QObject {
     void importAndExportThroughTheFileWindow();
     void chordProInAndOutAndASongbook();
     void startPanel();
+    void anAppearanceChangeLaysOutOpenSongs();
     void templateAppliedCancelledAndUndone_data();
     void templateAppliedCancelledAndUndone();
     void lineMeaningsDraggedFromTheTemplate();
@@ -540,6 +558,35 @@ void MainWindowTest::songsOpenOrAreRefused() {
         QTRY_COMPARE(m.janela->numeroDocumentos(), 0);
         QTRY_VERIFY(m.painelVisivel());
     }
+}
+
+// "Aparência do braço" turned horizontal with a song open: on "OK" the song is laid out again
+// at once, as a song opened afterwards is.
+void MainWindowTest::anAppearanceChangeLaysOutOpenSongs() {
+    Montagem m;
+    TAspectForm aspecto(m.aparencia, m.fs, m.pasta.pasta());
+    aspecto.setDialogs(&m.dialogs);
+    m.janela->setAspecto(&aspecto);
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    m.pasta.gravar(QStringLiteral("antes.dec"), cancaoComDiagramas());
+    m.pasta.gravar(QStringLiteral("depois.dec"), cancaoComDiagramas());
+    TImageForm* aberta = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("antes.dec")));
+    QVERIFY(aberta);
+    const auto alturas = [](const TImageForm* d) { return d->folha().RowHeight; };
+    const auto vertical = alturas(aberta);
+    QTimer::singleShot(0, &aspecto, [&aspecto] {
+        QTest::mouseClick(aspecto.HorizontalRB, Qt::LeftButton, {},
+                          QPoint(6, aspecto.HorizontalRB->height() / 2));
+        QTest::mouseClick(aspecto.BtnOK, Qt::LeftButton);
+    });
+    m.item("mAspecto")->trigger();
+    QCOMPARE(m.aparencia.Orientacao, int(kOrientacaoHorizontal));
+    TImageForm* nova = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("depois.dec")));
+    QVERIFY(nova);
+    QVERIFY(alturas(nova) != vertical);
+    QCOMPARE(alturas(aberta), alturas(nova));
+    QCOMPARE(aberta->folha().PageHeight, nova->folha().PageHeight);
 }
 
 // "Salvar" writes the song over its file; "Fechar" asks about changes; the menu follows.

@@ -133,8 +133,10 @@ void TTrovaleForm1::setAjuda(THelpForm* ajuda) {
 void TTrovaleForm1::setAspecto(TAspectForm* aspecto) {
     aspecto_ = aspecto;
     semJanela_.removeAll(menu_.mAspecto);
+    // Diagrams change their size and their numbers' place: every open song is laid out again.
     connect(menu_.mAspecto, &QAction::triggered, this, [this] {
-        if (aspecto_) aspecto_->exec();
+        if (!aspecto_ || aspecto_->exec() != QDialog::Accepted) return;
+        for (TImageForm* documento : documentosAbertos()) documento->dispor();
     });
     aplicarRegras();
 }
@@ -497,6 +499,13 @@ bool TTrovaleForm1::salvarComo(TImageForm& documento) {
     nomeando_ = nullptr;
     atualizarTitulos();
     return salvo;
+}
+
+QList<TImageForm*> TTrovaleForm1::documentosAbertos() const {
+    QList<TImageForm*> documentos;
+    for (QMdiSubWindow* janela : mdi_->subWindowList())
+        if (auto* documento = qobject_cast<TImageForm*>(janela->widget())) documentos << documento;
+    return documentos;
 }
 
 QMdiSubWindow* TTrovaleForm1::documentoComArquivo(const QString& caminho) const {

@@ -112,6 +112,8 @@ class TTrovaleForm1 : public QMainWindow {
     int numeroDocumentos() const;
     // The song window in front, or null.
     TImageForm* documentoAtivo() const;
+    // The song windows, in the order they were opened.
+    QList<TImageForm*> documentosAbertos() const;
     // Opens the song in a window of its own; null when it could not be read (after the
     // loader's message) or is open already.
     TImageForm* abrirArquivo(const QString& caminho);

@@ -36,9 +36,7 @@ void TTrovaleForm1::imprimirAtivo() {
 
 void TTrovaleForm1::configurarImpressora() {
     if (!impressora_.configurar(this)) return;
-    for (QMdiSubWindow* janela : mdi_->subWindowList())
-        if (auto* documento = qobject_cast<TImageForm*>(janela->widget()))
-            documento->retomarPagina();
+    for (TImageForm* documento : documentosAbertos()) documento->retomarPagina();
 }
 
 }  // namespace trovale
