@@ -190,6 +190,7 @@ class MainWindowTest : public QObject {
     void lineMeaningsDraggedFromTheTemplate();
     void pageSetupPreviewsThenKeepsOrRestores_data();
     void pageSetupPreviewsThenKeepsOrRestores();
+    void aTemplateCancelledInPageSetupPutsTheSongBack();
 };
 
 void MainWindowTest::menuCaptionsAndShortcuts_data() {
@@ -1007,6 +1008,46 @@ void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores() {
     QCOMPARE(doc.Layout, antes.Layout);
     QCOMPARE(doc.Template, antes.Template);
     QCOMPARE(documento->folha().PageCount, paginasAntes);
+    QVERIFY(!documento->editor().desfazer());
+}
+
+// From page setup, "Definir modelo de apresentação": a template applied and then cancelled
+// leaves the song as it was before the template window opened, and page setup's "OK" with
+// nothing else changed leaves it unmodified.
+void MainWindowTest::aTemplateCancelledInPageSetupPutsTheSongBack() {
+    Montagem m;
+    Modelo modeloPadrao = modeloDeFabrica();
+    PageLayout layoutPadrao = layoutDeFabrica();
+    TModelForm modelo(modeloPadrao, m.fs, m.pasta.pasta(), m.dialogs);
+    TPageForm pagina(layoutPadrao, m.fs, m.pasta.pasta(), m.dialogs);
+    m.janela->setModelo(&modelo);
+    m.janela->setPagina(&pagina);
+    m.iniciarComArquivos();
+    m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(3));
+    TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+    const SongDocument antes = documento->documento();
+    std::vector<std::uint8_t> aplicados, depois;
+    Modelo modeloDepois;
+    QTimer::singleShot(0, &pagina, [&] {
+        std::function<void()> responderModelo = [&] {
+            if (!modelo.isVisible()) return QTimer::singleShot(10, &modelo, responderModelo);
+            modelo.RBLD->click();
+            modelo.BtnAplicar->click();
+            aplicados = tiposDeAcordes(documento->documento());
+            modelo.CancelBtn->click();
+        };
+        QTimer::singleShot(10, &modelo, responderModelo);
+        QTest::mouseClick(pagina.BtnModel, Qt::LeftButton);
+        depois = documento->documento().LineKinds;
+        modeloDepois = documento->documento().Template;
+        QTest::mouseClick(pagina.BtnOK, Qt::LeftButton);
+    });
+    m.item("mConfigurar")->trigger();
+    QCOMPARE(aplicados, std::vector<std::uint8_t>(3, kDiagramChordLine));
+    QCOMPARE(depois, antes.LineKinds);
+    QCOMPARE(modeloDepois, antes.Template);
+    QVERIFY(!documento->documento().Modified);
+    QCOMPARE(documento->documento().Template, antes.Template);
     QVERIFY(!documento->editor().desfazer());
 }
 

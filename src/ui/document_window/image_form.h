@@ -96,6 +96,9 @@ class TImageForm : public QWidget {
     void concluirAjustes(const SongState& antes);
     // Cancelled: template, layout and line kinds as they were.
     void desfazerAjustes(const SongState& antes);
+    // The template window cancelled inside page setup: template and line kinds as they were,
+    // the layout as page setup has it.
+    void voltarModelo(const SongState& antes);
     // After a change of printer: the layout fitted to the new paper (a change marks the song
     // modified) and the sheet laid out again.
     void retomarPagina();

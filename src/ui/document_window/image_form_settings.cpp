@@ -46,11 +46,15 @@ void TImageForm::concluirAjustes(const SongState& antes) {
     if (truncated_) servicos_.dialogs.aviso(kAvisoTruncado.toStdString());
 }
 
-void TImageForm::desfazerAjustes(const SongState& antes) {
+void TImageForm::voltarModelo(const SongState& antes) {
     doc_.Template = antes.Template;
-    doc_.Layout = antes.Layout;
     doc_.LineKinds = antes.LineKinds;
     dispor();
+}
+
+void TImageForm::desfazerAjustes(const SongState& antes) {
+    doc_.Layout = antes.Layout;
+    voltarModelo(antes);
     if (truncated_) servicos_.dialogs.aviso(kAvisoTruncado.toStdString());
 }
 

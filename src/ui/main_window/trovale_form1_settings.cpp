@@ -85,7 +85,10 @@ void TTrovaleForm1::editarModelo(TImageForm& documento, bool umPasso) {
     const bool confirmado = modelo_->editar(documento.documento().Template);
     disconnect(aplicar);
     if (!confirmado) {
-        if (umPasso) documento.desfazerAjustes(antes);
+        if (umPasso)
+            documento.desfazerAjustes(antes);
+        else
+            documento.voltarModelo(antes);
         return;
     }
     documento.aplicarModelo(modelo_->modeloDaJanela(documento.documento().Template));
