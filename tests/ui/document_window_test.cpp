@@ -504,24 +504,37 @@ void DocumentWindowTest::aTranspositionRenamesAsOneStep() {
 }
 
 // A chord with a fingering sounds it; one without sounds its type on its root; moving with
-// the button held sounds each chord passed over.
+// the button held sounds each chord passed over, on a chord line of the song as on the
+// diagram list at its end (which holds only C: G7 has no fingering).
 void DocumentWindowTest::theRightButtonSoundsChords() {
     Ambiente a;
     auto janela = a.abrir(a.gravar(QStringLiteral("s.dec"), cancaoParaEditar()));
     const auto [c, r] = linhaNaFolha(*janela, 1);
+    int lista = -1;
+    const auto& linhas = janela->folha().Columns[c];
+    for (int i = 0; i < int(linhas.size()) && lista < 0; ++i)
+        if (linhas[i].Kind == kDiagramChordLine && linhas[i].Line < 0) lista = i;
+    QVERIFY(lista >= 0);
+    const QString doC = QString::fromStdString(
+        "tocar " + escreverTrastes(trastesDe(Decodificar(*digitacaoDoTexto("763 5118 3001")))));
+    const struct {
+        int linha;
+        QStringList ouvidos;
+    } casos[] = {{r, {doC, QString::fromUtf8("tipo Maior com 7ª 11"), "soltar"}},
+                 {lista, {doC, "soltar"}}};
     SheetGrid* grade = janela->grade(c);
-    const auto& extensoes = janela->folha().Columns[c][r].ChordExtents;
-    const int y = grade->retanguloLinha(r).center().y();
-    const QPoint sobreC(extensoes[0].x + 1, y), sobreG7(extensoes[1].x + 1, y);
-    QTest::mousePress(grade, Qt::RightButton, {}, sobreC);
-    QMouseEvent movido(QEvent::MouseMove, QPointF(sobreG7), grade->mapToGlobal(QPointF(sobreG7)),
-                       Qt::NoButton, Qt::RightButton, Qt::NoModifier);
-    QApplication::sendEvent(grade, &movido);
-    QTest::mouseRelease(grade, Qt::RightButton, {}, sobreG7);
-    const TDigitacao doC = Decodificar(*digitacaoDoTexto("763 5118 3001"));
-    QCOMPARE(a.som.pedidos,
-             (QStringList{QString::fromStdString("tocar " + escreverTrastes(trastesDe(doC))),
-                          QString::fromUtf8("tipo Maior com 7ª 11"), "soltar"}));
+    for (const auto& caso : casos) {
+        a.som.pedidos.clear();
+        const auto& extensoes = janela->folha().Columns[c][caso.linha].ChordExtents;
+        const int y = grade->retanguloLinha(caso.linha).center().y();
+        const QPoint primeiro(extensoes.front().x + 1, y), ultimo(extensoes.back().x + 1, y);
+        QTest::mousePress(grade, Qt::RightButton, {}, primeiro);
+        QMouseEvent movido(QEvent::MouseMove, QPointF(ultimo), grade->mapToGlobal(QPointF(ultimo)),
+                           Qt::NoButton, Qt::RightButton, Qt::NoModifier);
+        QApplication::sendEvent(grade, &movido);
+        QTest::mouseRelease(grade, Qt::RightButton, {}, ultimo);
+        QCOMPARE(a.som.pedidos, caso.ouvidos);
+    }
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {

@@ -263,25 +263,49 @@ void SheetEditor::marcarArrastado(int linha, int coluna) {
     for (SheetGrid* g : janela_.grades_) g->update();
 }
 
+std::optional<SheetEditor::AcordeOuvido> SheetEditor::acordeParaOuvir(int coluna, int linha,
+                                                                      int x) const {
+    if (const auto acorde = acordeEm(coluna, linha, x)) {
+        const DraggedChord& a = acorde->acorde;
+        return AcordeOuvido{{a.line, a.column}, a.symbol, a.fingering, a.typeCode};
+    }
+    const auto& linhas = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)];
+    if (linha < 0 || linha >= static_cast<int>(linhas.size())) return {};
+    const SheetRow& r = linhas[static_cast<std::size_t>(linha)];
+    if (!isChordKind(r.Kind) || r.Line >= 0) return {};
+    const ChordTable& tabela = janela_.doc_.Chords;
+    const std::vector<PlacedChord> acordes = decodeChordLine(r.Text);
+    for (std::size_t k = 0; k < acordes.size() && k < r.ChordExtents.size(); ++k) {
+        const ChordExtent& e = r.ChordExtents[k];
+        const int n = acordes[k].chord;
+        if (x < e.x || x > e.x + e.width || n < 0 || n >= tabela.size() || tabela.isFree(n))
+            continue;
+        const auto i = static_cast<std::size_t>(n);
+        return AcordeOuvido{{-2 - linha, static_cast<int>(k)},
+                            tabela.Symbols[i],
+                            tabela.Fingerings[i],
+                            tabela.TypeCodes[i]};
+    }
+    return {};
+}
+
 void SheetEditor::tocarAcordeEm(SheetGrid* grade, QPoint ponto) {
     SomDeAcordes* som = janela_.servicos_.som;
     if (!som) return;
-    const auto acorde = acordeEm(grade->coluna(), grade->linhaEm(ponto.y()), ponto.x());
-    if (!acorde) return;
-    const DraggedChord& a = acorde->acorde;
-    const std::pair<int, int> onde{a.line, a.column};
-    if (tocado_ == onde) return;
-    tocado_ = onde;
-    if (const auto gravada = digitacaoDoTexto(a.fingering)) {
+    const auto acorde = acordeParaOuvir(grade->coluna(), grade->linhaEm(ponto.y()), ponto.x());
+    if (!acorde || tocado_ == acorde->onde) return;
+    tocado_ = acorde->onde;
+    if (const auto gravada = digitacaoDoTexto(acorde->digitacao)) {
         som->tocar(Decodificar(*gravada));
         return;
     }
-    const std::string simbolo = displaySymbol(a.symbol);
+    const std::string simbolo = displaySymbol(acorde->simbolo);
     const std::size_t letras =
         simbolo.size() > 1 && (simbolo[1] == '#' || simbolo[1] == 'b') ? 2 : 1;
-    const int tipo = std::atoi(a.typeCode.c_str());
+    const int tipo = std::atoi(acorde->tipo.c_str());
     if (janela_.servicos_.tipos.existe(tipo))
-        som->tocarTipo(janela_.servicos_.tipos.tipo(tipo), notaDaGrafia(simbolo.substr(0, letras)));
+        som->tocarTipo(janela_.servicos_.tipos.tipo(tipo),
+                       notaDaGrafiaDeCifra(simbolo.substr(0, letras)));
 }
 
 void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {

@@ -59,7 +59,8 @@ class SheetEditor : public QObject {
     // What a drag of the chord at x of a chord row would carry; nothing when none is there or
     // it belongs to the diagram list.
     std::optional<AcordeArrastado> acordeEm(int coluna, int linha, int x) const;
-    // The right button sounds the chord under it, and each chord it passes over.
+    // The right button sounds the chord under it, and each chord it passes over, in the song
+    // and in the diagram list.
     void tocarAcordeEm(SheetGrid* grade, QPoint ponto);
     // A double click on a chord: the chord selection window on it, then the chord changed
     // here or everywhere. False when no chord stands there or nothing was chosen.
@@ -103,7 +104,16 @@ class SheetEditor : public QObject {
     SongHistory historico_;
     Edicao editada_;
     std::optional<Escolha> escolhido_;
-    std::optional<std::pair<int, int>> tocado_;  // song line and column of the chord heard
+    // A chord the right button is over: where it stands (song line and column, or for the
+    // diagram list -2 - its sheet row and its place in the row) and what sounds.
+    struct AcordeOuvido {
+        std::pair<int, int> onde;
+        std::string simbolo;
+        std::string digitacao;
+        std::string tipo;
+    };
+    std::optional<AcordeOuvido> acordeParaOuvir(int coluna, int linha, int x) const;
+    std::optional<std::pair<int, int>> tocado_;  // where the chord heard stands
     QPoint inicioArrasto_;
     int deslocInicialY_ = 0;
     int deslocInicialX_ = 0;
