@@ -237,9 +237,9 @@ std::string novaDigitacao(const Pedido& p, const OpcoesTransposicao& opcoes,
     return std::string(kSemCodigo);
 }
 
-void transporLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom,
-                   int deslocamento, const OpcoesTransposicao& opcoes, const Catalogo& catalogo,
-                   int casas) {
+// The row's new symbol, spelled after the key chord's new root.
+Partes grafarLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom,
+                   int deslocamento, const CatalogoTipos& tipos) {
     Partes novo = p;
     novo.notaRaiz = reduzirNota(p.notaRaiz + deslocamento);
     novo.raiz = ehTom ? tom.novaRaiz
@@ -247,12 +247,18 @@ void transporLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bo
                                            mod(letra(p.raiz) - tom.letraOriginal, kNumLetras),
                                            tom.novaRaiz);
     novo.notaBaixo = p.baixo.empty() ? 0 : reduzirNota(p.notaBaixo + deslocamento);
-    const TTipoAcorde* tipo =
-        catalogo.tipos.existe(linha.tipo) ? &catalogo.tipos.tipo(linha.tipo) : nullptr;
+    const TTipoAcorde* tipo = tipos.existe(linha.tipo) ? &tipos.tipo(linha.tipo) : nullptr;
     const BaixoNovo baixo = moverBaixo(p, novo, tipo);
     novo.baixo = baixo.grafia;
     linha.novoSimbolo = juntar(novo);
     linha.baixoForaDoTipo = baixo.foraDoTipo;
+    return novo;
+}
+
+void transporLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom,
+                   int deslocamento, const OpcoesTransposicao& opcoes, const Catalogo& catalogo,
+                   int casas) {
+    const Partes novo = grafarLinha(linha, p, tom, ehTom, deslocamento, catalogo.tipos);
     const Pedido pedido{digitacaoDoTexto(linha.digitacao), linha.tipo, &p, &novo};
     linha.novaDigitacao = novaDigitacao(pedido, opcoes, catalogo, casas);
 }
@@ -293,6 +299,24 @@ void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, in
         transporLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
                       opcoes, catalogo, casas);
     }
+}
+
+void regrafarPeloTom(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                     bool bemol, const CatalogoTipos& tipos) {
+    deslocamento = normalizarDeslocamento(deslocamento);
+    if (deslocamento == 0) return;
+    std::vector<LinhaTransposicao> originais = linhas;
+    for (LinhaTransposicao& linha : originais) linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
+    std::optional<Tom> tom = acharTom(originais, linhaDoTom, deslocamento, tipos);
+    if (!tom) return;
+    const int notaDoTom =
+        reduzirNota(separar(originais[static_cast<std::size_t>(tom->linha)].novoSimbolo)->notaRaiz +
+                    deslocamento);
+    tom->novaRaiz = GrafiaNota(notaDoTom, bemol);
+    for (std::size_t k = 0; k < linhas.size(); ++k)
+        if (const std::optional<Partes> partes = separar(originais[k].novoSimbolo))
+            grafarLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
+                        tipos);
 }
 
 int similaridade(const TDigitacao& a, int raizA, const TDigitacao& b, int raizB) {

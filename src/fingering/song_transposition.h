@@ -40,6 +40,11 @@ std::string textoDoDeslocamento(int deslocamento);
 void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                     const OpcoesTransposicao& opcoes, const Catalogo& catalogo, int casas);
 
+// The key chord's new root written the other way (Gb rather than F#): every row spelled again
+// by letter distance from it, as transporLinhas spells them; fingerings stay.
+void regrafarPeloTom(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                     bool bemol, const CatalogoTipos& tipos);
+
 // How much candidate b (root raizB) keeps the shape of the original a (root raizA): -1 when its
 // bass is another degree of the chord, else 10, plus 10 for every pair of strings struck in
 // both with the same fret difference, minus 1 for every string struck in only one of them.

@@ -215,6 +215,35 @@ TEST(SongTransposition, ReviewOffersBothSpellingsOfRootAndBass) {
     }
 }
 
+// The key chord's root written the other way in review: every row follows it by letter
+// distance; a row's fingering stays as transposition chose it.
+TEST(SongTransposition, TheKeyChordsOtherSpellingRespellsEveryRow) {
+    const struct {
+        Linhas linhas;
+        int deslocamento;
+        bool bemol;
+        std::vector<std::string> esperados;
+    } casos[] = {
+        {{{"Cf", testing::kMaior}, {"Ff", testing::kMaior}}, 1, false, {"C#", "F#"}},
+        {{{"Cf", testing::kMaior}, {"Ff7M", testing::kMaior}, {"Dfm7", testing::kMaior}},
+         6, true, {"Gb", "Cb7M", "Abm7"}},
+        {{{"Cf", testing::kMaior}, {"Cf/E", testing::kMaior}, {"Af*c", testing::kMaior}},
+         -1, false, {"B", "B/D#", "G#*c"}},
+    };
+    for (const auto& c : casos) {
+        std::vector<LinhaTransposicao> l;
+        for (const auto& [simbolo, tipo] : c.linhas) l.push_back(linha(simbolo, "0", tipo));
+        const Catalogo cat = catalogo();
+        transporLinhas(l, c.deslocamento, 0, {}, cat, 5);
+        l[0].novaDigitacao = "1 2 3";
+        regrafarPeloTom(l, c.deslocamento, 0, c.bemol, cat.tipos);
+        std::vector<std::string> novos;
+        for (const LinhaTransposicao& t : l) novos.push_back(t.novoSimbolo);
+        EXPECT_EQ(novos, c.esperados);
+        EXPECT_EQ(l[0].novaDigitacao, "1 2 3");
+    }
+}
+
 TEST(SongTransposition, ShiftReadsInSemitones) {
     const std::pair<int, const char*> casos[] = {
         {1, "1 semitom acima:"}, {-3, "3 semitons abaixo:"}, {12, ""}, {-12, ""}};

@@ -69,6 +69,7 @@ class TranspositionWindowTest : public QObject {
     void stepsRespellAfterTheKeyChord();
     void theArrowsStayPutAcrossZero();
     void twelveStepsComeBack();
+    void aSpellingChangedInReview_data();
     void aSpellingChangedInReview();
     void aFingeringPickedInTheBrowser();
 };
@@ -130,15 +131,29 @@ void TranspositionWindowTest::twelveStepsComeBack() {
     QCOMPARE(j.janela->LabelNovo->text(), QString());
 }
 
+void TranspositionWindowTest::aSpellingChangedInReview_data() {
+    QTest::addColumn<int>("linha");
+    QTest::addColumn<QStringList>("novos");
+    // C F G7 up one: the key chord C becomes Db; its other spelling respells every row after
+    // it, another row's spelling is that row's alone.
+    QTest::newRow("the key chord") << 0 << QStringList{"C#", "F#", "G#7"};
+    QTest::newRow("another chord") << 1 << QStringList{"Db", "F#", "Ab7"};
+}
+
 void TranspositionWindowTest::aSpellingChangedInReview() {
-    Janela j({{"Cf", 1}, {"Ff", 1}});
+    QFETCH(int, linha);
+    QFETCH(QStringList, novos);
+    Janela j({{"Cf", 1}, {"Ff", 1}, {"Gf7", 7}});
     j.passos(1);
+    QCOMPARE(j.novos(), (QStringList{"Db", "Gb", "Ab7"}));
+    j.janela->ListBox->setCurrentRow(linha);
     QVERIFY(j.janela->GBtom->isEnabled());
-    QCOMPARE(j.janela->RBTs->text(), QStringLiteral("C#"));
     QVERIFY(j.janela->RBTb->isChecked());
     j.janela->RBTs->click();
-    QCOMPARE(j.novos(), (QStringList{"C#", "Gb"}));
-    QVERIFY(j.janela->ListBox->item(0)->text().endsWith(QStringLiteral(" C#")));
+    QCOMPARE(j.novos(), novos);
+    for (int i = 0; i < novos.size(); ++i)
+        QVERIFY(j.janela->ListBox->item(i)->text().endsWith(QLatin1Char(' ') + novos[i]));
+    QVERIFY(j.janela->RBTs->isChecked());
 }
 
 void TranspositionWindowTest::aFingeringPickedInTheBrowser() {

@@ -310,9 +310,15 @@ void TTransForm::transporTudo() {
     OKBtn->setEnabled(transposto);
     OKBtn->setDefault(transposto);
     CBsugerir->setEnabled(RBsimples->isChecked());
+    linhaDoTom_ = tom;
+    mostrarNovosSimbolos();
+}
+
+// Each row as "C F#", the new symbol after the original once something is transposed.
+void TTransForm::mostrarNovosSimbolos() {
     for (int i = 0; i < ListBox->count(); ++i) {
         QString texto = qs1252(displaySymbol(linhas_[i].simbolo));
-        if (transposto) texto += QLatin1Char(' ') + qs1252(linhas_[i].novoSimbolo);
+        if (deslocamento_ != 0) texto += QLatin1Char(' ') + qs1252(linhas_[i].novoSimbolo);
         ListBox->item(i)->setText(texto);
     }
     ListBox->viewport()->update();
@@ -340,15 +346,17 @@ void TTransForm::mostrarGrafias() {
     GBbaixo->setEnabled(g.baixoComAcidente);
 }
 
+// The key chord's root spelled the other way respells every row after it; any other choice
+// is that row's alone.
 void TTransForm::usarGrafia(bool raiz, bool bemol) {
     const int i = linhaSelecionada();
-    if (i < 0) return;
+    if (i < 0 || deslocamento_ == 0) return;
     std::string& simbolo = linhas_[i].novoSimbolo;
-    simbolo = raiz ? comGrafiaDaRaiz(simbolo, bemol) : comGrafiaDoBaixo(simbolo, bemol);
-    ListBox->item(i)->setText(qs1252(displaySymbol(linhas_[i].simbolo)) + QLatin1Char(' ') +
-                              qs1252(simbolo));
-    ListBox->viewport()->update();
-    mostrarSelecionada();
+    if (raiz && i == linhaDoTom_)
+        regrafarPeloTom(linhas_, deslocamento_, i, bemol, catalogo_.tipos);
+    else
+        simbolo = raiz ? comGrafiaDaRaiz(simbolo, bemol) : comGrafiaDoBaixo(simbolo, bemol);
+    mostrarNovosSimbolos();
 }
 
 // The catalogued fingerings of the highlighted row's chord; a pick becomes its fingering.

@@ -66,6 +66,7 @@ class TTransForm : public QDialog {
     void connectControls();
     void mudarDeslocamento(int passo);
     void transporTudo();
+    void mostrarNovosSimbolos();
     void preencherLista();
     void mostrarSelecionada();
     void mostrarGrafias();
@@ -80,6 +81,7 @@ class TTransForm : public QDialog {
     THelpForm* ajuda_ = nullptr;
     std::vector<LinhaTransposicao> linhas_;
     int deslocamento_ = 0;
+    int linhaDoTom_ = 0;  // the key chord of the transposition shown
     QWidget* donoDoNavegador_ = nullptr;
     friend class LinhaDeAcorde;
 };
