@@ -335,18 +335,38 @@ int similaridade(const TDigitacao& a, int raizA, const TDigitacao& b, int raizB)
     return pontos;
 }
 
+namespace {
+
+// The two spellings review offers for a note as written: flat and sharp, or for a note
+// written Cb, Fb, E# or B#, that spelling and the natural one.
+struct ParDeGrafias {
+    std::string bemol, sustenido;
+    bool aberto() const { return bemol != sustenido; }
+};
+
+ParDeGrafias grafiasDaNota(int nota, std::string_view escrita) {
+    const std::string outra = GrafiaEnarmonica(nota);
+    if (outra.empty() || escrita != outra) return {GrafiaNota(nota, true), GrafiaNota(nota, false)};
+    const std::string natural = GrafiaNota(nota, false);
+    return outra[1] == 'b' ? ParDeGrafias{outra, natural} : ParDeGrafias{natural, outra};
+}
+
+}  // namespace
+
 GrafiasOferecidas grafiasOferecidas(std::string_view novoSimbolo) {
     GrafiasOferecidas g;
     const std::optional<Partes> p = separar(novoSimbolo);
     if (!p) return g;
-    g.raizBemol = GrafiaNota(p->notaRaiz, true);
-    g.raizSustenido = GrafiaNota(p->notaRaiz, false);
-    g.raizComAcidente = temAcidente(p->notaRaiz);
+    const ParDeGrafias raiz = grafiasDaNota(p->notaRaiz, p->raiz);
+    g.raizBemol = raiz.bemol;
+    g.raizSustenido = raiz.sustenido;
+    g.raizComAcidente = raiz.aberto();
     g.raizEmBemol = g.raizComAcidente && p->raiz == g.raizBemol;
     if (p->baixo.empty()) return g;
-    g.baixoBemol = GrafiaNota(p->notaBaixo, true);
-    g.baixoSustenido = GrafiaNota(p->notaBaixo, false);
-    g.baixoComAcidente = temAcidente(p->notaBaixo) && p->notaBaixo != p->notaRaiz;
+    const ParDeGrafias baixo = grafiasDaNota(p->notaBaixo, p->baixo);
+    g.baixoBemol = baixo.bemol;
+    g.baixoSustenido = baixo.sustenido;
+    g.baixoComAcidente = baixo.aberto() && p->notaBaixo != p->notaRaiz;
     g.baixoEmBemol = g.baixoComAcidente && p->baixo == g.baixoBemol;
     return g;
 }
@@ -354,14 +374,16 @@ GrafiasOferecidas grafiasOferecidas(std::string_view novoSimbolo) {
 std::string comGrafiaDaRaiz(std::string_view simbolo, bool bemol) {
     std::optional<Partes> p = separar(simbolo);
     if (!p) return std::string(simbolo);
-    p->raiz = GrafiaNota(p->notaRaiz, bemol);
+    const ParDeGrafias par = grafiasDaNota(p->notaRaiz, p->raiz);
+    p->raiz = bemol ? par.bemol : par.sustenido;
     return juntar(*p);
 }
 
 std::string comGrafiaDoBaixo(std::string_view simbolo, bool bemol) {
     std::optional<Partes> p = separar(simbolo);
     if (!p || p->baixo.empty()) return std::string(simbolo);
-    p->baixo = GrafiaNota(p->notaBaixo, bemol);
+    const ParDeGrafias par = grafiasDaNota(p->notaBaixo, p->baixo);
+    p->baixo = bemol ? par.bemol : par.sustenido;
     return juntar(*p);
 }
 

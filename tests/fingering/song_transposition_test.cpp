@@ -204,6 +204,11 @@ TEST(SongTransposition, ReviewOffersBothSpellingsOfRootAndBass) {
         {"D/F#", "-", "Gb F#*", "D/F#", "D/F#"},
         {"Dbm7/Ab*", "Db* C#", "Ab* G#", "Dbm7/Ab*", "Dbm7/G#*"},
         {"E/B", "-", "-", "E/B", "E/B"},
+        // Cb, Fb, E# and B# are offered with their natural spelling.
+        {"Cb7M", "Cb* B", "-", "Cb7M", "Cb7M"},
+        {"G#/B#", "Ab G#*", "C B#*", "Ab/B#", "G#/B#"},
+        {"Ab/Fb", "Ab* G#", "Fb* E", "Ab/Fb", "Ab/E"},
+        {"E#m", "F E#*", "-", "Fm", "E#m"},
     };
     for (const auto& c : casos) {
         const GrafiasOferecidas g = grafiasOferecidas(c.simbolo);
