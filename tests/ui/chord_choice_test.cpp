@@ -286,6 +286,11 @@ void ChordChoiceTest::listaDoAcorde() {
     m.janela->ComboBoxSigla->setCurrentIndex(8);  // D
     QCOMPARE(m.navegador().grade().quantidade(), 1);
     QCOMPARE(trastes(m.navegador().lista().entradas[0].digitacao), QStringLiteral("x x 0 2 3 2"));
+
+    // A chord written B# is C: its root stands on C and C's fingerings are listed.
+    m.abrir({"B#", 1, "0", "B#"});
+    QCOMPARE(m.janela->ComboBoxSigla->currentText(), QStringLiteral("C"));
+    QCOMPARE(m.navegador().grade().quantidade(), esperadas.size());
 }
 
 void ChordChoiceTest::titulos() {

@@ -22,7 +22,7 @@ ListaDeDigitacoes montarLista(const Catalogo& catalogo, std::string_view raiz, i
                               int casas) {
     ListaDeDigitacoes lista;
     lista.tipo = tipo;
-    const int nota = notaDaGrafia(raiz);
+    const int nota = notaDaGrafiaDeCifra(raiz);
     if (nota == 0) return lista;
     lista.raiz = std::string(raiz);
     lista.nota = nota;
@@ -47,7 +47,7 @@ std::string grafiaDoBaixo(const CatalogoTipos& tipos, const EntradaLista& e, int
     const int corda = cordaDoBaixo(e.digitacao);
     if (corda == 0) return {};
     const int nota = e.digitacao.notaDaCorda(corda);
-    const int raiz = notaDaGrafia(e.raiz);
+    const int raiz = notaDaGrafiaDeCifra(e.raiz);
     if (GrafiaNota(nota, false) == e.raiz || GrafiaNota(nota, true) == e.raiz) return e.raiz;
     if (!tipos.existe(tipo)) return GrafiaNota(nota, false);
     const ChordToneRow tons = chordToneRow(tipos.tipo(tipo), e.raiz, raiz);

@@ -232,7 +232,11 @@ void TSelectForm::preparar(const AcordeDaCelula& celula, bool podeEscolher, bool
 }
 
 void TSelectForm::selecionarNasListas(const std::string& raiz, int tipo) {
+    // Cb, Fb, E# and B# are not listed: the list's note of the same pitch stands for them.
     int indice = 0;
+    const int nota = notaDaGrafiaDeCifra(raiz);
+    for (std::size_t i = kRaizesDaLista.size(); i-- > 0;)
+        if (notaDaGrafiaDeCifra(kRaizesDaLista[i].sigla) == nota) indice = static_cast<int>(i);
     for (std::size_t i = 0; i < kRaizesDaLista.size(); ++i)
         if (raiz == kRaizesDaLista[i].sigla) indice = static_cast<int>(i);
     const int posicao = posicaoDoTipo(tipo);
