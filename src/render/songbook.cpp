@@ -28,8 +28,9 @@ struct Leitura {
 
 Leitura lerMusicas(const PedidoCaderno& pedido, const RecursosCaderno& recursos) {
     Leitura l;
-    for (const auto& arquivo : pedido.arquivos) {
-        auto lida = lerMusica(arquivo, recursos);
+    for (std::size_t i = 0; i < pedido.arquivos.size(); ++i) {
+        const SongDocument* aberta = i < pedido.abertas.size() ? pedido.abertas[i] : nullptr;
+        auto lida = lerMusica(pedido.arquivos[i], recursos, aberta);
         if (auto* musica = std::get_if<MusicaDoCaderno>(&lida))
             l.musicas.push_back(std::move(*musica));
         else

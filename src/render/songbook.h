@@ -16,10 +16,15 @@ struct CatalogoTipos;
 
 inline constexpr const char* kTituloCadernoPadrao = "Caderno de cifras";
 
+struct SongDocument;
+
 struct PedidoCaderno {
     std::vector<std::filesystem::path> arquivos;
     std::string titulo = kTituloCadernoPadrao;  // UTF-8
     bool manterOrdem = false;                   // false: sorted by title, as the file window sorts
+    // Beside each file, the song as its open window holds it (unsaved edits, template and
+    // layout included), or null: the book takes that one instead of reading the file.
+    std::vector<const SongDocument*> abertas;
 };
 
 struct MusicaRecusada {

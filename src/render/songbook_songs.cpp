@@ -45,12 +45,17 @@ QString chaveDoTitulo(const std::string& titulo) {
 }  // namespace
 
 std::variant<MusicaDoCaderno, MusicaRecusada> lerMusica(const std::filesystem::path& arquivo,
-                                                        const RecursosCaderno& recursos) {
+                                                        const RecursosCaderno& recursos,
+                                                        const SongDocument* aberta) {
     auto doc = std::make_unique<SongDocument>();
-    MensagemGuardada dialogs;
-    if (!LoadSong(*doc, arquivo, recursos.modeloPadrao, dialogs))
-        return MusicaRecusada{arquivo, dialogs.mensagem};
-    lerTiposPelasCifras(doc->Chords, recursos.tipos);
+    if (aberta) {
+        *doc = *aberta;
+    } else {
+        MensagemGuardada dialogs;
+        if (!LoadSong(*doc, arquivo, recursos.modeloPadrao, dialogs))
+            return MusicaRecusada{arquivo, dialogs.mensagem};
+        lerTiposPelasCifras(doc->Chords, recursos.tipos);
+    }
     const MetadadosPdf meta = metadadosDaCancao(*doc);
     MusicaDoCaderno musica{arquivo, aparado(meta.titulo), aparado(meta.autor), std::move(doc), {}};
     if (musica.titulo.empty()) musica.titulo = arquivo.stem().string();

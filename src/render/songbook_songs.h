@@ -21,9 +21,11 @@ struct MusicaDoCaderno {
     FolhaSemImpressora disposta;
 };
 
-// The song read and laid out on the no-printer A4 page, or the loader's message.
+// The song read and laid out on the no-printer A4 page, or the loader's message. `aberta`,
+// when given, is the song as its window holds it, taken instead of the file.
 std::variant<MusicaDoCaderno, MusicaRecusada> lerMusica(const std::filesystem::path& arquivo,
-                                                        const RecursosCaderno& recursos);
+                                                        const RecursosCaderno& recursos,
+                                                        const SongDocument* aberta = nullptr);
 
 // The order of titles in the book: by title with the Brazilian collation, ignoring case, an
 // accented first letter counted as its plain letter; equal titles keep their order.

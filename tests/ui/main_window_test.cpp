@@ -1,19 +1,23 @@
 // The main window as the user meets it: its menu, the rules that enable its items, the
 // catalogue save commands, the start panel, the titles and the closing question.
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -29,12 +33,15 @@
 #include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_editor.h"
+#include "ui/document_window/sheet_grid.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/file_dialog/song_list_view.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/page_setup/page_form.h"
+#include "ui/songbook/caderno_dlg.h"
 #include "ui/template_window/template_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/text_editor/text_grid.h"
@@ -183,6 +190,8 @@ class MainWindowTest : public QObject {
     void aSongWrittenFromAnEmptyStart();
     void importAndExportThroughTheFileWindow();
     void chordProInAndOutAndASongbook();
+    void aSongbookTakesOpenSongsInTheChosenOrder_data();
+    void aSongbookTakesOpenSongsInTheChosenOrder();
     void startPanel();
     void anAppearanceChangeLaysOutOpenSongs();
     void templateAppliedCancelledAndUndone_data();
@@ -812,10 +821,10 @@ void MainWindowTest::chordProInAndOutAndASongbook() {
     connect(&confirma, &QTimer::timeout, &letra, [&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == &letra && letra.isVisible()) letra.BtnOKClick();
-        if (auto* pergunta = qobject_cast<QInputDialog*>(modal)) {
-            tituloPedido = pergunta->labelText();
-            pergunta->setTextValue(QStringLiteral("Festa"));
-            pergunta->accept();
+        if (auto* pergunta = qobject_cast<TCadernoDlg*>(modal)) {
+            tituloPedido = pergunta->LabelTitulo->text();
+            pergunta->EditTitulo->setText(QStringLiteral("Festa"));
+            pergunta->BtnOK->click();
         }
     });
     confirma.start();
@@ -843,11 +852,86 @@ void MainWindowTest::chordProInAndOutAndASongbook() {
     m.pasta.gravar(QStringLiteral("Cantiga.dec"), cancao(4));
     resposta.nomes = {QStringLiteral("Cantiga"), QStringLiteral("livro")};
     m.item("mCaderno")->trigger();
-    QCOMPARE(tituloPedido, QStringLiteral("Título do caderno (1 música):"));
+    QCOMPARE(tituloPedido, QStringLiteral("&Título do caderno (1 música):"));
     QVERIFY(m.pasta.ler(QStringLiteral("livro.pdf")).startsWith("%PDF-"));
     QCOMPARE(resposta.legendas.mid(resposta.legendas.size() - 2),
              QStringList({QStringLiteral(" Caderno de cifras: selecione ou anote as músicas"),
                           QStringLiteral(" Exportar caderno de cifras em PDF")}));
+    QVERIFY(m.dialogs.avisos.empty());
+}
+
+// A song file whose title line is `titulo`, with a verse.
+QByteArray cancaoIntitulada(const std::string& titulo) {
+    SongDocument doc = newSongDocument(modeloDeFabrica(), layoutDeFabrica());
+    doc.Lines = {titulo, "um verso"};
+    doc.LineKinds = {kTitleLine, kLyricLine};
+    return QByteArray::fromStdString(songFileText(doc));
+}
+
+void MainWindowTest::aSongbookTakesOpenSongsInTheChosenOrder_data() {
+    QTest::addColumn<bool>("alfabetica");
+    QTest::addColumn<QStringList>("titulos");  // of the book's pages 3 and 4
+    QTest::newRow("the order set in the window") << false << QStringList{"Zeta editada", "Alfa"};
+    QTest::newRow("by title") << true << QStringList{"Alfa", "Zeta editada"};
+}
+
+// Two songs noted in the file window, one of them open with an unsaved change: the book takes
+// that one as its window shows it, in the order set in the songbook window (or by title), and
+// the open song stays unsaved.
+void MainWindowTest::aSongbookTakesOpenSongsInTheChosenOrder() {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("poppler-utils is not installed");
+    QFETCH(bool, alfabetica);
+    QFETCH(QStringList, titulos);
+    Montagem m;
+    m.iniciarComArquivos(true);
+    m.pasta.gravar(QStringLiteral("a.dec"), cancaoIntitulada("Alfa"));
+    m.pasta.gravar(QStringLiteral("z.dec"), cancaoIntitulada("Zeta"));
+    TImageForm* aberta = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("z.dec")));
+    QVERIFY(aberta);
+    aberta->editor().editarLinha(0, 4);
+    QTest::keyClicks(aberta->grade(0), QStringLiteral(" editada"));
+    QCOMPARE(aberta->documento().Lines[0], std::string("Zeta editada"));
+
+    QStringList listadas;
+    QTimer respostas;
+    respostas.setInterval(10);
+    int arquivos = 0;
+    connect(&respostas, &QTimer::timeout, m.janela.get(), [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* janela = qobject_cast<TFileDlg*>(modal); janela && janela->isVisible()) {
+            if (arquivos++ == 0) {
+                janela->Lista->selectAll();
+                janela->BtnAnotaClick();
+            } else {
+                janela->Edit->setText(QStringLiteral("livro"));
+            }
+            janela->BtnOKClick();
+        } else if (auto* caderno = qobject_cast<TCadernoDlg*>(modal); caderno && caderno->isVisible()) {
+            for (int i = 0; i < caderno->ListaMusicas->count(); ++i)
+                listadas << caderno->ListaMusicas->item(i)->text();
+            caderno->ListaMusicas->setCurrentRow(1);
+            caderno->BtnSubir->click();
+            if (alfabetica) caderno->CheckAlfabetica->click();
+            caderno->BtnOK->click();
+        }
+    });
+    respostas.start();
+    m.abrirMenus();
+    m.item("mCaderno")->trigger();
+    respostas.stop();
+    QCOMPARE(listadas, (QStringList{"a", "z"}));
+    const QString pdf = m.pasta.arquivo(QStringLiteral("livro.pdf"));
+    QStringList vistos;
+    for (const char* pagina : {"3", "4"}) {
+        QProcess texto;
+        texto.start(QStringLiteral("pdftotext"), {"-f", pagina, "-l", pagina, pdf, "-"});
+        QVERIFY(texto.waitForFinished(20000));
+        vistos << QString::fromUtf8(texto.readAllStandardOutput()).split('\n').first().trimmed();
+    }
+    QCOMPARE(vistos, titulos);
+    QVERIFY(aberta->documento().Modified);
+    QCOMPARE(m.pasta.ler(QStringLiteral("z.dec")), cancaoIntitulada("Zeta"));
     QVERIFY(m.dialogs.avisos.empty());
 }
 

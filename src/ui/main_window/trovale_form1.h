@@ -162,7 +162,8 @@ class TTrovaleForm1 : public QMainWindow {
     void exportarChordPro();
     // "Caderno de cifras (PDF)": songs chosen in the file window, a title, the PDF's name.
     void montarCaderno();
-    bool gravarCaderno(const QStringList& musicas, const QString& titulo, const QString& caminho);
+    bool gravarCaderno(const QStringList& musicas, const QString& titulo, bool alfabetica,
+                       const QString& caminho);
     void imprimirAtivo();
     // "Impressora (config)": another printer or paper; every song takes its page again.
     void configurarImpressora();

@@ -1,20 +1,21 @@
 // "Caderno de cifras (PDF)": many songs in one book, chosen in the file window,
 // built with a progress bar and written as one PDF.
 #include <QApplication>
-#include <QInputDialog>
+#include <QMdiSubWindow>
 #include <QProgressDialog>
 
 #include "base/file_saving.h"
 #include "base/file_system.h"
 #include "render/songbook.h"
+#include "ui/document_window/image_form.h"
 #include "ui/file_dialog/file_dlg.h"
+#include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/songbook/caderno_dlg.h"
 
 namespace trovale {
 
 namespace {
-
-const QString kTituloPadrao = QString::fromUtf8(kTituloCadernoPadrao);
 
 // "Músicas deixadas de fora:" and one line per song, with the reason.
 std::string relatorioDeRecusadas(const std::vector<MusicaRecusada>& recusadas) {
@@ -31,31 +32,33 @@ void TTrovaleForm1::montarCaderno() {
     if (!escolherArquivo(QStringLiteral(" Caderno de cifras: selecione ou anote as músicas"),
                          QStringLiteral("*.dec")))
         return;
-    const QStringList musicas = arquivos_->escolhidos();
-    QInputDialog pergunta(this);
-    pergunta.setWindowTitle(QStringLiteral(" Caderno de cifras"));
-    pergunta.setLabelText(
-        musicas.size() == 1
-            ? QStringLiteral("Título do caderno (1 música):")
-            : QStringLiteral("Título do caderno (%1 músicas):").arg(musicas.size()));
-    pergunta.setTextValue(kTituloPadrao);
-    pergunta.setOkButtonText(QStringLiteral("&Confirmar"));
-    pergunta.setCancelButtonText(QStringLiteral("&Cancelar"));
-    pergunta.setMinimumWidth(380);
+    TCadernoDlg pergunta(this);
+    connect(&pergunta, &TCadernoDlg::ajudaPedida, this, [this](const QString& pagina) {
+        if (ajuda_) ajuda_->mostrarPagina(pagina);
+    });
+    pergunta.preparar(arquivos_->escolhidos());
     if (pergunta.exec() != QDialog::Accepted) return;
-    const QString titulo = pergunta.textValue();
+    const QStringList musicas = pergunta.musicas();
+    const QString titulo = pergunta.titulo();
+    const bool alfabetica = pergunta.emOrdemAlfabetica();
     exportarPor(QStringLiteral(" Exportar caderno de cifras em PDF"), QStringLiteral("*.pdf"),
-                [this, musicas, titulo](const QString& caminho) {
-                    return gravarCaderno(
-                        musicas, titulo.trimmed().isEmpty() ? kTituloPadrao : titulo, caminho);
+                [this, musicas, titulo, alfabetica](const QString& caminho) {
+                    return gravarCaderno(musicas, titulo, alfabetica, caminho);
                 });
 }
 
 bool TTrovaleForm1::gravarCaderno(const QStringList& musicas, const QString& titulo,
-                                  const QString& caminho) {
+                                  bool alfabetica, const QString& caminho) {
     PedidoCaderno pedido;
-    for (const QString& musica : musicas) pedido.arquivos.emplace_back(musica.toStdString());
+    // A song open in a window goes in as the window shows it, saved or not.
+    for (const QString& musica : musicas) {
+        pedido.arquivos.emplace_back(musica.toStdString());
+        QMdiSubWindow* janela = documentoComArquivo(musica);
+        auto* documento = janela ? qobject_cast<TImageForm*>(janela->widget()) : nullptr;
+        pedido.abertas.push_back(documento ? &documento->documentoAtual() : nullptr);
+    }
     pedido.titulo = titulo.toStdString();
+    pedido.manterOrdem = !alfabetica;
     QProgressDialog andamento(QStringLiteral("Montando o caderno de cifras..."),
                               QStringLiteral("Cancelar"), 0, static_cast<int>(musicas.size()),
                               this);
