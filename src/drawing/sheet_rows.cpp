@@ -155,8 +155,10 @@ void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow&
     }
     if (!linha.Cut) return;
     cortado = true;
+    // Measured in the surface's own pixels, so that paper shows the whole "..." too.
     t.fonte(fonteDoModelo(f.doc.Template.Fonts[3]));
-    const Retangulo marca{r.direita() - 16, r.y, 17, r.altura};
+    const int largura = t.largura("...") + 1;
+    const Retangulo marca{r.direita() - largura, r.y, largura + 1, r.altura};
     t.preencher(marca, kCorBranca);
     t.textoNaCaixa(marca, kAlinharDireita | kAlinharBase, "...", kCorPreta);
 }
