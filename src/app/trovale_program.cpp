@@ -182,6 +182,8 @@ void Programa::ligarVerificacaoAoNavegador() {
     TCheckForm& verificacao = letra_->checkForm();
     TChordsForm& navegador = selecao_->navegador();
     verificacao.aoDestacarAcorde = [&verificacao, &navegador](const PedidoDigitacao& pedido) {
+        // The check window is modal: the browser must be its own to take clicks.
+        navegador.pertencerA(&verificacao);
         navegador.mostrarParaCifra(
             pedido.raiz, pedido.tipoComBaixo, pedido.digitacao,
             [&verificacao]() -> std::optional<std::string> {

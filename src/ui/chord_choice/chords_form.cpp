@@ -1,5 +1,7 @@
 #include "ui/chord_choice/chords_form.h"
 
+#include "ui/dialogs/side_window.h"
+
 #include "ui/chord_choice/button_row.h"
 
 #include <QGuiApplication>
@@ -59,6 +61,7 @@ TChordsForm::TChordsForm(const Catalogo& catalogo, const Aparencia& aparencia, D
                          QWidget* parent)
     : QDialog(parent), catalogo_(catalogo), aparencia_(aparencia), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral(" Digitações do acorde"));
+    aoLado_ = new JanelaAoLado(*this);
     createControls();
 }
 
@@ -122,12 +125,8 @@ void TChordsForm::mostrarAcorde(const std::string& raiz, int tipo,
     BtnCancel->setText(escolha_.podeEscolher || !escolha_.janelaDeSelecao
                            ? QStringLiteral("&Indefinir")
                            : QStringLiteral("&Fechar"));
-    if (!isVisible()) {
-        // The caller keeps the keyboard until the user turns to the browser.
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        show();
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
-    }
+    // The caller keeps the keyboard until the user turns to the browser.
+    aoLado_->mostrar();
 }
 
 void TChordsForm::mostrarParaEditor(const std::string& raiz, int tipo, bool selecionarUltima,
@@ -140,11 +139,7 @@ void TChordsForm::mostrarParaEditor(const std::string& raiz, int tipo, bool sele
     BtnOK->setText(QStringLiteral("&Atualizar"));
     BtnOK->setEnabled(false);
     BtnCancel->setText(QStringLiteral("&Fechar"));
-    if (!isVisible()) {
-        setAttribute(Qt::WA_ShowWithoutActivating);
-        show();
-        setAttribute(Qt::WA_ShowWithoutActivating, false);
-    }
+    aoLado_->mostrar();
 }
 
 void TChordsForm::mostrarTransposicoes(ListaDeDigitacoes versoes,
@@ -159,6 +154,10 @@ void TChordsForm::mostrarTransposicoes(ListaDeDigitacoes versoes,
     BtnCancel->setText(QStringLiteral("C&ancelar"));
     hide();
     exec();
+}
+
+bool TChordsForm::emVista() const {
+    return aoLado_->emVista();
 }
 
 bool TChordsForm::atualizacaoPendente() const {
@@ -295,15 +294,25 @@ void TChordsForm::pintarNome(QPainter& p, const QRect& caixa) {
                        lista_.raiz, opcoes);
 }
 
-void TChordsForm::posicionarAoLado(const QWidget& vizinha) {
+void TChordsForm::posicionarAoLado(QWidget& vizinha) {
     adjustSize();
-    const QRect v = vizinha.frameGeometry();
+    QRect v = vizinha.frameGeometry();
     const QScreen* tela = vizinha.screen() ? vizinha.screen() : QGuiApplication::primaryScreen();
     const QRect area = tela ? tela->availableGeometry() : QRect(v.topLeft(), QSize(4096, 4096));
-    const int largura = frameGeometry().width();
+    const QSize quadro = frameGeometry().size();
+    const bool cabeADireita = v.right() + quadro.width() <= area.right();
+    const bool cabeAEsquerda = v.left() - quadro.width() >= area.left();
+    // With room on neither side the neighbour moves over, so that the two stand side by side
+    // and this window covers none of the other's lists and buttons.
+    if (!cabeADireita && !cabeAEsquerda && v.width() + quadro.width() <= area.width()) {
+        const int esquerda = area.left() + (area.width() - v.width() - quadro.width()) / 2;
+        vizinha.move(vizinha.pos() + QPoint(esquerda - v.left(), 0));
+        v.moveLeft(esquerda);
+    }
     int x = v.right() + 1;
-    if (x + largura > area.right() + 1) x = std::max(area.left(), v.left() - largura);
-    move(x, v.top());
+    if (x + quadro.width() > area.right() + 1) x = std::max(area.left(), v.left() - quadro.width());
+    const int y = std::clamp(v.top(), area.top(), std::max(area.top(), area.bottom() + 1 - quadro.height()));
+    move(x, y);
 }
 
 void TChordsForm::showEvent(QShowEvent* evento) {

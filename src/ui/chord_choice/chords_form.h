@@ -23,6 +23,7 @@ namespace trovale {
 
 class THelpForm;
 class SomDeAcordes;
+class JanelaAoLado;
 
 class TChordsForm : public QDialog {
     Q_OBJECT
@@ -76,14 +77,17 @@ class TChordsForm : public QDialog {
     void excluirEntrada(int k);
     void moverEntrada(int de, int para);
 
-    // Places the window beside another, to its right or, without room, to its left.
-    void posicionarAoLado(const QWidget& vizinha);
+    // Places the window beside another, to its right or, without room, to its left; with room
+    // on neither side the other moves over to make it.
+    void posicionarAoLado(QWidget& vizinha);
 
     // The style of symbol drawn above the grid: the standard or the optional one.
     void setCifraOpcional(bool opcional);
     void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
     // The program's sound: the right button on a diagram sounds it.
     void setSom(SomDeAcordes* som) { som_ = som; }
+    // Shown beside its owner, or about to be once the owner is on screen.
+    bool emVista() const;
 
     const ListaDeDigitacoes& lista() const { return lista_; }
     // Whether the list holds the fingering the caller had, now selected.
@@ -121,6 +125,7 @@ class TChordsForm : public QDialog {
     Dialogs& dialogs_;
     THelpForm* ajuda_ = nullptr;
     SomDeAcordes* som_ = nullptr;
+    JanelaAoLado* aoLado_ = nullptr;
     ListaDeDigitacoes lista_;
     Escolha escolha_;
     Modo modo_ = Modo::Escolha;

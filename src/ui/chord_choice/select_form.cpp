@@ -201,6 +201,8 @@ void TSelectForm::mostrarCatalogo() {
 
 void TSelectForm::preparar(const AcordeDaCelula& celula, bool podeEscolher, bool todas,
                            bool soDigitacao) {
+    // The browser may have served another window since (the text check, a transposition).
+    navegador_->pertencerA(this);
     celula_ = celula;
     podeEscolher_ = podeEscolher;
     soDigitacao_ = podeEscolher && soDigitacao;
@@ -425,7 +427,7 @@ void TSelectForm::showEvent(QShowEvent* evento) {
              std::clamp(topo, area.top(), std::max(area.top(), area.bottom() - altura)));
     }
     navegador_->posicionarAoLado(*this);
-    Label3->setVisible(podeEscolher_ && navegador_->isVisible());
+    Label3->setVisible(podeEscolher_ && navegador_->emVista());
     devolverFoco();
     // A moment later the preselected fingering takes the keyboard.
     QTimer::singleShot(10, this, [this] {
