@@ -62,6 +62,9 @@ TChordsForm::TChordsForm(const Catalogo& catalogo, const Aparencia& aparencia, D
     : QDialog(parent), catalogo_(catalogo), aparencia_(aparencia), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral(" Digitações do acorde"));
     aoLado_ = new JanelaAoLado(*this);
+    aoLado_->posicionar = [this] {
+        if (parentWidget()) posicionarAoLado(*parentWidget()->window());
+    };
     createControls();
 }
 
@@ -295,8 +298,10 @@ void TChordsForm::pintarNome(QPainter& p, const QRect& caixa) {
 }
 
 void TChordsForm::posicionarAoLado(QWidget& vizinha) {
+    // A little apart: a window manager may frame either window only after it appears.
+    constexpr int kFolga = 8;
     adjustSize();
-    QRect v = vizinha.frameGeometry();
+    QRect v = vizinha.frameGeometry().adjusted(-kFolga, 0, kFolga, 0);
     const QScreen* tela = vizinha.screen() ? vizinha.screen() : QGuiApplication::primaryScreen();
     const QRect area = tela ? tela->availableGeometry() : QRect(v.topLeft(), QSize(4096, 4096));
     const QSize quadro = frameGeometry().size();
@@ -312,7 +317,12 @@ void TChordsForm::posicionarAoLado(QWidget& vizinha) {
     int x = v.right() + 1;
     if (x + quadro.width() > area.right() + 1) x = std::max(area.left(), v.left() - quadro.width());
     const int y = std::clamp(v.top(), area.top(), std::max(area.top(), area.bottom() + 1 - quadro.height()));
-    move(x, y);
+    // Not yet framed, this window is placed by its inside: the frame it is about to get is
+    // taken to be its neighbour's.
+    QPoint canto(x, y);
+    if (frameGeometry() == geometry() && isWindow())
+        canto += vizinha.geometry().topLeft() - vizinha.frameGeometry().topLeft();
+    move(canto);
 }
 
 void TChordsForm::showEvent(QShowEvent* evento) {

@@ -48,6 +48,7 @@ void JanelaAoLado::mostrarJa() {
     lateral_.show();
     lateral_.setAttribute(Qt::WA_ShowWithoutActivating, false);
     manterAcima(QGuiApplication::applicationState() == Qt::ApplicationActive);
+    if (posicionar) posicionar();
 }
 
 void JanelaAoLado::manterAcima(bool acima) {
@@ -67,6 +68,10 @@ bool JanelaAoLado::eventFilter(QObject* objeto, QEvent* evento) {
             break;
         case QEvent::Hide:
             pendente_ = false;
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            if (lateral_.isVisible() && posicionar) posicionar();
             break;
         case QEvent::WindowActivate:
             // The owner came to the front: so does this window, once the window manager has

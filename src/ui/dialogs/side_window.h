@@ -7,6 +7,7 @@
 // whenever its owner does.
 
 #include <QObject>
+#include <functional>
 #include <QPointer>
 
 class QWidget;
@@ -23,6 +24,9 @@ class JanelaAoLado : public QObject {
     void mostrar();
     // Shown, or about to be.
     bool emVista() const;
+    // Places the window beside its owner; run again whenever the owner moves or changes size
+    // (a window manager gives the owner its frame only after it appears).
+    std::function<void()> posicionar;
 
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;

@@ -1,0 +1,128 @@
+#include "virtual_desktop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QWidget>
+#include <csignal>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace trovale::testing {
+
+namespace {
+
+constexpr int kPrimeiroDisplay = 150;
+constexpr int kUltimoDisplay = 250;
+constexpr auto kPasso = std::chrono::milliseconds(50);
+constexpr int kPassos = 200;  // ten seconds for a busy machine to bring the display up
+
+QString saidaDe(const QString& programa, const QStringList& argumentos) {
+    QProcess p;
+    p.start(programa, argumentos);
+    if (!p.waitForFinished(10000)) return {};
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+}
+
+bool displayLivre(int n) {
+    return !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
+           !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n));
+}
+
+}  // namespace
+
+DesktopVirtual::DesktopVirtual() {
+    for (const char* ferramenta : {"Xvfb", "openbox", "xprop", "xdotool", "xwininfo"})
+        if (QStandardPaths::findExecutable(QLatin1String(ferramenta)).isEmpty())
+            falta_ += QStringLiteral("%1 não instalado. ").arg(QLatin1String(ferramenta));
+    if (!falta_.isEmpty()) return;
+    int display = kPrimeiroDisplay;
+    while (display <= kUltimoDisplay && !displayLivre(display)) ++display;
+    const QString nome = QStringLiteral(":%1").arg(display);
+    xvfb_ = iniciar({QStringLiteral("Xvfb"), nome, QStringLiteral("-screen"), QStringLiteral("0"),
+                     QStringLiteral("1280x900x24"), QStringLiteral("-nolisten"),
+                     QStringLiteral("tcp")});
+    for (int i = 0; i < kPassos && !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); ++i)
+        std::this_thread::sleep_for(kPasso);
+    qputenv("DISPLAY", nome.toLatin1());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    openbox_ = iniciar({QStringLiteral("openbox")});
+    if (!esperarGerenciador()) falta_ = QStringLiteral("Openbox não começou em %1.").arg(nome);
+}
+
+DesktopVirtual::~DesktopVirtual() {
+    for (pid_t pid : {openbox_, xvfb_}) {
+        if (pid <= 0) continue;
+        kill(pid, SIGTERM);
+        waitpid(pid, nullptr, 0);
+    }
+}
+
+pid_t DesktopVirtual::iniciar(const QList<QString>& comando) {
+    std::vector<QByteArray> partes;
+    for (const QString& c : comando) partes.push_back(c.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& p : partes) argv.push_back(p.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t acoes;
+    posix_spawn_file_actions_init(&acoes);
+    posix_spawn_file_actions_addopen(&acoes, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&acoes, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], &acoes, nullptr, argv.data(), environ) != 0) pid = -1;
+    posix_spawn_file_actions_destroy(&acoes);
+    return pid;
+}
+
+// Openbox names itself on the root window once it manages the screen.
+bool DesktopVirtual::esperarGerenciador() {
+    for (int i = 0; i < kPassos; ++i) {
+        const QString resposta = saidaDe(QStringLiteral("xprop"),
+                                         {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")});
+        if (resposta.contains(QLatin1String("window id"))) return true;
+        std::this_thread::sleep_for(kPasso);
+    }
+    return false;
+}
+
+namespace x11 {
+
+QList<quint64> pilha() {
+    const QString resposta = saidaDe(QStringLiteral("xprop"),
+                                     {QStringLiteral("-root"), QStringLiteral("_NET_CLIENT_LIST_STACKING")});
+    QList<quint64> ids;
+    const qsizetype inicio = resposta.indexOf(QLatin1Char('#'));
+    if (inicio < 0) return ids;
+    for (const QString& id : resposta.mid(inicio + 1).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        ids << id.trimmed().toULongLong(nullptr, 16);
+    return ids;
+}
+
+bool acima(const QWidget& janela, const QWidget& abaixo) {
+    const QList<quint64> ids = pilha();
+    const qsizetype a = ids.indexOf(janela.window()->winId());
+    const qsizetype b = ids.indexOf(abaixo.window()->winId());
+    return a >= 0 && b >= 0 && a > b;
+}
+
+bool mapeada(const QWidget& janela) {
+    const QString resposta = saidaDe(
+        QStringLiteral("xwininfo"), {QStringLiteral("-id"), QString::number(janela.window()->winId())});
+    return resposta.contains(QLatin1String("Map State: IsViewable"));
+}
+
+void clicar(QPoint global) {
+    saidaDe(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
+                                        QString::number(global.y()), QStringLiteral("click"),
+                                        QStringLiteral("1")});
+}
+
+}  // namespace x11
+
+}  // namespace trovale::testing
