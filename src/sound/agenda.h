@@ -19,4 +19,17 @@ class Agenda {
     virtual Instante agora() const = 0;
 };
 
+// The time of an agenda that waits in a thread of its own. The waiting goes through the
+// clock, so that a clock moved by hand wakes the thread as it moves. One clock serves one
+// waiting thread.
+class Relogio {
+  public:
+    virtual ~Relogio() = default;
+    virtual Instante agora() const = 0;
+    // Blocks until the clock reaches `quando` (Instante::max(): never) or until
+    // interromperEspera(), even one that came before this call started.
+    virtual void esperarAte(Instante quando) = 0;
+    virtual void interromperEspera() = 0;
+};
+
 }  // namespace trovale

@@ -2,15 +2,20 @@
 
 #include <fluidsynth.h>
 
+#include <chrono>
 #include <system_error>
+#include <thread>
 
 #include "sound/audio_drivers.h"
+#include "sound/chord_notes.h"
 
 namespace trovale {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr std::chrono::milliseconds kIntervaloSoltura{10};
 
 bool existe(const fs::path& caminho) {
     std::error_code erro;
@@ -40,7 +45,15 @@ std::optional<fs::path> fonteSonoraGM(const fs::path& pasta) {
 SintetizadorEmbutido::SintetizadorEmbutido(std::unique_ptr<Fluid> fluid)
     : fluid_(std::move(fluid)) {}
 
-SintetizadorEmbutido::~SintetizadorEmbutido() = default;
+SintetizadorEmbutido::~SintetizadorEmbutido() {
+    if (!fluid_->audio) return;
+    // Closing the driver cuts off what still sounds, with a click: the notes are let go and
+    // their release is heard to its end first.
+    silenciar();
+    const auto limite = std::chrono::steady_clock::now() + kSolturaMaxima;
+    while (soando() && std::chrono::steady_clock::now() < limite)
+        std::this_thread::sleep_for(kIntervaloSoltura);
+}
 
 std::unique_ptr<SintetizadorEmbutido> SintetizadorEmbutido::criar(const fs::path& fonteSonora,
                                                                   int taxa) {
@@ -75,6 +88,10 @@ void SintetizadorEmbutido::enviar(std::uint8_t status, std::uint8_t dado1, std::
 
 void SintetizadorEmbutido::silenciar() {
     fluid_synth_all_notes_off(fluid_->synth, -1);
+}
+
+bool SintetizadorEmbutido::soando() const {
+    return fluid_synth_get_active_voice_count(fluid_->synth) > 0;
 }
 
 bool SintetizadorEmbutido::ligarAudio() {

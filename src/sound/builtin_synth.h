@@ -22,6 +22,8 @@ class SintetizadorEmbutido {
     // Nothing when the sound font does not load or FluidSynth cannot start.
     static std::unique_ptr<SintetizadorEmbutido> criar(const std::filesystem::path& fonteSonora,
                                                        int taxa = kTaxaAmostragem);
+    // With the audio on, lets every note go and waits, a few seconds at most, for the sound to
+    // die away before closing it.
     ~SintetizadorEmbutido();
     SintetizadorEmbutido(const SintetizadorEmbutido&) = delete;
     SintetizadorEmbutido& operator=(const SintetizadorEmbutido&) = delete;
@@ -30,6 +32,8 @@ class SintetizadorEmbutido {
     void enviar(std::uint8_t status, std::uint8_t dado1, std::uint8_t dado2);
     // Every note off and the controllers back to rest.
     void silenciar();
+    // A note still sounds, if only its release; the effects' tail may outlast it.
+    bool soando() const;
     // Starts playing through the system's audio, trying PipeWire, PulseAudio, ALSA, JACK and
     // OSS in turn; false when none opens. Kept once it worked.
     bool ligarAudio();

@@ -19,6 +19,9 @@ inline constexpr std::chrono::microseconds kDuracaoSegurada{4'320'000};
 // ...and once it is released, or for a test, this long from its start (1.2e-5 day).
 inline constexpr std::chrono::microseconds kDuracaoSolta{1'036'800};
 inline constexpr std::chrono::milliseconds kIntervaloTemporizador{10};
+// Once let go, the notes are heard to the end of their release, but no longer than this, for
+// an instrument that never fades.
+inline constexpr std::chrono::seconds kSolturaMaxima{3};
 
 // Notes in the order they are sent, from the lowest sounding string up to string 1. None
 // when every string is muted or the start fret is 30 or more.

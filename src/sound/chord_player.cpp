@@ -29,13 +29,23 @@ bool AcordeMidi::TocarAcorde(const TDigitacao& digitacao) {
 
 bool AcordeMidi::TocarNotas(std::vector<int> notas) {
     bool aberta = false;
+    const char* aviso = nullptr;
     {
         std::lock_guard trava(guarda_->mutex);
         aberta = tocar(std::move(notas));
+        if (!aberta) aviso = avisoDaFalha();
     }
     // Outside the lock: a message window runs the event loop, and with it our tasks.
-    if (!aberta) dialogs_.aviso(kMensagemMidiIndisponivel);
+    if (aviso) dialogs_.aviso(aviso);
     return aberta;
+}
+
+const char* AcordeMidi::avisoDaFalha() {
+    if (saida_.falha() != FalhaMidi::SemAudio) return kMensagemMidiIndisponivel;
+    // A machine without sound stays so: said on every chord, it would only be in the way.
+    if (semAudioAvisado_) return nullptr;
+    semAudioAvisado_ = true;
+    return kMensagemSemAudio;
 }
 
 bool AcordeMidi::TestarSom(const TDigitacao& digitacao) {

@@ -15,6 +15,7 @@ namespace trovale {
 class Dialogs;
 
 inline constexpr const char* kMensagemMidiIndisponivel = "MIDI em uso ou indisponível.";
+inline constexpr const char* kMensagemSemAudio = "Nenhuma saída de áudio disponível.";
 
 // Every public call may come from any thread; the agenda's tasks take the same lock.
 class AcordeMidi {
@@ -27,7 +28,8 @@ class AcordeMidi {
     AcordeMidi& operator=(const AcordeMidi&) = delete;
 
     // Sounds the fingering and starts the sound timer. False, after the message
-    // "MIDI em uso ou indisponível.", when the device did not open.
+    // "MIDI em uso ou indisponível.", when the device did not open; when it was the built-in
+    // synthesizer without audio, "Nenhuma saída de áudio disponível.", the first time only.
     bool TocarAcorde(const TDigitacao& digitacao);
     // The same for notes given directly, lowest first (a chord without a fingering).
     bool TocarNotas(std::vector<int> notas);
@@ -60,6 +62,8 @@ class AcordeMidi {
     };
 
     bool tocar(std::vector<int> notas);
+    // The message for a device that did not open; nothing when it was already given.
+    const char* avisoDaFalha();
     void parar();
     void enviarRestantes(unsigned acorde);
     void ligar(Temporizador& temporizador, Duracao limite);
@@ -79,6 +83,7 @@ class AcordeMidi {
     Instante inicio_{};       // when the strum is over
     unsigned acorde_ = 0;     // tells a late strum task that its chord was stopped
     Temporizador som_, soltura_, teste_;
+    bool semAudioAvisado_ = false;  // for as long as the program runs
 };
 
 }  // namespace trovale

@@ -18,6 +18,17 @@ class PortaMidi {
 
 inline constexpr int kSaidaPadrao = -1;
 
+enum class FalhaMidi {
+    Indisponivel,  // the port is taken or gone, or the built-in synthesizer could not start
+    SemAudio,      // the built-in synthesizer has no audio output to play through
+};
+
+// An open device, or why there is none.
+struct AberturaMidi {
+    std::unique_ptr<PortaMidi> porta;
+    FalhaMidi falha = FalhaMidi::Indisponivel;  // without a port
+};
+
 class SistemaMidi {
   public:
     virtual ~SistemaMidi() = default;
@@ -25,9 +36,9 @@ class SistemaMidi {
     virtual std::string nomeSaidaPadrao() const = 0;
     // The output devices' names, empty for a device without one.
     virtual std::vector<std::string> dispositivos() = 0;
-    // Device `id` (kSaidaPadrao or 0..count - 1) opened; nothing when it cannot be. Only one
+    // Device `id` (kSaidaPadrao or 0..count - 1) opened, or why it cannot be. Only one
     // device is open at a time.
-    virtual std::unique_ptr<PortaMidi> abrir(int id) = 0;
+    virtual AberturaMidi abrir(int id) = 0;
 };
 
 }  // namespace trovale

@@ -1,6 +1,7 @@
 #include "sound/midi_output.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace trovale {
 
@@ -39,8 +40,11 @@ void SaidaMidi::FecharSaida() {
 
 void SaidaMidi::AbrirSaida() {
     FecharSaida();
+    falha_ = FalhaMidi::Indisponivel;
     if (dispositivo_ >= quantidade_) return;
-    porta_ = sistema_.abrir(dispositivo_ < 0 ? kSaidaPadrao : dispositivo_);
+    AberturaMidi abertura = sistema_.abrir(dispositivo_ < 0 ? kSaidaPadrao : dispositivo_);
+    porta_ = std::move(abertura.porta);
+    falha_ = abertura.falha;
 }
 
 void SaidaMidi::MudarInstrumento(int programa) {

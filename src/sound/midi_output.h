@@ -23,6 +23,8 @@ class SaidaMidi {
     int dispositivo() const { return dispositivo_; }
     int quantidade() const { return quantidade_; }
     bool aberta() const { return porta_ != nullptr; }
+    // Why the last AbrirSaida left it closed.
+    FalhaMidi falha() const { return falha_; }
 
     void EscolherDispositivo(int id);
     void AbrirSaida();
@@ -39,6 +41,7 @@ class SaidaMidi {
     int dispositivo_ = kSaidaPadrao;
     int quantidade_ = 0;
     std::unique_ptr<PortaMidi> porta_;
+    FalhaMidi falha_ = FalhaMidi::Indisponivel;
 };
 
 // The device list's texts from the default output's name and the devices' names.

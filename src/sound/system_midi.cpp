@@ -89,28 +89,28 @@ std::vector<std::string> SistemaMidiPadrao::dispositivos() {
     return nomes;
 }
 
-std::unique_ptr<PortaMidi> SistemaMidiPadrao::abrir(int id) {
+AberturaMidi SistemaMidiPadrao::abrir(int id) {
     if (id < 0) return abrirSintetizador();
     const std::shared_ptr<RtMidiOut> saida = rtmidi();
-    if (!saida) return nullptr;
+    if (!saida) return {};
     try {
         saida->openPort(static_cast<unsigned>(id), "Trovale");
     } catch (const RtMidiError&) {
-        return nullptr;
+        return {};
     }
-    if (!saida->isPortOpen()) return nullptr;
-    return std::make_unique<PortaRtMidi>(saida);
+    if (!saida->isPortOpen()) return {};
+    return {std::make_unique<PortaRtMidi>(saida)};
 }
 
-std::unique_ptr<PortaMidi> SistemaMidiPadrao::abrirSintetizador() {
+AberturaMidi SistemaMidiPadrao::abrirSintetizador() {
     if (!sintetizador_) {
         const auto fonte = fonteSonoraGM();
-        if (!fonte) return nullptr;
+        if (!fonte) return {};
         sintetizador_ = SintetizadorEmbutido::criar(*fonte);
-        if (!sintetizador_) return nullptr;
+        if (!sintetizador_) return {};
     }
-    if (!sintetizador_->ligarAudio()) return nullptr;
-    return std::make_unique<PortaSintetizador>(sintetizador_);
+    if (!sintetizador_->ligarAudio()) return {nullptr, FalhaMidi::SemAudio};
+    return {std::make_unique<PortaSintetizador>(sintetizador_)};
 }
 
 }  // namespace trovale

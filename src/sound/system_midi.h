@@ -23,11 +23,11 @@ class SistemaMidiPadrao : public SistemaMidi {
 
     std::string nomeSaidaPadrao() const override;
     std::vector<std::string> dispositivos() override;
-    std::unique_ptr<PortaMidi> abrir(int id) override;
+    AberturaMidi abrir(int id) override;
 
   private:
     std::shared_ptr<RtMidiOut> rtmidi();
-    std::unique_ptr<PortaMidi> abrirSintetizador();
+    AberturaMidi abrirSintetizador();
 
     std::shared_ptr<RtMidiOut> rtmidi_;
     // Loading a sound font takes from a tenth of a second to several; it is done once.

@@ -3,6 +3,7 @@
 
 #include <condition_variable>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -11,9 +12,25 @@
 
 namespace trovale {
 
+// The steady clock, with its waits.
+class RelogioDoSistema : public Relogio {
+  public:
+    Instante agora() const override;
+    void esperarAte(Instante quando) override;
+    void interromperEspera() override;
+
+  private:
+    std::mutex mutex_;
+    std::condition_variable aviso_;
+    bool interrompido_ = false;
+};
+
 class AgendaEmThread : public Agenda {
   public:
+    // On the steady clock.
     AgendaEmThread();
+    // On `relogio`, which must outlive the agenda and serve no other.
+    explicit AgendaEmThread(Relogio& relogio);
     // Tasks still waiting are dropped; a running one is finished first.
     ~AgendaEmThread() override;
     AgendaEmThread(const AgendaEmThread&) = delete;
@@ -25,8 +42,9 @@ class AgendaEmThread : public Agenda {
   private:
     void executar();
 
+    std::unique_ptr<Relogio> proprio_;
+    Relogio& relogio_;
     std::mutex mutex_;
-    std::condition_variable aviso_;
     // By due time, then by order of arrival.
     std::multimap<Instante, std::function<void()>> tarefas_;
     bool parar_ = false;

@@ -1,6 +1,7 @@
 #pragma once
 // A fingering rendered by the built-in synthesizer into a WAV file's bytes, with no audio
-// device: the notes, strum and velocities of the live chord, kDuracaoSolta long.
+// device: the notes, strum and velocities of the live chord, held kDuracaoSolta, then let go
+// and heard until their release has died away.
 
 #include <filesystem>
 #include <optional>

@@ -1,8 +1,11 @@
 #pragma once
-// A clock moved by hand and a MIDI system that records what it is sent, and when.
+// Clocks moved by hand and a MIDI system that records what it is sent, and when.
 
+#include <condition_variable>
 #include <map>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +42,56 @@ class AgendaManual : public Agenda {
     std::multimap<Instante, std::function<void()>> tarefas_;
 };
 
+// For an agenda with a thread of its own: the thread wakes when the test moves the clock, and
+// the test can wait for it to have done all that was due.
+class RelogioManual : public Relogio {
+  public:
+    Instante agora() const override {
+        std::lock_guard trava(mutex_);
+        return agora_;
+    }
+    Duracao decorrido() const { return agora() - inicio_; }
+    void esperarAte(Instante quando) override {
+        std::unique_lock trava(mutex_);
+        aviso_.wait(trava, [&] {
+            parada_ = !interrompido_ && agora_ < quando;
+            if (parada_) paradaAviso_.notify_all();
+            return !parada_;
+        });
+        parada_ = interrompido_ = false;
+    }
+    void interromperEspera() override {
+        {
+            std::lock_guard trava(mutex_);
+            interrompido_ = true;
+            parada_ = false;
+        }
+        aviso_.notify_all();
+    }
+    void avancar(Duracao tempo) {
+        {
+            std::lock_guard trava(mutex_);
+            agora_ += tempo;
+            parada_ = false;
+        }
+        aviso_.notify_all();
+    }
+    // Until the waiting thread, since the last move or interruption, waits again for a later
+    // time: everything due by now has been done.
+    void aguardarThreadParada() {
+        std::unique_lock trava(mutex_);
+        paradaAviso_.wait(trava, [&] { return parada_; });
+    }
+
+  private:
+    mutable std::mutex mutex_;
+    std::condition_variable aviso_, paradaAviso_;
+    const Instante inicio_ = Instante{} + std::chrono::hours(1);
+    Instante agora_ = inicio_;
+    bool interrompido_ = false;
+    bool parada_ = false;
+};
+
 struct Mensagem {
     int status = 0, dado1 = 0, dado2 = 0;
     Duracao quando{};
@@ -65,14 +118,14 @@ class SistemaGravado : public SistemaMidi {
         : relogio_(relogio), nomes_(std::move(nomes)) {}
 
     Registro registro;
-    bool abre = true;
+    std::optional<FalhaMidi> falha;  // set: no device opens, for this reason
 
     std::string nomeSaidaPadrao() const override { return "Saída padrão"; }
     std::vector<std::string> dispositivos() override { return nomes_; }
-    std::unique_ptr<PortaMidi> abrir(int id) override {
+    AberturaMidi abrir(int id) override {
         registro.aberturas.push_back(id);
-        if (!abre) return nullptr;
-        return std::make_unique<Porta>(*this);
+        if (falha) return {nullptr, *falha};
+        return {std::make_unique<Porta>(*this)};
     }
 
   private:

@@ -1,4 +1,5 @@
-// A minor rendered to WAV and listened to: its pitches, and the bass sounding first.
+// A minor rendered to WAV and listened to: its pitches, the bass sounding first, and the
+// sound dying away at the end.
 
 #include <gtest/gtest.h>
 
@@ -77,6 +78,15 @@ std::array<double, 12> croma(const Som& som, double de, double ate) {
     return energia;
 }
 
+// The loudest sample between two times, in seconds.
+double pico(const Som& som, double de, double ate) {
+    const auto inicio = static_cast<std::size_t>(std::max(de, 0.0) * som.taxa);
+    const auto fim = std::min(som.mono.size(), static_cast<std::size_t>(ate * som.taxa));
+    double maior = 0;
+    for (std::size_t i = inicio; i < fim; ++i) maior = std::max(maior, std::abs(som.mono[i]));
+    return maior;
+}
+
 std::vector<int> maisFortes(const std::array<double, 12>& energia, std::size_t quantas) {
     std::vector<int> classes(12);
     for (int i = 0; i < 12; ++i) classes[i] = i;
@@ -117,12 +127,38 @@ TEST(WavRender, AMinorSoundsItsNotesBassFirst) {
         EXPECT_EQ(som.taxa, 44100);
         EXPECT_EQ(som.bits, 16);
         EXPECT_EQ(som.canais, c.canais);
-        EXPECT_EQ(som.mono.size(), 45723u);  // 1.0368 s
-
         EXPECT_EQ(maisFortes(croma(som, 0.3, 1.0368), 3), (std::vector<int>{kC, kE, kA}));
         // C4 is no overtone of the bass A2: it tells when the upper strings start.
         EXPECT_NEAR(inicioDaNota(som, 45), 0.0, 0.03);
         EXPECT_NEAR(inicioDaNota(som, 60), c.inicioDosOutros, 0.03);
+    }
+}
+
+// Let go at 1.0368 s, the chord fades out rather than stopping: it goes on at once, and the
+// file ends only once it is near silent.
+TEST(WavRender, TheChordEndsWithItsRelease) {
+    const auto fonte = fonteSonoraGM();
+    if (!fonte) GTEST_SKIP() << "no General MIDI sound font installed";
+    const struct {
+        const char* nome;
+        const char* trastes;
+        OpcoesWav opcoes;
+    } casos[] = {
+        {"nylon guitar, A minor", "x 0 2 2 1 0", {24, true, 2}},
+        {"piano, E major, mono", "0 2 2 1 0 0", {0, false, 1}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const auto bytes = acordeEmWav(testing::dedilhado(c.trastes), c.opcoes, *fonte);
+        ASSERT_TRUE(bytes);
+        const Som som = lerWav(*bytes);
+        constexpr double kSolta = 1.0368;
+        const double fim = double(som.mono.size()) / som.taxa;
+        EXPECT_GT(fim, kSolta + 0.1);
+        EXPECT_LT(fim, kSolta + 3.0);
+        const double antes = pico(som, kSolta - 0.02, kSolta);
+        EXPECT_GT(pico(som, kSolta, kSolta + 0.02), antes / 3);
+        EXPECT_LT(pico(som, fim - 0.02, fim), pico(som, 0.3, kSolta) / 100);
     }
 }
 
