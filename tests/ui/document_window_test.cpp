@@ -159,6 +159,7 @@ class DocumentWindowTest : public QObject {
     void theRightButtonSoundsChords();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
+    void theKeyboardReachesAndTypesIntoRows();
     void doubleClickChangesAChord();
     void pdfHoldsTheSongsPages();
     void thePdfCutsRowsAsTheWindowDoes_data();
@@ -557,6 +558,31 @@ void DocumentWindowTest::aChordGoesFromOneSongToAnother() {
     // A copy: the first song keeps its chord, the second has it over its last lyric.
     QCOMPARE(origem->documento().Lines[1], encodeChordLine({{1, 0}, {9, 1}}));
     QCOMPARE(destino->documento().Lines[4], encodeChordLine({{1, 0}}));
+}
+
+// Without the mouse: Down chooses the first text row in view, the arrows move among text rows
+// (past chord rows), Enter types at the row's end, Esc stops typing and then leaves.
+void DocumentWindowTest::theKeyboardReachesAndTypesIntoRows() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("k.dec"), cancaoParaEditar()));
+    SheetGrid* grade = janela->grade(0);
+    grade->setFocus();
+    const SheetEditor& editor = janela->editor();
+    const struct {
+        Qt::Key tecla;
+        int linha;
+        bool digitando;
+    } passos[] = {
+        {Qt::Key_Down, 0, false},  {Qt::Key_Down, 2, false}, {Qt::Key_Return, 2, true},
+        {Qt::Key_X, 2, true},      {Qt::Key_Escape, 2, false}, {Qt::Key_Down, 3, false},
+        {Qt::Key_Up, 2, false},    {Qt::Key_Escape, -1, false},
+    };
+    for (const auto& passo : passos) {
+        QTest::keyClick(grade, passo.tecla);
+        QCOMPARE(editor.linhaEditada(), passo.linha);
+        QCOMPARE(editor.digitando(), passo.digitando);
+    }
+    QCOMPARE(janela->documento().Lines[2], std::string("Ciranda cirandinhax"));
 }
 
 void DocumentWindowTest::typingAndUndo() {

@@ -87,6 +87,7 @@ void SheetEditor::editarLinha(int linhaCancao, int cursor) {
     }
     if (editada_.linha != linhaCancao) historico_.closeGroup();
     editada_.linha = linhaCancao;
+    editada_.digitando = true;
     const int comprimento = static_cast<int>(doc.Lines[static_cast<std::size_t>(linhaCancao)].size());
     editada_.cursor = std::clamp(cursor, 0, comprimento);
     mostrarCursor();
@@ -103,7 +104,7 @@ void SheetEditor::mostrarCursor() {
     for (int c = 0; c < kMaxColunas; ++c) {
         SheetGrid* grade = janela_.grade(c);
         if (onde && onde->first == c)
-            grade->setEdicao(onde->second, editada_.cursor);
+            grade->setEdicao(onde->second, editada_.cursor, editada_.digitando);
         else
             grade->setEdicao(-1, 0);
     }
@@ -164,8 +165,51 @@ void SheetEditor::moverVertical(int direcao) {
     janela_.rolarPassos(direcao);
 }
 
-bool SheetEditor::tecla(SheetGrid*, QKeyEvent* evento) {
-    if (editada_.linha < 0) return false;
+// The first text row of the grid's column that is in view, chosen without typing.
+void SheetEditor::escolherPrimeiraLinha(SheetGrid* grade) {
+    const int coluna = grade->coluna();
+    const int total = static_cast<int>(janela_.sheet_.Columns[static_cast<std::size_t>(coluna)].size());
+    const int topo = std::max(grade->linhaEm(janela_.deslocY_), 0);
+    for (int r = topo; r < total; ++r) {
+        if (!editavel(coluna, r)) continue;
+        const SheetRow& linha = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
+                                                     [static_cast<std::size_t>(r)];
+        editada_ = {linha.Line, static_cast<int>(linha.Text.size()), -1, false};
+        mostrarCursor();
+        return;
+    }
+}
+
+bool SheetEditor::teclaSemDigitar(SheetGrid* grade, QKeyEvent* evento) {
+    const int tecla = evento->key();
+    if (editada_.linha < 0) {
+        if (tecla != Qt::Key_Down && tecla != Qt::Key_Up) return false;
+        escolherPrimeiraLinha(grade);
+        return true;
+    }
+    switch (tecla) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+            moverVertical(tecla == Qt::Key_Up ? -1 : 1);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_F2:
+            editada_.digitando = true;
+            editada_.cursor =
+                static_cast<int>(janela_.doc_.Lines[static_cast<std::size_t>(editada_.linha)].size());
+            mostrarCursor();
+            return true;
+        case Qt::Key_Escape:
+            encerrarEdicao();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool SheetEditor::tecla(SheetGrid* grade, QKeyEvent* evento) {
+    if (editada_.linha < 0 || !editada_.digitando) return teclaSemDigitar(grade, evento);
     const std::string& texto = janela_.doc_.Lines[static_cast<std::size_t>(editada_.linha)];
     const int n = static_cast<int>(texto.size());
     int& cursor = editada_.cursor;
@@ -187,6 +231,11 @@ bool SheetEditor::tecla(SheetGrid*, QKeyEvent* evento) {
         case Qt::Key_Escape:
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // Typing ends; the row stays chosen for the arrows.
+            editada_.digitando = false;
+            historico_.closeGroup();
+            mostrarCursor();
+            return true;
         case Qt::Key_Tab:
             return true;
         default: {
@@ -569,6 +618,13 @@ bool SheetEditor::eventFilter(QObject* objeto, QEvent* evento) {
             return false;
         case QEvent::KeyPress:
             return tecla(grade, static_cast<QKeyEvent*>(evento));
+        case QEvent::FocusIn: {
+            // Reached by Tab: a row is chosen at once, so that the focus shows.
+            const Qt::FocusReason razao = static_cast<QFocusEvent*>(evento)->reason();
+            if ((razao == Qt::TabFocusReason || razao == Qt::BacktabFocusReason) && editada_.linha < 0)
+                escolherPrimeiraLinha(grade);
+            return false;
+        }
         case QEvent::DragEnter:
         case QEvent::DragMove: {
             auto* e = static_cast<QDropEvent*>(evento);

@@ -32,6 +32,8 @@ class SheetEditor : public QObject {
     void observar(SheetGrid* grade);
     void ligarPaineis(PainelAcordes* lixo, PainelCopia* copia, PainelAcordes* lupa);
 
+    // Whether the row of linhaEditada() takes typing, or is only chosen by the keyboard.
+    bool digitando() const { return editada_.linha >= 0 && editada_.digitando; }
     // The row being typed into: its song line, or -1; and the caret's character position.
     int linhaEditada() const { return editada_.linha; }
     int cursor() const { return editada_.cursor; }
@@ -80,6 +82,7 @@ class SheetEditor : public QObject {
         int linha = -1;  // song line
         int cursor = 0;
         int xDesejado = -1;  // kept while moving up and down
+        bool digitando = true;  // false: the row is only chosen, by the keyboard
     };
     struct Escolha {
         int coluna = 0;
@@ -89,6 +92,9 @@ class SheetEditor : public QObject {
     };
 
     bool tecla(SheetGrid* grade, QKeyEvent* evento);
+    // The keyboard without the mouse: arrows choose a text row, Enter types into it, Esc leaves.
+    bool teclaSemDigitar(SheetGrid* grade, QKeyEvent* evento);
+    void escolherPrimeiraLinha(SheetGrid* grade);
     void pressionar(SheetGrid* grade, QMouseEvent* evento);
     void mover(SheetGrid* grade, QMouseEvent* evento);
     bool aceitaSoltura(const QDropEvent* evento) const;

@@ -10,7 +10,7 @@ namespace trovale {
 SheetGrid::SheetGrid(int coluna, QWidget* parent) : QWidget(parent), coluna_(coluna) {
     setObjectName(QStringLiteral("Image%1").arg(coluna + 1));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void SheetGrid::setPintura(const SheetPaint* pintura) {
@@ -42,22 +42,27 @@ QRect SheetGrid::retanguloLinha(int linha) const {
     return QRect(0, topos_[linha], width(), topos_[linha + 1] - topos_[linha]);
 }
 
-void SheetGrid::setEdicao(int linha, int cursor) {
-    if (linha == linhaEditada_ && cursor == cursor_) return;
+void SheetGrid::setEdicao(int linha, int cursor, bool digitando) {
+    if (linha == linhaEditada_ && cursor == cursor_ && digitando == digitando_) return;
     const QRect antes = retanguloLinha(linhaEditada_);
     linhaEditada_ = linha;
     cursor_ = cursor;
+    digitando_ = digitando;
     update(antes);
     update(retanguloLinha(linhaEditada_));
 }
 
-// A light band under the edited row and a caret after `cursor_` characters.
+// A frame around the edited row and a caret after `cursor_` characters; a row only chosen by
+// the keyboard has a dashed frame and no caret.
 void SheetGrid::desenharEdicao(QPainter& p) const {
     const QRect r = retanguloLinha(linhaEditada_);
     if (!pintura_ || r.isEmpty()) return;
-    const int x = CaretX(p, *pintura_, coluna_, linhaEditada_, r, cursor_);
-    p.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    QPen moldura(palette().color(QPalette::Highlight), digitando_ ? 1 : 2);
+    if (!digitando_) moldura.setStyle(Qt::DashLine);
+    p.setPen(moldura);
     p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (!digitando_) return;
+    const int x = CaretX(p, *pintura_, coluna_, linhaEditada_, r, cursor_);
     p.setPen(QPen(Qt::black, 2));
     p.drawLine(x, r.top() + 2, x, r.bottom() - 1);
 }

@@ -26,7 +26,9 @@ class SheetGrid : public QWidget {
     int linhaEm(int y) const;
     QRect retanguloLinha(int linha) const;
     // The row being typed into (-1: none) and the caret's character position in it.
-    void setEdicao(int linha, int cursor);
+    // The row typed into (with the caret after `cursor` characters), or only chosen by the
+    // keyboard (`digitando` false: a dashed frame, no caret); -1 for none.
+    void setEdicao(int linha, int cursor, bool digitando = true);
     int linhaEditada() const { return linhaEditada_; }
 
   signals:
@@ -44,6 +46,7 @@ class SheetGrid : public QWidget {
     std::vector<int> topos_{0};  // top of each row, then the bottom of the last
     int linhaEditada_ = -1;
     int cursor_ = 0;
+    bool digitando_ = true;
 };
 
 }  // namespace trovale
