@@ -14,6 +14,7 @@
 #include "settings/settings_file_modelo.h"
 #include "ui/aspect/aspect_form.h"
 #include "ui/chord_choice/select_form.h"
+#include "ui/dialogs/screen_placement.h"
 #include "ui/dialogs/window_dialogs.h"
 #include "ui/file_dialog/file_dlg.h"
 #include "ui/fingering_editor/edit_form.h"
@@ -50,6 +51,7 @@ Programa::~Programa() {
 
 void Programa::iniciar() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QCoreApplication::instance()->installEventFilter(new JanelasDentroDaTela(this));
     QElapsedTimer t0;
     t0.start();
     if (pasta_.doUsuario)

@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QWidget>
 #include <csignal>
@@ -45,9 +47,11 @@ DesktopVirtual::DesktopVirtual() {
     int display = kPrimeiroDisplay;
     while (display <= kUltimoDisplay && !displayLivre(display)) ++display;
     const QString nome = QStringLiteral(":%1").arg(display);
+    // A screen of 1280 by 800 of the program's own points, at the scale asked for.
+    const double escala = std::max(1.0, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    const QString tela = QStringLiteral("%1x%2x24").arg(qRound(1280 * escala)).arg(qRound(800 * escala));
     xvfb_ = iniciar({QStringLiteral("Xvfb"), nome, QStringLiteral("-screen"), QStringLiteral("0"),
-                     QStringLiteral("1280x900x24"), QStringLiteral("-nolisten"),
-                     QStringLiteral("tcp")});
+                     tela, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
     for (int i = 0; i < kPassos && !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); ++i)
         std::this_thread::sleep_for(kPasso);
     qputenv("DISPLAY", nome.toLatin1());
@@ -118,8 +122,11 @@ bool mapeada(const QWidget& janela) {
 }
 
 void clicar(QPoint global) {
-    saidaDe(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(global.x()),
-                                        QString::number(global.y()), QStringLiteral("click"),
+    // The X server counts its own pixels: the program's points times the screen's scale.
+    const QScreen* tela = QGuiApplication::screenAt(global);
+    const QPoint x = global * (tela ? tela->devicePixelRatio() : 1.0);
+    saidaDe(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QString::number(x.x()),
+                                        QString::number(x.y()), QStringLiteral("click"),
                                         QStringLiteral("1")});
 }
 

@@ -4,6 +4,7 @@
 // program; a real click where it stands reaches it. The offscreen tests cannot see stacking.
 
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -106,6 +107,7 @@ class WindowsOnDesktopTest : public QObject {
     void theChooserOfASongChord();
     void theChooserOfTheTextCheck();
     void theBrowserOfATransposition();
+    void theFileWindowFitsTheScreenAndStaysPut();
 
   private:
     QString falta_;
@@ -173,6 +175,33 @@ void WindowsOnDesktopTest::theBrowserOfATransposition() {
     });
     p.programa->janela()->menu().mTranspor->trigger();
     QVERIFY(conferido);
+}
+
+// "Abrir", twice: framed inside the screen at any scale, and where it was the first time.
+void WindowsOnDesktopTest::theFileWindowFitsTheScreenAndStaysPut() {
+    Programa1 p;
+    QList<QRect> quadros;
+    for (int vez = 0; vez < 2; ++vez) {
+        QTimer::singleShot(0, &p.principal(), [&] {
+            QDialog* arquivos = nullptr;
+            QTRY_VERIFY((arquivos = qobject_cast<QDialog*>(QApplication::activeModalWidget())) != nullptr);
+            const QRect tela = arquivos->screen()->availableGeometry();
+            QTRY_VERIFY2(arquivos->frameGeometry() != arquivos->geometry() &&
+                             tela.contains(arquivos->frameGeometry()),
+                         qPrintable(QStringLiteral("screen %1, window %2")
+                                        .arg(QDebug::toString(tela),
+                                             QDebug::toString(arquivos->frameGeometry()))));
+            QTRY_VERIFY(x11::mapeada(*arquivos));
+            // Window managers place a window shown again by its inside: a title bar lower each
+            // time, unless the program puts it back.
+            if (!quadros.isEmpty())
+                QTRY_COMPARE(arquivos->frameGeometry().topLeft(), quadros.front().topLeft());
+            quadros << arquivos->frameGeometry();
+            arquivos->reject();
+        });
+        p.programa->janela()->menu().mAbrir->trigger();
+    }
+    QCOMPARE(quadros.size(), 2);
 }
 
 int main(int argc, char** argv) {
