@@ -30,10 +30,10 @@ class SistemaCronometrado : public SistemaMidi {
 
     std::string nomeSaidaPadrao() const override { return "cronometrado"; }
     std::vector<std::string> dispositivos() override { return {}; }
-    std::unique_ptr<PortaMidi> abrir(int id) override {
-        std::unique_ptr<PortaMidi> porta = real_ ? real_->abrir(id) : nullptr;
-        if (real_ && !porta) return nullptr;
-        return std::make_unique<Porta>(*this, std::move(porta));
+    AberturaMidi abrir(int id) override {
+        AberturaMidi aberta = real_ ? real_->abrir(id) : AberturaMidi{};
+        if (real_ && !aberta.porta) return aberta;
+        return {std::make_unique<Porta>(*this, std::move(aberta.porta))};
     }
 
   private:
@@ -59,13 +59,13 @@ class SintetizadorMudo : public SistemaMidi {
   public:
     std::string nomeSaidaPadrao() const override { return "mudo"; }
     std::vector<std::string> dispositivos() override { return {}; }
-    std::unique_ptr<PortaMidi> abrir(int) override {
+    AberturaMidi abrir(int) override {
         if (!sintetizador_) {
             const auto fonte = fonteSonoraGM();
             if (fonte) sintetizador_ = SintetizadorEmbutido::criar(*fonte);
         }
-        if (!sintetizador_) return nullptr;
-        return std::make_unique<Porta>(*sintetizador_);
+        if (!sintetizador_) return {};
+        return {std::make_unique<Porta>(*sintetizador_)};
     }
 
   private:
@@ -112,7 +112,7 @@ void medir(benchmark::State& state, SistemaMidi* real, const char* nome) {
 
 void BM_PressToFirstNoteOn(benchmark::State& state) {
     SistemaMidiPadrao padrao;
-    const bool audio = padrao.abrir(kSaidaPadrao) != nullptr;
+    const bool audio = padrao.abrir(kSaidaPadrao).porta != nullptr;
     medir(state, audio ? &padrao : nullptr,
           audio ? "built-in synthesizer, system audio" : "recording device (no audio here)");
 }
