@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/program_folder.h"
+#include "app/qt_translations.h"
 #include "app/single_instance.h"
 #include "app/trovale_program.h"
 #include "settings/program_dir.h"
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
         trovale::SingleInstance::Papel::Entregue)
         return 0;
 
+    trovale::instalarTraducaoQt(app);
     trovale::OpcoesPrograma opcoes;
     opcoes.argumentos = argumentos;
     trovale::Programa programa(pasta, opcoes);

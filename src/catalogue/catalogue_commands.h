@@ -11,10 +11,10 @@ namespace trovale {
 // What the user is told about the backup: its base name, or that it failed (empty name).
 std::string mensagemCopia(const std::string& nomeBase);
 
-// "&Salvar tipos atualizados"
+// "Salvar &tipos atualizados"
 void comandoGravarTipos(const ArquivosCatalogo& arquivos, Catalogo& catalogo, Dialogs& dialogs,
                         const RelogioDias& relogio);
-// "&Salvar digitações atuais"
+// "Salvar di&gitações atuais"
 void comandoGravarPosicoes(const ArquivosCatalogo& arquivos, Catalogo& catalogo, Dialogs& dialogs,
                            const RelogioDias& relogio);
 // "&Salvar atualizações acima"

@@ -125,6 +125,8 @@ class FileDialogTest : public QObject {
 
   private slots:
     void listagem();
+    void soNomeDoQueNaoSeLe_data();
+    void soNomeDoQueNaoSeLe();
     void ordenacao_data();
     void ordenacao();
     void arrastarTitulo();
@@ -150,7 +152,7 @@ class FileDialogTest : public QObject {
     void aparencia();
 };
 
-// Title and author come from the files; a ".dec" that is no song is left out without a word.
+// Title and author come from the files; a ".dec" that is no song is listed by its name alone.
 void FileDialogTest::listagem() {
     Janela j;
     const QString p = j.pasta("musicas");
@@ -166,7 +168,7 @@ void FileDialogTest::listagem() {
     QCOMPARE(cabecalho(dlg), (QStringList{"Título", "Autor", "Nome"}));
     QCOMPARE(linhas(dlg),
              (QStringList{"Asa Branca|Luiz Gonzaga|a.dec", "Indefinido|Indefinido|b.DEC",
-                          QString(100, QLatin1Char('x')) + "|Indefinido|c.dec"}));
+                          QString(100, QLatin1Char('x')) + "|Indefinido|c.dec", "||nota.dec"}));
     QVERIFY(j.dialogs.avisos.empty());
 
     dlg.setMascara(QStringLiteral("*.txt"));
@@ -174,6 +176,48 @@ void FileDialogTest::listagem() {
     QCOMPARE(dlg.LabelLista->text(),
              QStringLiteral("Lista de arquivos *.txt no diretório (ou pasta) acima, ordenados "
                             "pelos primeiros atributos:"));
+}
+
+void FileDialogTest::soNomeDoQueNaoSeLe_data() {
+    QTest::addColumn<QString>("legenda");
+    QTest::addColumn<QString>("mascara");
+    QTest::addColumn<QString>("nome");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("esperado");
+    const QByteArray pdf("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n1 0 obj\n<< /Title (Festa) >>\nendobj\n");
+    const QByteArray binario("PK\x03\x04\x14\0\0\0\x08\0Asa Branca\r\nLuiz\0\xFF\xFE\x01\x02", 32);
+    const QString musica = QStringLiteral("Asa Branca|Luiz Gonzaga|a.dec");
+    const QString texto = QStringLiteral("Uma linha|Indefinido|texto.txt");
+    const auto linha = [](const char* caso, const char* legenda, const char* mascara,
+                          const char* nome, const QByteArray& bytes, const QStringList& antes) {
+        QTest::newRow(caso) << legenda << mascara << nome << bytes
+                            << antes + QStringList{QStringLiteral("||") + nome};
+    };
+    const char* const abrir = " Abrir arquivo existente";
+    linha("PDF exportado", " Exportar em PDF", "*.pdf", "livro.pdf", pdf, {});
+    linha("PDF com nome de música", abrir, "*.dec", "livro.dec", pdf, {musica});
+    linha("binário com nome de música", abrir, "*.dec", "dados.dec", binario, {musica});
+    linha("binário entre textos", " Importar arquivo em formato texto", "*.txt", "dados.txt",
+          binario, {texto});
+}
+
+// What the list cannot read shows its name, never bytes taken for a title or an author, and
+// comes after what it can.
+void FileDialogTest::soNomeDoQueNaoSeLe() {
+    QFETCH(QString, legenda);
+    QFETCH(QString, mascara);
+    QFETCH(QString, nome);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, esperado);
+    Janela j;
+    const QString p = j.pasta("m");
+    escrever(p + '/' + nome, bytes);
+    musica(p, "a.dec", "Asa Branca", "Luiz Gonzaga");
+    escrever(p + "/texto.txt", "Uma linha\r\n");
+    TFileDlg& dlg = j.criar(legenda, mascara);
+    QVERIFY(dlg.abrirPasta(p));
+    QCOMPARE(linhas(dlg), esperado);
+    QVERIFY(j.dialogs.avisos.empty());
 }
 
 void FileDialogTest::ordenacao_data() {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -15,11 +16,13 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include <QToolButton>
@@ -169,6 +172,8 @@ class MainWindowTest : public QObject {
     void menuCaptionsAndShortcuts_data();
     void menuCaptionsAndShortcuts();
     void menuBarHoldsFiveMenusInOrder();
+    void eachMenuHasItsOwnAccelerators_data();
+    void eachMenuHasItsOwnAccelerators();
     void rules_data();
     void rules();
     void windowFollowsDocuments_data();
@@ -180,6 +185,11 @@ class MainWindowTest : public QObject {
     void catalogueSaveCommands();
     void closingAsksQuestion3_data();
     void closingAsksQuestion3();
+    void sairAsksWhatClosingTheWindowAsks_data();
+    void sairAsksWhatClosingTheWindowAsks();
+    void arrangedSongsStayUsable_data();
+    void arrangedSongsStayUsable();
+    void theMenuListsTheSongsAndCtrlTabGoesThroughThem();
     void titlesFollowTheMaximizedDocument();
     void handOffOpensQueuesAndRefuses();
     void songsOpenOrAreRefused_data();
@@ -214,27 +224,31 @@ void MainWindowTest::menuCaptionsAndShortcuts_data() {
         {"mSalvarComo", "Salvar &como...", ""},
         {"mImportar", "&Importar *.txt", ""},
         {"mExportar", "&Exportar *.txt", ""},
+        {"mExportarPdf", "Exportar *.p&df", ""},
+        {"mExportarCho", "Exportar *.c&ho", ""},
+        {"mCaderno", "Cadern&o de cifras (PDF)...", ""},
         {"mModelo", "&Modelo", "Ctrl+M"},
         {"mConfigurar", "&Lay-out", "Ctrl+L"},
         {"mImprimir", "Im&primir", "Ctrl+P"},
         {"mJanela", "&Janelas", ""},
+        {"mSair", "Sai&r", "Ctrl+Q"},
         {"mTexto", "&Editar em formato texto", "Ctrl+E"},
         {"mTranspor", "&Transpor (mudar tom)", "Ctrl+T"},
         {"mSelect", "&Ver acordes e digitações", ""},
         {"mDigitacao", "&Digitações - atualizar, etc.", ""},
         {"mNomenclatura", "&Constituição e nomenclatura", ""},
         {"mOrdem", "&Ordem de apresentação", ""},
-        {"mGravarTipos", "&Salvar tipos atualizados", ""},
-        {"mGravarPosicoes", "&Salvar digitações atuais", ""},
+        {"mGravarTipos", "Salvar &tipos atualizados", ""},
+        {"mGravarPosicoes", "Salvar di&gitações atuais", ""},
         {"mGravarJunto", "&Salvar atualizações acima", ""},
         {"mAspecto", "&Aparência do braço", ""},
         {"mSom", "&Som dos acordes", ""},
         {"mImpressora", "&Impressora (config)", ""},
         {"mPainel", "&Painel de ferramentas", ""},
         {"mBarras", "&Barras de rolagem", ""},
-        {"mConteudo", "Conteúdo", ""},
-        {"mAssunto", "Por assunto", ""},
-        {"mComoUsar", "Como usar o Help", ""},
+        {"mConteudo", "&Conteúdo", ""},
+        {"mAssunto", "Por &assunto", ""},
+        {"mComoUsar", "Como &usar o Help", ""},
     };
     for (const auto& [nome, legenda, atalho] : linhas)
         QTest::newRow(nome) << nome << QString::fromUtf8(legenda) << atalho;
@@ -263,6 +277,41 @@ void MainWindowTest::menuBarHoldsFiveMenusInOrder() {
     // The separator that goes with the document windows' switches.
     QAction* n6 = m.janela->findChild<QAction*>(QStringLiteral("N6"));
     QVERIFY(n6 && n6->isSeparator());
+}
+
+void MainWindowTest::eachMenuHasItsOwnAccelerators_data() {
+    QTest::addColumn<QString>("menu");  // empty: the menu bar itself
+    QTest::addColumn<int>("musicas");
+    for (const char* menu : {"", "mArquivo", "mEditar", "mAcordes", "mOpcoes", "mHelp"})
+        QTest::newRow(*menu ? menu : "menu bar") << menu << 2;
+    QTest::newRow("mAcordes, no song") << "mAcordes" << 0;
+}
+
+// Alt and a letter reach every item, and no letter is taken twice within a menu.
+void MainWindowTest::eachMenuHasItsOwnAccelerators() {
+    QFETCH(QString, menu);
+    QFETCH(int, musicas);
+    Montagem m;
+    m.janela->show();
+    m.janela->executarInicioAdiado();
+    for (int i = 0; i < musicas; ++i) {
+        const QString nome = QStringLiteral("m%1.dec").arg(i);
+        m.pasta.gravar(nome, cancao());
+        QVERIFY(m.janela->abrirArquivo(m.pasta.arquivo(nome)));
+    }
+    m.abrirMenus();
+    QWidget* barra = m.janela->menuBar();
+    const QList<QAction*> itens =
+        menu.isEmpty() ? barra->actions() : m.janela->findChild<QMenu*>(menu)->actions();
+    QMap<int, QStringList> porLetra;
+    for (QAction* item : itens) {
+        if (item->isSeparator() || !item->isVisible()) continue;
+        const QKeySequence letra = QKeySequence::mnemonic(item->text());
+        QVERIFY2(!letra.isEmpty(), qPrintable(item->text()));
+        porLetra[letra[0].key()] << item->text();
+    }
+    for (const QStringList& mesmas : porLetra)
+        QVERIFY2(mesmas.size() == 1, qPrintable(mesmas.join(QStringLiteral(", "))));
 }
 
 void MainWindowTest::rules_data() {
@@ -474,6 +523,47 @@ void MainWindowTest::closingAsksQuestion3() {
     if (pergunta) QCOMPARE(m.dialogs.perguntas[0].first, 3);
 }
 
+void MainWindowTest::sairAsksWhatClosingTheWindowAsks_data() {
+    QTest::addColumn<bool>("tipos");            // the catalogue has unsaved types
+    QTest::addColumn<bool>("modificada");       // the open song has unsaved changes
+    QTest::addColumn<QList<int>>("respostas");  // Resposta values, in order
+    QTest::addColumn<QStringList>("relato");
+    const int sim = int(Resposta::Sim), nao = int(Resposta::Nao);
+    QTest::newRow("nothing changed") << false << false << QList<int>{} << QStringList{"fechada"};
+    QTest::newRow("catalogue, stay")
+        << true << false << QList<int>{sim} << QStringList{"pergunta 3", "aberta"};
+    QTest::newRow("song, cancel") << false << true << QList<int>{int(Resposta::Cancelar)}
+                                  << QStringList{"fechar Cantiga", "aberta"};
+    QTest::newRow("both, leave") << true << true << QList<int>{nao, nao}
+                                 << QStringList{"pergunta 3", "fechar Cantiga", "fechada"};
+}
+
+// "Sair" asks exactly what closing the main window asks, and ends alike.
+void MainWindowTest::sairAsksWhatClosingTheWindowAsks() {
+    QFETCH(bool, tipos);
+    QFETCH(bool, modificada);
+    QFETCH(QList<int>, respostas);
+    QFETCH(QStringList, relato);
+    const auto sair = [&](const char* comando) {
+        Montagem m;
+        m.iniciarComArquivos();
+        m.pasta.gravar(QStringLiteral("a.dec"), cancao(3));
+        TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
+        if (modificada) documento->marcarModificado();
+        m.catalogo.TiposAlterados = tipos;
+        for (int r : respostas) m.dialogs.respostas.push_back(Resposta(r));
+        comando ? m.item(comando)->trigger() : void(m.janela->close());
+        QStringList visto;
+        for (const auto& [tipo, texto] : m.dialogs.perguntas)
+            visto << QString("pergunta %1").arg(tipo);
+        for (const auto& [titulo, legenda] : m.dialogs.fechamentos)
+            visto << QStringLiteral("fechar ") + QString::fromStdString(titulo);
+        return visto << (m.janela->isVisible() ? "aberta" : "fechada");
+    };
+    QCOMPARE(sair(nullptr), relato);
+    QCOMPARE(sair("mSair"), relato);
+}
+
 void MainWindowTest::titlesFollowTheMaximizedDocument() {
     Montagem m;
     m.janela->show();
@@ -490,6 +580,99 @@ void MainWindowTest::titlesFollowTheMaximizedDocument() {
     for (QMdiSubWindow* janela : m.janela->areaDocumentos()->subWindowList())
         titulos << janela->windowTitle();
     QCOMPARE(titulos, QStringList({"/musicas/Asa Branca.dec", "/musicas/Luar do Sertão.dec"}));
+}
+
+namespace {
+
+// Opens songs a.dec, b.dec, ... in the main window.
+QList<TImageForm*> abrirMusicas(Montagem& m, int quantas) {
+    QList<TImageForm*> abertas;
+    for (int i = 0; i < quantas; ++i) {
+        const QString nome = QString(QChar('a' + i)) + QStringLiteral(".dec");
+        m.pasta.gravar(nome, cancao(20));
+        abertas << m.janela->abrirArquivo(m.pasta.arquivo(nome));
+    }
+    return abertas;
+}
+
+// The songs listed between "Janelas" and "Sair", the checked one marked with "*".
+QStringList listaDeJanelas(const Montagem& m) {
+    m.abrirMenus();
+    QStringList itens;
+    const QList<QAction*> menu = m.janela->menu().mArquivo->actions();
+    for (qsizetype i = menu.indexOf(m.item("mJanela")) + 1; menu[i] != m.item("mSair"); ++i)
+        if (!menu[i]->isSeparator()) itens << menu[i]->text() + (menu[i]->isChecked() ? "*" : "");
+    return itens;
+}
+
+}  // namespace
+
+void MainWindowTest::arrangedSongsStayUsable_data() {
+    QTest::addColumn<int>("musicas");
+    QTest::addColumn<int>("ativa");
+    QTest::newRow("two, the last in front") << 2 << 1;
+    QTest::newRow("four, the first in front") << 4 << 0;
+    QTest::newRow("twenty-four, more than the steps hold") << 24 << 5;
+}
+
+// "Janelas" cascades the songs, each at least 60% of the area and wholly inside it, title
+// bars apart; the song in front stays in front and on top.
+void MainWindowTest::arrangedSongsStayUsable() {
+    QFETCH(int, musicas);
+    QFETCH(int, ativa);
+    Montagem m;
+    m.janela->resize(1000, 760);
+    m.iniciarComArquivos();
+    const QList<TImageForm*> abertas = abrirMusicas(m, musicas);
+    QMdiArea* area = m.janela->areaDocumentos();
+    area->setActiveSubWindow(area->subWindowList()[ativa]);
+    m.item("mJanela")->trigger();
+    const QRect espaco = area->viewport()->rect();
+    QSet<int> alturas;
+    for (QMdiSubWindow* janela : area->subWindowList()) {
+        const QRect g = janela->geometry();
+        QVERIFY(!janela->isMaximized() && espaco.contains(g));
+        QVERIFY(g.width() >= espaco.width() * 0.6 && g.height() >= espaco.height() * 0.6);
+        alturas.insert(g.y());
+    }
+    QVERIFY(alturas.size() >= std::min(musicas, 5));
+    QCOMPARE(m.janela->documentoAtivo(), abertas[ativa]);
+    QCOMPARE(area->subWindowList(QMdiArea::StackingOrder).last()->widget(), abertas[ativa]);
+}
+
+// The "Documento" menu lists the open songs by file name, the one in front checked; picking
+// one brings it to the front, and Ctrl+Tab and Ctrl+Shift+Tab go round them.
+void MainWindowTest::theMenuListsTheSongsAndCtrlTabGoesThroughThem() {
+    Montagem m;
+    m.iniciarComArquivos();
+    QCOMPARE(listaDeJanelas(m), QStringList());
+    m.pasta.gravar(QStringLiteral("Samba & Choro.dec"), cancao());
+    QList<TImageForm*> abertas = abrirMusicas(m, 2);
+    abertas << m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("Samba & Choro.dec")));
+    abertas << m.janela->abrirNovo();
+    QCOMPARE(listaDeJanelas(m),
+             (QStringList{"&1 a.dec", "&2 b.dec", "&3 Samba && Choro.dec", "&4 Sem título*"}));
+    for (QAction* item : m.janela->menu().mArquivo->actions())
+        if (item->text() == QStringLiteral("&2 b.dec")) item->trigger();
+    QCOMPARE(m.janela->documentoAtivo(), abertas[1]);
+    QCOMPARE(listaDeJanelas(m).at(1), QStringLiteral("&2 b.dec*"));
+
+    m.janela->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m.janela.get()));
+    const Qt::KeyboardModifiers voltar = Qt::ControlModifier | Qt::ShiftModifier;
+    // Shift+Tab arrives as Backtab.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> passos[] = {
+        {Qt::Key_Tab, Qt::ControlModifier, 2},
+        {Qt::Key_Tab, Qt::ControlModifier, 3},
+        {Qt::Key_Tab, Qt::ControlModifier, 0},
+        {Qt::Key_Backtab, voltar, 3},
+        {Qt::Key_Tab, voltar, 2}};
+    for (const auto& [tecla, modificadores, ativa] : passos) {
+        QTest::keyClick(m.janela.get(), tecla, modificadores);
+        QCOMPARE(m.janela->documentoAtivo(), abertas[ativa]);
+    }
+    m.item("mFechar")->trigger();
+    QTRY_COMPARE(listaDeJanelas(m), (QStringList{"&1 a.dec", "&2 b.dec", "&3 Sem título*"}));
 }
 
 void MainWindowTest::handOffOpensQueuesAndRefuses() {

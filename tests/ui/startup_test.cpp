@@ -1,16 +1,23 @@
 // The program's start: the deferred checks with their messages, the minimum time of the start
 // picture, the per-user folder of a first start and the start sound.
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDialog>
+#include <QLibraryInfo>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtEndian>
 #include <QtTest>
+#include <memory>
 #include <optional>
 
 #include "app/program_folder.h"
+#include "app/qt_translations.h"
 #include "app/start_sound.h"
 #include "app/trovale_program.h"
 #include "catalogue_folder.h"
@@ -89,6 +96,9 @@ class StartupTest : public QObject {
     void startSoundIsOurOwnWav();
     void wavReading_data();
     void wavReading();
+    void everyHelpButtonSaysAjuda();
+    void qtsOwnWindowsSpeakPortuguese_data();
+    void qtsOwnWindowsSpeakPortuguese();
 };
 
 void StartupTest::initTestCase() {
@@ -438,6 +448,60 @@ void StartupTest::wavReading() {
     if (!som) return;
     QCOMPARE(som->quadros(), quadros);
     QCOMPARE(som->canais, canais);
+}
+
+// Every window the program makes calls its help button as the others do.
+void StartupTest::everyHelpButtonSaysAjuda() {
+    PastaCatalogo pasta;
+    pasta.catalogoValido();
+    ModalAnswerer respostas;
+    Programa programa(PastaPrograma{pasta.pasta(), false}, opcoes({}, 1));
+    programa.iniciar();
+    QStringList outros;
+    int botoes = 0;
+    for (QAbstractButton* botao : programa.janela()->findChildren<QAbstractButton*>()) {
+        const QString texto = QString(botao->text()).remove(QLatin1Char('&'));
+        if (!botao->objectName().contains(QStringLiteral("Help")) && texto != "Help" &&
+            texto != "Ajuda")
+            continue;
+        ++botoes;
+        if (botao->text() != "Aj&uda" || botao->toolTip().contains(QStringLiteral("Help")))
+            outros << botao->window()->metaObject()->className() + (": " + botao->text());
+    }
+    QCOMPARE(outros, QStringList());
+    QVERIFY(botoes >= 10);
+}
+
+void StartupTest::qtsOwnWindowsSpeakPortuguese_data() {
+    QTest::addColumn<QString>("janela");
+    QTest::addColumn<QStringList>("textos");
+    QTest::newRow("button box") << "QDialogButtonBox" << QStringList{"Cancelar", "OK"};
+    QTest::newRow("colour dialog") << "QColorDialog" << QStringList{"Selecionar cor"};
+    QTest::newRow("font dialog") << "QFontDialog" << QStringList{"Selecionar fonte"};
+}
+
+// Qt's own dialogs and standard buttons, with Qt's translation loaded as the program loads it.
+void StartupTest::qtsOwnWindowsSpeakPortuguese() {
+    QFETCH(QString, janela);
+    QFETCH(QStringList, textos);
+    const QString pasta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (!QFile::exists(pasta + QStringLiteral("/qtbase_pt_BR.qm")))
+        QSKIP("Qt's Portuguese translation (qt6-translations-l10n) is not installed");
+    auto* app = QCoreApplication::instance();
+    std::unique_ptr<QTranslator> tradutor(instalarTraducaoQt(*app));
+    QVERIFY(tradutor);
+    QStringList vistos;
+    if (janela == QLatin1String("QDialogButtonBox")) {
+        QDialogButtonBox botoes(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        for (QAbstractButton* botao : botoes.buttons()) vistos << botao->text();
+        vistos.sort();
+    } else if (janela == QLatin1String("QColorDialog")) {
+        vistos << QColorDialog().windowTitle();
+    } else {
+        vistos << QFontDialog().windowTitle();
+    }
+    QCoreApplication::removeTranslator(tradutor.get());
+    QCOMPARE(vistos, textos);
 }
 
 QTEST_MAIN(StartupTest)

@@ -245,7 +245,7 @@ QWidget* TAspectForm::createButtons() {
     BtnOK = botao("BtnOK", QStringLiteral("&OK"), QStringLiteral("Confirmar e fechar janela"));
     BtnCancel =
         botao("BtnCancel", QStringLiteral("&Cancelar"), QStringLiteral("Desistir e fechar janela"));
-    BtnHelp = botao("BtnHelp", QStringLiteral("&Help"), QStringLiteral("Help"));
+    BtnHelp = botao("BtnHelp", QStringLiteral("Aj&uda"), QStringLiteral("Ajuda"));
     BtnHelp->setEnabled(false);
     return linha;
 }

@@ -208,7 +208,7 @@ QWidget* TFileDlg::createButtons() {
     LabelDicas->setStyleSheet(
         QStringLiteral("QPushButton { color: palette(link); "
                        "text-decoration: underline; border: none; }"));
-    BtnHelp = botao(QStringLiteral("&Help"), "BtnHelp", coluna);
+    BtnHelp = botao(QStringLiteral("Aj&uda"), "BtnHelp", coluna);
     BtnHelp->setEnabled(false);
 
     for (QPushButton* b : {BtnOK, BtnCancel}) l->addWidget(b);
@@ -623,11 +623,14 @@ bool TFileDlg::confirmarAbrir(const QString& caminho, bool existe) {
         aviso(texto(kArquivoAberto));
         return false;
     }
+    // A song in the list has been read already; a file listed by its name alone is no song,
+    // and the check below says so.
     const QFileInfo info(caminho);
     const bool listado =
         existe && info.absolutePath() == pasta_ &&
-        std::any_of(linhas_.begin(), linhas_.end(),
-                    [&info](const LinhaOrdenada& l) { return l.arquivo.nome == info.fileName(); });
+        std::any_of(linhas_.begin(), linhas_.end(), [&info](const LinhaOrdenada& l) {
+            return l.arquivo.nome == info.fileName() && !l.arquivo.titulo.isEmpty();
+        });
     return listado || arquivoDeCancao(caminho);
 }
 

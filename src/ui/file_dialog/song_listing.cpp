@@ -56,29 +56,28 @@ bool marcaDeCancao(std::string_view primeiraLinha) {
     return marca == "Trovale" || marca == "Trovak2";
 }
 
-std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
-                                           bool cancao) {
+ArquivoListado lerCabecalho(const QString& nome, std::string_view bytes, bool cancao) {
+    // A PDF may well start with a line of plain text; it is no less unreadable here.
+    if (bytes.starts_with("%PDF-")) return {nome, {}, {}};
     if (!cancao && ehChordPro(nome.toStdString(), bytes)) {
         const auto [titulo, autor] = tituloEAutorChordPro(linhasDoTexto(std::string(bytes)));
-        return ArquivoListado{nome,
-                              indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
-                              indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(autor)))};
+        return {nome, indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
+                indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(autor)))};
     }
     if (!cancao) {
-        // A UTF-16 text must be decoded before it can be cut into lines; what is no text has
-        // neither title nor author.
-        const std::string texto = utf8DoTexto(bytes).value_or("");
-        const auto [titulo, autor] = duasLinhas(texto);
-        return ArquivoListado{nome, indefinidoSeVazio(QString::fromUtf8(titulo)),
-                              indefinidoSeVazio(QString::fromUtf8(autor))};
+        // A UTF-16 text must be decoded before it can be cut into lines.
+        const std::optional<std::string> texto = utf8DoTexto(bytes);
+        if (!texto) return {nome, {}, {}};
+        const auto [titulo, autor] = duasLinhas(*texto);
+        return {nome, indefinidoSeVazio(QString::fromUtf8(titulo)),
+                indefinidoSeVazio(QString::fromUtf8(autor))};
     }
     const auto [primeira, segunda] = duasLinhas(bytes);
-    if (!marcaDeCancao(primeira)) return std::nullopt;
+    if (!marcaDeCancao(primeira)) return {nome, {}, {}};
     // The 13-character mark and its blank come before the title.
     const std::string_view titulo = primeira.size() > 14 ? primeira.substr(14) : "";
-    return ArquivoListado{nome,
-                          indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
-                          indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(segunda)))};
+    return {nome, indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
+            indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(segunda)))};
 }
 
 QStringList extensoesDaMascara(const QString& mascara) {
@@ -101,7 +100,7 @@ ListagemPasta listarPasta(const QString& pasta, const QString& mascara) {
             listagem.ilegiveis << nome;
             continue;
         }
-        if (auto arquivo = lerCabecalho(nome, *bytes, cancao)) listagem.arquivos << *arquivo;
+        listagem.arquivos << lerCabecalho(nome, *bytes, cancao);
     }
     return listagem;
 }
@@ -126,9 +125,15 @@ QList<LinhaOrdenada> ordenarListagem(const QList<ArquivoListado>& arquivos,
     for (const ArquivoListado& a : arquivos) linhas.append({a, chaveOrdenacao(a, ordem)});
     QCollator collator(QLocale(QLocale::Portuguese, QLocale::Brazil));
     collator.setCaseSensitivity(Qt::CaseInsensitive);
+    // A file listed by its name alone goes after the songs, not among the Y's that the name
+    // mark of its key collates with.
+    const auto semCabecalho = [&ordem](const LinhaOrdenada& l) {
+        return ordem[0] != ColunaArquivo::Nome && l.arquivo.valor(ordem[0]).isEmpty();
+    };
     // Keys equal to the collation ("a.dec", "A.dec") still come out in one fixed order.
     std::stable_sort(linhas.begin(), linhas.end(),
-                     [&collator](const LinhaOrdenada& a, const LinhaOrdenada& b) {
+                     [&](const LinhaOrdenada& a, const LinhaOrdenada& b) {
+                         if (semCabecalho(a) != semCabecalho(b)) return semCabecalho(b);
                          const int c = collator.compare(a.chave, b.chave);
                          return c != 0 ? c < 0 : a.arquivo.nome < b.arquivo.nome;
                      });

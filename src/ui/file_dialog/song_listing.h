@@ -31,10 +31,10 @@ struct ListagemPasta {
 bool marcaDeCancao(std::string_view primeiraLinha);
 
 // Title and author of one file as the list shows them; in "*.dec" mode `bytes` must start with
-// a song mark, or the file is not a song and gets nothing. A ChordPro file gives its title and
-// artist directives; another text its first two lines.
-std::optional<ArquivoListado> lerCabecalho(const QString& nome, std::string_view bytes,
-                                           bool cancao);
+// a song mark. A ChordPro file gives its title and artist directives; another text its first
+// two lines. A file that is none of these (a PDF, a damaged song, anything binary) is listed
+// by its name alone.
+ArquivoListado lerCabecalho(const QString& nome, std::string_view bytes, bool cancao);
 
 // The extensions of a mask ("*.txt;*.cho" gives ".txt", ".cho"), in its order.
 QStringList extensoesDaMascara(const QString& mascara);

@@ -254,7 +254,7 @@ void TChooseForm::createControls() {
 
     QHBoxLayout* botoes = linhaDeBotoes(this, BtnOK, QStringLiteral("&Confirmar"), BtnCancel,
                                         QStringLiteral("C&ancelar"));
-    BtnHelp = new QPushButton(QStringLiteral("&Help"), this);
+    BtnHelp = new QPushButton(QStringLiteral("Aj&uda"), this);
     BtnHelp->setObjectName(QStringLiteral("BtnHelp"));
     BtnHelp->setAutoDefault(false);
     BtnHelp->setEnabled(false);

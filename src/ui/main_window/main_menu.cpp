@@ -30,9 +30,9 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
     m.mArquivo->addSeparator();
     m.mImportar = item(m.mArquivo, "mImportar", QStringLiteral("&Importar *.txt"));
     m.mExportar = item(m.mArquivo, "mExportar", QStringLiteral("&Exportar *.txt"));
-    m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.&pdf"));
-    m.mExportarCho = item(m.mArquivo, "mExportarCho", QStringLiteral("Exportar *.&cho"));
-    m.mCaderno = item(m.mArquivo, "mCaderno", QStringLiteral("Caderno de cifras (PDF)..."));
+    m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.p&df"));
+    m.mExportarCho = item(m.mArquivo, "mExportarCho", QStringLiteral("Exportar *.c&ho"));
+    m.mCaderno = item(m.mArquivo, "mCaderno", QStringLiteral("Cadern&o de cifras (PDF)..."));
     m.mArquivo->addSeparator();
     m.mModelo = item(m.mArquivo, "mModelo", QStringLiteral("&Modelo"), QKeySequence("Ctrl+M"));
     m.mConfigurar =
@@ -41,6 +41,10 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
         item(m.mArquivo, "mImprimir", QStringLiteral("Im&primir"), QKeySequence("Ctrl+P"));
     m.mArquivo->addSeparator();
     m.mJanela = item(m.mArquivo, "mJanela", QStringLiteral("&Janelas"));
+    m.separadorJanelas = m.mArquivo->addSeparator();
+    m.separadorJanelas->setVisible(false);
+    m.separadorSair = m.mArquivo->addSeparator();
+    m.mSair = item(m.mArquivo, "mSair", QStringLiteral("Sai&r"), QKeySequence("Ctrl+Q"));
 }
 
 void criarEditar(QMenuBar* barra, MenuPrincipal& m) {
@@ -59,9 +63,9 @@ void criarAcordes(QMenuBar* barra, MenuPrincipal& m) {
         item(m.mAcordes, "mNomenclatura", QStringLiteral("&Constituição e nomenclatura"));
     m.mOrdem = item(m.mAcordes, "mOrdem", QStringLiteral("&Ordem de apresentação"));
     m.mAcordes->addSeparator();
-    m.mGravarTipos = item(m.mAcordes, "mGravarTipos", QStringLiteral("&Salvar tipos atualizados"));
+    m.mGravarTipos = item(m.mAcordes, "mGravarTipos", QStringLiteral("Salvar &tipos atualizados"));
     m.mGravarPosicoes =
-        item(m.mAcordes, "mGravarPosicoes", QStringLiteral("&Salvar digitações atuais"));
+        item(m.mAcordes, "mGravarPosicoes", QStringLiteral("Salvar di&gitações atuais"));
     m.mGravarJunto = item(m.mAcordes, "mGravarJunto", QStringLiteral("&Salvar atualizações acima"));
 }
 
@@ -82,9 +86,9 @@ void criarOpcoes(QMenuBar* barra, MenuPrincipal& m) {
 
 void criarHelp(QMenuBar* barra, MenuPrincipal& m) {
     m.mHelp = submenu(barra, "mHelp", QStringLiteral("&Help"));
-    m.mConteudo = item(m.mHelp, "mConteudo", QStringLiteral("Conteúdo"));
-    m.mAssunto = item(m.mHelp, "mAssunto", QStringLiteral("Por assunto"));
-    m.mComoUsar = item(m.mHelp, "mComoUsar", QStringLiteral("Como usar o Help"));
+    m.mConteudo = item(m.mHelp, "mConteudo", QStringLiteral("&Conteúdo"));
+    m.mAssunto = item(m.mHelp, "mAssunto", QStringLiteral("Por &assunto"));
+    m.mComoUsar = item(m.mHelp, "mComoUsar", QStringLiteral("Como &usar o Help"));
 }
 
 }  // namespace

@@ -23,6 +23,10 @@ struct MenuPrincipal {
     QAction* mConfigurar = nullptr;
     QAction* mImprimir = nullptr;
     QAction* mJanela = nullptr;
+    // The open songs are listed between these two separators, the first shown only with them.
+    QAction* separadorJanelas = nullptr;
+    QAction* separadorSair = nullptr;
+    QAction* mSair = nullptr;
 
     QMenu* mEditar = nullptr;
     QAction* mTexto = nullptr;

@@ -92,12 +92,14 @@ void TTrovaleForm1::criarAcoes() {
                   menu_.mNomenclatura, menu_.mOrdem,     menu_.mAspecto,    menu_.mSom,
                   menu_.mImpressora};
     painel_->ligarBotoes(menu_.mNovo, menu_.mAbrir, menu_.mSelect);
+    criarAtalhosJanelas();
 }
 
 void TTrovaleForm1::ligarComandos() {
     // The rules run again each time one of the two menus with rules of their own opens.
     connect(menu_.mArquivo, &QMenu::aboutToShow, this, &TTrovaleForm1::aplicarRegras);
     connect(menu_.mAcordes, &QMenu::aboutToShow, this, &TTrovaleForm1::aplicarRegras);
+    connect(menu_.mArquivo, &QMenu::aboutToShow, this, &TTrovaleForm1::listarJanelas);
 
     connect(menu_.mFechar, &QAction::triggered, this, &TTrovaleForm1::fecharDocumentoAtivo);
     connect(menu_.mSalvar, &QAction::triggered, this, &TTrovaleForm1::salvarAtivo);
@@ -106,6 +108,8 @@ void TTrovaleForm1::ligarComandos() {
         if (TImageForm* documento = documentoAtivo()) salvarComo(*documento);
     });
     connect(menu_.mJanela, &QAction::triggered, this, &TTrovaleForm1::arrumarJanelas);
+    // Leaving is closing the window, with the same questions about catalogue and songs.
+    connect(menu_.mSair, &QAction::triggered, this, &QWidget::close);
     connect(menu_.mGravarTipos, &QAction::triggered, this,
             [this] { gravarCatalogo(comandoGravarTipos); });
     connect(menu_.mGravarPosicoes, &QAction::triggered, this,
@@ -168,6 +172,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mConfigurar, estado.configurar},
         {menu_.mImprimir, estado.imprimir},
         {menu_.mJanela, estado.janela},
+        {menu_.mSair, true},
         {menu_.mTexto, estado.texto},
         {menu_.mTranspor, estado.transpor},
         {menu_.mSelect, true},
@@ -570,12 +575,6 @@ void TTrovaleForm1::gravarCatalogo(void (*comando)(const ArquivosCatalogo&, Cata
     if (!dialogs_) return;
     comando(servicos_.arquivos, servicos_.catalogo, *dialogs_, servicos_.relogio);
     aplicarRegras();
-}
-
-void TTrovaleForm1::arrumarJanelas() {
-    for (QMdiSubWindow* janela : mdi_->subWindowList()) janela->showNormal();
-    mdi_->cascadeSubWindows();
-    atualizarTitulos();
 }
 
 void TTrovaleForm1::fecharDocumentoAtivo() {

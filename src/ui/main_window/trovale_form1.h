@@ -18,6 +18,7 @@
 #include "ui/main_window/menu_rules.h"
 #include "ui/print/current_printer.h"
 
+class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QStackedWidget;
@@ -189,7 +190,12 @@ class TTrovaleForm1 : public QMainWindow {
     void mostrarPainel(bool visivel);
     void gravarCatalogo(void (*comando)(const ArquivosCatalogo&, Catalogo&, Dialogs&,
                                         const RelogioDias&));
+    // "Janelas": the songs cascaded, each large enough to work in, the active one on top.
     void arrumarJanelas();
+    // The open songs at the end of the "Documento" menu, the active one checked.
+    void listarJanelas();
+    // Ctrl+Tab and Ctrl+Shift+Tab go through the songs.
+    void criarAtalhosJanelas();
     void fecharDocumentoAtivo();
 
     ServicosPrincipais servicos_;
@@ -218,6 +224,7 @@ class TTrovaleForm1 : public QMainWindow {
     QStackedWidget* centro_ = nullptr;
     PainelInicial* painel_ = nullptr;
     QMdiArea* mdi_ = nullptr;
+    QActionGroup* listaJanelas_ = nullptr;
     // Items whose windows are not part of the program yet: they stay disabled.
     QList<QAction*> semJanela_;
     QStringList recebidosDuranteInicio_;

@@ -219,7 +219,7 @@ QWidget* TPageForm::createButtons() {
     auto* l = new QHBoxLayout(linha);
     l->setContentsMargins(0, 0, 0, 0);
     BtnOptions = botao(linha, "BtnOptions", QStringLiteral("Im&primir"));
-    BtnHelp = botao(linha, "BtnHelp", QStringLiteral("&Help"), QStringLiteral("Help (F1)"));
+    BtnHelp = botao(linha, "BtnHelp", QStringLiteral("Aj&uda"), QStringLiteral("Ajuda (F1)"));
     BtnOK = botao(linha, "BtnOK", QStringLiteral("Confirmar"));
     BtnCancel = botao(linha, "BtnCancel", QStringLiteral("Cancelar"));
     BtnOK->setDefault(true);

@@ -169,7 +169,7 @@ QWidget* TMidiDlg::createButtons() {
     BtnTest = botao("BtnTest", QStringLiteral("&Testar som"));
     BtnSave = botao("BtnSave", QStringLiteral("Tornar &Padrão"));
     BtnClose = botao("BtnClose", QStringLiteral("&Fechar"));
-    BtnHelp = botao("BtnHelp", QStringLiteral("&Help"));
+    BtnHelp = botao("BtnHelp", QStringLiteral("Aj&uda"));
     BtnClose->setDefault(true);
     BtnHelp->setEnabled(false);
     l->addWidget(BtnTest);

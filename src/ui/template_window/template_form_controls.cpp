@@ -161,7 +161,7 @@ QWidget* TModelForm::createBotoes() {
     OKBtn = botao("OKBtn", QStringLiteral("&OK"),
                   QStringLiteral("Confirmar, para o documento selecionado"));
     CancelBtn = botao("CancelBtn", QStringLiteral("&Cancelar"), QStringLiteral("Cancelar"));
-    BtnHelp = botao("BtnHelp", QStringLiteral("&Help"), QStringLiteral("Help (F1)"));
+    BtnHelp = botao("BtnHelp", QStringLiteral("Aj&uda"), QStringLiteral("Ajuda (F1)"));
     OKBtn->setDefault(true);
     for (QPushButton* b : {BtnAplicar, BtnPadrao, BtnAdotar}) l->addWidget(b);
     l->addStretch(1);

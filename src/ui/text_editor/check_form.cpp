@@ -210,7 +210,7 @@ QWidget* TCheckForm::createButtons() {
     auto* linha = new QWidget(this);
     auto* l = new QHBoxLayout(linha);
     l->setContentsMargins(0, 0, 0, 0);
-    BtnHelp = botao(QStringLiteral("&Help"), "BtnHelp", linha);
+    BtnHelp = botao(QStringLiteral("Aj&uda"), "BtnHelp", linha);
     BtnHelp->setEnabled(false);
     OKBtn = botao(QStringLiteral("&Fechar"), "OKBtn", linha);
     OKBtn->setDefault(true);

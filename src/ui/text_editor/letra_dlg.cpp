@@ -188,7 +188,7 @@ QWidget* TLetraDlg::createButtons() {
                   QStringLiteral("Levar o texto para a folha da música (Ctrl+Enter)"));
     BtnCancel = botao(QStringLiteral("C&ancelar"), "BtnCancel",
                       QStringLiteral("Sair sem levar o texto para a folha (Esc)"));
-    BtnHelp = botao(QStringLiteral("&Help"), "BtnHelp", QStringLiteral("Help (F1)"));
+    BtnHelp = botao(QStringLiteral("Aj&uda"), "BtnHelp", QStringLiteral("Ajuda (F1)"));
     BtnHelp->setEnabled(false);
     l->addWidget(LabelModo);
     l->addStretch(1);
