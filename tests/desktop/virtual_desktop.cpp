@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -20,8 +22,6 @@ namespace trovale::testing {
 
 namespace {
 
-constexpr int kPrimeiroDisplay = 150;
-constexpr int kUltimoDisplay = 250;
 constexpr auto kPasso = std::chrono::milliseconds(50);
 constexpr int kPassos = 200;  // ten seconds for a busy machine to bring the display up
 
@@ -32,9 +32,20 @@ QString saidaDe(const QString& programa, const QStringList& argumentos) {
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-bool displayLivre(int n) {
-    return !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)) &&
-           !QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n));
+// The display number Xvfb writes, waiting up to ten seconds for a busy machine.
+QString lerLinha(int fd) {
+    QString linha;
+    for (int i = 0; i < kPassos; ++i) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(kPasso.count())) <= 0) continue;
+        char c = 0;
+        while (read(fd, &c, 1) == 1) {
+            if (c == '\n') return linha;
+            linha += QLatin1Char(c);
+        }
+        return linha;
+    }
+    return linha;
 }
 
 }  // namespace
@@ -44,16 +55,27 @@ DesktopVirtual::DesktopVirtual() {
         if (QStandardPaths::findExecutable(QLatin1String(ferramenta)).isEmpty())
             falta_ += QStringLiteral("%1 não instalado. ").arg(QLatin1String(ferramenta));
     if (!falta_.isEmpty()) return;
-    int display = kPrimeiroDisplay;
-    while (display <= kUltimoDisplay && !displayLivre(display)) ++display;
-    const QString nome = QStringLiteral(":%1").arg(display);
     // A screen of 1280 by 800 of the program's own points, at the scale asked for.
     const double escala = std::max(1.0, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     const QString tela = QStringLiteral("%1x%2x24").arg(qRound(1280 * escala)).arg(qRound(800 * escala));
-    xvfb_ = iniciar({QStringLiteral("Xvfb"), nome, QStringLiteral("-screen"), QStringLiteral("0"),
-                     tela, QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-    for (int i = 0; i < kPassos && !QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(display)); ++i)
-        std::this_thread::sleep_for(kPasso);
+    // Xvfb picks a free display itself and writes its number into the pipe: no race with
+    // another test's display.
+    int canal[2];
+    if (pipe(canal) != 0) {
+        falta_ = QStringLiteral("Sem pipe para o Xvfb.");
+        return;
+    }
+    xvfb_ = iniciar({QStringLiteral("Xvfb"), QStringLiteral("-displayfd"), QString::number(canal[1]),
+                     QStringLiteral("-screen"), QStringLiteral("0"), tela,
+                     QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+    close(canal[1]);
+    const QString numero = lerLinha(canal[0]);
+    close(canal[0]);
+    if (numero.isEmpty()) {
+        falta_ = QStringLiteral("O Xvfb não começou.");
+        return;
+    }
+    const QString nome = QStringLiteral(":") + numero;
     qputenv("DISPLAY", nome.toLatin1());
     qputenv("QT_QPA_PLATFORM", "xcb");
     openbox_ = iniciar({QStringLiteral("openbox")});

@@ -316,13 +316,14 @@ void TChordsForm::posicionarAoLado(QWidget& vizinha) {
     }
     int x = v.right() + 1;
     if (x + quadro.width() > area.right() + 1) x = std::max(area.left(), v.left() - quadro.width());
-    const int y = std::clamp(v.top(), area.top(), std::max(area.top(), area.bottom() + 1 - quadro.height()));
-    // Not yet framed, this window is placed by its inside: the frame it is about to get is
-    // taken to be its neighbour's.
-    QPoint canto(x, y);
-    if (frameGeometry() == geometry() && isWindow())
-        canto += vizinha.geometry().topLeft() - vizinha.frameGeometry().topLeft();
-    move(canto);
+    // Not yet framed, the window manager may hang its title bar above the point asked for:
+    // room for one like the neighbour's is kept below the screen's top.
+    const int titulo = frameGeometry() == geometry()
+                           ? std::max(0, vizinha.geometry().top() - vizinha.frameGeometry().top())
+                           : 0;
+    const int topo = area.top() + titulo;
+    const int y = std::clamp(v.top(), topo, std::max(topo, area.bottom() + 1 - quadro.height()));
+    move(x, y);
 }
 
 void TChordsForm::showEvent(QShowEvent* evento) {

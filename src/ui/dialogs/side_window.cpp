@@ -49,6 +49,9 @@ void JanelaAoLado::mostrarJa() {
     lateral_.setAttribute(Qt::WA_ShowWithoutActivating, false);
     manterAcima(QGuiApplication::applicationState() == Qt::ApplicationActive);
     if (posicionar) posicionar();
+    // Placed again once framed: before, its frame could only be guessed.
+    aEnquadrar_ = true;
+    lateral_.installEventFilter(this);
 }
 
 void JanelaAoLado::manterAcima(bool acima) {
@@ -57,6 +60,16 @@ void JanelaAoLado::manterAcima(bool acima) {
 }
 
 bool JanelaAoLado::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == &lateral_) {
+        if (aEnquadrar_ && evento->type() == QEvent::Move &&
+            lateral_.frameGeometry() != lateral_.geometry()) {
+            aEnquadrar_ = false;
+            QTimer::singleShot(0, &lateral_, [this] {
+                if (lateral_.isVisible() && posicionar) posicionar();
+            });
+        }
+        return false;
+    }
     if (objeto != vigiada_ || objeto != dono()) return false;
     switch (evento->type()) {
         case QEvent::Show:

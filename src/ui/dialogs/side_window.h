@@ -40,6 +40,7 @@ class JanelaAoLado : public QObject {
     QWidget& lateral_;
     QPointer<QWidget> vigiada_;
     bool pendente_ = false;
+    bool aEnquadrar_ = false;  // shown, and not framed yet
 };
 
 }  // namespace trovale
