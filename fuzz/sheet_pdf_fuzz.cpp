@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int paginas = folha.PageCount;
 
     const PaginaDoPdf pagina = paginaDoPdf(doc.Layout.orientacao);
-    const PinturaFolha tela{doc, folha, *medidaTela, tipos, aparencia};
+    const PinturaFolha tela{doc, folha, tipos, aparencia};
     PaginasDaFolha impressao(tela, std::move(folha), *medidaPapel, pagina.metricas, kDpiTela);
     pdf::DocumentoPdf documento;
     FontesDoDocumento registro(documento);
