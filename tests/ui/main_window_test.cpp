@@ -1227,6 +1227,21 @@ void MainWindowTest::lineMeaningsDraggedFromTheTemplate() {
     modelo.reject();
 }
 
+// The main window with its template and page setup windows, past its start.
+struct ComPaginaEModelo {
+    Modelo modeloPadrao = modeloDeFabrica();
+    PageLayout layoutPadrao = layoutDeFabrica();
+    TModelForm modelo;
+    TPageForm pagina;
+    explicit ComPaginaEModelo(Montagem& m)
+        : modelo(modeloPadrao, m.fs, m.pasta.pasta(), m.dialogs),
+          pagina(layoutPadrao, m.fs, m.pasta.pasta(), m.dialogs) {
+        m.janela->setModelo(&modelo);
+        m.janela->setPagina(&pagina);
+        m.iniciarComArquivos();
+    }
+};
+
 void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores_data() {
     QTest::addColumn<bool>("confirmar");
     QTest::newRow("Cancelar") << false;
@@ -1238,13 +1253,9 @@ void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores_data() {
 void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores() {
     QFETCH(bool, confirmar);
     Montagem m;
-    Modelo modeloPadrao = modeloDeFabrica();
-    PageLayout layoutPadrao = layoutDeFabrica();
-    TModelForm modelo(modeloPadrao, m.fs, m.pasta.pasta(), m.dialogs);
-    TPageForm pagina(layoutPadrao, m.fs, m.pasta.pasta(), m.dialogs);
-    m.janela->setModelo(&modelo);
-    m.janela->setPagina(&pagina);
-    m.iniciarComArquivos();
+    ComPaginaEModelo janelas(m);
+    TModelForm& modelo = janelas.modelo;
+    TPageForm& pagina = janelas.pagina;
     m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(40));
     TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
     const SongDocument antes = documento->documento();
@@ -1283,13 +1294,9 @@ void MainWindowTest::pageSetupPreviewsThenKeepsOrRestores() {
 // nothing else changed leaves it unmodified.
 void MainWindowTest::aTemplateCancelledInPageSetupPutsTheSongBack() {
     Montagem m;
-    Modelo modeloPadrao = modeloDeFabrica();
-    PageLayout layoutPadrao = layoutDeFabrica();
-    TModelForm modelo(modeloPadrao, m.fs, m.pasta.pasta(), m.dialogs);
-    TPageForm pagina(layoutPadrao, m.fs, m.pasta.pasta(), m.dialogs);
-    m.janela->setModelo(&modelo);
-    m.janela->setPagina(&pagina);
-    m.iniciarComArquivos();
+    ComPaginaEModelo janelas(m);
+    TModelForm& modelo = janelas.modelo;
+    TPageForm& pagina = janelas.pagina;
     m.pasta.gravar(QStringLiteral("a.dec"), cancaoComAcordes(3));
     TImageForm* documento = m.janela->abrirArquivo(m.pasta.arquivo(QStringLiteral("a.dec")));
     const SongDocument antes = documento->documento();
