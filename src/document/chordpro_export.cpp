@@ -7,6 +7,7 @@
 #include "base/text_codec.h"
 #include "catalogue/fingering.h"
 #include "document/chordpro_positions.h"
+#include "document/lyric_room.h"
 #include "document/text_conversion.h"
 #include "document/text_interpretation.h"
 
@@ -112,6 +113,17 @@ std::string letraComAcordes(std::string_view letra, const std::vector<AcordeNoTe
     return linha;
 }
 
+// The file carries its chords inline: the room the lyric opened for them goes.
+std::string semEspacoAberto(std::string_view letra, std::vector<AcordeNoTexto>& acordes) {
+    std::vector<std::size_t> indices;
+    for (const AcordeNoTexto& acorde : acordes)
+        indices.push_back(static_cast<std::size_t>(acorde.posicao) - 1);
+    LetraAberta fechada = fecharEspaco(letra, indices);
+    for (std::size_t k = 0; k < acordes.size(); ++k)
+        acordes[k].posicao = static_cast<int>(fechada.indices[k]) + 1;
+    return std::move(fechada.letra);
+}
+
 class Escrita {
   public:
     explicit Escrita(const SongDocument& doc) : doc_(doc) {}
@@ -185,7 +197,7 @@ class Escrita {
     // A chord line joins the lyric below it; over anything else, or over a lyric that must
     // stand in a tab block, it stays a line of chords.
     std::size_t linhaDeAcordes(std::size_t i) {
-        const std::vector<AcordeNoTexto> acordes = acordesNoTexto(doc_, i);
+        std::vector<AcordeNoTexto> acordes = acordesNoTexto(doc_, i);
         if (i + 1 < doc_.Lines.size() && ehLetraDeSecao(doc_, i + 1)) {
             const std::string letra = textoSemBrancosFinais(doc_.Lines[i + 1]);
             entrarEm(tipoDa(doc_, i + 1));
@@ -193,7 +205,8 @@ class Escrita {
                 escrever(letraComAcordes({}, acordes));
                 escreverLetra(letra);
             } else {
-                escrever(letraComAcordes(letra, acordes));
+                const std::string escrita = semEspacoAberto(letra, acordes);
+                escrever(letraComAcordes(escrita, acordes));
             }
             return i + 2;
         }

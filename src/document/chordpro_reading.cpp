@@ -9,6 +9,7 @@
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/fingering.h"
 #include "document/chordpro_line.h"
+#include "document/lyric_room.h"
 #include "document/song_document.h"
 #include "document/text_conversion.h"
 
@@ -70,16 +71,6 @@ bool alemDaDigitacao(std::string_view valor) {
     const int alem = kMaiorTrasteDaDigitacao;
     return casaBase > alem || maiorTraste > alem ||
            (maiorTraste > 0 && casaBase + maiorTraste - 1 > alem);
-}
-
-// A chord whose symbol would not end within a song line goes with the cut; the columns only
-// grow, so they go from the end.
-bool semAcordesAlemDaLinha(std::vector<AcordeNaLetra>& acordes) {
-    const std::size_t antes = acordes.size();
-    while (!acordes.empty() &&
-           linhaDeAcordes(acordes).size() > static_cast<std::size_t>(kMaxLineLength))
-        acordes.pop_back();
-    return acordes.size() < antes;
 }
 
 class Leitor {
@@ -191,11 +182,38 @@ class Leitor {
         });
         cortou_ = cortou_ || partes.acordes.size() < todos;
         std::vector<AcordeNaLetra> acordes = legiveis(std::move(partes.acordes), numero);
-        cortou_ = semAcordesAlemDaLinha(acordes) || cortou_;
+        cortou_ = abrirEspacoParaAcordes(partes.letra, acordes) || cortou_;
         const bool soAcordes = emBranco(partes.letra);
         if (!acordes.empty()) guardar(linhaDeAcordes(acordes), kChordLine);
         // A line that held only chords, none readable, leaves nothing behind.
         if (!soAcordes || !tinhaAcordes) guardar(std::move(partes.letra), secao_);
+    }
+
+    // Every chord over the character it went before: the lyric widens where a symbol is
+    // longer than the syllables up to the next chord. Non-breaking spaces of the file's own
+    // between words become plain ones, so that the room is the only one of its kind; at the
+    // end of the line one is the plain-text mark, a character like any other under chords.
+    // A chord whose symbol would not end within a song line goes with the cut, and so does
+    // the room opened for it; true when one went.
+    static bool abrirEspacoParaAcordes(std::string& letra, std::vector<AcordeNaLetra>& acordes) {
+        if (acordes.empty()) return false;
+        const std::size_t ultimo = letra.find_last_not_of(std::string{' ', kEspacoAberto});
+        if (ultimo != std::string::npos)
+            std::replace(letra.begin(), letra.begin() + static_cast<std::ptrdiff_t>(ultimo),
+                         kEspacoAberto, ' ');
+        for (bool cortou = false;; cortou = true) {
+            std::vector<AcordeSobreLetra> larguras;
+            for (const AcordeNaLetra& a : acordes) larguras.push_back({a.indice, a.simbolo.size()});
+            LetraAberta aberta = abrirEspaco(letra, larguras);
+            std::vector<AcordeNaLetra> abertos = acordes;
+            for (std::size_t k = 0; k < acordes.size(); ++k) abertos[k].indice = aberta.indices[k];
+            if (linhaDeAcordes(abertos).size() <= static_cast<std::size_t>(kMaxLineLength)) {
+                letra = std::move(aberta.letra);
+                acordes = std::move(abertos);
+                return cortou;
+            }
+            acordes.pop_back();
+        }
     }
 
     // The chords the chord language reads, at most as many as a chord line holds.

@@ -5,6 +5,7 @@
 
 #include "base/text_codec.h"
 #include "document/chord_columns.h"
+#include "document/lyric_room.h"
 
 namespace trovale {
 
@@ -35,24 +36,50 @@ bool haEspaco(const std::string& linha, std::size_t t) {
     return livre(t) && (t == 1 || livre(t - 1));
 }
 
-// Chords over the lyric stand at their columns; past its end they keep the distance of
-// their columns; two symbols are always apart by a blank.
-std::optional<std::string> acordesEmTexto(const SongDocument& doc, std::size_t i,
-                                          std::string& texto) {
-    const std::string letra = letraAbaixo(doc, i);
-    const int n = static_cast<int>(letra.size());
-    std::string linha(kLinhaDeTrabalho, ' ');
-    ColunasDeCifras colunas(n);
+struct AcordeDaLinha {
+    int coluna = 0;  // over the lyric, after the room opened for the symbols
+    std::string simbolo;
+};
+
+// Over the lyric each chord keeps its character: where a symbol would not end before the
+// next chord, the lyric widens there. Past its end the columns keep their distances.
+std::vector<AcordeDaLinha> acordesSobreALetra(const SongDocument& doc, std::size_t i,
+                                              std::string& letra) {
+    std::vector<AcordeDaLinha> acordes;
+    std::vector<AcordeSobreLetra> larguras;
     for (const PlacedChord& placed : decodeChordLine(doc.Lines[i])) {
         if (placed.chord < 0 || placed.chord >= doc.Chords.size() ||
             doc.Chords.isFree(placed.chord))
             continue;  // a loaded song never holds one; nothing sensible to write
-        const std::string simbolo = displaySymbol(doc.Chords.Symbols[placed.chord]);
-        const int t = colunas.posicionar(placed.column, static_cast<int>(simbolo.size()));
+        acordes.push_back({placed.column, displaySymbol(doc.Chords.Symbols[placed.chord])});
+        larguras.push_back({static_cast<std::size_t>(std::max(placed.column - 1, 0)),
+                            acordes.back().simbolo.size()});
+    }
+    LetraAberta aberta = abrirEspaco(letra, larguras);
+    const int crescimento = static_cast<int>(aberta.letra.size() - letra.size());
+    for (std::size_t k = 0; k < acordes.size(); ++k)
+        acordes[k].coluna = acordes[k].coluna > static_cast<int>(letra.size())
+                                ? acordes[k].coluna + crescimento
+                                : static_cast<int>(aberta.indices[k]) + 1;
+    letra = std::move(aberta.letra);
+    return acordes;
+}
+
+// Chords over the lyric stand at their columns; past its end they keep the distance of
+// their columns; two symbols are always apart by a blank. The lyric below is given back
+// with the room its chords need.
+std::optional<std::string> acordesEmTexto(const SongDocument& doc, std::size_t i,
+                                          std::string& texto, std::string& letra) {
+    const std::vector<AcordeDaLinha> acordes = acordesSobreALetra(doc, i, letra);
+    const int n = static_cast<int>(letra.size());
+    std::string linha(kLinhaDeTrabalho, ' ');
+    ColunasDeCifras colunas(n);
+    for (const AcordeDaLinha& acorde : acordes) {
+        const int t = colunas.posicionar(acorde.coluna, static_cast<int>(acorde.simbolo.size()));
         if (!haEspaco(linha, static_cast<std::size_t>(t)))
             return kFaltaEspacoCifras + std::to_string(i + 2) + ": \"" + utf8DeWindows1252(letra) +
                    "\".";
-        escrever(linha, static_cast<std::size_t>(t), simbolo);
+        escrever(linha, static_cast<std::size_t>(t), acorde.simbolo);
     }
     linha.resize(static_cast<std::size_t>(colunas.fimDoUltimo()));
     texto = std::move(linha);
@@ -280,9 +307,13 @@ TextoDaCancao linhasEmTexto(const SongDocument& doc) {
     for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
         if (i < doc.LineKinds.size() && isChordKind(doc.LineKinds[i])) {
             std::string texto;
-            resultado.falha = acordesEmTexto(doc, i, texto);
+            std::string letra = letraAbaixo(doc, i);
+            resultado.falha = acordesEmTexto(doc, i, texto, letra);
             if (resultado.falha) return resultado;
             resultado.linhas.push_back(std::move(texto));
+            if (letra.empty()) continue;
+            resultado.linhas.push_back(std::move(letra));
+            ++i;
         } else {
             resultado.linhas.push_back(semBrancosFinais(doc.Lines[i]));
         }

@@ -156,20 +156,27 @@ TEST_F(InterpretCommand, ConvertSongToTextMatchesTheGoldenExport) {
     EXPECT_EQ(lerBytes(saida), lerBytes(kGolden / "golden_text" / "asa_branca_v1.txt"));
 }
 
-TEST_F(InterpretCommand, ConvertRefusesASongWithoutRoomForItsChords) {
+// Chords that no longer fit side by side widen the lyric under them instead of stopping
+// the export; the text reads back with each chord on its character.
+TEST_F(InterpretCommand, ConvertWidensTheLyricWhereChordsCrowd) {
     std::string bytes = lerBytes(kGolden / "golden" / "asa_branca_v1.dec");
     const std::string linha = "3 33333333333333333333333333       5";
     const std::size_t onde = bytes.find(linha);
     ASSERT_NE(onde, std::string::npos);
     bytes.replace(onde, linha.size(), "3 333333333333333333333333335");  // G, then C at column 2
     const auto cancao = pasta.gravar("apertada.dec", bytes);
-    const auto saida = pasta.gravar("apertada.txt", "texto antigo\r\n");
+    const auto saida = pasta.caminho() / "apertada.txt";
     const ResultadoCli r = executar({"convert", cancao.string(), saida.string()});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.erros, cancao.string() +
-                           ": Falta espaço para os textos das cifras na linha 4: \"Quando olhei "
-                           "a terra ardendo\".\n");
-    EXPECT_EQ(lerBytes(saida), "texto antigo\r\n");
+    ASSERT_EQ(r.status, 0) << r.erros;
+    const std::string texto = lerBytes(saida);
+    EXPECT_NE(texto.find("\r\nG  C\r\nQ-\xA0uando olhei a terra ardendo\r\n"), std::string::npos)
+        << texto;
+    const auto volta = pasta.caminho() / "volta.dec";
+    ASSERT_EQ(executar({"convert", saida.string(), volta.string()}).status, 0);
+    const std::string dec = lerBytes(volta);
+    // the two chords at columns 1 and 4: over "Q" and "u"
+    EXPECT_NE(dec.find("\r\n3 33333333333333333333333333  4\r\n2 Q-\xA0uando olhei a terra"),
+              std::string::npos);
 }
 
 }  // namespace

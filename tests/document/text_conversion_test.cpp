@@ -211,25 +211,58 @@ TEST(TextConversion, ChordLinesAsText) {
     }
 }
 
-TEST(TextConversion, NoRoomForASymbolStopsWithTheLyricLineNamed) {
+// Each chord over a lyric as "symbol>" and the lyric from its character on, the room
+// opened for chords left out: what a reader sees under the chord.
+std::vector<std::string> acordesSobreCaracteres(const SongDocument& doc) {
+    std::vector<std::string> sobre;
+    for (std::size_t i = 0; i + 1 < doc.Lines.size(); ++i) {
+        if (!isChordKind(doc.LineKinds[i]) || !isLyricKind(doc.LineKinds[i + 1])) continue;
+        const std::string& letra = doc.Lines[i + 1];
+        for (const PlacedChord& c : decodeChordLine(doc.Lines[i])) {
+            std::string resto;
+            for (std::size_t k = std::min<std::size_t>(c.column - 1, letra.size());
+                 k < letra.size(); ++k)
+                if (letra[k] != '\xA0' &&
+                    !(letra[k] == '-' && k + 1 < letra.size() && letra[k + 1] == '\xA0'))
+                    resto += letra[k];
+            sobre.push_back(displaySymbol(doc.Chords.Symbols[c.chord]) + '>' +
+                            resto.substr(0, resto.find_last_not_of(' ') + 1));
+        }
+    }
+    return sobre;
+}
+
+// Symbols that do not fit side by side over their syllables widen the lyric under them
+// (non-breaking spaces; inside a word a hyphen first), and the text reads back with every
+// chord on the same character.
+TEST(TextConversion, CrowdedChordsWidenTheLyricUnderThem) {
     const struct {
         std::vector<std::string> cancao;
-        std::string mensagem;
+        std::vector<std::string> texto;
     } casos[] = {
-        {{"T", "A", "@1:Am @2:G", "Quando olhei"},
-         "Falta espaço para os textos das cifras na linha 4: \"Quando olhei\"."},
-        {{"@1:Am @3:G", "S\xE3o Jo\xE3o  "},
-         "Falta espaço para os textos das cifras na linha 2: \"São João\"."},
-        {{"@1:C7M @4:D", "abcdef"},
-         "Falta espaço para os textos das cifras na linha 2: \"abcdef\"."},
+        {{"T", "A", "@1:Am @2:G", "Quando olhei"}, {"T", "A", "Am G", "Q-\xA0uando olhei"}},
+        {{"T", "A", "@1:Am @3:G", "S\xE3o Jo\xE3o  "}, {"T", "A", "Am  G", "S\xE3-\xA0o Jo\xE3o"}},
+        {{"T", "A", "@1:C7M @4:D", "abcdef"},
+         {"T", "A", "C7M  D",
+          "abc-\xA0"
+          "def"}},
+        {{"T", "A", "@1:Dm7 @4:G7(13) @9:C7M", "Fosse minha"},
+         {"T", "A", "Dm7  G7(13) C7M", "Fos-\xA0se mi-\xA0nha"}},
+        // room only where a symbol does not fit; past the lyric the distances as ever
+        {{"T", "A", "@1:C @3:G7(13) @6:Am @9:D", "a b cde"},
+         {"T", "A", "C G7(13) Am  D",
+          "a b c-\xA0\xA0\xA0"
+          "de"}},
     };
     for (const auto& c : casos) {
         SongDocument doc = cancaoMontada(c.cancao);
-        const SongDocument antes = doc;
         testing::RecordingDialogs dialogs;
-        EXPECT_FALSE(SongToText(doc, dialogs));
-        EXPECT_EQ(dialogs.avisos, std::vector<std::string>{c.mensagem});
-        EXPECT_EQ(doc.Lines, antes.Lines);
+        ASSERT_TRUE(SongToText(doc, dialogs)) << c.cancao.back();
+        EXPECT_TRUE(dialogs.avisos.empty());
+        EXPECT_EQ(doc.Lines, c.texto);
+        const SongDocument lida = cancaoDoTexto(doc.Lines);
+        EXPECT_EQ(acordesSobreCaracteres(lida), acordesSobreCaracteres(cancaoMontada(c.cancao)))
+            << c.cancao.back();
     }
 }
 

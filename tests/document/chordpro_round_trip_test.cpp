@@ -1,0 +1,78 @@
+// Hand-written ChordPro, as musicians write it, through the program and out again: every
+// chord stays on the character it was written before.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "base/text_codec.h"
+#include "document/chordpro_export.h"
+#include "document/chordpro_fixture.h"
+#include "document/chordpro_import.h"
+
+namespace trovale {
+namespace {
+
+using testing::catalogoDeInterpretacao;
+
+// The song the text editor builds when the import is confirmed unchanged.
+SongDocument importada(const std::string& chordPro) {
+    const ImportacaoChordPro importacao =
+        importarChordPro(chordPro, {catalogoDeInterpretacao(), 5});
+    AcordesConhecidos conhecidos = importacao.conhecidos;
+    const InterpretacaoTexto r =
+        PrepararLinhas(importacao.linhas, {catalogoDeInterpretacao(), 5}, conhecidos);
+    SongDocument doc;
+    BuildFromText(doc, textoDoEditor(r, conhecidos));
+    return doc;
+}
+
+// The lines of a ChordPro text that are no directives.
+std::vector<std::string> letras(const std::string& chordPro) {
+    std::vector<std::string> saida;
+    std::size_t inicio = 0;
+    while (inicio < chordPro.size()) {
+        const std::size_t fim = chordPro.find('\n', inicio);
+        const std::string linha = chordPro.substr(inicio, fim - inicio);
+        if (!linha.starts_with("{")) saida.push_back(linha);
+        inicio = fim == std::string::npos ? chordPro.size() : fim + 1;
+    }
+    return saida;
+}
+
+TEST(ChordProRoundTrip, CrowdedChordsStayOnTheirSyllables) {
+    const struct {
+        std::string chordPro;  // one lyric line, UTF-8
+        std::string letra;     // the song's lyric line (Windows-1252), room opened
+    } casos[] = {
+        {"[Dm7]Fos[G7(13)]se mi[C7M]nha, eu", "Fos-\xA0se mi-\xA0nha, eu"},
+        // a chord per syllable, long jazz symbols over short words
+        {"[C]Um [G7(13)]a[Am7(9)]b[D7(9)]c de",
+         "Um a-\xA0\xA0\xA0\xA0\xA0"
+         "b-\xA0\xA0\xA0\xA0\xA0"
+         "c de"},
+        {"[F#m7(b5)]a[B7(b9)]é [Em]sol",
+         "a-\xA0\xA0\xA0\xA0\xA0\xA0\xA0\xE9 \xA0\xA0\xA0\xA0\xA0sol"},
+        // before a blank, after a hyphen of the lyric's own, two chords on one character
+        {"[Am7(9)]a[G] b", "a\xA0\xA0\xA0\xA0\xA0\xA0 b"},
+        {"[Dm7(9)]bem-[G7]vindo", "bem-\xA0\xA0\xA0\xA0vindo"},
+        {"[C]dei[Am7(9)]xa-[G7(13)]me", "deixa-\xA0\xA0\xA0\xA0me"},
+        {"[C][G7(13)]a[D]b",
+         "\xA0\xA0"
+         "a-\xA0\xA0\xA0\xA0\xA0"
+         "b"},
+        // chords that fit keep the lyric as it is, past its end too
+        {"[C]Na [G]beira [Am]do [F]mar [C] [G]", "Na beira do mar"},
+    };
+    for (const auto& c : casos) {
+        const std::string arquivo = "{title: T}\n" + c.chordPro + "\n";
+        const SongDocument doc = importada(arquivo);
+        ASSERT_EQ(doc.lineCount(), 3) << c.chordPro;
+        EXPECT_EQ(doc.Lines[2], c.letra) << c.chordPro;
+        EXPECT_EQ(letras(chordProDaCancao(doc)), std::vector<std::string>{c.chordPro});
+    }
+}
+
+}  // namespace
+}  // namespace trovale
