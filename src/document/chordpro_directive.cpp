@@ -128,10 +128,14 @@ std::optional<LinhaDiretiva> lerDiretiva(std::string_view linha) {
     const std::string_view dentro =
         aparar(texto.substr(1, diretiva.fechada ? fecha - 1 : texto.npos));
     const std::size_t fimNome = std::min(dentro.find_first_of(": "), dentro.size());
-    diretiva.tipo = tipoDoNome(minusculas(dentro.substr(0, fimNome)));
+    diretiva.nome = minusculas(dentro.substr(0, fimNome));
+    diretiva.tipo = tipoDoNome(diretiva.nome);
     std::string_view valor = dentro.substr(fimNome);
     if (!valor.empty() && valor[0] == ':') valor.remove_prefix(1);
     diretiva.valor = std::string(aparar(valor));
+    if (!valor.empty() && valor[0] == ' ') valor.remove_prefix(1);
+    diretiva.comBrancos =
+        diretiva.valor.empty() ? "" : std::string(valor.substr(0, valor.find_last_not_of(' ') + 1));
     return diretiva;
 }
 

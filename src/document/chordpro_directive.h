@@ -24,8 +24,10 @@ enum class DiretivaChordPro {
 
 struct LinhaDiretiva {
     DiretivaChordPro tipo = DiretivaChordPro::Outra;
-    std::string valor;     // after the name and its ":" or blank, without blanks around
-    bool fechada = false;  // the line holds the closing "}"
+    std::string nome;        // as written, in lower case
+    std::string comBrancos;  // the value with the blanks it began with (all but one after ":")
+    std::string valor;       // after the name and its ":" or blank, without blanks around
+    bool fechada = false;    // the line holds the closing "}"
 };
 
 // Nothing when the line (blanks aside) does not start with "{".

@@ -6,6 +6,7 @@
 
 #include "base/text_codec.h"
 #include "catalogue/fingering.h"
+#include "document/chordpro_metadata.h"
 #include "document/chordpro_positions.h"
 #include "document/lyric_room.h"
 #include "document/text_conversion.h"
@@ -70,17 +71,25 @@ std::string definicao(std::string_view simbolo, const TDigitacao& d) {
     return texto + "}";
 }
 
-// One {define} for each symbol that has a fingering, in the order the song first uses them.
+// A chord left without a fingering is defined with every string muted: other programs draw
+// an empty diagram, and this program reads it back as no fingering.
+std::string semDigitacao(std::string_view simbolo) {
+    return "{define: " + std::string(simbolo) + " base-fret 1 frets x x x x x x}";
+}
+
+// One {define} for each symbol (each variant apart, "G*" beside "G"), in the order the song
+// first uses them.
 std::vector<std::string> definicoes(const SongDocument& doc) {
     std::vector<std::string> linhas;
     std::set<std::string> escritos;
     for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
         if (!isChordKind(tipoDa(doc, i))) continue;
         for (const AcordeNoTexto& acorde : acordesNoTexto(doc, i)) {
+            if (!escritos.insert(acorde.simbolo).second) continue;
             const std::optional<TDigitacaoGravada> g =
                 digitacaoDoTexto(doc.Chords.Fingerings[acorde.acorde]);
-            if (!g || !escritos.insert(acorde.simbolo).second) continue;
-            linhas.push_back(definicao(acorde.simbolo, Decodificar(*g)));
+            linhas.push_back(g ? definicao(acorde.simbolo, Decodificar(*g))
+                               : semDigitacao(acorde.simbolo));
         }
     }
     return linhas;
@@ -165,10 +174,13 @@ class Escrita {
         emTab_ = false;
     }
 
+    // The author goes as {subtitle} too, the only one some readers show.
     void cabecalho(std::size_t i) {
         const std::string texto = textoSemBrancosFinais(doc_.Lines[i]);
         if (texto.empty()) return escrever("");
-        escrever(diretiva(tipoDa(doc_, i) == kTitleLine ? "title" : "artist", texto));
+        if (tipoDa(doc_, i) == kTitleLine) return escrever(diretiva("title", texto));
+        escrever(diretiva("subtitle", texto));
+        escrever(diretiva("artist", texto));
     }
 
     // Writes line i (with its lyric, for a chord line) and returns the next line to write.
@@ -186,7 +198,9 @@ class Escrita {
             cabecalho(i);
         } else {
             const std::string texto = textoSemBrancosFinais(doc_.Lines[i]);
-            if (tipo == kNotesLine && !texto.empty())
+            if (tipo == kNotesLine && diretivaDaNota(texto))
+                diretivaUtf8(*diretivaDaNota(texto));
+            else if (tipo == kNotesLine && !texto.empty())
                 escrever(diretiva("comment", texto));
             else
                 escreverLetra(texto);

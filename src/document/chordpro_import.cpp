@@ -110,6 +110,12 @@ void aplicarDefinicao(const DefinicaoLida& lida, const Catalogo& catalogo,
             prefixo + citado + " não é acorde catalogado; a digitação definida não foi usada.");
         return;
     }
+    const TrastesAbsolutos& trastes = *lida.definicao.trastes;
+    if (std::all_of(trastes.begin(), trastes.end(),
+                    [](int traste) { return traste == kCordaNaoTocada; })) {
+        importacao.conhecidos.escolherDigitacao(indice, "0");  // defined as no fingering
+        return;
+    }
     const std::optional<std::string> digitacao =
         digitacaoDefinida(catalogo, ValorNota(acorde.acorde.Raiz), acorde.acorde.TipoComBaixo,
                           *lida.definicao.trastes);
@@ -136,9 +142,12 @@ bool ehChordPro(std::string_view extensaoOuNome, std::string_view bytes) {
 
 std::string ImportacaoChordPro::resumo(std::size_t maximoAvisos) const {
     std::string texto;
-    if (diretivasIgnoradas == 1) texto = "1 diretiva ChordPro ignorada.";
+    if (diretivasIgnoradas == 1) texto = "1 diretiva ChordPro ignorada";
     if (diretivasIgnoradas > 1)
-        texto = std::to_string(diretivasIgnoradas) + " diretivas ChordPro ignoradas.";
+        texto = std::to_string(diretivasIgnoradas) + " diretivas ChordPro ignoradas";
+    for (std::size_t i = 0; i < nomesIgnorados.size(); ++i)
+        texto += (i == 0 ? ": " : ", ") + nomesIgnorados[i];
+    if (!texto.empty()) texto += '.';
     const std::size_t mostrados = std::min(maximoAvisos, avisos.size());
     for (std::size_t i = 0; i < mostrados; ++i) texto += (texto.empty() ? "" : "\n") + avisos[i];
     if (const std::size_t resto = avisos.size() - mostrados; resto > 0)
@@ -160,6 +169,8 @@ ImportacaoChordPro importarChordPro(std::string bytes, const ContextoInterpretac
     LeituraChordPro lida = lerChordPro(*texto, contexto.catalogo.tipos);
     texto.reset();
     importacao.diretivasIgnoradas = lida.diretivasIgnoradas;
+    for (const std::string& nome : lida.nomesIgnorados)
+        importacao.nomesIgnorados.push_back(utf8DeWindows1252(nome));
     importacao.avisos.insert(importacao.avisos.end(), lida.avisos.begin(), lida.avisos.end());
     int cortadas = lida.linhasCortadas;
     marcarTextoSimples(lida.linhas, contexto, cortadas);

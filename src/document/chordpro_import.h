@@ -24,7 +24,8 @@ struct ImportacaoChordPro {
     std::vector<std::string> linhas;  // Windows-1252, as the text editor takes them
     AcordesConhecidos conhecidos;
     int diretivasIgnoradas = 0;
-    std::vector<std::string> avisos;  // UTF-8, for the user
+    std::vector<std::string> nomesIgnorados;  // UTF-8, each once
+    std::vector<std::string> avisos;          // UTF-8, for the user
 
     // What was skipped or reported, in one message (UTF-8); empty when nothing was. Past
     // `maximoAvisos` warnings only their number is given, so that a message window fits.

@@ -19,8 +19,8 @@ std::string textoSemBrancosFinais(std::string_view texto) {
     return std::string(texto.substr(0, texto.find_last_not_of(' ') + 1));
 }
 
-// The text export's rule for chords past the lyric, with the symbols as ChordPro shows them
-// (no variant tag): the import rebuilds exactly this text line.
+// The text export's rule for chords past the lyric, with the symbols as the text form writes
+// them (variant tag and all): the import rebuilds exactly this text line.
 std::vector<AcordeNoTexto> acordesNoTexto(const SongDocument& doc, std::size_t i) {
     const int n = static_cast<int>(tamanhoDaLetraAbaixo(doc, i));
     std::vector<AcordeNoTexto> acordes;
@@ -29,7 +29,7 @@ std::vector<AcordeNoTexto> acordesNoTexto(const SongDocument& doc, std::size_t i
         if (placed.chord < 0 || placed.chord >= doc.Chords.size() ||
             doc.Chords.isFree(placed.chord))
             continue;
-        std::string simbolo = displaySymbol(withoutVariantTag(doc.Chords.Symbols[placed.chord]));
+        std::string simbolo = displaySymbol(doc.Chords.Symbols[placed.chord]);
         const int t = colunas.posicionar(placed.column, static_cast<int>(simbolo.size()));
         acordes.push_back({placed.chord, std::move(simbolo), t});
     }

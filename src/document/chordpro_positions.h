@@ -12,7 +12,7 @@ namespace trovale {
 
 struct AcordeNoTexto {
     int acorde = 0;       // chord number
-    std::string simbolo;  // display form without the variant tag
+    std::string simbolo;  // display form with its variant tag ("G*")
     int posicao = 0;      // 1-based text column of the symbol's first character
 };
 

@@ -9,6 +9,7 @@
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/fingering.h"
 #include "document/chordpro_line.h"
+#include "document/chordpro_metadata.h"
 #include "document/lyric_room.h"
 #include "document/song_document.h"
 #include "document/text_conversion.h"
@@ -116,28 +117,41 @@ class Leitor {
 
     // An empty line is always normal: the text editor makes it so whatever the marker.
     void guardar(std::string texto, std::uint8_t tipo) {
+        autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;
         if (emBranco(texto)) tipo = kLyricLine;
         saida_.linhas.push_back({std::move(texto), tipo});
     }
 
-    void ignorar() { ++saida_.diretivasIgnoradas; }
+    void ignorar(const LinhaDiretiva& d) {
+        ++saida_.diretivasIgnoradas;
+        auto& nomes = saida_.nomesIgnorados;
+        if (!d.nome.empty() && std::find(nomes.begin(), nomes.end(), d.nome) == nomes.end())
+            nomes.push_back(d.nome);
+    }
 
     // A directive with nothing to show (no value) is skipped like an unknown one: an empty
     // title or note line would read as an empty normal line.
     void diretiva(const LinhaDiretiva& d, int numero) {
-        if (!d.fechada) return ignorar();
+        if (!d.fechada) return ignorar(d);
         switch (d.tipo) {
             case DiretivaChordPro::Titulo:
-                if (d.valor.empty() || titulo_) return ignorar();
+                if (d.valor.empty()) return ignorar(d);
+                if (titulo_) return guardar(d.valor, kTitleLine);  // a second title line
                 titulo_ = d.valor;
                 tituloCortado_ = cortarLinha(*titulo_);
                 cortou_ = cortou_ || tituloCortado_;
                 return;
             case DiretivaChordPro::Autor:
+                if (d.valor.empty()) return ignorar(d);
+                // This program writes the author as {subtitle} and again as {artist}.
+                if (autorAnterior_ == d.valor) return;
+                guardar(d.valor, kAuthorLine);
+                autorAnterior_ = d.valor;
+                return;
             case DiretivaChordPro::Comentario:
-                if (d.valor.empty()) return ignorar();
-                guardar(d.valor, d.tipo == DiretivaChordPro::Autor ? kAuthorLine : kNotesLine);
+                if (d.valor.empty()) return ignorar(d);
+                guardar(d.comBrancos, kNotesLine);
                 return;
             case DiretivaChordPro::InicioCoro:
                 secao_ = ehRotuloRefrao(d.valor) ? kRefrainLine : kChorusLine;
@@ -151,30 +165,34 @@ class Leitor {
             case DiretivaChordPro::FimTab:
                 return;
             case DiretivaChordPro::Acorde:
-                return definicao(d.valor, numero);
+                return definicao(d, numero);
             case DiretivaChordPro::Outra:
-                return ignorar();
+                if (std::optional<std::string> nota = notaDaDiretiva(d.nome, d.valor))
+                    return guardar(std::move(*nota), kNotesLine);
+                return ignorar(d);
         }
     }
 
-    void definicao(std::string_view valor, int numero) {
+    void definicao(const LinhaDiretiva& d, int numero) {
+        const std::string_view valor = d.valor;
         if (alemDaDigitacao(valor)) {
             saida_.avisos.push_back(prefixoDaLinha(numero) + "definição de acorde além da casa " +
                                     std::to_string(kMaiorTrasteDaDigitacao) + ", ignorada.");
-            return ignorar();
+            return ignorar(d);
         }
         std::optional<DefinicaoAcorde> lida = lerDefinicao(valor);
         if (!lida) {
             saida_.avisos.push_back(prefixoDaLinha(numero) + "definição de acorde ilegível.");
-            return ignorar();
+            return ignorar(d);
         }
-        if (!lida->trastes) return ignorar();  // a diagram to show, no shape to take
+        if (!lida->trastes) return ignorar(d);  // a diagram to show, no shape to take
         saida_.definicoes.push_back({std::move(*lida), numero});
     }
 
     void letra(std::string_view linha, int numero) {
         LetraComAcordes partes = separarAcordes(linha);
         const bool tinhaAcordes = !partes.acordes.empty();
+        manterComoTexto(partes, numero);
         // Chords past the cut go with it, unread: a long line holds many.
         const std::size_t todos = partes.acordes.size();
         std::erase_if(partes.acordes, [](const AcordeNaLetra& a) {
@@ -216,24 +234,38 @@ class Leitor {
         }
     }
 
-    // The chords the chord language reads, at most as many as a chord line holds.
-    std::vector<AcordeNaLetra> legiveis(std::vector<AcordeNaLetra> acordes, int numero) {
-        std::vector<AcordeNaLetra> lidos;
-        for (AcordeNaLetra& acorde : acordes) {
-            if (!ehAcorde(acorde.simbolo)) {
-                saida_.avisos.push_back(prefixoDaLinha(numero) + "cifra \"" +
-                                        utf8DeWindows1252(acorde.simbolo) +
-                                        "\" não reconhecida, deixada de fora.");
-            } else if (lidos.size() == static_cast<std::size_t>(kMaxChordsPerLine)) {
-                saida_.avisos.push_back(prefixoDaLinha(numero) + "mais de " +
-                                        std::to_string(kMaxChordsPerLine) +
-                                        " cifras; as excedentes ficaram de fora.");
-                break;
-            } else {
-                lidos.push_back(std::move(acorde));
+    // What is in brackets and reads as no chord ("[N.C.]", "[x2]") goes back into the lyric
+    // as it was written, so that nothing of the line is lost.
+    void manterComoTexto(LetraComAcordes& partes, int numero) {
+        std::string letra;
+        std::size_t lidos = 0;
+        std::vector<AcordeNaLetra> acordes;
+        for (AcordeNaLetra& acorde : partes.acordes) {
+            letra.append(partes.letra, lidos, acorde.indice - lidos);
+            lidos = acorde.indice;
+            acorde.indice = letra.size();
+            if (ehAcorde(acorde.simbolo)) {
+                acordes.push_back(std::move(acorde));
+                continue;
             }
+            letra += "[" + acorde.simbolo + "]";
+            saida_.avisos.push_back(prefixoDaLinha(numero) + "\"" +
+                                    utf8DeWindows1252(acorde.simbolo) +
+                                    "\" não é cifra; mantido como texto na letra.");
         }
-        return lidos;
+        letra.append(partes.letra, lidos);
+        partes.letra = std::move(letra);
+        partes.acordes = std::move(acordes);
+    }
+
+    // At most as many chords as a chord line holds.
+    std::vector<AcordeNaLetra> legiveis(std::vector<AcordeNaLetra> acordes, int numero) {
+        if (acordes.size() <= static_cast<std::size_t>(kMaxChordsPerLine)) return acordes;
+        saida_.avisos.push_back(prefixoDaLinha(numero) + "mais de " +
+                                std::to_string(kMaxChordsPerLine) +
+                                " cifras; as excedentes ficaram de fora.");
+        acordes.resize(static_cast<std::size_t>(kMaxChordsPerLine));
+        return acordes;
     }
 
     // A blank would split the symbol into two words of the chord line.
@@ -249,6 +281,7 @@ class Leitor {
     std::unordered_map<std::string, bool> acordes_;
     LeituraChordPro saida_;
     std::optional<std::string> titulo_;
+    std::optional<std::string> autorAnterior_;  // the last line read, when an author line
     bool tituloCortado_ = false;
     std::uint8_t secao_ = kLyricLine;
     bool emTab_ = false;

@@ -26,8 +26,9 @@ struct LeituraChordPro {
     std::vector<LinhaLida> linhas;  // the title first, when there is one
     std::vector<DefinicaoLida> definicoes;
     int diretivasIgnoradas = 0;
-    int linhasCortadas = 0;           // lines of the file that lost more than blanks
-    std::vector<std::string> avisos;  // UTF-8
+    std::vector<std::string> nomesIgnorados;  // the directives' names, each once, as met
+    int linhasCortadas = 0;                   // lines of the file that lost more than blanks
+    std::vector<std::string> avisos;          // UTF-8
 };
 
 // The lines come whole (LinhasLongas::Inteiras): what is made of them is cut to a song line,

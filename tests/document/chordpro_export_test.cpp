@@ -43,35 +43,26 @@ SongDocument carregar(const fs::path& arquivo) {
 }
 
 // What ChordPro cannot carry, set aside on both sides:
-// - fingering "0": the import lets the catalogue choose, as for a typed chord;
-// - a second fingering of one symbol ("Gf*"): a ChordPro chord is its symbol, and the first
-//   fingering used is the one defined;
 // - a fingering filed under another root than its chord's (hand-made test songs): ChordPro
-//   gives frets only, so frets are compared; one the program cannot build at all (start fret
-//   past 12) is not compared;
+//   gives frets only, so frets are compared;
 // - trailing blanks (the text form has none), the chord table's order and type codes.
+// Variants ("G*") and chords without a fingering ("0") come back as they were.
 int notaDaRaiz(std::string_view simbolo) {
     std::string texto = displaySymbol(simbolo);
     return ValorNota(ExtrairRaiz(texto));
 }
 
-enum class Comparacao { Palavras, Trastes, Nenhuma };
+enum class Comparacao { Palavras, Trastes };
 
 std::vector<Comparacao> comparacoes(const SongDocument& doc) {
     std::vector<Comparacao> lista;
-    std::map<std::string, int> primeira;  // base symbol -> the entry used first
     for (int i = 0; i < doc.lineCount(); ++i) {
         if (!isChordKind(doc.LineKinds[i])) continue;
         for (const PlacedChord& p : decodeChordLine(doc.Lines[i])) {
             const std::string base(withoutVariantTag(doc.Chords.Symbols[p.chord]));
-            const int dona = primeira.emplace(base, p.chord).first->second;
             const auto g = digitacaoDoTexto(doc.Chords.Fingerings[p.chord]);
-            if (!g || dona != p.chord || !digitacaoBemFormada(Decodificar(*g)))
-                lista.push_back(Comparacao::Nenhuma);
-            else if (Decodificar(*g).Nota != notaDaRaiz(base))
-                lista.push_back(Comparacao::Trastes);
-            else
-                lista.push_back(Comparacao::Palavras);
+            lista.push_back(g && Decodificar(*g).Nota != notaDaRaiz(base) ? Comparacao::Trastes
+                                                                          : Comparacao::Palavras);
         }
     }
     return lista;
@@ -90,11 +81,10 @@ std::string descrever(const SongDocument& doc, const std::vector<Comparacao>& mo
         for (const PlacedChord& p : decodeChordLine(doc.Lines[i])) {
             const std::string& digitacao = doc.Chords.Fingerings[p.chord];
             const Comparacao modo = k < modos.size() ? modos[k++] : Comparacao::Palavras;
-            texto += " @" + std::to_string(p.column) + ' ' +
-                     displaySymbol(withoutVariantTag(doc.Chords.Symbols[p.chord])) + ' ' +
-                     (modo == Comparacao::Palavras  ? digitacao
-                      : modo == Comparacao::Trastes ? testing::trastesDaDigitacao(digitacao)
-                                                    : "*");
+            texto +=
+                " @" + std::to_string(p.column) + ' ' + displaySymbol(doc.Chords.Symbols[p.chord]) +
+                ' ' +
+                (modo == Comparacao::Palavras ? digitacao : testing::trastesDaDigitacao(digitacao));
         }
         texto += '\n';
     }

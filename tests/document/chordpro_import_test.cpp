@@ -79,12 +79,21 @@ TEST(ChordProImport, GivesTheSongTheEditorBuilds) {
         {{"{title: Tab}", "{sot}", "Am   G", "e|--[0]--|", "{eot}", "A E", "<C>"},
          {"0 Tab", "2 Am   G\u00A0", "2 e|--[0]--|", "2 A E\u00A0", "2 <C>\u00A0"},
          ""},
-        // Damage: every skipped directive counted, an unreadable chord reported.
+        // Damage: every skipped directive counted and named; what reads as no chord kept as
+        // written and reported; a later title is a title line too.
         {{"{title: Dano}", "{key: G}", "{comment: sem fim", "[N.C.]Parou [Am", "{title: Outro}",
-          "{title:}", "# nota de quem escreveu", "[C(b9)]Raro"},
-         {"0 Dano", "2 Parou [Am", "3 @1 C(b9)", "2 Raro"},
-         "4 diretivas ChordPro ignoradas.\nLinha 4: cifra \"N.C.\" não reconhecida, deixada de "
-         "fora."},
+          "{title:}", "# nota de quem escreveu", "[C(b9)]Raro", "{x_pagetype: a4}"},
+         {"0 Dano", "8 Tom: G", "2 [N.C.]Parou [Am", "0 Outro", "3 @1 C(b9)", "2 Raro"},
+         "3 diretivas ChordPro ignoradas: comment, title, x_pagetype.\nLinha 4: \"N.C.\" não é "
+         "cifra; mantido como texto na letra."},
+        // What the song says of itself, in Portuguese; the author written twice is one line;
+        // a note keeps its indent.
+        {{"{title: T}", "{subtitle: Fulano}", "{artist: Fulano}", "{capo: 2}", "{tempo: 96}",
+          "{time: 3/4}", "{duration: 3:25}", "{meta: album Ao vivo}", "{meta: sigla X1}",
+          "{c:   recuado}", "[x]Lá"},
+         {"0 T", "1 Fulano", "8 Capotraste: 2ª casa", "8 Andamento: 96", "8 Compasso: 3/4",
+          "8 Duração: 3:25", "8 Álbum: Ao vivo", "8 sigla: X1", "8   recuado", "2 [x]Lá"},
+         "Linha 11: \"x\" não é cifra; mantido como texto na letra."},
         // Without a title the first line is no title; a line of chords alone.
         {{"[Am] [G]", "Vem", "", "[C]   [G]   [C(b9)]"},
          {"3 @1 Am @4 G", "2 Vem", "2 ", "3 @1 C @3 G @5 C(b9)"},
@@ -127,12 +136,12 @@ TEST(ChordProImport, DefinedFingeringsAreChosen) {
               (std::vector<std::string>{"3 5 5 4 3 3", "x 0 2 2 1 1", "x 3 2 0 1 0", "-"}));
     EXPECT_EQ(tabela.Fingerings[conhecidos.indice("Gf")], catalogada("3 5 5 4 3 3"));
     EXPECT_EQ(importacao.resumo(),
-              "1 diretiva ChordPro ignorada.\n"
+              "1 diretiva ChordPro ignorada: define.\n"
               "Linha 6: definição de acorde ilegível.\n"
               "Linha 3: digitação de \"C\" impossível de montar; mantida a do catálogo.\n"
               "Linha 4: \"C(b9)\" não é acorde catalogado; a digitação definida não foi usada.");
     EXPECT_EQ(importacao.resumo(1),
-              "1 diretiva ChordPro ignorada.\n"
+              "1 diretiva ChordPro ignorada: define.\n"
               "Linha 6: definição de acorde ilegível.\n"
               "E mais 2 avisos.");
 }
@@ -205,7 +214,8 @@ TEST(ChordProImport, LinesAreCutAfterTheirChordsAreTakenOut) {
 // Frets are checked before they are added up: a fret of ten digits overflowed that sum.
 TEST(ChordProImport, DefinesPastWhatAFingeringHoldsAreSkipped) {
     const std::string alem =
-        "1 diretiva ChordPro ignorada.\nLinha 1: definição de acorde além da casa 16, ignorada.";
+        "1 diretiva ChordPro ignorada: define.\nLinha 1: definição de acorde além da casa 16, "
+        "ignorada.";
     const struct {
         std::string definicao;
         std::string trastes;  // of G's fingering, "-" for the catalogue's

@@ -74,5 +74,33 @@ TEST(ChordProRoundTrip, CrowdedChordsStayOnTheirSyllables) {
     }
 }
 
+// Titles, the author, what the song says of itself, an indented note, variants and a chord
+// left without a fingering: all of it comes back as it was written.
+TEST(ChordProRoundTrip, NothingIsDropped) {
+    const std::string arquivo =
+        "{title: Primeira}\n{title: Segunda}\n"
+        "{subtitle: Fulano}\n{artist: Fulano}\n"
+        "{define: G base-fret 1 frets 3 2 0 0 0 3}\n"
+        "{define: G* base-fret 1 frets 3 5 5 4 3 3}\n"
+        "{define: Am base-fret 1 frets x x x x x x}\n"
+        "{capo: 2}\n{key: G}\n{tempo: 96}\n{time: 3/4}\n{duration: 3:25}\n"
+        "{meta: album Ao vivo}\n{comment:   recuado}\n"
+        "[G]Vem [G*]c\xC3\xA1, [Am]meu bem\n";
+    const SongDocument doc = importada(arquivo);
+    EXPECT_EQ(chordProDaCancao(doc), arquivo);
+    EXPECT_EQ(doc.Lines[0], "Primeira");
+    EXPECT_EQ(doc.Lines[1], "Segunda");
+    EXPECT_EQ(doc.LineKinds[1], kTitleLine);
+    EXPECT_EQ(doc.Lines[3], "Capotraste: 2\xAA casa");
+    EXPECT_EQ(doc.Lines[9], "  recuado");
+    // the variant plays its own fingering, and Am none
+    const ChordTable& t = doc.Chords;
+    for (int i = 0; i < t.size(); ++i) {
+        if (t.Symbols[i] == "Gf*")
+            EXPECT_EQ(testing::trastesDaDigitacao(t.Fingerings[i]), "3 5 5 4 3 3");
+        if (t.Symbols[i] == "Afm") EXPECT_EQ(t.Fingerings[i], "0");
+    }
+}
+
 }  // namespace
 }  // namespace trovale
