@@ -1,5 +1,6 @@
 #include "document/chordpro_directive.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <utility>
@@ -117,6 +118,11 @@ std::optional<int> trasteAbsoluto(std::string_view token, int casaBase) {
 }
 
 }  // namespace
+
+std::string nomeDoArquivo(std::string nome) {
+    std::replace(nome.begin(), nome.end(), kGrau, kOrdinal);
+    return nome;
+}
 
 // directive := "{" name [(":" | blank) value] "}"
 std::optional<LinhaDiretiva> lerDiretiva(std::string_view linha) {

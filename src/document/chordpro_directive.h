@@ -10,6 +10,14 @@
 
 namespace trovale {
 
+// The diminished sign: this program writes the masculine ordinal "º", other programs the
+// degree sign "°" (Windows-1252 bytes); both read as the same chord.
+inline constexpr char kOrdinal = '\xBA';
+inline constexpr char kGrau = '\xB0';
+
+// A chord name from a file in this program's own form ("C°" -> "Cº").
+std::string nomeDoArquivo(std::string nome);
+
 enum class DiretivaChordPro {
     Titulo,
     Autor,

@@ -1,11 +1,13 @@
 #include "document/chordpro_export.h"
 
+#include <algorithm>
 #include <optional>
 #include <set>
 #include <vector>
 
 #include "base/text_codec.h"
 #include "catalogue/fingering.h"
+#include "document/chordpro_directive.h"
 #include "document/chordpro_metadata.h"
 #include "document/chordpro_positions.h"
 #include "document/lyric_room.h"
@@ -71,6 +73,16 @@ std::string definicao(std::string_view simbolo, const TDigitacao& d) {
     return texto + "}";
 }
 
+// The chords of chord line i as other programs read them: the diminished "º" of this
+// program's symbols is the masculine ordinal, which they take for no chord; the degree sign
+// reads as the same chord here and there.
+std::vector<AcordeNoTexto> acordesParaOutros(const SongDocument& doc, std::size_t i) {
+    std::vector<AcordeNoTexto> acordes = acordesNoTexto(doc, i);
+    for (AcordeNoTexto& acorde : acordes)
+        std::replace(acorde.simbolo.begin(), acorde.simbolo.end(), kOrdinal, kGrau);
+    return acordes;
+}
+
 // A chord left without a fingering is defined with every string muted: other programs draw
 // an empty diagram, and this program reads it back as no fingering.
 std::string semDigitacao(std::string_view simbolo) {
@@ -84,7 +96,7 @@ std::vector<std::string> definicoes(const SongDocument& doc) {
     std::set<std::string> escritos;
     for (std::size_t i = 0; i < doc.Lines.size(); ++i) {
         if (!isChordKind(tipoDa(doc, i))) continue;
-        for (const AcordeNoTexto& acorde : acordesNoTexto(doc, i)) {
+        for (const AcordeNoTexto& acorde : acordesParaOutros(doc, i)) {
             if (!escritos.insert(acorde.simbolo).second) continue;
             const std::optional<TDigitacaoGravada> g =
                 digitacaoDoTexto(doc.Chords.Fingerings[acorde.acorde]);
@@ -211,7 +223,7 @@ class Escrita {
     // A chord line joins the lyric below it; over anything else, or over a lyric that must
     // stand in a tab block, it stays a line of chords.
     std::size_t linhaDeAcordes(std::size_t i) {
-        std::vector<AcordeNoTexto> acordes = acordesNoTexto(doc_, i);
+        std::vector<AcordeNoTexto> acordes = acordesParaOutros(doc_, i);
         if (i + 1 < doc_.Lines.size() && ehLetraDeSecao(doc_, i + 1)) {
             const std::string letra = textoSemBrancosFinais(doc_.Lines[i + 1]);
             entrarEm(tipoDa(doc_, i + 1));

@@ -99,7 +99,7 @@ std::vector<std::string> comMarcadores(std::vector<LinhaLida> linhas) {
 
 void aplicarDefinicao(const DefinicaoLida& lida, const Catalogo& catalogo,
                       ImportacaoChordPro& importacao) {
-    const std::string& nome = lida.definicao.nome;
+    const std::string nome = nomeDoArquivo(lida.definicao.nome);
     const InterpretacaoAcorde acorde = InterpretarAcorde(catalogo.tipos, nome);
     const int indice = acorde.ehAcorde ? importacao.conhecidos.indice(acorde.chave) : -1;
     if (indice < 0) return;  // a chord the song does not use

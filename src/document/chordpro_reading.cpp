@@ -245,6 +245,7 @@ class Leitor {
             lidos = acorde.indice;
             acorde.indice = letra.size();
             if (ehAcorde(acorde.simbolo)) {
+                acorde.simbolo = nomeDoArquivo(std::move(acorde.simbolo));
                 acordes.push_back(std::move(acorde));
                 continue;
             }
