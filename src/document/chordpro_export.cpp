@@ -8,6 +8,7 @@
 #include "base/text_codec.h"
 #include "catalogue/fingering.h"
 #include "document/chordpro_directive.h"
+#include "document/chordpro_line.h"
 #include "document/chordpro_metadata.h"
 #include "document/chordpro_positions.h"
 #include "document/lyric_room.h"
@@ -224,6 +225,12 @@ class Escrita {
     // stand in a tab block, it stays a line of chords.
     std::size_t linhaDeAcordes(std::size_t i) {
         std::vector<AcordeNoTexto> acordes = acordesParaOutros(doc_, i);
+        if (i + 1 < doc_.Lines.size() && isLyricKind(tipoDa(doc_, i + 1)) &&
+            doc_.Lines[i + 1] == kSeparadorDeAcordes) {
+            entrarEm(tipoDa(doc_, i + 1));
+            escrever(letraComAcordes({}, acordes));
+            return i + 2;
+        }
         if (i + 1 < doc_.Lines.size() && ehLetraDeSecao(doc_, i + 1)) {
             const std::string letra = textoSemBrancosFinais(doc_.Lines[i + 1]);
             entrarEm(tipoDa(doc_, i + 1));

@@ -19,6 +19,11 @@ struct LetraComAcordes {
     std::vector<AcordeNaLetra> acordes;
 };
 
+// A line of chords alone stands over nothing; in a song a chord line stands over the lyric
+// line below it. Between the two goes a line holding only the plain-text mark (a
+// non-breaking space), which the export knows and leaves out.
+inline constexpr std::string_view kSeparadorDeAcordes = "\xA0";
+
 // "[" up to the next "]" is a chord; a "[" that no "]" closes before another "[" stays text.
 // Empty brackets are dropped.
 LetraComAcordes separarAcordes(std::string_view linha);

@@ -88,6 +88,7 @@ class Leitor {
     }
 
     LeituraChordPro terminar() {
+        separarAcordesSoltos(true);
         if (titulo_)
             saida_.linhas.insert(saida_.linhas.begin(), {*titulo_, kTitleLine, tituloCortado_});
         return std::move(saida_);
@@ -120,7 +121,16 @@ class Leitor {
         autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;
         if (emBranco(texto)) tipo = kLyricLine;
+        acordesSoltos_ = false;
         saida_.linhas.push_back({std::move(texto), tipo});
+    }
+
+    // Chords alone keep to themselves, and to the section they stood in: before a lyric
+    // without chords, which would take them, and where their section ends.
+    void separarAcordesSoltos(bool fimDeSecao) {
+        if (!acordesSoltos_ || (fimDeSecao && secaoDosAcordes_ == kLyricLine)) return;
+        saida_.linhas.push_back({std::string(kSeparadorDeAcordes), secaoDosAcordes_});
+        acordesSoltos_ = false;
     }
 
     void ignorar(const LinhaDiretiva& d) {
@@ -154,9 +164,11 @@ class Leitor {
                 guardar(d.comBrancos, kNotesLine);
                 return;
             case DiretivaChordPro::InicioCoro:
+                separarAcordesSoltos(true);
                 secao_ = ehRotuloRefrao(d.valor) ? kRefrainLine : kChorusLine;
                 return;
             case DiretivaChordPro::FimDeSecao:
+                separarAcordesSoltos(true);
                 secao_ = kLyricLine;
                 return;
             case DiretivaChordPro::InicioTab:
@@ -192,6 +204,7 @@ class Leitor {
     void letra(std::string_view linha, int numero) {
         LetraComAcordes partes = separarAcordes(linha);
         const bool tinhaAcordes = !partes.acordes.empty();
+        if (!tinhaAcordes && !emBranco(partes.letra)) separarAcordesSoltos(false);
         manterComoTexto(partes, numero);
         // Chords past the cut go with it, unread: a long line holds many.
         const std::size_t todos = partes.acordes.size();
@@ -203,6 +216,8 @@ class Leitor {
         cortou_ = abrirEspacoParaAcordes(partes.letra, acordes) || cortou_;
         const bool soAcordes = emBranco(partes.letra);
         if (!acordes.empty()) guardar(linhaDeAcordes(acordes), kChordLine);
+        acordesSoltos_ = soAcordes && !acordes.empty();
+        secaoDosAcordes_ = secao_;
         // A line that held only chords, none readable, leaves nothing behind.
         if (!soAcordes || !tinhaAcordes) guardar(std::move(partes.letra), secao_);
     }
@@ -286,7 +301,9 @@ class Leitor {
     bool tituloCortado_ = false;
     std::uint8_t secao_ = kLyricLine;
     bool emTab_ = false;
-    bool cortou_ = false;  // the line being read lost more than blanks
+    bool cortou_ = false;         // the line being read lost more than blanks
+    bool acordesSoltos_ = false;  // the last line kept was chords alone
+    std::uint8_t secaoDosAcordes_ = kLyricLine;
 };
 
 }  // namespace

@@ -94,9 +94,14 @@ TEST(ChordProImport, GivesTheSongTheEditorBuilds) {
          {"0 T", "1 Fulano", "8 Capotraste: 2ª casa", "8 Andamento: 96", "8 Compasso: 3/4",
           "8 Duração: 3:25", "8 Álbum: Ao vivo", "8 sigla: X1", "8   recuado", "2 [x]Lá"},
          "Linha 11: \"x\" não é cifra; mantido como texto na letra."},
-        // Without a title the first line is no title; a line of chords alone.
+        // Without a title the first line is no title; a line of chords alone keeps to
+        // itself, a lyric below it apart by a line of the plain-text mark.
         {{"[Am] [G]", "Vem", "", "[C]   [G]   [C(b9)]"},
-         {"3 @1 Am @4 G", "2 Vem", "2 ", "3 @1 C @3 G @5 C(b9)"},
+         {"3 @1 Am @2 G", "2 \u00A0", "2 Vem", "2 ", "3 @1 C @3 G @5 C(b9)"},
+         ""},
+        // ... and to its chorus.
+        {{"{soc}", "[C]La", "[G] [D]", "{eoc}", "Fim"},
+         {"3 @1 C", "7 La", "3 @1 G @2 D", "7 \u00A0", "2 Fim"},
          ""},
         {{"{title: Muitas}", repetir("[C]", 26)},
          {"0 Muitas", "3" + cesSeguidos(25)},
