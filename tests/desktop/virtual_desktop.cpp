@@ -23,7 +23,7 @@ namespace trovale::testing {
 namespace {
 
 constexpr auto kPasso = std::chrono::milliseconds(50);
-constexpr int kPassos = 200;  // ten seconds for a busy machine to bring the display up
+constexpr int kPassos = 600;  // thirty seconds for a busy machine to bring the display up
 
 QString saidaDe(const QString& programa, const QStringList& argumentos) {
     QProcess p;

@@ -1,7 +1,9 @@
 // The side windows as a user meets them on a desktop with a real window manager (Openbox on a
 // private Xvfb display): the fingering chooser appears beside the window that called it,
 // inside the screen, stacked above it, and stays above it after a click elsewhere in the
-// program; a real click where it stands reaches it. The offscreen tests cannot see stacking.
+// program; a real click where it stands reaches it. So do the names of a fingering beside the
+// fingering editor and the template floating over the song. The offscreen tests cannot see
+// stacking.
 
 #include <QApplication>
 #include <QDialog>
@@ -14,13 +16,19 @@
 #include <functional>
 
 #include "app/trovale_program.h"
+#include "catalogue/frets_notation.h"
 #include "ui/chord_choice/chord_grid.h"
 #include "ui/chord_choice/chords_form.h"
 #include "ui/chord_choice/select_form.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_grid.h"
+#include "ui/fingering_editor/choose_form.h"
+#include "ui/fingering_editor/edit_form.h"
+#include "ui/fingering_editor/fretboard_image.h"
+#include "ui/fingering_editor/fretboard_panel.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/template_window/template_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
 #include "ui/transposition/trans_form.h"
@@ -108,6 +116,8 @@ class WindowsOnDesktopTest : public QObject {
     void theChooserOfTheTextCheck();
     void theBrowserOfATransposition();
     void theFileWindowFitsTheScreenAndStaysPut();
+    void theNamesOfAFingeringBesideTheEditor();
+    void theTemplateFloatingOverTheSong();
 
   private:
     QString falta_;
@@ -202,6 +212,113 @@ void WindowsOnDesktopTest::theFileWindowFitsTheScreenAndStaysPut() {
         p.programa->janela()->menu().mAbrir->trigger();
     }
     QCOMPARE(quadros.size(), 2);
+}
+
+// "&Identificar" in the fingering editor: the names of the fingering beside the editor, on
+// a screen with room for both side by side, covering none of the editor's controls; a real
+// click on a name picks it and "&Confirmar" links it.
+void WindowsOnDesktopTest::theNamesOfAFingeringBesideTheEditor() {
+    Programa1 p;
+    bool conferido = false;
+    QString vinculada;
+    QTimer::singleShot(0, &p.principal(), [&] {
+        TEditForm* editor = nullptr;
+        const auto fechar = qScopeGuard([&] {
+            if (editor) editor->reject();
+        });
+        QTRY_VERIFY((editor = janelaVisivel<TEditForm>()) != nullptr);
+        // Four names and no message: Em7(b5), Gm6/E, C7(9)/E, F#7(#5/b9)/E.
+        const auto trastes = lerTrastes("x x 2 3 3 3");
+        QVERIFY(trastes.has_value());
+        FretboardImage& braco = *editor->painelBraco()->Image;
+        for (int corda = kCordas; corda >= 1; --corda)
+            if (const int traste = (*trastes)[kCordas - corda]; traste > 0)
+                QTest::mouseClick(&braco, Qt::LeftButton, {},
+                                  braco.centro(corda, traste - editor->estado().digitacao.Casa + 1));
+        QTimer::singleShot(0, editor, [&, editor] {
+            TChooseForm* opcoes = nullptr;
+            // Closed whatever happens, or a failed check would leave the test waiting.
+            const auto fechar = qScopeGuard([&] {
+                if (opcoes) opcoes->reject();
+            });
+            QTRY_VERIFY((opcoes = janelaVisivel<TChooseForm>()) != nullptr);
+            QTRY_VERIFY(x11::mapeada(*opcoes));
+            QTRY_VERIFY(x11::acima(*opcoes, *editor));
+            // Room for both side by side: the names stand wholly beside the editor, at its top,
+            // over none of its buttons and lists, once the window manager has framed them.
+            const QRect tela = editor->screen()->availableGeometry();
+            QVERIFY(editor->frameGeometry().width() + opcoes->frameGeometry().width() <= tela.width());
+            QTRY_VERIFY2(opcoes->frameGeometry() != opcoes->geometry() &&
+                             tela.contains(opcoes->frameGeometry()) &&
+                             !opcoes->frameGeometry().intersects(editor->frameGeometry()) &&
+                             opcoes->frameGeometry().top() == editor->frameGeometry().top(),
+                         qPrintable(QStringLiteral("screen %1, editor %2, names %3")
+                                        .arg(QDebug::toString(tela),
+                                             QDebug::toString(editor->frameGeometry()),
+                                             QDebug::toString(opcoes->frameGeometry()))));
+
+            GradeDeOpcoes& grade = *opcoes->DrawGrid;
+            QCOMPARE(grade.texto(3, 0), QStringLiteral("C7(9)/E"));
+            x11::clicar(grade.mapToGlobal(grade.retanguloCelula(3, 0).center()));
+            QTRY_VERIFY(grade.escolha() && grade.escolha()->raiz == "C");
+            x11::clicar(centroGlobal(*opcoes->BtnOK));
+            QTRY_VERIFY(!opcoes->isVisible());
+            conferido = true;
+        });
+        editor->BtnIdent->click();
+        vinculada = QString::fromStdString(editor->estado().linkedRootName);
+    });
+    p.programa->janela()->menu().mDigitacao->trigger();
+    QVERIFY(conferido);
+    QCOMPARE(vinculada, QStringLiteral("C"));
+}
+
+// "Definir significado das linhas": the template floats over the song, inside the screen,
+// still above after a click on the sheet, leaving the sheet's rows in view to drop onto.
+void WindowsOnDesktopTest::theTemplateFloatingOverTheSong() {
+    Programa1 p;
+    QVERIFY(p.documento);
+    QWidget& principal = p.principal();
+    // Clicked once framed: the window manager moves the window's inside down to frame it.
+    QTRY_VERIFY(x11::mapeada(principal) && principal.frameGeometry() != principal.geometry());
+    x11::clicar(centroGlobal(*p.documento->BtnDrag));
+    TModelForm* modelo = nullptr;
+    QTRY_VERIFY((modelo = janelaVisivel<TModelForm>()) != nullptr);
+    QVERIFY(modelo->modoArrastar());
+    QTRY_VERIFY(x11::mapeada(*modelo));
+    QTRY_VERIFY(x11::acima(*modelo, principal));
+    // The rows in view of the sheet's first column: where each begins stays in sight, to be
+    // dropped onto, and the column is never hidden whole.
+    SheetGrid& coluna = *p.documento->grade(0);
+    const auto emVista = [&] {
+        const QRect r = coluna.visibleRegion().boundingRect();
+        return QRect(coluna.mapToGlobal(r.topLeft()), r.size());
+    };
+    const auto cobertas = [&] {
+        QList<int> linhas;
+        for (int l = 0; l < coluna.numeroLinhas(); ++l) {
+            const QRect r = coluna.retanguloLinha(l);
+            const QRect linha = QRect(coluna.mapToGlobal(r.topLeft()), r.size()) & emVista();
+            if (!linha.isEmpty() &&
+                modelo->frameGeometry().contains(QPoint(linha.left() + 8, linha.center().y())))
+                linhas << l;
+        }
+        return linhas;
+    };
+    const QRect tela = principal.screen()->availableGeometry();
+    QTRY_VERIFY2(modelo->frameGeometry() != modelo->geometry() &&
+                     tela.contains(modelo->frameGeometry()) &&
+                     !modelo->frameGeometry().contains(emVista()) && cobertas().isEmpty(),
+                 qPrintable(QStringLiteral("screen %1, template %2, first column %3, rows %4")
+                                .arg(QDebug::toString(tela), QDebug::toString(modelo->frameGeometry()),
+                                     QDebug::toString(emVista()), QDebug::toString(cobertas()))));
+    QVERIFY(coluna.numeroLinhas() > 0);
+
+    x11::clicar(QPoint(emVista().left() + 8, emVista().center().y()));
+    QTest::qWait(300);  // the window manager restacks after the click
+    QVERIFY(x11::acima(*modelo, principal));
+    QVERIFY(modelo->isVisible());
+    modelo->reject();
 }
 
 int main(int argc, char** argv) {

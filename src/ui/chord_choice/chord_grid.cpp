@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "render/qt_text.h"
+#include "ui/common/focus_frame.h"
 #include "ui/fingering_editor/fingering_drag.h"
 
 namespace trovale {
@@ -151,10 +152,8 @@ void ChordGrid::desenharCelula(QPainter& p, int k, const QRect& celula) {
     p.setBrush(Qt::NoBrush);
     p.setPen(QColor(0xE0, 0xE0, 0xE0));
     p.drawRect(celula.adjusted(0, 0, -1, -1));
-    if (hasFocus() && k == selecionada_ && cheia) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(celula.adjusted(1, 1, -2, -2));
-    }
+    // Without a selection (a chord with no fingerings) the focus stands on the first cell.
+    if (hasFocus() && k == std::max(selecionada_, 1)) desenharFoco(p, celula, Qt::black);
     if (!cheia) return;
 
     const EntradaLista& e = lista_->entradas[k - 1];

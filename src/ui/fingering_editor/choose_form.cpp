@@ -11,11 +11,13 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "render/chord_name.h"
 #include "ui/chord_choice/button_row.h"
+#include "ui/common/focus_frame.h"
 #include "ui/help/help_form.h"
 
 namespace trovale {
@@ -164,10 +166,7 @@ void GradeDeOpcoes::desenharCelula(QPainter& p, int linha, int coluna) {
     p.fillRect(r, linha == 0 ? palette().color(QPalette::Button) : marcada ? kAmarelo : Qt::white);
     p.setPen(kLinhaGrade);
     p.drawRect(r.adjusted(0, 0, -1, -1));
-    if (marcada && hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(1, 1, -2, -2));
-    }
+    if (marcada && hasFocus()) desenharFoco(p, r, Qt::black);
     p.setFont(font());
     p.setPen(palette().color(linha == 0 ? QPalette::ButtonText : QPalette::Text));
     if (linha == 0 || coluna == 2)
@@ -278,6 +277,8 @@ void TChooseForm::preparar(const Identification& identificacao, const CatalogoTi
 }
 
 void TChooseForm::posicionar(QWidget& editor, const QRect& braco) {
+    editor_ = &editor;
+    braco_ = braco;
     QWidget& janela = *editor.window();
     const QScreen* tela = janela.screen() ? janela.screen() : QGuiApplication::primaryScreen();
     const QRect area = tela ? tela->availableGeometry() : QRect(0, 0, 4096, 4096);
@@ -317,7 +318,19 @@ void TChooseForm::abrirAjuda() {
 
 void TChooseForm::showEvent(QShowEvent* evento) {
     QDialog::showEvent(evento);
+    aEnquadrar_ = frameGeometry() == geometry();
     DrawGrid->setFocus();
+}
+
+// Unframed, the window's frame can only be guessed and the window manager reads the place
+// asked for its own way (a title bar lower than the editor's): placed again once framed.
+void TChooseForm::moveEvent(QMoveEvent* evento) {
+    QDialog::moveEvent(evento);
+    if (!aEnquadrar_ || frameGeometry() == geometry()) return;
+    aEnquadrar_ = false;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && editor_) posicionar(*editor_, braco_);
+    });
 }
 
 }  // namespace trovale

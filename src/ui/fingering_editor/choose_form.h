@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QPointer>
 #include <QRect>
 #include <optional>
 #include <string>
@@ -105,6 +106,7 @@ class TChooseForm : public QDialog {
 
   protected:
     void showEvent(QShowEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
 
   private:
     void createControls();
@@ -113,6 +115,9 @@ class TChooseForm : public QDialog {
 
     THelpForm* ajuda_ = nullptr;
     std::optional<Escolhida> resultado_;
+    QPointer<QWidget> editor_;
+    QRect braco_;
+    bool aEnquadrar_ = false;  // shown, and not framed yet
 };
 
 }  // namespace trovale

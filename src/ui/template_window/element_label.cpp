@@ -7,10 +7,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 #include "render/sheet_measure.h"
+#include "ui/common/focus_frame.h"
 #include "ui/template_window/element_drag.h"
 #include "ui/template_window/element_font.h"
 
@@ -165,16 +164,14 @@ void ElementLabel::dropEvent(QDropEvent* evento) {
 void ElementLabel::paintEvent(QPaintEvent* evento) {
     QLabel::paintEvent(evento);
     if (!hasFocus() && !marcado_) return;
-    QStylePainter p(this);
+    QPainter p(this);
     if (marcado_) {
         p.setPen(QPen(palette().color(QPalette::Highlight), 2));
         p.drawRect(rect().adjusted(1, 1, -1, -1));
         return;
     }
-    QStyleOptionFocusRect opcao;
-    opcao.initFrom(this);
-    opcao.rect = rect().adjusted(1, 1, -1, -1);
-    p.drawPrimitive(QStyle::PE_FrameFocusRect, opcao);
+    // In the window's text colour: the label's own is the element's, maybe a pale one.
+    desenharFoco(p, rect(), window()->palette().color(QPalette::WindowText));
 }
 
 }  // namespace trovale

@@ -23,6 +23,7 @@
 #include "render/sheet_painter.h"
 #include "ui/chord_choice/chords_form.h"
 #include "ui/common/code_diagram.h"
+#include "ui/common/focus_frame.h"
 #include "ui/help/help_form.h"
 #include "ui/text_editor/paint_box.h"
 
@@ -70,6 +71,7 @@ class LinhaDeAcorde : public QStyledItemDelegate {
         if (janela_.deslocamento_ != 0)
             DrawChordSymbol(*p, janela_.catalogo_.tipos, storedSymbol(linhas[i].novoSimbolo),
                             direita, fonte, kTamanhoCifra, cor);
+        if (opcao.state & QStyle::State_HasFocus) desenharFoco(*p, opcao.rect, cor);
     }
     QSize sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const override {
         return {200, kAlturaLinha};
