@@ -1,6 +1,7 @@
 // The main window's commands on a song's settings: its presentation template, the line
 // meanings dragged from the template window, and its page layout.
 #include "ui/document_window/image_form.h"
+#include "ui/document_window/sheet_grid.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/page_setup/configured_document.h"
@@ -54,7 +55,8 @@ void TTrovaleForm1::configurarPagina(TImageForm& documento) {
         documento.desfazerAjustes(antes);
         return;
     }
-    if (pagina_->layout() != documento.documento().Layout) documento.aplicarLayout(pagina_->layout());
+    if (pagina_->layout() != documento.documento().Layout)
+        documento.aplicarLayout(pagina_->layout());
     documento.concluirAjustes(antes);
 }
 
@@ -79,9 +81,10 @@ void TTrovaleForm1::setModelo(TModelForm* modelo) {
 void TTrovaleForm1::editarModelo(TImageForm& documento, bool umPasso) {
     if (!modelo_) return;
     const SongState antes = documento.iniciarAjustes();
-    const auto aplicar = connect(modelo_, &TModelForm::aplicarPedido, &documento, [this, &documento] {
-        documento.aplicarModelo(modelo_->modeloDaJanela(documento.documento().Template));
-    });
+    const auto aplicar =
+        connect(modelo_, &TModelForm::aplicarPedido, &documento, [this, &documento] {
+            documento.aplicarModelo(modelo_->modeloDaJanela(documento.documento().Template));
+        });
     const bool confirmado = modelo_->editar(documento.documento().Template);
     disconnect(aplicar);
     if (!confirmado) {
@@ -96,7 +99,9 @@ void TTrovaleForm1::editarModelo(TImageForm& documento, bool umPasso) {
 }
 
 void TTrovaleForm1::definirLinhas(TImageForm& documento) {
-    if (modelo_) modelo_->mostrarParaArrastar(documento.documento().Template);
+    if (!modelo_) return;
+    const int topoDaFolha = documento.grade(0)->mapToGlobal(QPoint(0, 0)).y();
+    modelo_->mostrarParaArrastar(documento.documento().Template, topoDaFolha);
 }
 
 }  // namespace trovale

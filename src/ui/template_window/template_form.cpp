@@ -114,11 +114,11 @@ bool TModelForm::editar(const Modelo& doDocumento) {
     return exec() == QDialog::Accepted;
 }
 
-void TModelForm::mostrarParaArrastar(const Modelo& doDocumento) {
+void TModelForm::mostrarParaArrastar(const Modelo& doDocumento, std::optional<int> topoDaFolha) {
     if (!modoArrastar()) prepararModo(true);
     mostrarModelo(doDocumento);
     ajustarTamanho();
-    posicionar();
+    posicionar(topoDaFolha);
     show();
     raise();
     activateWindow();
@@ -200,13 +200,12 @@ void TModelForm::ajustarTamanho() {
         adjustSize();
 }
 
-void TModelForm::posicionar() {
+void TModelForm::posicionar(std::optional<int> topo) {
     const QScreen* tela = parentWidget() ? parentWidget()->screen() : screen();
     if (!tela) tela = QGuiApplication::primaryScreen();
     if (!tela) return;
     std::optional<QRect> previa = quadroDaPrevia ? quadroDaPrevia() : std::nullopt;
-    std::optional<int> topo;
-    if (topoPrincipal) topo = topoPrincipal();
+    if (!topo && topoPrincipal) topo = topoPrincipal();
     const QSize externo = frameGeometry().size().expandedTo(size());
     move(posicaoDoModelo(tela->availableGeometry(), externo, previa, topo));
 }

@@ -46,7 +46,9 @@ class TModelForm : public QDialog {
     Modelo modeloDaJanela(const Modelo& base) const;
     // Line-meaning mode: shown without being modal, staying on top (a tool window), preloaded
     // with the document's template; labels other than "Cifras" can be dragged onto sheet rows.
-    void mostrarParaArrastar(const Modelo& doDocumento);
+    // `topoDaFolha`: where the song's sheet begins on screen, below its buttons, which the
+    // window must leave in sight.
+    void mostrarParaArrastar(const Modelo& doDocumento, std::optional<int> topoDaFolha = {});
     // True while the window floats in line-meaning mode.
     bool modoArrastar() const;
 
@@ -89,7 +91,7 @@ class TModelForm : public QDialog {
     void mostrarModelo(const Modelo& modelo);
     void habilitarOrdem();
     void ajustarTamanho();
-    void posicionar();
+    void posicionar(std::optional<int> topo = {});
     void devolverFoco();
 
     void escolherFonteDe(ElementLabel* label);
