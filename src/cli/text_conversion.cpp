@@ -10,6 +10,7 @@
 #include "cli/terminal_dialogs.h"
 #include "document/chordpro_export.h"
 #include "document/chordpro_import.h"
+#include "document/site_text.h"
 #include "document/song_file.h"
 #include "document/text_conversion.h"
 #include "document/text_interpretation.h"
@@ -86,7 +87,8 @@ int importarTexto(const std::filesystem::path& entrada, const std::filesystem::p
         std::optional<std::vector<std::string>> linhas =
             linhasDoTexto(std::move(*bytes), avisosDaEntrada);
         if (!linhas) return kSaidaCatalogo;
-        return gravarConfirmado(std::move(*linhas), {}, carga.catalogo, saida, ambiente);
+        return gravarConfirmado(lerCifraDeSite(std::move(*linhas), carga.catalogo.tipos), {},
+                                carga.catalogo, saida, ambiente);
     }
     ImportacaoChordPro importacao =
         importarChordPro(std::move(*bytes), {carga.catalogo, kTrastesMostradosPadrao});

@@ -2,6 +2,7 @@
 // catalogue save commands, the start panel, the titles and the closing question.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputDialog>
@@ -199,6 +200,7 @@ class MainWindowTest : public QObject {
     void closingANewSongAsksForAName();
     void aSongWrittenFromAnEmptyStart();
     void importAndExportThroughTheFileWindow();
+    void pastingASongFromASite();
     void chordProInAndOutAndASongbook();
     void aSongbookTakesOpenSongsInTheChosenOrder_data();
     void aSongbookTakesOpenSongsInTheChosenOrder();
@@ -221,8 +223,9 @@ void MainWindowTest::menuCaptionsAndShortcuts_data() {
         {"mAbrir", "&Abrir", "Ctrl+A"},
         {"mFechar", "&Fechar", ""},
         {"mSalvar", "&Salvar", "Ctrl+S"},
-        {"mSalvarComo", "Salvar &como...", ""},
+        {"mSalvarComo", "Sal&var como...", ""},
         {"mImportar", "&Importar *.txt", ""},
+        {"mColar", "&Colar cifra", "Ctrl+Shift+V"},
         {"mExportar", "&Exportar *.txt", ""},
         {"mExportarPdf", "Exportar *.p&df", ""},
         {"mExportarCho", "Exportar *.c&ho", ""},
@@ -986,6 +989,37 @@ void MainWindowTest::importAndExportThroughTheFileWindow() {
     QCOMPARE(m.janelaArquivos->mascara(), QStringLiteral("*.pdf"));
 }
 
+// A song copied from a chord site comes in with "Colar cifra": its key a note, the refrain
+// marked, the tablature kept as text; an empty clipboard says so and opens nothing.
+void MainWindowTest::pastingASongFromASite() {
+    Montagem m;
+    m.iniciarComArquivos(true);
+    TLetraDlg& letra = *m.letra;
+    QGuiApplication::clipboard()->setText(QString());
+    m.item("mColar")->trigger();
+    QCOMPARE(m.dialogs.avisos,
+             std::vector<std::string>{"A área de transferência não tem texto para colar."});
+    QVERIFY(!m.janela->documentoAtivo());
+
+    QGuiApplication::clipboard()->setText(QStringLiteral(
+        "Asa Branca\r\nLuiz Gonzaga\r\n\r\nTom: G\r\n\r\n[Refrão]\r\nG   C\r\nQuando olhei\r\n"
+        "\r\nE|--3--|\r\n"));
+    QTimer confirma;
+    confirma.setInterval(10);
+    connect(&confirma, &QTimer::timeout, &letra, [&] {
+        if (QApplication::activeModalWidget() == &letra && letra.isVisible()) letra.BtnOKClick();
+    });
+    confirma.start();
+    m.item("mColar")->trigger();
+    TImageForm* documento = m.janela->documentoAtivo();
+    QVERIFY(documento);
+    const SongDocument& doc = documento->documento();
+    QCOMPARE(doc.LineKinds, (std::vector<std::uint8_t>{0, 1, 2, 8, 2, 8, 3, 6, 2, 2}));
+    QCOMPARE(doc.Lines[3], std::string("Tom: G"));
+    QCOMPARE(doc.Lines[5], std::string("Refr\xE3o"));
+    QCOMPARE(doc.Lines[9], std::string("E|--3--|\xA0"));
+}
+
 // A ChordPro file comes in through the text editor with its own fingering, goes out as
 // ChordPro, and two songs make a book: songs chosen in the file window, a title, a PDF.
 void MainWindowTest::chordProInAndOutAndASongbook() {
@@ -1090,7 +1124,8 @@ void MainWindowTest::aSongbookTakesOpenSongsInTheChosenOrder() {
                 janela->Edit->setText(QStringLiteral("livro"));
             }
             janela->BtnOKClick();
-        } else if (auto* caderno = qobject_cast<TCadernoDlg*>(modal); caderno && caderno->isVisible()) {
+        } else if (auto* caderno = qobject_cast<TCadernoDlg*>(modal);
+                   caderno && caderno->isVisible()) {
             for (int i = 0; i < caderno->ListaMusicas->count(); ++i)
                 listadas << caderno->ListaMusicas->item(i)->text();
             caderno->ListaMusicas->setCurrentRow(1);

@@ -26,9 +26,11 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
     m.mFechar = item(m.mArquivo, "mFechar", QStringLiteral("&Fechar"));
     m.mArquivo->addSeparator();
     m.mSalvar = item(m.mArquivo, "mSalvar", QStringLiteral("&Salvar"), QKeySequence("Ctrl+S"));
-    m.mSalvarComo = item(m.mArquivo, "mSalvarComo", QStringLiteral("Salvar &como..."));
+    m.mSalvarComo = item(m.mArquivo, "mSalvarComo", QStringLiteral("Sal&var como..."));
     m.mArquivo->addSeparator();
     m.mImportar = item(m.mArquivo, "mImportar", QStringLiteral("&Importar *.txt"));
+    m.mColar =
+        item(m.mArquivo, "mColar", QStringLiteral("&Colar cifra"), QKeySequence("Ctrl+Shift+V"));
     m.mExportar = item(m.mArquivo, "mExportar", QStringLiteral("&Exportar *.txt"));
     m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.p&df"));
     m.mExportarCho = item(m.mArquivo, "mExportarCho", QStringLiteral("Exportar *.c&ho"));

@@ -15,6 +15,7 @@ struct MenuPrincipal {
     QAction* mSalvar = nullptr;
     QAction* mSalvarComo = nullptr;
     QAction* mImportar = nullptr;
+    QAction* mColar = nullptr;
     QAction* mExportar = nullptr;
     QAction* mExportarPdf = nullptr;
     QAction* mExportarCho = nullptr;

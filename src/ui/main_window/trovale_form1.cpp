@@ -10,19 +10,19 @@
 #include <QStackedWidget>
 
 #include "catalogue/catalogue_commands.h"
-#include "ui/aspect/aspect_form.h"
-#include "ui/document_window/image_form.h"
 #include "document/text_conversion.h"
-#include "ui/file_dialog/file_dlg.h"
+#include "ui/aspect/aspect_form.h"
 #include "ui/chord_choice/select_form.h"
-#include "ui/text_editor/letra_dlg.h"
+#include "ui/document_window/image_form.h"
+#include "ui/file_dialog/file_dlg.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/start_panel.h"
 #include "ui/main_window/start_picture.h"
 #include "ui/main_window/startup_checks.h"
-#include "ui/print/print_form.h"
 #include "ui/page_setup/page_form.h"
+#include "ui/print/print_form.h"
 #include "ui/template_window/template_form.h"
+#include "ui/text_editor/letra_dlg.h"
 
 namespace trovale {
 
@@ -85,11 +85,11 @@ TTrovaleForm1::~TTrovaleForm1() = default;
 void TTrovaleForm1::criarAcoes() {
     menu_ = criarMenuPrincipal(menuBar());
     // Each of these opens a window that the program does not have yet.
-    semJanela_ = {menu_.mNovo,      menu_.mAbrir,        menu_.mSalvarComo, menu_.mImportar,
-                  menu_.mExportar,  menu_.mExportarPdf, menu_.mExportarCho, menu_.mCaderno,
-                  menu_.mModelo,    menu_.mConfigurar,   menu_.mImprimir,
-                  menu_.mTexto,     menu_.mTranspor,     menu_.mSelect,     menu_.mDigitacao,
-                  menu_.mNomenclatura, menu_.mOrdem,     menu_.mAspecto,    menu_.mSom,
+    semJanela_ = {menu_.mNovo,         menu_.mAbrir,    menu_.mSalvarComo,  menu_.mImportar,
+                  menu_.mColar,        menu_.mExportar, menu_.mExportarPdf, menu_.mExportarCho,
+                  menu_.mCaderno,      menu_.mModelo,   menu_.mConfigurar,  menu_.mImprimir,
+                  menu_.mTexto,        menu_.mTranspor, menu_.mSelect,      menu_.mDigitacao,
+                  menu_.mNomenclatura, menu_.mOrdem,    menu_.mAspecto,     menu_.mSom,
                   menu_.mImpressora};
     painel_->ligarBotoes(menu_.mNovo, menu_.mAbrir, menu_.mSelect);
     criarAtalhosJanelas();
@@ -164,6 +164,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mSalvar, estado.salvar},
         {menu_.mSalvarComo, estado.salvarComo},
         {menu_.mImportar, true},
+        {menu_.mColar, true},
         {menu_.mExportar, estado.exportar},
         {menu_.mExportarPdf, estado.exportar},
         {menu_.mExportarCho, estado.exportar},
@@ -299,9 +300,9 @@ TImageForm* TTrovaleForm1::criarDocumento() {
         *dialogs_,
         [this](int orientacao) { return metricasPagina(orientacao == 1); },
         [this](TImageForm& documento) { return salvarComo(documento); },
-        ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo,
-                         menu_.mConfigurar, menu_.mImprimir, menu_.mExportarPdf, menu_.mTexto,
-                         menu_.mSelect, menu_.mTranspor},
+        ItensFerramentas{menu_.mNovo, menu_.mAbrir, menu_.mSalvar, menu_.mModelo, menu_.mConfigurar,
+                         menu_.mImprimir, menu_.mExportarPdf, menu_.mTexto, menu_.mSelect,
+                         menu_.mTranspor},
         [this](const PedidoAcorde& pedido) { return escolherAcorde(pedido); },
         modelo_ ? std::function<void(TImageForm&)>(
                       [this](TImageForm& documento) { definirLinhas(documento); })
@@ -384,10 +385,12 @@ bool TTrovaleForm1::escolherArquivo(const QString& legenda, const QString& masca
 
 void TTrovaleForm1::setLetra(TLetraDlg* letra) {
     letra_ = letra;
-    for (QAction* item : {menu_.mNovo, menu_.mTexto, menu_.mImportar, menu_.mExportar})
+    for (QAction* item :
+         {menu_.mNovo, menu_.mTexto, menu_.mImportar, menu_.mColar, menu_.mExportar})
         semJanela_.removeAll(item);
     connect(menu_.mNovo, &QAction::triggered, this, &TTrovaleForm1::novoPeloTexto);
     connect(menu_.mImportar, &QAction::triggered, this, &TTrovaleForm1::importarTexto);
+    connect(menu_.mColar, &QAction::triggered, this, &TTrovaleForm1::colarCifra);
     connect(menu_.mExportar, &QAction::triggered, this, &TTrovaleForm1::exportarTexto);
     connect(menu_.mExportarPdf, &QAction::triggered, this, &TTrovaleForm1::exportarPdf);
     connect(menu_.mExportarCho, &QAction::triggered, this, &TTrovaleForm1::exportarChordPro);
@@ -434,8 +437,7 @@ void TTrovaleForm1::escolherParaCopia() {
     const auto escolha = selecao_->escolher({}, documento != nullptr);
     if (!escolha || !documento) return;
     const std::string simbolo = simboloEscolhido(servicos_.catalogo.tipos, *escolha);
-    documento->colocarNaCopia(
-        {-1, 0, simbolo, escolha->digitacao, std::to_string(escolha->tipo)});
+    documento->colocarNaCopia({-1, 0, simbolo, escolha->digitacao, std::to_string(escolha->tipo)});
 }
 
 void TTrovaleForm1::criarDoEditor() {
@@ -499,8 +501,7 @@ void TTrovaleForm1::abrirPeloNavegador() {
 // The file window saves the song itself; the song then carries its new name.
 bool TTrovaleForm1::salvarComo(TImageForm& documento) {
     nomeando_ = &documento;
-    const bool salvo =
-        escolherArquivo(QStringLiteral(" Salvar como ..."), QStringLiteral("*.dec"));
+    const bool salvo = escolherArquivo(QStringLiteral(" Salvar como ..."), QStringLiteral("*.dec"));
     nomeando_ = nullptr;
     atualizarTitulos();
     return salvo;

@@ -160,6 +160,10 @@ class TTrovaleForm1 : public QMainWindow {
     void exportarPdf();
     // The import of the file window: a ChordPro file or a plain text into the text editor.
     bool importarArquivo(const QString& caminho);
+    // The bytes of a text (`nome` for the extension, empty for the clipboard's).
+    bool importarBytes(std::string bytes, const std::string& nome);
+    // "Colar cifra": the clipboard's text into the text editor, as an import.
+    void colarCifra();
     void exportarChordPro();
     // "Caderno de cifras (PDF)": songs chosen in the file window, a title, the PDF's name.
     void montarCaderno();

@@ -1,8 +1,12 @@
 // The main window's ways in and out in other formats: a plain text or a
 // ChordPro file into the text editor, a song out as ChordPro.
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include "base/file_system.h"
 #include "document/chordpro_export.h"
 #include "document/chordpro_import.h"
+#include "document/site_text.h"
 #include "document/text_conversion.h"
 #include "render/appearance.h"
 #include "ui/document_window/image_form.h"
@@ -37,19 +41,23 @@ bool TTrovaleForm1::importarArquivo(const QString& caminho) {
         dialogs_->aviso(mensagemNaoLido(caminho.toStdString(), kLimiteCancao));
         return false;
     }
-    // A file that is no text is refused with its one message; the editor keeps what it had.
-    if (!ehChordPro(caminho.toStdString(), *bytes)) {
-        std::optional<std::vector<std::string>> linhas =
-            linhasDoTexto(std::move(*bytes), *dialogs_);
+    return importarBytes(std::move(*bytes), caminho.toStdString());
+}
+
+// A text in the chord sites' habits is read as they mean it; a ChordPro one as ChordPro.
+// What is no text is refused with its one message; the editor keeps what it had.
+bool TTrovaleForm1::importarBytes(std::string bytes, const std::string& nome) {
+    if (!ehChordPro(nome, bytes)) {
+        std::optional<std::vector<std::string>> linhas = linhasDoTexto(std::move(bytes), *dialogs_);
         if (!linhas) return false;
         letra_->setTexto({});
-        letra_->substituirTexto(std::move(*linhas));
+        letra_->substituirTexto(lerCifraDeSite(std::move(*linhas), servicos_.catalogo.tipos));
         return true;
     }
     const int trastes =
         servicos_.aparencia ? servicos_.aparencia->casas() : kTrastesMostradosPadrao;
     ImportacaoChordPro importacao =
-        importarChordPro(std::move(*bytes), {servicos_.catalogo, trastes});
+        importarChordPro(std::move(bytes), {servicos_.catalogo, trastes});
     if (importacao.recusa) {
         dialogs_->aviso(*importacao.recusa);
         return false;
@@ -59,6 +67,19 @@ bool TTrovaleForm1::importarArquivo(const QString& caminho) {
     if (const std::string resumo = importacao.resumo(kAvisosMostrados); !resumo.empty())
         dialogs_->aviso(resumo);
     return true;
+}
+
+// "Colar cifra": the clipboard's text goes to the text editor as an imported file would.
+void TTrovaleForm1::colarCifra() {
+    if (!letra_) return;
+    const QString texto = QGuiApplication::clipboard()->text();
+    if (texto.trimmed().isEmpty()) {
+        dialogs_->aviso("A área de transferência não tem texto para colar.");
+        return;
+    }
+    mostrarPainel(false);
+    if (importarBytes(texto.toStdString(), {})) criarDoEditor();
+    mostrarPainel(numeroDocumentos() == 0);
 }
 
 void TTrovaleForm1::exportarChordPro() {
