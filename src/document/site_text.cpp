@@ -181,4 +181,11 @@ std::string tomDaLinha(const std::string& linha) {
     return std::string(valor.substr(0, valor.find(' ')));
 }
 
+std::string tomDaCancao(const SongDocument& doc) {
+    for (std::size_t i = 0; i < doc.Lines.size() && i < doc.LineKinds.size(); ++i)
+        if (doc.LineKinds[i] == kNotesLine)
+            if (std::string tom = tomDaLinha(doc.Lines[i]); !tom.empty()) return tom;
+    return {};
+}
+
 }  // namespace trovale

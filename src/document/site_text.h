@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "catalogue/type_catalogue.h"
+#include "document/song_document.h"
 
 namespace trovale {
 
@@ -26,5 +27,8 @@ std::vector<std::string> lerCifraDeSite(std::vector<std::string> linhas,
 // The key a "Tom: ..." notes line gives ("G" of "Tom: G (forma dos acordes no tom de E)"), or
 // empty when the line is none.
 std::string tomDaLinha(const std::string& linha);
+
+// The key of the song's first "Tom: ..." notes line; empty without one.
+std::string tomDaCancao(const SongDocument& doc);
 
 }  // namespace trovale

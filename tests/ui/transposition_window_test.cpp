@@ -3,9 +3,9 @@
 // fingering picked in the browser beside, and the song window renaming its chords as one
 // undo step.
 
+#include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -46,13 +46,15 @@ struct Janela {
         selecao = std::make_unique<TSelectForm>(catalogo, aparencia, dialogs);
         janela = std::make_unique<TTransForm>(catalogo, aparencia, dialogs, selecao->navegador());
         ChordTable tabela;
-        for (const auto& [simbolo, tipo] : acordes) tabela.append(simbolo, std::to_string(tipo), "0");
+        for (const auto& [simbolo, tipo] : acordes)
+            tabela.append(simbolo, std::to_string(tipo), "0");
         janela->preparar(linhasParaTransposicao(tabela));
         janela->show();
     }
     QStringList novos() const {
         QStringList s;
-        for (const LinhaTransposicao& l : janela->linhas()) s << QString::fromStdString(l.novoSimbolo);
+        for (const LinhaTransposicao& l : janela->linhas())
+            s << QString::fromStdString(l.novoSimbolo);
         return s;
     }
     void passos(int n) {
@@ -72,7 +74,31 @@ class TranspositionWindowTest : public QObject {
     void aSpellingChangedInReview_data();
     void aSpellingChangedInReview();
     void aFingeringPickedInTheBrowser();
+    void theSongsKeyIsTheKeyChord_data();
+    void theSongsKeyIsTheKeyChord();
 };
+
+// A "Tom: ..." line names the key chord the window starts on; without one, or naming no
+// chord of the song, the first.
+void TranspositionWindowTest::theSongsKeyIsTheKeyChord_data() {
+    QTest::addColumn<QString>("tom");
+    QTest::addColumn<int>("linha");
+    // the list is in alphabetical order: Am, C, G
+    QTest::newRow("G") << "G" << 2;
+    QTest::newRow("C") << "C" << 1;
+    QTest::newRow("sem tom") << "" << 0;
+    QTest::newRow("fora da musica") << "Bb" << 0;
+}
+
+void TranspositionWindowTest::theSongsKeyIsTheKeyChord() {
+    QFETCH(QString, tom);
+    QFETCH(int, linha);
+    Janela j({{"Cf", 1}, {"Gf", 1}, {"Afm", 2}});
+    ChordTable tabela;
+    for (const char* s : {"Cf", "Gf", "Afm"}) tabela.append(s, "1", "0");
+    j.janela->preparar(linhasParaTransposicao(tabela), tom.toStdString());
+    QCOMPARE(j.janela->ListBox->currentRow(), linha);
+}
 
 // Each row: the song's chords (stored form, type), the steps, the new symbols in list order.
 void TranspositionWindowTest::stepsRespellAfterTheKeyChord_data() {

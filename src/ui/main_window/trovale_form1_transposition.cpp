@@ -1,5 +1,6 @@
 // The main window's way to the transposition of the song in front and to the sound settings.
 
+#include "document/site_text.h"
 #include "ui/document_window/image_form.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/sound/midi_dlg.h"
@@ -29,7 +30,8 @@ void TTrovaleForm1::setMidi(TMidiDlg* midi) {
 void TTrovaleForm1::transporAtivo() {
     TImageForm* documento = documentoAtivo();
     if (!documento || !transposicao_) return;
-    const auto resultado = transposicao_->transpor(documento->acordesParaTransposicao());
+    const auto resultado = transposicao_->transpor(documento->acordesParaTransposicao(),
+                                                   tomDaCancao(documento->documentoAtual()));
     if (resultado) documento->aplicarTransposicao(*resultado);
 }
 

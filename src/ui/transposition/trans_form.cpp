@@ -135,8 +135,8 @@ void TTransForm::createControls() {
 
 // The previews and spelling choices of a transposed song, or the help before a shift.
 void TTransForm::mostrarTransposicao(bool transposto) {
-    for (QWidget* w : std::initializer_list<QWidget*>{GBtom, GBbaixo, PBnovo, PBorig, SrcLabel,
-                                                       ImageSeta})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{GBtom, GBbaixo, PBnovo, PBorig, SrcLabel, ImageSeta})
         w->setVisible(transposto);
     PanelHelp->setVisible(!transposto);
 }
@@ -240,7 +240,8 @@ QWidget* TTransForm::createOptions() {
 void TTransForm::connectControls() {
     connect(BtnUp, &QToolButton::clicked, this, [this] { mudarDeslocamento(+1); });
     connect(BtnDn, &QToolButton::clicked, this, [this] { mudarDeslocamento(-1); });
-    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{RBsimples, RBigual, CBsugerir})
+    for (QAbstractButton* b :
+         std::initializer_list<QAbstractButton*>{RBsimples, RBigual, CBsugerir})
         connect(b, &QAbstractButton::clicked, this, [this] { mudarDeslocamento(0); });
     connect(ListBox, &QListWidget::currentRowChanged, this, [this] { mostrarSelecionada(); });
     connect(RBTb, &QRadioButton::clicked, this, [this] { usarGrafia(true, true); });
@@ -265,18 +266,22 @@ int TTransForm::linhaSelecionada() const {
     return i >= 0 && i < static_cast<int>(linhas_.size()) ? i : -1;
 }
 
-void TTransForm::preparar(std::vector<LinhaTransposicao> linhas) {
+void TTransForm::preparar(std::vector<LinhaTransposicao> linhas, const std::string& tom) {
     linhas_ = std::move(linhas);
     deslocamento_ = 0;
     RBsimples->setChecked(true);
     CBsugerir->setChecked(false);
     preencherLista();
+    const auto doTom = std::find_if(linhas_.begin(), linhas_.end(), [&tom](const auto& l) {
+        return !tom.empty() && displaySymbol(withoutVariantTag(l.simbolo)) == tom;
+    });
+    if (doTom != linhas_.end()) ListBox->setCurrentRow(static_cast<int>(doTom - linhas_.begin()));
     transporTudo();
 }
 
 std::optional<std::vector<LinhaTransposicao>> TTransForm::transpor(
-    std::vector<LinhaTransposicao> linhas) {
-    preparar(std::move(linhas));
+    std::vector<LinhaTransposicao> linhas, const std::string& tom) {
+    preparar(std::move(linhas), tom);
     if (exec() != QDialog::Accepted || deslocamento_ == 0) return std::nullopt;
     return linhas_;
 }
@@ -302,9 +307,8 @@ void TTransForm::transporTudo() {
     opcoes.similaridade = RBigual->isChecked();
     opcoes.sugerirMesmoIndefinida = RBsimples->isChecked() && CBsugerir->isChecked();
     transporLinhas(linhas_, deslocamento_, tom, opcoes, catalogo_, aparencia_.casas());
-    if (deslocamento_ != 0 && std::any_of(linhas_.begin(), linhas_.end(), [](const auto& l) {
-            return l.baixoForaDoTipo;
-        }))
+    if (deslocamento_ != 0 && std::any_of(linhas_.begin(), linhas_.end(),
+                                          [](const auto& l) { return l.baixoForaDoTipo; }))
         QApplication::beep();
     const bool transposto = deslocamento_ != 0;
     LabelNovo->setText(QString::fromUtf8(textoDoDeslocamento(deslocamento_)));

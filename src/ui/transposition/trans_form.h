@@ -32,10 +32,12 @@ class TTransForm : public QDialog {
     TTransForm(const Catalogo& catalogo, const Aparencia& aparencia, Dialogs& dialogs,
                TChordsForm& navegador, QWidget* parent = nullptr);
 
-    // Shows the song's chords modally; their new symbols and fingerings on "&Confirmar".
-    std::optional<std::vector<LinhaTransposicao>> transpor(std::vector<LinhaTransposicao> linhas);
+    // Shows the song's chords modally; their new symbols and fingerings on "&Confirmar". The
+    // key chord is the one named `tom` (the song's "Tom: ..." line), else the first.
+    std::optional<std::vector<LinhaTransposicao>> transpor(std::vector<LinhaTransposicao> linhas,
+                                                           const std::string& tom = {});
     // transpor() without waiting, for callers that run their own loop.
-    void preparar(std::vector<LinhaTransposicao> linhas);
+    void preparar(std::vector<LinhaTransposicao> linhas, const std::string& tom = {});
 
     void setAjuda(THelpForm* ajuda) { ajuda_ = ajuda; }
     const std::vector<LinhaTransposicao>& linhas() const { return linhas_; }
