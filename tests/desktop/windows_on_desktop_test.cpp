@@ -26,6 +26,7 @@
 #include "ui/fingering_editor/edit_form.h"
 #include "ui/fingering_editor/fretboard_image.h"
 #include "ui/fingering_editor/fretboard_panel.h"
+#include "ui/help/help_form.h"
 #include "ui/main_window/main_menu.h"
 #include "ui/main_window/trovale_form1.h"
 #include "ui/template_window/template_form.h"
@@ -118,6 +119,7 @@ class WindowsOnDesktopTest : public QObject {
     void theChooserOfTheTextCheck();
     void theBrowserOfATransposition();
     void theFileWindowFitsTheScreenAndStaysPut();
+    void theHelpOfAWindowThatWaits();
     void theNamesOfAFingeringBesideTheEditor();
     void theTemplateFloatingOverTheSong();
 
@@ -327,6 +329,45 @@ void WindowsOnDesktopTest::theTemplateFloatingOverTheSong() {
     QVERIFY(x11::acima(*modelo, principal));
     QVERIFY(modelo->isVisible());
     modelo->reject();
+}
+
+// "Ajuda" in a window that keeps the program waiting (Transposição): the help comes above it
+// and takes a real click, so that its pages can be read and searched.
+void WindowsOnDesktopTest::theHelpOfAWindowThatWaits() {
+    Programa1 p;
+    QVERIFY(p.documento);
+    bool conferido = false;
+    QTimer::singleShot(0, &p.principal(), [&] {
+        TTransForm* transposicao = nullptr;
+        QTRY_VERIFY((transposicao = janelaVisivel<TTransForm>()) != nullptr);
+        const auto fechar = qScopeGuard([&] { transposicao->reject(); });
+        QTRY_VERIFY(x11::mapeada(*transposicao));
+        transposicao->HelpBtn->click();
+        THelpForm* ajuda = nullptr;
+        QTRY_VERIFY((ajuda = janelaVisivel<THelpForm>()) != nullptr);
+        QTRY_VERIFY(x11::mapeada(*ajuda));
+        QTRY_VERIFY2(x11::acima(*ajuda, *transposicao),
+                     qPrintable(QStringLiteral("help %1 (parent %2), transposition %3, stack %4")
+                                    .arg(ajuda->winId())
+                                    .arg(QDebug::toString(ajuda->parentWidget()))
+                                    .arg(transposicao->winId())
+                                    .arg(QDebug::toString(x11::pilha()))));
+        QListWidget* paginas = ajuda->findChild<QListWidget*>();
+        QVERIFY(paginas && paginas->count() > 1);
+        const int outra = paginas->currentRow() == 0 ? 1 : 0;
+        const QRect item = paginas->visualItemRect(paginas->item(outra));
+        if (!item.isEmpty()) {
+            x11::clicar(paginas->viewport()->mapToGlobal(item.center()));
+            QTRY_COMPARE(paginas->currentRow(), outra);
+        }
+        conferido = true;
+    });
+    p.programa->janela()->menu().mTranspor->trigger();
+    QVERIFY(conferido);
+    // The help stays open once the window that asked for it is gone.
+    THelpForm* ajuda = janelaVisivel<THelpForm>();
+    QTRY_VERIFY(ajuda != nullptr && x11::mapeada(*ajuda));
+    ajuda->close();
 }
 
 int main(int argc, char** argv) {

@@ -1,5 +1,7 @@
 #include "ui/help/help_form.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +11,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -32,6 +35,7 @@ THelpForm::THelpForm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral(" Trovale - Ajuda"));
     setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setModal(false);
+    donoOriginal_ = parent;
     createControls();
     const QFontMetrics metrics(font());
     resize(metrics.averageCharWidth() * 110, metrics.lineSpacing() * 34);
@@ -138,10 +142,34 @@ QString THelpForm::paginaAtual() const {
 }
 
 void THelpForm::bringUp() {
+    QWidget* modal = QApplication::activeModalWidget();
+    acompanhar(modal && modal != this ? modal : donoOriginal_.data());
     if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();
+}
+
+void THelpForm::acompanhar(QWidget* dono) {
+    if (parentWidget() == dono) return;
+    if (janelaQueEspera_) janelaQueEspera_->removeEventFilter(this);
+    janelaQueEspera_ = dono != donoOriginal_ ? dono : nullptr;
+    if (janelaQueEspera_) janelaQueEspera_->installEventFilter(this);
+    const QRect lugar = geometry();
+    const bool visivel = isVisible();
+    setParent(dono, windowFlags());  // a new parent hides the window
+    setGeometry(lugar);
+    if (visivel) show();
+}
+
+bool THelpForm::eventFilter(QObject* objeto, QEvent* evento) {
+    // Only once the window has really closed: some are hidden a moment to be placed again.
+    if (objeto == janelaQueEspera_ && evento->type() == QEvent::Hide)
+        QTimer::singleShot(0, this, [this] {
+            if (!janelaQueEspera_ || !janelaQueEspera_->isVisible())
+                acompanhar(donoOriginal_.data());
+        });
+    return QDialog::eventFilter(objeto, evento);
 }
 
 void THelpForm::listPages(const QList<int>& pages, const QString& header) {

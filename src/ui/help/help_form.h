@@ -5,6 +5,7 @@
 #include "ui/help/help_library.h"
 
 #include <QDialog>
+#include <QPointer>
 
 class QLabel;
 class QLineEdit;
@@ -30,9 +31,15 @@ class THelpForm : public QDialog {
     // File name of the page on show.
     QString paginaAtual() const;
 
+  protected:
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
+
   private:
     void createControls();
     void bringUp();
+    // Asked for from a window that keeps the program waiting, the help goes with that window,
+    // above it and open to the mouse and the keyboard; back with its owner when it closes.
+    void acompanhar(QWidget* dono);
     void listPages(const QList<int>& pages, const QString& header);
     void search(const QString& query);
     void openFirstFound();
@@ -44,6 +51,8 @@ class THelpForm : public QDialog {
     QLabel* labelLista_ = nullptr;
     QListWidget* listaPaginas_ = nullptr;
     QTextBrowser* texto_ = nullptr;
+    QPointer<QWidget> donoOriginal_;
+    QPointer<QWidget> janelaQueEspera_;
 };
 
 }  // namespace trovale
