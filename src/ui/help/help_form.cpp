@@ -145,7 +145,18 @@ void THelpForm::bringUp() {
     QWidget* modal = QApplication::activeModalWidget();
     acompanhar(modal && modal != this ? modal : donoOriginal_.data());
     if (isMinimized()) showNormal();
+    aEnquadrar_ = !isVisible();
     show();
+    raise();
+    activateWindow();
+}
+
+// A busy window manager may stack a new window before it reads whose window it is: raised
+// again once it is framed.
+void THelpForm::moveEvent(QMoveEvent* evento) {
+    QDialog::moveEvent(evento);
+    if (!aEnquadrar_ || frameGeometry() == geometry()) return;
+    aEnquadrar_ = false;
     raise();
     activateWindow();
 }

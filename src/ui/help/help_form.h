@@ -33,6 +33,7 @@ class THelpForm : public QDialog {
 
   protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void moveEvent(QMoveEvent* evento) override;
 
   private:
     void createControls();
@@ -53,6 +54,7 @@ class THelpForm : public QDialog {
     QTextBrowser* texto_ = nullptr;
     QPointer<QWidget> donoOriginal_;
     QPointer<QWidget> janelaQueEspera_;
+    bool aEnquadrar_ = false;  // shown, and not framed yet
 };
 
 }  // namespace trovale
