@@ -6,17 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/blanks.h"
+
 namespace trovale {
 
 namespace {
 
 constexpr int kMaiorTraste = 24;  // as the frets notation takes them
-
-std::string_view aparar(std::string_view texto) {
-    const std::size_t inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
 
 char minuscula(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base/blanks.h"
 #include "base/text_codec.h"
 
 namespace trovale {
@@ -28,12 +29,6 @@ constexpr std::array<Rotulo, 10> kRotulos = {{
 }};
 
 constexpr std::string_view kCasa = "\xAA casa";  // "ª casa"
-
-std::string_view aparar(std::string_view texto) {
-    const std::size_t inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
 
 bool soDigitos(std::string_view texto) {
     return !texto.empty() && texto.size() <= 2 &&

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/blanks.h"
 #include "catalogue/chord_interpreter.h"
 #include "document/song_document.h"
 #include "document/text_interpretation.h"
@@ -17,12 +18,6 @@ constexpr std::string_view kAutor = "<A>";
 constexpr std::string_view kNormal = "<N>";
 constexpr std::string_view kRefrao = "<R>";
 constexpr std::string_view kCoro = "<C>";
-
-std::string_view aparar(std::string_view texto) {
-    const std::size_t inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string_view::npos) return {};
-    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
 
 // Lower case without accents (Windows-1252), so that "REFRÃO" and "Refrao" match.
 char dobrar(char c) {
