@@ -6,8 +6,10 @@ namespace trovale {
 
 SomDoPrograma::SomDoPrograma(Dialogs& dialogs) : acorde_(saida_, agenda_, dialogs) {}
 
-void SomDoPrograma::tocar(const TDigitacao& digitacao) {
-    acorde_.TocarAcorde(digitacao);
+void SomDoPrograma::tocar(const TDigitacao& digitacao, int capotraste) {
+    std::vector<int> notas = notasDoAcorde(digitacao);
+    for (int& nota : notas) nota += capotraste;
+    acorde_.TocarNotas(std::move(notas));
 }
 
 void SomDoPrograma::tocarTipo(const TTipoAcorde& tipo, int raiz) {

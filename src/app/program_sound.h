@@ -16,7 +16,7 @@ class SomDoPrograma : public SomDeAcordes {
   public:
     explicit SomDoPrograma(Dialogs& dialogs);
 
-    void tocar(const TDigitacao& digitacao) override;
+    void tocar(const TDigitacao& digitacao, int capotraste) override;
     void tocarTipo(const TTipoAcorde& tipo, int raiz) override;
     void soltar() override;
     void parar() override;

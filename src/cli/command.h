@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -26,6 +27,8 @@ struct Ambiente {
     std::filesystem::path pasta;
     std::ostream& saida;
     std::ostream& erros;
+    // convert --capo: every song read or built is given this capo.
+    std::optional<int> capotraste = std::nullopt;
 };
 
 // A registered subcommand: the parser's node and what runs once it was chosen.

@@ -3,10 +3,12 @@
 #include <CLI/CLI.hpp>
 #include <memory>
 
+#include "cli/option_checks.h"
 #include "cli/output_checks.h"
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_conversion.h"
+#include "document/capo.h"
 #include "document/song_file.h"
 
 namespace trovale::cli {
@@ -42,6 +44,7 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
         std::string entrada;
         std::string saida;
         std::string paginas;
+        std::optional<int> capo;
     };
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
@@ -57,7 +60,13 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
     sub->add_option("--pages", opcoes->paginas,
                     "Só estas páginas no PDF, como na janela de impressão (ex: \"1,3  5-8\")")
         ->type_name("LISTA");
-    auto executar = [opcoes, conversorPdf](const Ambiente& ambiente) {
+    sub->add_option("--capo", opcoes->capo,
+                    "Capotraste na casa N (0 a 11; 0 tira o capotraste) na música gravada")
+        ->type_name("N")
+        ->check(inteiroEntre(0, kMaxCapotraste));
+    auto executar = [opcoes, conversorPdf](const Ambiente& geral) {
+        Ambiente ambiente = geral;
+        ambiente.capotraste = opcoes->capo;
         const std::string de = extensaoMinuscula(opcoes->entrada);
         const std::string para = extensaoMinuscula(opcoes->saida);
         if (saidaEhEntrada(opcoes->saida, {opcoes->entrada}, ambiente.erros))

@@ -6,6 +6,7 @@
 
 #include "cli/option_checks.h"
 #include "cli/sheet_building.h"
+#include "document/capo.h"
 #include "drawing/sheet_rows.h"
 
 namespace trovale::cli {
@@ -69,11 +70,14 @@ nlohmann::ordered_json emJson(const Sheet& folha, const SongDocument& doc, int d
     for (int c = 0; c < kMaxColunas; ++c)
         if (folha.ColumnVisible[c]) colunas.push_back(colunaEmJson(folha, doc, c));
     resposta["columns"] = colunas;
+    resposta["capo"] = capotrasteDaCancao(doc);
     return resposta;
 }
 
 // One line per row: column, page, kind, height, then the text or the placed chords.
 void escreverTexto(const Sheet& folha, const SongDocument& doc, std::ostream& saida) {
+    if (const int capo = capotrasteDaCancao(doc); capo > 0)
+        saida << utf8(linhaDoCapotraste(capo)) << '\n';
     for (int c = 0; c < kMaxColunas; ++c) {
         if (!folha.ColumnVisible[c]) continue;
         for (const SheetRow& linha : folha.Columns[c]) {

@@ -100,7 +100,7 @@ int converterSemQt(const std::string& entrada, const std::string& saida, const s
                    const Ambiente& ambiente) {
     // Held back until it is sure that this program answers, not trovale-cli-desenho.
     std::ostringstream erros;
-    const Ambiente aqui{ambiente.pasta, ambiente.saida, erros};
+    const Ambiente aqui{ambiente.pasta, ambiente.saida, erros, ambiente.capotraste};
     const auto responder = [&](int status) {
         ambiente.erros << erros.str();
         return status;

@@ -89,8 +89,7 @@ int executar(int argc, char** argv, const Variante& variante) {
         app.exit(pedido);  // help or version
         return kSaidaOk;
     } catch (const CLI::ParseError& erro) {
-        std::cerr << "trovale-cli: " << mensagemDeUso(erro)
-                  << "\nUse --help para ver os comandos e suas opções.\n";
+        std::cerr << "trovale-cli: " << mensagemDeUso(erro) << '\n' << kUseAjuda;
         return kSaidaArgumento;
     }
 

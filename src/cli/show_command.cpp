@@ -6,6 +6,7 @@
 #include "cli/json_writer.h"
 #include "cli/song_loading.h"
 #include "cli/text_table.h"
+#include "document/capo.h"
 
 namespace trovale::cli {
 
@@ -77,6 +78,7 @@ void escreverJson(const CancaoCarregada& c, std::ostream& saida) {
     json.fecharLista();
     json.chave("chordTable");
     escreverTabelaJson(doc.Chords, json);
+    json.campo("capo", capotrasteDaCancao(doc));
     json.fecharObjeto();
     json.terminar();
 }
@@ -135,7 +137,9 @@ void escreverTexto(const CancaoCarregada& c, std::ostream& saida) {
     saida << "Página (mm): margens " << p.margemEsquerda << ' ' << p.margemDireita << ' '
           << p.margemSuperior << ' ' << p.margemInferior << ", entre colunas " << p.espacoColunas
           << ", " << p.numColunas << " coluna(s) " << p.coluna1 << ' ' << p.coluna2 << ' '
-          << p.coluna3 << ", " << (p.orientacao ? "paisagem" : "retrato") << "\n\n";
+          << p.coluna3 << ", " << (p.orientacao ? "paisagem" : "retrato") << '\n';
+    if (const int capo = capotrasteDaCancao(doc); capo > 0) saida << utf8(linhaDoCapotraste(capo)) << '\n';
+    saida << '\n';
     escreverFontes(doc, saida);
     saida << '\n';
     for (int i = 0; i < doc.lineCount(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "base/file_system.h"
 #include "cli/terminal_dialogs.h"
+#include "document/capo.h"
 #include "document/chord_type_reading.h"
 #include "document/song_file.h"
 #include "settings/settings_file_modelo.h"
@@ -20,6 +21,7 @@ std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arqui
     if (!LoadSong(carregada.cancao, arquivo, padrao, avisosDaCancao, &carregada.versao))
         return std::nullopt;
     if (tipos) lerTiposPelasCifras(carregada.cancao.Chords, *tipos);
+    if (ambiente.capotraste) definirCapotraste(carregada.cancao, *ambiente.capotraste);
     return carregada;
 }
 

@@ -8,6 +8,7 @@
 #include "cli/catalogue_loading.h"
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
+#include "document/capo.h"
 #include "document/chordpro_export.h"
 #include "document/chordpro_import.h"
 #include "document/site_text.h"
@@ -57,6 +58,7 @@ int gravarConfirmado(std::vector<std::string> linhas, AcordesConhecidos conhecid
     cancao.Template = carregarModelo(disco, ambiente.pasta, avisos);
     cancao.Layout = carregarLayout(disco, ambiente.pasta);
     BuildFromText(cancao, textoDoEditor(resultado, conhecidos));
+    if (ambiente.capotraste) definirCapotraste(cancao, *ambiente.capotraste);
     const bool vazia = cancao.Lines.empty();
     // An empty song is not written (SaveSong says so); a script must not take that for success.
     AvisosNoTerminal avisosDaSaida(ambiente.erros, saida);

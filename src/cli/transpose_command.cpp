@@ -11,7 +11,11 @@
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_table.h"
+#include "cli/usage_errors.h"
+#include "document/capo.h"
 #include "document/chord_renaming.h"
+#include "document/site_text.h"
+#include "document/sounding_chords.h"
 #include "document/song_file.h"
 #include "document/text_interpretation.h"
 
@@ -20,11 +24,10 @@ namespace trovale::cli {
 namespace {
 
 constexpr int kMaiorDeslocamento = 11;
-// The window starts on its first row: that chord is the key.
-constexpr int kLinhaDoTom = 0;
 
 struct Opcoes {
-    int deslocamento = 0;
+    std::optional<int> deslocamento;  // of the sound
+    std::optional<int> capo;          // where the capo goes; the shapes make up the rest
     bool similar = false;
     bool json = false;
     std::string entrada;
@@ -70,18 +73,26 @@ int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
 
     SongDocument& cancao = carregada->cancao;
     std::vector<LinhaTransposicao> linhas = linhasParaTransposicao(cancao.Chords);
-    transporLinhas(linhas, opcoes.deslocamento, kLinhaDoTom, {opcoes.similar, false},
-                   carga.catalogo, kTrastesMostradosPadrao);
+    // As the window does: the key chord is the one the "Tom: ..." line names, else the first.
+    const int capoAtual = capotrasteDaCancao(cancao);
+    const int capoNovo = opcoes.capo.value_or(capoAtual);
+    const int formas = opcoes.deslocamento.value_or(0) + capoAtual - capoNovo;
+    transporLinhas(linhas, formas, linhaDoTom(linhas, tomDaCancao(cancao), capoAtual),
+                   {opcoes.similar, false}, carga.catalogo, kTrastesMostradosPadrao);
     renomearAcordes(cancao.Chords, linhas);
+    definirCapotraste(cancao, capoNovo);
     cancao.Modified = true;
 
     AvisosNoTerminal avisos(ambiente.erros, opcoes.saida);
     // An empty song is not written (SaveSong says so); a script must not take that for success.
     if (SaveSong(cancao, opcoes.saida, avisos) != 0 || cancao.Lines.empty()) return kSaidaCatalogo;
-    if (opcoes.json)
+    if (opcoes.json) {
         escreverJson(linhas, ambiente.saida);
-    else
-        escreverTexto(linhas, ambiente.saida);
+        return kSaidaOk;
+    }
+    if (opcoes.capo)
+        ambiente.saida << utf8(capoNovo ? linhaDoCapotraste(capoNovo) : "Sem capotraste") << '\n';
+    escreverTexto(linhas, ambiente.saida);
     return kSaidaOk;
 }
 
@@ -92,16 +103,25 @@ Comando registrarTranspose(CLI::App& app) {
     CLI::App* sub = app.add_subcommand(
         "transpose",
         "Transpõe uma música (.dec) como \"Transpor - Mudar tom\": cifras e digitações novas.");
-    sub->add_option("--by", opcoes->deslocamento, "Semitons, de -11 a 11")
-        ->required()
+    sub->add_option("--by", opcoes->deslocamento, "Semitons do som, de -11 a 11")
         ->type_name("N")
         ->check(inteiroEntre(-kMaiorDeslocamento, kMaiorDeslocamento));
+    sub->add_option("--capo", opcoes->capo,
+                    "Capotraste na casa N (0 a 11): as formas mudam só o que falta para o novo tom")
+        ->type_name("N")
+        ->check(inteiroEntre(0, kMaxCapotraste));
     sub->add_flag("--similar", opcoes->similar,
                   "Digitações novas por similaridade (padrão: simplicidade)");
     sub->add_flag("--json", opcoes->json, "Saída em JSON, numa linha");
     sub->add_option("ENTRADA", opcoes->entrada, "Música lida (.dec)")->required()->type_name("");
     sub->add_option("SAIDA", opcoes->saida, "Música gravada (.dec)")->required()->type_name("");
-    auto executar = [opcoes](const Ambiente& ambiente) { return transpor(*opcoes, ambiente); };
+    auto executar = [opcoes](const Ambiente& ambiente) {
+        if (!opcoes->deslocamento && !opcoes->capo) {
+            ambiente.erros << "trovale-cli: falta --by ou --capo.\n" << kUseAjuda;
+            return kSaidaArgumento;
+        }
+        return transpor(*opcoes, ambiente);
+    };
     return {sub, executar};
 }
 

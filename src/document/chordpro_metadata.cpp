@@ -4,6 +4,7 @@
 
 #include "base/blanks.h"
 #include "base/text_codec.h"
+#include "document/capo.h"
 
 namespace trovale {
 
@@ -36,6 +37,11 @@ bool soDigitos(std::string_view texto) {
 }
 
 std::string nota(const Rotulo& r, std::string_view valor) {
+    // A capo on a fret is the song's own capo line.
+    if (r.meta == "capo" && soDigitos(valor)) {
+        const int casa = std::stoi(std::string(valor));
+        if (casa >= 1 && casa <= kMaxCapotraste) return linhaDoCapotraste(casa);
+    }
     std::string texto = std::string(r.texto) + ": " + std::string(valor);
     if (r.meta == "capo" && soDigitos(valor)) texto += kCasa;
     return texto;
@@ -64,6 +70,9 @@ std::optional<std::string> notaDaDiretiva(std::string_view nome, std::string_vie
 }
 
 std::optional<std::string> diretivaDaNota(std::string_view texto) {
+    if (const std::optional<int> casa = casaDoCapotraste(texto);
+        casa && texto == linhaDoCapotraste(*casa))
+        return "{capo: " + std::to_string(*casa) + "}";
     for (const Rotulo& r : kRotulos) {
         const std::string prefixo = std::string(r.texto) + ": ";
         if (!texto.starts_with(prefixo)) continue;

@@ -1,6 +1,6 @@
 #pragma once
 // What a ChordPro song says of itself ({capo}, {key}, {tempo}, {time}, {duration} and
-// {meta: ...}) shown as notes lines in Portuguese ("Capotraste: 2ª casa", "Tom: D"), and
+// {meta: ...}) shown as notes lines in Portuguese ("Capotraste na 2ª casa", "Tom: D"), and
 // such notes lines written back as the same directives.
 
 #include <optional>

@@ -6,6 +6,7 @@
 
 #include "base/blanks.h"
 #include "catalogue/chord_interpreter.h"
+#include "document/capo.h"
 #include "document/song_document.h"
 #include "document/text_interpretation.h"
 
@@ -107,6 +108,9 @@ class Leitura {
         const std::string d = dobrado(t);
         if (t.empty()) secao_ = kNormal;  // a blank line ends a section, as in the editor
         if (t.empty() || i_ == 0) return manter(texto);
+        // "Capo: 2" becomes the program's own capo line.
+        if (const std::optional<int> casa = casaDoCapotraste(t))
+            return sozinha(kNotas, linhaDoCapotraste(*casa));
         if (ehTom(d) || ehCapotraste(d)) return sozinha(kNotas, texto);
         if (ehComposicao(d)) return sozinha(kAutor, texto);
         if (const std::optional<Rotulo> r = rotuloDe(t); r && !soAcordes(r->texto, tipos_))

@@ -301,6 +301,38 @@ void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, in
     }
 }
 
+void grafarLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                  const CatalogoTipos& tipos) {
+    for (LinhaTransposicao& linha : linhas) {
+        linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
+        linha.novaDigitacao = linha.digitacao;
+        linha.baixoForaDoTipo = false;
+    }
+    deslocamento = normalizarDeslocamento(deslocamento);
+    if (deslocamento == 0) return;
+    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento, tipos);
+    if (!tom) return;
+    for (std::size_t k = 0; k < linhas.size(); ++k)
+        if (const std::optional<Partes> partes = separar(linhas[k].novoSimbolo))
+            grafarLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
+                        tipos);
+}
+
+std::optional<TomDaCancao> tomDasLinhas(const std::vector<LinhaTransposicao>& linhas,
+                                        int linhaDoTom, const CatalogoTipos& tipos) {
+    std::vector<LinhaTransposicao> exibidas = linhas;
+    for (LinhaTransposicao& linha : exibidas) linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
+    const std::optional<Tom> tom = acharTom(exibidas, linhaDoTom, 0, tipos);
+    if (!tom) return std::nullopt;
+    const auto k = static_cast<std::size_t>(tom->linha);
+    const std::optional<Partes> partes = separar(exibidas[k].novoSimbolo);
+    return TomDaCancao{partes->notaRaiz, ehMenor(*partes, exibidas[k].tipo, tipos)};
+}
+
+std::string grafiaDaTonica(int nota, bool menor, int deslocamento) {
+    return grafiaDoTom(reduzirNota(nota), menor, deslocamento) + (menor ? "m" : "");
+}
+
 void regrafarPeloTom(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                      bool bemol, const CatalogoTipos& tipos) {
     deslocamento = normalizarDeslocamento(deslocamento);

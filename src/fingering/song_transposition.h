@@ -2,6 +2,7 @@
 // A whole song moved by a number of semitones: every distinct chord gets a new symbol, spelled
 // after the key chord, and a new fingering; then the spellings the review offers per chord.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,23 @@ std::string textoDoDeslocamento(int deslocamento);
 // the diagrams show (4 or 5). A row whose root or bass is no note stays as it was.
 void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                     const OpcoesTransposicao& opcoes, const Catalogo& catalogo, int casas);
+
+// transporLinhas without new fingerings: only the symbols move, each row keeps its code.
+void grafarLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                  const CatalogoTipos& tipos);
+
+// The key the key chord gives: its root (1..12) and whether it is minor.
+struct TomDaCancao {
+    int nota = 0;
+    bool menor = false;
+};
+// Nothing when no row can be read as a chord.
+std::optional<TomDaCancao> tomDasLinhas(const std::vector<LinhaTransposicao>& linhas,
+                                        int linhaDoTom, const CatalogoTipos& tipos);
+
+// A key as a musician writes it, "Bb" or "F#m": the spelling with fewer accidentals; on a tie,
+// sharps after a move up and flats after a move down. `nota` is any whole number of semitones.
+std::string grafiaDaTonica(int nota, bool menor, int deslocamento);
 
 // The key chord's new root written the other way (Gb rather than F#): every row spelled again
 // by letter distance from it, as transporLinhas spells them; fingerings stay.

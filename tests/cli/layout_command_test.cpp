@@ -32,7 +32,7 @@ TEST_F(LayoutCommand, JsonHoldsEveryRowWithItsChords) {
     for (const auto& item : j.items()) chaves.push_back(item.key());
     EXPECT_EQ(chaves,
               (std::vector<std::string>{"dpi", "usableHeight", "pageCount", "rowHeights",
-                                        "pageHeights", "pageFillers", "truncated", "columns"}));
+                                        "pageHeights", "pageFillers", "truncated", "columns", "capo"}));
     EXPECT_EQ(j["dpi"], 96);
     // The no-printer page is 2104 pixels at 180 dpi, 296.9 mm; margins of 30 and 25 mm:
     // Trunc(96 × 241.9 / 25.4).

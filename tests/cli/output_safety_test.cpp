@@ -147,7 +147,7 @@ TEST_F(SaidaSegura, UsageMistakesAreToldInPortuguese) {
         std::string mensagem;
     } casos[] = {
         {{}, "falta o subcomando."},
-        {{"transpose", a, "t.dec"}, "falta --by."},
+        {{"transpose", a, "t.dec"}, "falta --by ou --capo."},
         {{"convert", a}, "falta SAIDA."},
         {{"types", "demais"}, "argumento não esperado: demais."},
         {{"types", "um", "dois"}, "argumentos não esperados: um dois."},

@@ -91,7 +91,7 @@ TEST(ChordProImport, GivesTheSongTheEditorBuilds) {
         {{"{title: T}", "{subtitle: Fulano}", "{artist: Fulano}", "{capo: 2}", "{tempo: 96}",
           "{time: 3/4}", "{duration: 3:25}", "{meta: album Ao vivo}", "{meta: sigla X1}",
           "{c:   recuado}", "[x]Lá"},
-         {"0 T", "1 Fulano", "8 Capotraste: 2ª casa", "8 Andamento: 96", "8 Compasso: 3/4",
+         {"0 T", "1 Fulano", "8 Capotraste na 2ª casa", "8 Andamento: 96", "8 Compasso: 3/4",
           "8 Duração: 3:25", "8 Álbum: Ao vivo", "8 sigla: X1", "8   recuado", "2 [x]Lá"},
          "Linha 11: \"x\" não é cifra; mantido como texto na letra."},
         // Without a title the first line is no title; a line of chords alone keeps to

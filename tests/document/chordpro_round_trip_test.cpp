@@ -137,7 +137,7 @@ TEST(ChordProRoundTrip, NothingIsDropped) {
     EXPECT_EQ(doc.Lines[0], "Primeira");
     EXPECT_EQ(doc.Lines[1], "Segunda");
     EXPECT_EQ(doc.LineKinds[1], kTitleLine);
-    EXPECT_EQ(doc.Lines[3], "Capotraste: 2\xAA casa");
+    EXPECT_EQ(doc.Lines[3], "Capotraste na 2\xAA casa");
     EXPECT_EQ(doc.Lines[9], "  recuado");
     // the variant plays its own fingering, and Am none
     const ChordTable& t = doc.Chords;

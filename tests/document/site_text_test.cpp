@@ -78,7 +78,7 @@ TEST(SiteText, PastedSongsReadAsTheSitesMeanThem) {
           "2 Como pode"}},
         {"capo written short, key with the shapes' key after it",
          "T\nFulano\nCapo: 3\nTom: C (forma dos acordes no tom de A)\nC\nOi\n",
-         {"0 T", "1 Fulano", "8 Capo: 3", "8 Tom: C (forma dos acordes no tom de A)", "3 @1 C",
+         {"0 T", "1 Fulano", "8 Capotraste na 3\xC2\xAA casa", "8 Tom: C (forma dos acordes no tom de A)", "3 @1 C",
           "2 Oi"}},
         {"a chord in brackets is no label",
          "T\nFulano\n[G]\nOi\n",

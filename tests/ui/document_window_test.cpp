@@ -58,8 +58,9 @@ struct Ambiente {
     // What the window asked of the sound.
     struct : SomDeAcordes {
         QStringList pedidos;
-        void tocar(const TDigitacao& d) override {
-            pedidos << QString::fromStdString("tocar " + escreverTrastes(trastesDe(d)));
+        void tocar(const TDigitacao& d, int capo) override {
+            pedidos << QString::fromStdString("tocar " + escreverTrastes(trastesDe(d)) +
+                                              (capo ? " capo " + std::to_string(capo) : ""));
         }
         void tocarTipo(const TTipoAcorde& t, int raiz) override {
             pedidos << QString::fromLatin1("tipo " + t.Nome) + QString(" %1").arg(raiz);
@@ -157,6 +158,7 @@ class DocumentWindowTest : public QObject {
     void lyricsOnlyTakesNoChord();
     void aTranspositionRenamesAsOneStep();
     void theRightButtonSoundsChords();
+    void aCapoSoundsAndNamesTheChordsAsTheySound();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
     void theKeyboardReachesAndTypesIntoRows();
@@ -536,6 +538,49 @@ void DocumentWindowTest::theRightButtonSoundsChords() {
         QTest::mouseRelease(grade, Qt::RightButton, {}, ultimo);
         QCOMPARE(a.som.pedidos, caso.ouvidos);
     }
+}
+
+// The capo goes on as one undo step; the right button sounds each shape two semitones up; the
+// sounding names are the window's alone, the song keeps its shapes.
+void DocumentWindowTest::aCapoSoundsAndNamesTheChordsAsTheySound() {
+    Ambiente a;
+    auto janela = a.abrir(a.gravar(QStringLiteral("capo.dec"), cancaoParaEditar()));
+    const SongDocument antes = janela->documento();
+    janela->definirCapotraste(2);
+    QCOMPARE(janela->capotraste(), 2);
+    QCOMPARE(janela->documento().Lines[1], std::string("Capotraste na 2\xAA casa"));
+    QVERIFY(janela->documento().Modified);
+
+    const auto [c, r] = linhaNaFolha(*janela, 2);
+    const auto& extensoes = janela->folha().Columns[c][r].ChordExtents;
+    SheetGrid* grade = janela->grade(c);
+    const int y = grade->retanguloLinha(r).center().y();
+    a.som.pedidos.clear();
+    for (const ChordExtent& e : extensoes) {
+        QTest::mousePress(grade, Qt::RightButton, {}, QPoint(e.x + 1, y));
+        QTest::mouseRelease(grade, Qt::RightButton, {}, QPoint(e.x + 1, y));
+    }
+    const QString doC = QString::fromStdString(
+        "tocar " + escreverTrastes(trastesDe(Decodificar(*digitacaoDoTexto("763 5118 3001")))));
+    QCOMPARE(a.som.pedidos, (QStringList{doC + " capo 2", "soltar",
+                                         QString::fromUtf8("tipo Maior com 7ª 1"), "soltar"}));
+
+    const auto nomesPintados = [&janela] {
+        std::vector<std::string> nomes;
+        for (const std::string& s : janela->pintura()->doc.Chords.Symbols)
+            nomes.push_back(displaySymbol(s));
+        return nomes;
+    };
+    janela->mostrarNomesSoantes(true);
+    QCOMPARE(nomesPintados(), (std::vector<std::string>{"D", "A7"}));
+    QCOMPARE(janela->documento().Chords.Symbols, antes.Chords.Symbols);
+    janela->mostrarNomesSoantes(false);
+    QCOMPARE(nomesPintados(), (std::vector<std::string>{"C", "G7"}));
+
+    QVERIFY(janela->editor().desfazer());
+    QCOMPARE(janela->capotraste(), 0);
+    QCOMPARE(janela->documento().Lines, antes.Lines);
+    QVERIFY(!janela->documento().Modified);
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {

@@ -63,7 +63,9 @@ void quandoAbrir(std::function<void(T&)> acao) {
 // What the windows asked of the sound.
 struct SomGravado : SomDeAcordes {
     QStringList pedidos;
-    void tocar(const TDigitacao& d) override { pedidos << "tocar " + trastes(d); }
+    void tocar(const TDigitacao& d, int capo) override {
+        pedidos << "tocar " + trastes(d) + (capo ? QString(" capo %1").arg(capo) : QString());
+    }
     void tocarTipo(const TTipoAcorde&, int raiz) override { pedidos << QString("tipo %1").arg(raiz); }
     void soltar() override { pedidos << "soltar"; }
     void parar() override { pedidos << "parar"; }

@@ -4,6 +4,7 @@
 // undo step.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -76,7 +77,58 @@ class TranspositionWindowTest : public QObject {
     void aFingeringPickedInTheBrowser();
     void theSongsKeyIsTheKeyChord_data();
     void theSongsKeyIsTheKeyChord();
+    void theCapoReachesTheNewKey();
 };
+
+// C shapes with the capo on 2 sound D; two steps up sound E. Changing the chords moves the
+// shapes; the capo list offers every fret, easiest shapes first: on 4 the shapes stay, without
+// a capo they move four semitones. Keeping the key, a capo change alone can be confirmed.
+void TranspositionWindowTest::theCapoReachesTheNewKey() {
+    Janela j({{"Cf", 1}, {"Ff", 1}, {"Gf", 1}});
+    ChordTable tabela;
+    for (const char* s : {"Cf", "Ff", "Gf"}) tabela.append(s, "1", "0");
+    j.janela->preparar(linhasParaTransposicao(tabela), "D", 2);
+    QCOMPARE(j.janela->ListBox->currentRow(), 0);
+    QCOMPARE(j.janela->LabelSoante->text(),
+             QString::fromUtf8("Soa em D (formas de C, capotraste na 2ª casa)."));
+    j.passos(2);
+    QCOMPARE(j.novos(), (QStringList{"D", "G", "A"}));
+    QCOMPARE(j.janela->capotrasteEscolhido(), 2);
+    QVERIFY(!j.janela->CBcapo->isEnabled());
+    QCOMPARE(j.janela->CBcapo->itemText(0), QString::fromUtf8("2ª casa: formas de D"));
+    QCOMPARE(j.janela->CBcapo->itemText(1), QString::fromUtf8("4ª casa: formas de C (as mesmas)"));
+
+    const struct {
+        int casa;
+        QStringList novos;
+        QString rotulo;
+    } casos[] = {
+        {4, {"C", "F", "G"}, QString::fromUtf8("As mesmas formas:")},
+        {0, {"E", "A", "B"}, QString::fromUtf8("4 semitons acima:")},
+    };
+    for (const auto& c : casos) {
+        j.janela->CBcapo->setCurrentIndex(j.janela->CBcapo->findData(c.casa));
+        j.janela->RBcapo->click();
+        QCOMPARE(j.janela->capotrasteEscolhido(), c.casa);
+        QCOMPARE(j.novos(), c.novos);
+        QCOMPARE(j.janela->LabelNovo->text(), c.rotulo);
+        QVERIFY(j.janela->OKBtn->isEnabled());
+    }
+    QCOMPARE(j.janela->LabelSoante->text(),
+             QString::fromUtf8("Soa em D (formas de C, capotraste na 2ª casa); passa a soar em E, "
+                               "sem capotraste."));
+    j.janela->RBacordes->click();
+    QCOMPARE(j.janela->capotrasteEscolhido(), 2);
+    QCOMPARE(j.novos(), (QStringList{"D", "G", "A"}));
+
+    j.passos(-2);
+    QVERIFY(!j.janela->OKBtn->isEnabled());
+    j.janela->CBcapo->setCurrentIndex(j.janela->CBcapo->findData(0));
+    j.janela->RBcapo->click();
+    QCOMPARE(j.novos(), (QStringList{"D", "G", "A"}));
+    QCOMPARE(j.janela->capotrasteEscolhido(), 0);
+    QVERIFY(j.janela->OKBtn->isEnabled());
+}
 
 // A "Tom: ..." line names the key chord the window starts on; without one, or naming no
 // chord of the song, the first.

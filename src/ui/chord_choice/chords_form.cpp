@@ -92,7 +92,7 @@ void TChordsForm::createControls() {
     connect(DrawGrid, &ChordGrid::movimentoPedido, this, &TChordsForm::moverEntrada);
     connect(DrawGrid, &ChordGrid::somPedido, this, [this](int k) {
         if (som_ && k >= 1 && k <= static_cast<int>(lista_.entradas.size()))
-            som_->tocar(lista_.entradas[k - 1].digitacao);
+            som_->tocar(lista_.entradas[k - 1].digitacao, 0);
     });
     connect(DrawGrid, &ChordGrid::somSolto, this, [this] {
         if (som_) som_->soltar();

@@ -11,7 +11,8 @@ class SomDeAcordes {
   public:
     virtual ~SomDeAcordes() = default;
     // A fingering strummed from the bass; it rings while the button is held (up to 4.32 s).
-    virtual void tocar(const TDigitacao& digitacao) = 0;
+    // With a capo on `capotraste` every string sounds that many semitones higher.
+    virtual void tocar(const TDigitacao& digitacao, int capotraste) = 0;
     // A chord without a fingering: the notes of its type on its root (pitch class 1..12).
     virtual void tocarTipo(const TTipoAcorde& tipo, int raiz) = 0;
     // The button was released: the chord rings about one second from its start.

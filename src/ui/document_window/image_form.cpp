@@ -234,11 +234,12 @@ void TImageForm::dispor() {
     // The grids let go of the old measure before it goes.
     for (SheetGrid* g : grades_) g->setPintura(nullptr);
     medida_ = std::make_unique<SheetMeasure>(doc_.Template, servicos_.tipos, ajustes_.dpi);
+    const SongDocument& exibida = exibido();
     pintura_ = std::make_unique<SheetPaint>(
-        SheetPaint{doc_, sheet_, *medida_, servicos_.aparencia});
-    ComputeRowHeights(sheet_, doc_, *medida_, ajustes_);
-    ComputeColumns(sheet_, doc_, ajustes_, vista_->width());
-    LayOut(sheet_, doc_, *medida_, ajustes_);
+        SheetPaint{exibida, sheet_, *medida_, servicos_.aparencia});
+    ComputeRowHeights(sheet_, exibida, *medida_, ajustes_);
+    ComputeColumns(sheet_, exibida, ajustes_, vista_->width());
+    LayOut(sheet_, exibida, *medida_, ajustes_);
     truncated_ = sheet_.Truncated;
     for (SheetGrid* g : grades_) g->setPintura(pintura_.get());
     atualizarColunas();
@@ -292,7 +293,10 @@ FimImpressao TImageForm::imprimirEm(QPrinter& impressora, const std::vector<int>
 
 void TImageForm::redispor() {
     if (!pintura_) return;
-    LayOut(sheet_, doc_, *medida_, ajustes_);
+    const SongDocument& exibida = exibido();
+    // The capo came or went with the sounding names on: the painting turns to the other song.
+    if (&exibida != &pintura_->doc) return dispor();
+    LayOut(sheet_, exibida, *medida_, ajustes_);
     truncated_ = sheet_.Truncated;
     atualizarColunas();
     atualizarBotaoSalvar();

@@ -76,6 +76,15 @@ class TImageForm : public QWidget {
     // as one undo step.
     std::vector<LinhaTransposicao> acordesParaTransposicao();
     void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas);
+    // The same with the capo moved too.
+    void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas, int casa);
+    // The song's capo (0 without one), and putting it on another fret as one undo step.
+    int capotraste() const;
+    void definirCapotraste(int casa);
+    // The sheet names the chords as they sound with the capo instead of the shapes; for the
+    // window only, the song is unchanged.
+    bool nomesSoantes() const { return nomesSoantes_; }
+    void mostrarNomesSoantes(bool soantes);
     // The song made again from what the text editor gives back; one undo step, unless it is
     // the start of a new song.
     void construirDoTexto(const EditorText& texto, bool novo = false);
@@ -177,9 +186,13 @@ class TImageForm : public QWidget {
     void atualizarBotaoSalvar();
     void definirArquivo(const std::string& caminho);
     bool podeFechar();
+    // The song as the sheet shows it: the song itself, or a copy with the sounding names.
+    const SongDocument& exibido();
 
     ServicosDocumento servicos_;
     SongDocument doc_;
+    SongDocument soante_;
+    bool nomesSoantes_ = false;
     Sheet sheet_;
     SheetSettings ajustes_;
     std::unique_ptr<SheetMeasure> medida_;

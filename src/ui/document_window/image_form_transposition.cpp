@@ -1,5 +1,6 @@
 // A song window's side of a transposition: its chords out, the renamed ones back.
 
+#include "document/capo.h"
 #include "document/chord_renaming.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_editor.h"
@@ -12,8 +13,14 @@ std::vector<LinhaTransposicao> TImageForm::acordesParaTransposicao() {
 }
 
 void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas) {
+    aplicarTransposicao(linhas, capotraste());
+}
+
+void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas,
+                                     int casa) {
     const SongState antes = stateOf(doc_);
     renomearAcordes(doc_.Chords, linhas);
+    trovale::definirCapotraste(doc_, casa);
     editor_->registrarPasso(antes);
     marcarModificado();
     redispor();

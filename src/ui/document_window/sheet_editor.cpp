@@ -13,6 +13,7 @@
 
 #include "base/dialogs.h"
 #include "base/text_codec.h"
+#include "document/capo.h"
 #include "ui/document_window/chord_panels.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_grid.h"
@@ -344,17 +345,20 @@ void SheetEditor::tocarAcordeEm(SheetGrid* grade, QPoint ponto) {
     const auto acorde = acordeParaOuvir(grade->coluna(), grade->linhaEm(ponto.y()), ponto.x());
     if (!acorde || tocado_ == acorde->onde) return;
     tocado_ = acorde->onde;
+    // What sounds is the shape moved up by the capo.
+    const int capotraste = capotrasteDaCancao(janela_.doc_);
     if (const auto gravada = digitacaoDoTexto(acorde->digitacao)) {
-        som->tocar(Decodificar(*gravada));
+        som->tocar(Decodificar(*gravada), capotraste);
         return;
     }
     const std::string simbolo = displaySymbol(acorde->simbolo);
     const std::size_t letras =
         simbolo.size() > 1 && (simbolo[1] == '#' || simbolo[1] == 'b') ? 2 : 1;
     const int tipo = std::atoi(acorde->tipo.c_str());
+    const int raiz = notaDaGrafiaDeCifra(simbolo.substr(0, letras));
     if (janela_.servicos_.tipos.existe(tipo))
         som->tocarTipo(janela_.servicos_.tipos.tipo(tipo),
-                       notaDaGrafiaDeCifra(simbolo.substr(0, letras)));
+                       raiz == 0 ? 0 : reduzirNota(raiz + capotraste));
 }
 
 void SheetEditor::mover(SheetGrid* grade, QMouseEvent* evento) {

@@ -152,7 +152,7 @@ void TEditForm::connectControls() {
     connect(imagem, &FretboardImage::pestanaClicada, this, &TEditForm::clicarPestana);
     connect(imagem, &FretboardImage::pestanaArrastada, this, &TEditForm::arrastarPestana);
     connect(imagem, &FretboardImage::somPedido, this, [this] {
-        if (som_) som_->tocar(estado_.digitacao);
+        if (som_) som_->tocar(estado_.digitacao, 0);
     });
     connect(imagem, &FretboardImage::somSolto, this, [this] {
         if (som_) som_->soltar();

@@ -55,6 +55,10 @@ void criarEditar(QMenuBar* barra, MenuPrincipal& m) {
                     QKeySequence("Ctrl+E"));
     m.mTranspor = item(m.mEditar, "mTranspor", QStringLiteral("&Transpor (mudar tom)"),
                        QKeySequence("Ctrl+T"));
+    m.mEditar->addSeparator();
+    m.mCapotraste = item(m.mEditar, "mCapotraste", QStringLiteral("&Capotraste..."));
+    m.mSoantes = item(m.mEditar, "mSoantes", QStringLiteral("&Nomes dos acordes como soam"));
+    m.mSoantes->setCheckable(true);
 }
 
 void criarAcordes(QMenuBar* barra, MenuPrincipal& m) {

@@ -32,6 +32,8 @@ struct MenuPrincipal {
     QMenu* mEditar = nullptr;
     QAction* mTexto = nullptr;
     QAction* mTranspor = nullptr;
+    QAction* mCapotraste = nullptr;
+    QAction* mSoantes = nullptr;
 
     QMenu* mAcordes = nullptr;
     QAction* mSelect = nullptr;

@@ -77,6 +77,7 @@ TTrovaleForm1::TTrovaleForm1(ServicosPrincipais servicos, QStringList argumentos
 
     criarAcoes();
     ligarComandos();
+    ligarCapotraste();
     aplicarRegras();
 }
 
@@ -176,6 +177,8 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mSair, true},
         {menu_.mTexto, estado.texto},
         {menu_.mTranspor, estado.transpor},
+        {menu_.mCapotraste, estado.texto},
+        {menu_.mSoantes, estado.texto},
         {menu_.mSelect, true},
         {menu_.mDigitacao, true},
         {menu_.mNomenclatura, true},

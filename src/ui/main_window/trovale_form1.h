@@ -188,6 +188,9 @@ class TTrovaleForm1 : public QMainWindow {
     // The fingering editor, empty ("0" or nothing) or analysing a song's fingering.
     void abrirEditorDeDigitacoes(const std::string& digitacao = {});
     void transporAtivo();
+    // "Capotraste..." and "Nomes dos acordes como soam" for the song in front.
+    void ligarCapotraste();
+    void capotrasteAtivo();
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();

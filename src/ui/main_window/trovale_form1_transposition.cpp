@@ -31,8 +31,9 @@ void TTrovaleForm1::transporAtivo() {
     TImageForm* documento = documentoAtivo();
     if (!documento || !transposicao_) return;
     const auto resultado = transposicao_->transpor(documento->acordesParaTransposicao(),
-                                                   tomDaCancao(documento->documentoAtual()));
-    if (resultado) documento->aplicarTransposicao(*resultado);
+                                                   tomDaCancao(documento->documentoAtual()),
+                                                   documento->capotraste());
+    if (resultado) documento->aplicarTransposicao(*resultado, transposicao_->capotrasteEscolhido());
 }
 
 }  // namespace trovale

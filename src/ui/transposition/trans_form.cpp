@@ -1,7 +1,9 @@
 #include "ui/transposition/trans_form.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -19,7 +21,9 @@
 
 #include "base/text_codec.h"
 #include "catalogue/notes.h"
+#include "document/capo.h"
 #include "document/song_document.h"
+#include "document/sounding_chords.h"
 #include "render/sheet_painter.h"
 #include "ui/chord_choice/chords_form.h"
 #include "ui/common/code_diagram.h"
@@ -68,7 +72,7 @@ class LinhaDeAcorde : public QStyledItemDelegate {
         const QRect direita(r.left() + r.width() / 2, r.top(), r.width() / 2, r.height());
         DrawChordSymbol(*p, janela_.catalogo_.tipos, linhas[i].simbolo, esquerda, fonte,
                         kTamanhoCifra, cor);
-        if (janela_.deslocamento_ != 0)
+        if (janela_.transposto())
             DrawChordSymbol(*p, janela_.catalogo_.tipos, storedSymbol(linhas[i].novoSimbolo),
                             direita, fonte, kTamanhoCifra, cor);
         if (opcao.state & QStyle::State_HasFocus) desenharFoco(*p, opcao.rect, cor);
@@ -234,7 +238,80 @@ QWidget* TTransForm::createOptions() {
     CBsugerir = new QCheckBox(
         QStringLiteral("Sugerir digitação nova mesmo se a original for indefinida"), PanelC);
     g->addWidget(CBsugerir, 2, 0, 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Chegar ao novo tom:"), PanelC), 3, 0);
+    g->addWidget(createCapoChoice(PanelC), 3, 1);
+    LabelSoante = new QLabel(PanelC);
+    LabelSoante->setObjectName(QStringLiteral("LabelSoante"));
+    LabelSoante->setWordWrap(true);
+    g->addWidget(LabelSoante, 4, 0, 1, 2);
     return PanelC;
+}
+
+// Changing the chords, or moving the capo to one of the positions listed easiest first.
+QWidget* TTransForm::createCapoChoice(QWidget* dono) {
+    auto* quadro = new QWidget(dono);
+    RBacordes = new QRadioButton(QStringLiteral("&Mudando os acordes"), quadro);
+    RBcapo = new QRadioButton(QStringLiteral("Com o ca&potraste:"), quadro);
+    RBacordes->setObjectName(QStringLiteral("RBacordes"));
+    RBcapo->setObjectName(QStringLiteral("RBcapo"));
+    RBacordes->setChecked(true);
+    CBcapo = new QComboBox(quadro);
+    CBcapo->setObjectName(QStringLiteral("CBcapo"));
+    CBcapo->setAccessibleName(QStringLiteral("Posição do capotraste"));
+    // As wide as the longest entry, so that the window keeps its size while stepping.
+    CBcapo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    CBcapo->setMinimumContentsLength(34);
+    auto* l = new QHBoxLayout(quadro);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(RBacordes);
+    l->addWidget(RBcapo);
+    l->addWidget(CBcapo);
+    l->addStretch(1);
+    return quadro;
+}
+
+// Every capo position for the new key, easiest shapes first; the first is taken.
+void TTransForm::preencherCapotrastes(int linhaDoTom) {
+    tomDasFormas_ = tomDasLinhas(linhas_, linhaDoTom, catalogo_.tipos);
+    escolhas_.clear();
+    if (tomDasFormas_) escolhas_ = escolhasDeCapotraste(*tomDasFormas_, capoAtual_, deslocamento_);
+    escolhasPara_ = deslocamento_;
+    const QSignalBlocker bloqueio(CBcapo);
+    CBcapo->clear();
+    for (const EscolhaDeCapotraste& e : escolhas_) {
+        QString texto = QString::fromStdString(nomeDaCasa(e.casa)) +
+                        QStringLiteral(": formas de ") + QString::fromStdString(e.tomDasFormas);
+        if (e.deslocamento == 0) texto += QStringLiteral(" (as mesmas)");
+        CBcapo->addItem(texto, e.casa);
+    }
+    RBcapo->setEnabled(!escolhas_.empty());
+    if (escolhas_.empty()) RBacordes->setChecked(true);
+}
+
+// Where the song sounds now and where it will, with the capo counted.
+void TTransForm::mostrarSoante() {
+    if (!tomDasFormas_) {
+        LabelSoante->clear();
+        return;
+    }
+    const TomDaCancao& t = *tomDasFormas_;
+    QString texto = QStringLiteral("Soa em ") +
+                    QString::fromStdString(grafiaDaTonica(t.nota + capoAtual_, t.menor, 0));
+    if (capoAtual_ > 0)
+        texto += QStringLiteral(" (formas de %1, capotraste na %2)")
+                     .arg(QString::fromStdString(grafiaDaTonica(t.nota, t.menor, 0)),
+                          QString::fromStdString(nomeDaCasa(capoAtual_)));
+    if (transposto()) {
+        texto += QStringLiteral("; passa a soar em ") +
+                 QString::fromStdString(
+                     grafiaDaTonica(t.nota + capoAtual_ + deslocamento_, t.menor, deslocamento_));
+        if (capoEscolhido_ != capoAtual_)
+            texto += capoEscolhido_ == 0
+                         ? QStringLiteral(", sem capotraste")
+                         : QStringLiteral(", capotraste na %1")
+                               .arg(QString::fromStdString(nomeDaCasa(capoEscolhido_)));
+    }
+    LabelSoante->setText(texto + QLatin1Char('.'));
 }
 
 void TTransForm::connectControls() {
@@ -243,6 +320,15 @@ void TTransForm::connectControls() {
     for (QAbstractButton* b :
          std::initializer_list<QAbstractButton*>{RBsimples, RBigual, CBsugerir})
         connect(b, &QAbstractButton::clicked, this, [this] { mudarDeslocamento(0); });
+    auto* modo = new QButtonGroup(this);
+    modo->addButton(RBacordes);
+    modo->addButton(RBcapo);
+    for (QRadioButton* b : {RBacordes, RBcapo})
+        connect(b, &QRadioButton::clicked, this, [this] { mudarDeslocamento(0); });
+    connect(CBcapo, &QComboBox::activated, this, [this] {
+        RBcapo->setChecked(true);
+        mudarDeslocamento(0);
+    });
     connect(ListBox, &QListWidget::currentRowChanged, this, [this] { mostrarSelecionada(); });
     connect(RBTb, &QRadioButton::clicked, this, [this] { usarGrafia(true, true); });
     connect(RBTs, &QRadioButton::clicked, this, [this] { usarGrafia(true, false); });
@@ -266,23 +352,25 @@ int TTransForm::linhaSelecionada() const {
     return i >= 0 && i < static_cast<int>(linhas_.size()) ? i : -1;
 }
 
-void TTransForm::preparar(std::vector<LinhaTransposicao> linhas, const std::string& tom) {
+void TTransForm::preparar(std::vector<LinhaTransposicao> linhas, const std::string& tom,
+                          int capotraste) {
     linhas_ = std::move(linhas);
-    deslocamento_ = 0;
+    deslocamento_ = formas_ = 0;
+    capoAtual_ = capoEscolhido_ = capotraste;
+    escolhasPara_ = -1;
     RBsimples->setChecked(true);
+    RBacordes->setChecked(true);
     CBsugerir->setChecked(false);
     preencherLista();
-    const auto doTom = std::find_if(linhas_.begin(), linhas_.end(), [&tom](const auto& l) {
-        return !tom.empty() && displaySymbol(withoutVariantTag(l.simbolo)) == tom;
-    });
-    if (doTom != linhas_.end()) ListBox->setCurrentRow(static_cast<int>(doTom - linhas_.begin()));
+    if (!tom.empty() && !linhas_.empty())
+        ListBox->setCurrentRow(linhaDoTom(linhas_, tom, capotraste));
     transporTudo();
 }
 
 std::optional<std::vector<LinhaTransposicao>> TTransForm::transpor(
-    std::vector<LinhaTransposicao> linhas, const std::string& tom) {
-    preparar(std::move(linhas), tom);
-    if (exec() != QDialog::Accepted || deslocamento_ == 0) return std::nullopt;
+    std::vector<LinhaTransposicao> linhas, const std::string& tom, int capotraste) {
+    preparar(std::move(linhas), tom, capotraste);
+    if (exec() != QDialog::Accepted || !transposto()) return std::nullopt;
     return linhas_;
 }
 
@@ -303,20 +391,28 @@ void TTransForm::mudarDeslocamento(int passo) {
 // Every row from its original, moved by the shift after the key chord.
 void TTransForm::transporTudo() {
     const int tom = std::max(0, linhaSelecionada());
+    if (escolhasPara_ != deslocamento_ || tom != linhaDoTom_) preencherCapotrastes(tom);
+    const int escolha = CBcapo->currentIndex();
+    const bool comCapo = RBcapo->isChecked() && escolha >= 0;
+    formas_ = comCapo ? escolhas_[static_cast<std::size_t>(escolha)].deslocamento : deslocamento_;
+    capoEscolhido_ = comCapo ? escolhas_[static_cast<std::size_t>(escolha)].casa : capoAtual_;
+    CBcapo->setEnabled(comCapo);
     OpcoesTransposicao opcoes;
     opcoes.similaridade = RBigual->isChecked();
     opcoes.sugerirMesmoIndefinida = RBsimples->isChecked() && CBsugerir->isChecked();
-    transporLinhas(linhas_, deslocamento_, tom, opcoes, catalogo_, aparencia_.casas());
-    if (deslocamento_ != 0 && std::any_of(linhas_.begin(), linhas_.end(),
-                                          [](const auto& l) { return l.baixoForaDoTipo; }))
+    transporLinhas(linhas_, formas_, tom, opcoes, catalogo_, aparencia_.casas());
+    if (formas_ != 0 && std::any_of(linhas_.begin(), linhas_.end(),
+                                    [](const auto& l) { return l.baixoForaDoTipo; }))
         QApplication::beep();
-    const bool transposto = deslocamento_ != 0;
-    LabelNovo->setText(QString::fromUtf8(textoDoDeslocamento(deslocamento_)));
-    mostrarTransposicao(transposto);
-    OKBtn->setEnabled(transposto);
-    OKBtn->setDefault(transposto);
+    LabelNovo->setText(formas_ == 0 && transposto()
+                           ? QStringLiteral("As mesmas formas:")
+                           : QString::fromUtf8(textoDoDeslocamento(formas_)));
+    mostrarTransposicao(transposto());
+    OKBtn->setEnabled(transposto());
+    OKBtn->setDefault(transposto());
     CBsugerir->setEnabled(RBsimples->isChecked());
     linhaDoTom_ = tom;
+    mostrarSoante();
     mostrarNovosSimbolos();
 }
 
@@ -324,7 +420,7 @@ void TTransForm::transporTudo() {
 void TTransForm::mostrarNovosSimbolos() {
     for (int i = 0; i < ListBox->count(); ++i) {
         QString texto = qs1252(displaySymbol(linhas_[i].simbolo));
-        if (deslocamento_ != 0) texto += QLatin1Char(' ') + qs1252(linhas_[i].novoSimbolo);
+        if (transposto()) texto += QLatin1Char(' ') + qs1252(linhas_[i].novoSimbolo);
         ListBox->item(i)->setText(texto);
     }
     ListBox->viewport()->update();
@@ -340,7 +436,7 @@ void TTransForm::mostrarSelecionada() {
 
 void TTransForm::mostrarGrafias() {
     const int i = linhaSelecionada();
-    if (i < 0 || deslocamento_ == 0) return;
+    if (i < 0 || !transposto()) return;
     const GrafiasOferecidas g = grafiasOferecidas(linhas_[i].novoSimbolo);
     RBTb->setText(qs1252(g.raizBemol));
     RBTs->setText(qs1252(g.raizSustenido));
@@ -356,10 +452,10 @@ void TTransForm::mostrarGrafias() {
 // is that row's alone.
 void TTransForm::usarGrafia(bool raiz, bool bemol) {
     const int i = linhaSelecionada();
-    if (i < 0 || deslocamento_ == 0) return;
+    if (i < 0 || !transposto()) return;
     std::string& simbolo = linhas_[i].novoSimbolo;
     if (raiz && i == linhaDoTom_)
-        regrafarPeloTom(linhas_, deslocamento_, i, bemol, catalogo_.tipos);
+        regrafarPeloTom(linhas_, formas_, i, bemol, catalogo_.tipos);
     else
         simbolo = raiz ? comGrafiaDaRaiz(simbolo, bemol) : comGrafiaDoBaixo(simbolo, bemol);
     mostrarNovosSimbolos();
@@ -372,15 +468,15 @@ void TTransForm::mostrarNavegador() {
         navegador_.hide();
         return;
     }
-    const bool transposto = deslocamento_ != 0;
+    const bool mudou = transposto();
     const std::string simbolo =
-        transposto ? linhas_[i].novoSimbolo : displaySymbol(linhas_[i].simbolo);
-    const std::string codigo = transposto ? linhas_[i].novaDigitacao : linhas_[i].digitacao;
+        mudou ? linhas_[i].novoSimbolo : displaySymbol(linhas_[i].simbolo);
+    const std::string codigo = mudou ? linhas_[i].novaDigitacao : linhas_[i].digitacao;
     TChordsForm::Escolha e;
-    e.podeEscolher = transposto;
+    e.podeEscolher = mudou;
     e.cifraEmVigor = [simbolo]() -> std::optional<std::string> { return simbolo; };
     e.aoEscolher = [this, i](const std::string& novo, const CifraConferida*) {
-        if (deslocamento_ == 0 || i >= static_cast<int>(linhas_.size())) return false;
+        if (!transposto() || i >= static_cast<int>(linhas_.size())) return false;
         linhas_[i].novaDigitacao = novo;
         PBnovo->update();
         return true;
