@@ -81,6 +81,7 @@ int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
                    {opcoes.similar, false}, carga.catalogo, kTrastesMostradosPadrao);
     renomearAcordes(cancao.Chords, linhas);
     definirCapotraste(cancao, capoNovo);
+    transporLinhaDoTom(cancao, opcoes.deslocamento.value_or(0));
     cancao.Modified = true;
 
     AvisosNoTerminal avisos(ambiente.erros, opcoes.saida);

@@ -53,12 +53,6 @@ bool ehLinhaDoTom(const SongDocument& doc, std::size_t i) {
     return doc.LineKinds[i] == kNotesLine && !tomDaLinha(doc.Lines[i]).empty();
 }
 
-std::optional<std::size_t> linhaDoCapo(const SongDocument& doc) {
-    for (std::size_t i = 0; i < doc.Lines.size() && i < doc.LineKinds.size(); ++i)
-        if (doc.LineKinds[i] == kNotesLine && casaDoCapotraste(doc.Lines[i])) return i;
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<int> casaDoCapotraste(std::string_view linha) {
@@ -80,14 +74,20 @@ std::string linhaDoCapotraste(int casa) {
     return "Capotraste na " + std::to_string(casa) + std::string(kOrdinal) + " casa";
 }
 
+std::optional<std::size_t> linhaDoCapotrasteNaCancao(const SongDocument& doc) {
+    for (std::size_t i = 0; i < doc.Lines.size() && i < doc.LineKinds.size(); ++i)
+        if (doc.LineKinds[i] == kNotesLine && casaDoCapotraste(doc.Lines[i])) return i;
+    return std::nullopt;
+}
+
 int capotrasteDaCancao(const SongDocument& doc) {
-    const auto i = linhaDoCapo(doc);
+    const auto i = linhaDoCapotrasteNaCancao(doc);
     return i ? *casaDoCapotraste(doc.Lines[*i]) : 0;
 }
 
 bool definirCapotraste(SongDocument& doc, int casa) {
     if (casa < 0 || casa > kMaxCapotraste) return false;
-    const auto i = linhaDoCapo(doc);
+    const auto i = linhaDoCapotrasteNaCancao(doc);
     if (casa == 0) {
         if (!i) return true;
         doc.Lines.erase(doc.Lines.begin() + static_cast<std::ptrdiff_t>(*i));

@@ -24,6 +24,8 @@ std::string linhaDoCapotraste(int casa);
 
 // The song's capo: the first notes line that names one; 0 without it.
 int capotrasteDaCancao(const SongDocument& doc);
+// Which line that is.
+std::optional<std::size_t> linhaDoCapotrasteNaCancao(const SongDocument& doc);
 
 // Puts the capo on `casa` (0 takes it off): its line is written again, removed, or added as a
 // notes line after the title, author and "Tom: ..." lines at the top. Marks the song modified

@@ -57,4 +57,32 @@ ChordTable acordesSoantes(const SongDocument& doc, const CatalogoTipos& tipos) {
     return soantes;
 }
 
+bool transporLinhaDoTom(SongDocument& doc, int semitons) {
+    semitons = normalizarDeslocamento(semitons);
+    for (std::size_t i = 0; i < doc.Lines.size() && i < doc.LineKinds.size(); ++i) {
+        if (doc.LineKinds[i] != kNotesLine) continue;
+        const std::string tom = tomDaLinha(doc.Lines[i]);
+        if (tom.empty()) continue;
+        const Raiz r = raizDe(tom);
+        if (r.nota == 0 || semitons == 0) return false;
+        std::string resto = tom;
+        ExtrairRaiz(resto);
+        std::string novo = grafiaDaTonica(r.nota + semitons, r.menor, semitons);
+        if (r.menor) novo.pop_back();  // the "m" is in what follows the root
+        const std::size_t onde = doc.Lines[i].find(tom, doc.Lines[i].find(':'));
+        doc.Lines[i].replace(onde, tom.size(), novo + resto);
+        doc.Modified = true;
+        return true;
+    }
+    return false;
+}
+
+SongDocument cancaoSoante(const SongDocument& doc, const CatalogoTipos& tipos) {
+    SongDocument soante = doc;
+    soante.Chords = acordesSoantes(doc, tipos);
+    if (const auto i = linhaDoCapotrasteNaCancao(doc))
+        soante.Lines[*i] = linhaDoCapotraste(capotrasteDaCancao(doc)) + " (acordes como soam)";
+    return soante;
+}
+
 }  // namespace trovale

@@ -21,4 +21,12 @@ int linhaDoTom(const std::vector<LinhaTransposicao>& linhas, std::string_view to
 // capo, the table as it is.
 ChordTable acordesSoantes(const SongDocument& doc, const CatalogoTipos& tipos);
 
+// After a transposition the song sounds `semitons` away: its "Tom: ..." line says the new key
+// ("Tom: D" up two is "Tom: E", spelled with fewer accidentals). False when it has none.
+bool transporLinhaDoTom(SongDocument& doc, int semitons);
+
+// The song as the sounding view shows it: those chords, and its capo line saying so
+// ("Capotraste na 2ª casa (acordes como soam)"), so that the page read or printed tells.
+SongDocument cancaoSoante(const SongDocument& doc, const CatalogoTipos& tipos);
+
 }  // namespace trovale

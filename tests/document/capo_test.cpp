@@ -146,5 +146,29 @@ TEST(Capo, TheKeyLineFindsTheShapeThatSoundsIt) {
     EXPECT_EQ(linhaDoTom(linhas, "", 2), 0);
 }
 
+TEST(Capo, TheKeyLineFollowsATransposition) {
+    const struct {
+        std::string linha;
+        int semitons;
+        std::string depois;
+    } casos[] = {
+        {"Tom: D", 2, "Tom: E"},
+        {"Tom: D", 12, "Tom: D"},
+        {"Tom: C", 1, "Tom: Db"},
+        {"Tom: A", -1, "Tom: Ab"},
+        {"TOM:  F#m (forma dos acordes no tom de Em)", -1, "TOM:  Fm (forma dos acordes no tom de Em)"},
+        {"Tom: Bb", 1, "Tom: B"},
+        {"Tom: C7M", 2, "Tom: D7M"},
+    };
+    for (const auto& c : casos) {
+        SongDocument doc = cancao("<T>\nT\n<O>\n" + c.linha + "\n<N>\nOi\n");
+        EXPECT_EQ(transporLinhaDoTom(doc, c.semitons), c.semitons % 12 != 0) << c.linha;
+        EXPECT_EQ(doc.Lines[1], c.depois) << c.linha;
+    }
+    SongDocument semTom = cancao("<T>\nT\n<O>\nTomara\n");
+    EXPECT_FALSE(transporLinhaDoTom(semTom, 2));
+    EXPECT_EQ(semTom.Lines[1], "Tomara");
+}
+
 }  // namespace
 }  // namespace trovale

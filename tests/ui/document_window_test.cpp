@@ -573,6 +573,8 @@ void DocumentWindowTest::aCapoSoundsAndNamesTheChordsAsTheySound() {
     };
     janela->mostrarNomesSoantes(true);
     QCOMPARE(nomesPintados(), (std::vector<std::string>{"D", "A7"}));
+    QCOMPARE(janela->pintura()->doc.Lines[1],
+             std::string("Capotraste na 2\xAA casa (acordes como soam)"));
     QCOMPARE(janela->documento().Chords.Symbols, antes.Chords.Symbols);
     janela->mostrarNomesSoantes(false);
     QCOMPARE(nomesPintados(), (std::vector<std::string>{"C", "G7"}));

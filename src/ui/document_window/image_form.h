@@ -76,8 +76,10 @@ class TImageForm : public QWidget {
     // as one undo step.
     std::vector<LinhaTransposicao> acordesParaTransposicao();
     void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas);
-    // The same with the capo moved too.
-    void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas, int casa);
+    // The same with the capo on `casa` and the "Tom: ..." line moved by the semitones the song
+    // now sounds away from before.
+    void aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas, int casa,
+                             int deslocamentoSoante);
     // The song's capo (0 without one), and putting it on another fret as one undo step.
     int capotraste() const;
     void definirCapotraste(int casa);

@@ -41,8 +41,7 @@ void TImageForm::mostrarNomesSoantes(bool soantes) {
 
 const SongDocument& TImageForm::exibido() {
     if (!nomesSoantes_ || capotrasteDaCancao(doc_) == 0) return doc_;
-    soante_ = doc_;
-    soante_.Chords = acordesSoantes(doc_, servicos_.tipos);
+    soante_ = cancaoSoante(doc_, servicos_.tipos);
     return soante_;
 }
 

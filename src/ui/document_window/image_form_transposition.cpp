@@ -2,6 +2,7 @@
 
 #include "document/capo.h"
 #include "document/chord_renaming.h"
+#include "document/sounding_chords.h"
 #include "ui/document_window/image_form.h"
 #include "ui/document_window/sheet_editor.h"
 
@@ -13,14 +14,15 @@ std::vector<LinhaTransposicao> TImageForm::acordesParaTransposicao() {
 }
 
 void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas) {
-    aplicarTransposicao(linhas, capotraste());
+    aplicarTransposicao(linhas, capotraste(), 0);
 }
 
-void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas,
-                                     int casa) {
+void TImageForm::aplicarTransposicao(const std::vector<LinhaTransposicao>& linhas, int casa,
+                                     int deslocamentoSoante) {
     const SongState antes = stateOf(doc_);
     renomearAcordes(doc_.Chords, linhas);
     trovale::definirCapotraste(doc_, casa);
+    transporLinhaDoTom(doc_, deslocamentoSoante);
     editor_->registrarPasso(antes);
     marcarModificado();
     redispor();

@@ -33,7 +33,9 @@ void TTrovaleForm1::transporAtivo() {
     const auto resultado = transposicao_->transpor(documento->acordesParaTransposicao(),
                                                    tomDaCancao(documento->documentoAtual()),
                                                    documento->capotraste());
-    if (resultado) documento->aplicarTransposicao(*resultado, transposicao_->capotrasteEscolhido());
+    if (resultado)
+        documento->aplicarTransposicao(*resultado, transposicao_->capotrasteEscolhido(),
+                                       transposicao_->deslocamento());
 }
 
 }  // namespace trovale
