@@ -80,8 +80,6 @@ bool transporLinhaDoTom(SongDocument& doc, int semitons) {
 SongDocument cancaoSoante(const SongDocument& doc, const CatalogoTipos& tipos) {
     SongDocument soante = doc;
     soante.Chords = acordesSoantes(doc, tipos);
-    if (const auto i = linhaDoCapotrasteNaCancao(doc))
-        soante.Lines[*i] = linhaDoCapotraste(capotrasteDaCancao(doc)) + " (acordes como soam)";
     return soante;
 }
 

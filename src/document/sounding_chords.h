@@ -25,8 +25,8 @@ ChordTable acordesSoantes(const SongDocument& doc, const CatalogoTipos& tipos);
 // ("Tom: D" up two is "Tom: E", spelled with fewer accidentals). False when it has none.
 bool transporLinhaDoTom(SongDocument& doc, int semitons);
 
-// The song as the sounding view shows it: those chords, and its capo line saying so
-// ("Capotraste na 2ª casa (acordes como soam)"), so that the page read or printed tells.
+// The song as the sounding view shows it: the same lines (the window saves the rows it shows)
+// with those chords.
 SongDocument cancaoSoante(const SongDocument& doc, const CatalogoTipos& tipos);
 
 }  // namespace trovale

@@ -356,7 +356,11 @@ void TImageForm::posicionarGrades() {
 }
 
 QString TImageForm::textoPagina() const {
-    return QStringLiteral(" Página %1 de %2").arg(PageAtTop(sheet_, deslocY_)).arg(sheet_.PageCount);
+    const QString pagina =
+        QStringLiteral(" Página %1 de %2").arg(PageAtTop(sheet_, deslocY_)).arg(sheet_.PageCount);
+    // The sheet does not name the shapes: the label says so.
+    return pintura_ && &pintura_->doc == &soante_ ? pagina + QStringLiteral("\n Acordes como soam")
+                                                   : pagina;
 }
 
 void TImageForm::aoRolarVertical(int posicao) {
