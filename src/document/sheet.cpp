@@ -100,10 +100,12 @@ ChordPlacement placeRowChords(const Sheet& sheet, const SongDocument& doc,
         context.nextText = rows[row + 1].Text;
         context.nextKind = rows[row + 1].Kind;
     }
-    context.columnTextWidth = sheet.ColumnTextWidth[column];
+    context.columnTextWidth = sheet.ColumnTextWidth[column] - chordRow.Indent;
     context.diagramSide = sheet.Diagram.side;
     context.diagramGap = sheet.Diagram.gap;
-    return placeChords(chordRow.Text, chordRow.Kind, context, doc.Chords, measure);
+    ChordPlacement placement = placeChords(chordRow.Text, chordRow.Kind, context, doc.Chords, measure);
+    for (ChordExtent& e : placement.extents) e.x += chordRow.Indent;
+    return placement;
 }
 
 std::string shownText(const SheetRow& row) {

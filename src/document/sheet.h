@@ -30,6 +30,13 @@ struct SheetRow {
     // ends with "...".
     bool Cut = false;
     std::size_t Kept = 0;
+    // A long line wrapped into several rows, one per piece (see line_wrapping.h): Text holds the
+    // piece, for a chord row the chords over it at columns counted from the piece's start. The
+    // song's own line stays in the document.
+    bool Wrapped = false;
+    int Piece = 0;           // from 0
+    std::size_t Start = 0;   // where the piece starts in the song line
+    int Indent = 0;          // pixels the piece stands in from the column's edge
 };
 
 // A text row as drawn, in its stored case: whole, or cut with "...".

@@ -25,7 +25,10 @@ bool GatherFromSheet(SongDocument& doc, const Sheet& sheet) {
         for (const std::vector<SheetRow>& column : sheet.Columns) {
             for (const SheetRow& row : column) {
                 if (row.Page != page || !isSongRow(row, presentation)) continue;
-                lines.push_back(row.Text);
+                // A wrapped line is one song line, whole in the document, however many rows.
+                if (row.Wrapped && row.Piece > 0) continue;
+                const bool whole = !row.Wrapped || row.Line < 0 || row.Line >= doc.lineCount();
+                lines.push_back(whole ? row.Text : doc.Lines[static_cast<std::size_t>(row.Line)]);
                 kinds.push_back(row.Kind);
                 beyondVersion1 = beyondVersion1 || row.Kind > kGeneratedLine;
             }

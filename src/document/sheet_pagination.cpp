@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "document/line_wrapping.h"
 #include "document/sheet.h"
 #include "document/sheet_flow.h"
 #include "document/text_measure.h"
@@ -49,12 +50,79 @@ int keepWithNext(const Sheet& sheet, const SongDocument& doc, int line) {
     return rowHeightOf(sheet, lineKind(doc, next));
 }
 
-void layOutSongLines(Sheet& sheet, const SongDocument& doc, SheetFlow& state) {
+bool wrapsKind(int kind) {
+    return kind == kLyricLine || kind == kRefrainLine || kind == kChorusLine || kind == kNotesLine;
+}
+
+void markPiece(SheetRow& row, int line, std::size_t piece, std::size_t start, int indent) {
+    row.Line = line;
+    row.Wrapped = true;
+    row.Piece = static_cast<int>(piece);
+    row.Start = start;
+    row.Indent = indent;
+}
+
+// A wrapped text line, and the chord line over it when there is one (chordLine >= 0): a chord
+// row and a text row per piece, each chord row kept with its piece.
+void layOutPieces(PageFlow& flow, const Sheet& sheet, const SongDocument& doc,
+                  const TextMeasure& measure, int chordLine, int textLine,
+                  const std::vector<LinePiece>& pieces) {
+    const int textKind = lineKind(doc, textLine);
+    const int textHeight = rowHeightOf(sheet, textKind);
+    const int indent = wrapIndent(measure, fontKind(textKind));
+    for (std::size_t k = 0; k < pieces.size(); ++k) {
+        const LinePiece& piece = pieces[k];
+        const int rowIndent = k == 0 ? 0 : indent;
+        if (chordLine >= 0) {
+            const int chordKind = lineKind(doc, chordLine);
+            const int height = doc.Template.Presentation == 0 ? 0 : rowHeightOf(sheet, chordKind);
+            const std::size_t next =
+                k + 1 < pieces.size() ? pieces[k + 1].start : std::string::npos;
+            flow.makeRoom(height, textHeight, false);
+            SheetRow row = makeRow(chordsOfPiece(doc.Lines[chordLine], piece.start, next),
+                                   chordKind, height);
+            markPiece(row, chordLine, k, piece.start, rowIndent);
+            flow.append(std::move(row));
+        }
+        flow.makeRoom(textHeight, 0, true);
+        SheetRow row =
+            makeRow(doc.Lines[textLine].substr(piece.start, piece.length), textKind, textHeight);
+        markPiece(row, textLine, k, piece.start, rowIndent);
+        flow.append(std::move(row));
+    }
+}
+
+// With wrapping on, the pieces of the text line at `line` (or under the chord line at `line`)
+// when it is wider than the column the flow is in; none to wrap otherwise.
+std::vector<LinePiece> piecesAt(const Sheet& sheet, const SongDocument& doc,
+                                const TextMeasure& measure, const SheetFlow& state, int line) {
+    if (!doc.Template.QuebrarLinhas) return {};
+    const bool chordLine = isChordKind(lineKind(doc, line));
+    // A text line under a chord line is wrapped with it, from the chord line.
+    if (chordLine ? keepWithNext(sheet, doc, line) == 0
+                  : line > 0 && keepWithNext(sheet, doc, line - 1) > 0)
+        return {};
+    const int text = chordLine ? line + 1 : line;
+    if (!wrapsKind(lineKind(doc, text))) return {};
+    std::vector<LinePiece> pieces = wrapLine(measure, fontKind(lineKind(doc, text)),
+                                             doc.Lines[text], sheet.ColumnTextWidth[state.column]);
+    if (pieces.size() < 2) pieces.clear();
+    return pieces;
+}
+
+void layOutSongLines(Sheet& sheet, const SongDocument& doc, const TextMeasure& measure,
+                     SheetFlow& state) {
     PageFlow flow(sheet, state);
     const bool chordsHidden = doc.Template.Presentation == 0;
     for (int line = 0; line < doc.lineCount(); ++line) {
         const int kind = lineKind(doc, line);
         const bool chordLine = isChordKind(kind);
+        if (const auto pieces = piecesAt(sheet, doc, measure, state, line); !pieces.empty()) {
+            layOutPieces(flow, sheet, doc, measure, chordLine ? line : -1,
+                         chordLine ? line + 1 : line, pieces);
+            if (chordLine) ++line;
+            continue;
+        }
         const int height = chordLine && chordsHidden ? 0 : rowHeightOf(sheet, kind);
         flow.makeRoom(height, keepWithNext(sheet, doc, line), !chordLine);
         SheetRow row = makeRow(doc.Lines[line], kind, height);
@@ -97,7 +165,7 @@ void measureRows(Sheet& sheet, const SongDocument& doc, const TextMeasure& measu
                 row.Cut = placement.overflows;
             } else if (row.Kind != kGeneratedLine) {
                 const int kind = fontKind(row.Kind);
-                const int width = sheet.ColumnTextWidth[c];
+                const int width = sheet.ColumnTextWidth[c] - row.Indent;
                 row.Cut = !textFits(measure, kind, row.Text, width);
                 row.Kept = row.Cut ? charactersBeforeEllipsis(measure, kind, row.Text, width) : 0;
             }
@@ -206,7 +274,7 @@ void LayOut(Sheet& sheet, const SongDocument& doc, const TextMeasure& measure,
     sheet.UsableHeight = usableHeight(doc.Layout, settings);
 
     SheetFlow flow = firstPageFlow(sheet.UsableHeight);
-    layOutSongLines(sheet, doc, flow);
+    layOutSongLines(sheet, doc, measure, flow);
     rememberSongEnd(sheet, flow);
     appendDiagramList(sheet, doc, flow);
     finishSheet(sheet, doc, measure, flow);

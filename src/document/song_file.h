@@ -18,6 +18,8 @@ class FileSystem;
 inline constexpr std::string_view kMagicVersion1 = "Trovale 01.00";
 inline constexpr std::string_view kMagicVersion2 = "Trovak2 02.00";
 
+// The line after the chord table of a song that wraps its long lines.
+inline constexpr std::string_view kMarcaQuebrarLinhas = "Quebrar linhas longas";
 inline constexpr std::string_view kMsgDocumentoVazio = "Documento vazio. Gravação cancelada.";
 inline constexpr std::string_view kMsgNaoCriado = kMensagemArquivoImproprio;
 inline constexpr std::string_view kMsgFalhaGravacao = kMensagemDispositivoDefeituoso;

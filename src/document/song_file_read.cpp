@@ -225,6 +225,7 @@ std::optional<LoadedSong> parseSongFile(std::string_view bytes, const Modelo& de
         if (!parseSongLine(lines[at++], doc)) return std::nullopt;
     for (int i = 0; i < chordCount; ++i)
         if (!parseChordEntry(lines[at++], doc.Chords)) return std::nullopt;
+    doc.Template.QuebrarLinhas = at < lines.size() && lines[at] == kMarcaQuebrarLinhas;
     if (!chordLinesNameExistingEntries(doc)) return std::nullopt;
     return song;
 }

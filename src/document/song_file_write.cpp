@@ -79,6 +79,8 @@ std::string songFileText(const SongDocument& doc) {
         addLine(out, std::to_string(doc.LineKinds[i]) + ' ' + doc.Lines[i]);
     for (int i = 0; i < table.size(); ++i)
         addLine(out, table.Symbols[i] + ' ' + table.TypeCodes[i] + ' ' + table.Fingerings[i]);
+    // Past everything a reader counts: a version that does not wrap reads the song as before.
+    if (doc.Template.QuebrarLinhas) addLine(out, kMarcaQuebrarLinhas);
     return out;
 }
 

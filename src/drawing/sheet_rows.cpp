@@ -58,7 +58,7 @@ void desenharTexto(Tela& t, const PinturaFolha& f, const SheetRow& linha,
     const int tipo = tipoDoTexto(linha);
     cortado = cortado || linha.Cut;
     const std::string texto = textoComoDesenhado(t, f, linha, shownText(linha));
-    t.texto(r.x + 2, r.y + 2 + t.metricas().ascendente, texto,
+    t.texto(r.x + 2 + linha.Indent, r.y + 2 + t.metricas().ascendente, texto,
             corDe(f.doc.Template.Fonts[tipo].cor));
 }
 
@@ -147,7 +147,8 @@ void desenharAcordes(Tela& t, const PinturaFolha& f, int column, const SheetRow&
         if (n < 0 || n >= tabela.size() || tabela.isFree(n)) continue;
         const ChordExtent& e = linha.ChordExtents[i];
         const bool arrastado = linha.Line >= 0 && linha.Line == f.linhaArrastada &&
-                               acordes[i].column == f.colunaArrastada;
+                               acordes[i].column + static_cast<int>(linha.Start) ==
+                                   f.colunaArrastada;
         if (linha.Kind == kChordLine)
             desenharNome(t, f, tabela.Symbols[n], {r.x + e.x, r.y, e.width, r.altura}, arrastado);
         else
@@ -228,7 +229,7 @@ int PosicaoDoCursor(Tela& tela, const PinturaFolha& folha, int column, int row, 
         std::clamp(cursor, 0, static_cast<int>(linha.Text.size())));
     const std::string texto =
         textoComoDesenhado(tela, folha, linha, std::string_view(linha.Text).substr(0, antes));
-    return x + 2 + tela.largura(texto);
+    return x + 2 + linha.Indent + tela.largura(texto);
 }
 
 }  // namespace trovale

@@ -37,6 +37,9 @@ struct Modelo {
     int Presentation = 1;      // 0 lyrics only, 1 lyrics with chords, 2 diagrams between lines
     int DiagramListOrder = 2;  // 0 no list, 1 by key ("Tom"), 2 by appearance ("Aparição")
     std::array<FonteElemento, kElementosModelo> Fonts;  // index = line kind
+    // "Quebrar linhas longas": a line wider than its column goes on in the next rows. New songs
+    // have it; a song file says so only when it is on, so that older files keep their pages.
+    bool QuebrarLinhas = false;
 
     // Printed diagram side in millimetres (element 4's size).
     int tamanhoDiagramaMm() const { return Fonts[kElementoDiagrama].tamanhoAbsoluto(); }

@@ -64,6 +64,7 @@ TImageForm::TImageForm(ServicosDocumento servicos, QWidget* parent)
     : QWidget(parent), servicos_(std::move(servicos)) {
     setObjectName(QStringLiteral("TImageForm"));
     doc_ = newSongDocument(servicos_.modeloPadrao, servicos_.layoutPadrao);
+    doc_.Template.QuebrarLinhas = true;  // a new song wraps; files that never did keep their pages
     editor_ = new SheetEditor(*this);
     criarPainel();
     criarFolha();
