@@ -3,6 +3,8 @@
 #include "catalogue/notes.h"
 #include "ui/common/chord_sound.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QDrag>
 #include <QDropEvent>
@@ -62,14 +64,30 @@ void SheetEditor::ligarPaineis(PainelAcordes* lixo, PainelCopia* copia, PainelAc
 
 // ---- Rows ------------------------------------------------------------------------------------
 
-std::optional<std::pair<int, int>> SheetEditor::posicaoDaLinha(int linhaCancao) const {
+std::optional<std::pair<int, int>> SheetEditor::posicaoDaLinha(int linhaCancao,
+                                                                int cursor) const {
     if (linhaCancao < 0) return {};
+    std::optional<std::pair<int, int>> achada;
+    std::size_t inicio = 0;
     for (int c = 0; c < kMaxColunas; ++c) {
         const auto& linhas = janela_.sheet_.Columns[static_cast<std::size_t>(c)];
-        for (int r = 0; r < static_cast<int>(linhas.size()); ++r)
-            if (linhas[static_cast<std::size_t>(r)].Line == linhaCancao) return std::pair{c, r};
+        for (int r = 0; r < static_cast<int>(linhas.size()); ++r) {
+            const SheetRow& linha = linhas[static_cast<std::size_t>(r)];
+            if (linha.Line != linhaCancao) continue;
+            if (!linha.Wrapped) return std::pair{c, r};
+            // Pieces may stand in other columns or pages: the one starting last before the cursor.
+            if (linha.Start <= static_cast<std::size_t>(std::max(cursor, 0)) &&
+                (!achada || linha.Start >= inicio)) {
+                achada = std::pair{c, r};
+                inicio = linha.Start;
+            }
+        }
     }
-    return {};
+    return achada;
+}
+
+const SheetRow& SheetEditor::linhaDaFolha(int coluna, int linha) const {
+    return janela_.sheet_.Columns[static_cast<std::size_t>(coluna)][static_cast<std::size_t>(linha)];
 }
 
 bool SheetEditor::editavel(int coluna, int linha) const {
@@ -101,11 +119,14 @@ void SheetEditor::encerrarEdicao() {
 }
 
 void SheetEditor::mostrarCursor() {
-    const auto onde = posicaoDaLinha(editada_.linha);
+    const auto onde = posicaoDaLinha(editada_.linha, editada_.cursor);
     for (int c = 0; c < kMaxColunas; ++c) {
         SheetGrid* grade = janela_.grade(c);
         if (onde && onde->first == c)
-            grade->setEdicao(onde->second, editada_.cursor, editada_.digitando);
+            grade->setEdicao(onde->second,
+                             editada_.cursor -
+                                 static_cast<int>(linhaDaFolha(c, onde->second).Start),
+                             editada_.digitando);
         else
             grade->setEdicao(-1, 0);
     }
@@ -140,15 +161,16 @@ void SheetEditor::mudarTexto(std::string texto, int cursor) {
 }
 
 void SheetEditor::moverVertical(int direcao) {
-    const auto onde = posicaoDaLinha(editada_.linha);
+    const auto onde = posicaoDaLinha(editada_.linha, editada_.cursor);
     if (!onde) return;
     const auto& [coluna, linha] = *onde;
-    const SheetRow& atual = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
-                                                 [static_cast<std::size_t>(linha)];
+    const SheetRow& atual = linhaDaFolha(coluna, linha);
     if (editada_.xDesejado < 0)
         editada_.xDesejado =
-            janela_.medida_->textWidth(atual.Kind, std::string_view(atual.Text).substr(
-                                                       0, static_cast<std::size_t>(editada_.cursor)));
+            atual.Indent +
+            janela_.medida_->textWidth(
+                atual.Kind, std::string_view(atual.Text).substr(
+                                0, static_cast<std::size_t>(editada_.cursor) - atual.Start));
     const int total = static_cast<int>(janela_.sheet_.Columns[static_cast<std::size_t>(coluna)].size());
     for (int r = linha + direcao; r >= 0 && r < total; r += direcao) {
         if (!editavel(coluna, r)) continue;
@@ -156,7 +178,8 @@ void SheetEditor::moverVertical(int direcao) {
                                                     [static_cast<std::size_t>(r)];
         const int x = editada_.xDesejado;
         editada_.linha = alvo.Line;
-        editada_.cursor = charactersFitting(*janela_.medida_, alvo.Kind, alvo.Text, x);
+        editada_.cursor = static_cast<int>(alvo.Start) +
+                          charactersFitting(*janela_.medida_, alvo.Kind, alvo.Text, x - alvo.Indent);
         editada_.xDesejado = x;
         historico_.closeGroup();
         mostrarCursor();
@@ -175,7 +198,7 @@ void SheetEditor::escolherPrimeiraLinha(SheetGrid* grade) {
         if (!editavel(coluna, r)) continue;
         const SheetRow& linha = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
                                                      [static_cast<std::size_t>(r)];
-        editada_ = {linha.Line, static_cast<int>(linha.Text.size()), -1, false};
+        editada_ = {linha.Line, static_cast<int>(linha.Start + linha.Text.size()), -1, false};
         mostrarCursor();
         return;
     }
@@ -274,7 +297,8 @@ std::optional<AcordeArrastado> SheetEditor::acordeEm(int coluna, int linha, int 
     for (std::size_t k = 0; k < acordes.size() && k < r.ChordExtents.size(); ++k) {
         const ChordExtent& e = r.ChordExtents[k];
         if (x < e.x || x > e.x + e.width) continue;
-        const auto acorde = chordAt(janela_.doc_, r.Line, acordes[k].column);
+        const auto acorde =
+            chordAt(janela_.doc_, r.Line, acordes[k].column + static_cast<int>(r.Start));
         if (!acorde) return {};
         return AcordeArrastado{*acorde, identidade()};
     }
@@ -302,7 +326,9 @@ void SheetEditor::pressionar(SheetGrid* grade, QMouseEvent* evento) {
     if (!editavel(coluna, linha)) return;
     const SheetRow& r = janela_.sheet_.Columns[static_cast<std::size_t>(coluna)]
                                               [static_cast<std::size_t>(linha)];
-    editarLinha(r.Line, charactersFitting(*janela_.medida_, r.Kind, r.Text, ponto.x() - 2));
+    editarLinha(r.Line, static_cast<int>(r.Start) + charactersFitting(*janela_.medida_, r.Kind,
+                                                                       r.Text,
+                                                                       ponto.x() - 2 - r.Indent));
 }
 
 // The chord on its way is painted grey until the drag ends.
@@ -433,8 +459,8 @@ bool SheetEditor::escolherAcordeEm(int coluna, int linha, int x) {
         ReplaceChordEverywhere(doc, n, simbolo, escolhido->digitacao, tipo);
         doc.Modified = true;
     } else {
-        replaceChordAt(doc, r.Line, alvo->column, escolhido->simbolo, escolhido->digitacao,
-                       escolhido->tipo);
+        replaceChordAt(doc, r.Line, alvo->column + static_cast<int>(r.Start), escolhido->simbolo,
+                       escolhido->digitacao, escolhido->tipo);
     }
     historico_.closeGroup();
     concluir(antes);
@@ -520,6 +546,7 @@ bool SheetEditor::soltarNaFolha(int coluna, int linha, int x, const AcordeArrast
         QApplication::beep();
         return false;
     }
+    if (r.Wrapped) verComoLinhaInteira(site, r);
     DraggedChord acorde = arrastado.acorde;
     if (arrastado.origem != identidade()) acorde.line = -1;  // from another song: a copy
     CopyPanelChord painel;
@@ -539,6 +566,42 @@ bool SheetEditor::soltarNaFolha(int coluna, int linha, int x, const AcordeArrast
     historico_.closeGroup();
     concluir(antes);
     return true;
+}
+
+void SheetEditor::verComoLinhaInteira(DropSite& site, const SheetRow& pedaco) const {
+    const SongDocument& doc = janela_.doc_;
+    if (site.lyricLine < 0 || site.lyricLine >= doc.lineCount()) return;
+    const std::string& letra = doc.Lines[static_cast<std::size_t>(site.lyricLine)];
+    const int tipo = doc.LineKinds[static_cast<std::size_t>(site.lyricLine)];
+    const TextMeasure& medida = *janela_.medida_;
+    // What a piece's start is worth on the whole line, less its indent.
+    const auto deslocamento = [&](const SheetRow& r) {
+        return medida.textWidth(tipo, std::string_view(letra).substr(0, r.Start)) - r.Indent;
+    };
+    std::vector<const SheetRow*> acordes;
+    std::size_t ultimoInicio = 0, fimDoPedaco = letra.size();
+    for (const auto& coluna : janela_.sheet_.Columns)
+        for (const SheetRow& r : coluna) {
+            if (r.Line == site.lyricLine) {
+                ultimoInicio = std::max(ultimoInicio, r.Start);
+                if (r.Start == pedaco.Start) fimDoPedaco = r.Start + r.Text.size();
+            }
+            if (site.chordLine >= 0 && r.Line == site.chordLine && isChordKind(r.Kind))
+                acordes.push_back(&r);
+        }
+    std::sort(acordes.begin(), acordes.end(),
+              [](const SheetRow* a, const SheetRow* b) { return a->Start < b->Start; });
+    site.extents.clear();
+    for (const SheetRow* r : acordes)
+        for (ChordExtent e : r->ChordExtents) {
+            e.x += deslocamento(*r);
+            site.extents.push_back(e);
+        }
+    site.x += deslocamento(pedaco);
+    // Past the end of a piece that is not the last, the chord stays on that piece's last letter.
+    if (pedaco.Start < ultimoInicio)
+        site.x = std::min(site.x,
+                          medida.textWidth(tipo, std::string_view(letra).substr(0, fimDoPedaco)) + 1);
 }
 
 bool SheetEditor::soltarNoLixo(const AcordeArrastado& acorde) {

@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <optional>
 
+#include "document/sheet.h"
+#include "document/sheet_editing.h"
 #include "document/song_history.h"
 #include "ui/document_window/chord_drag.h"
 
@@ -102,7 +104,11 @@ class SheetEditor : public QObject {
     void moverVertical(int direcao);
     // Records the change from `antes` and lays the sheet out again.
     void concluir(const SongState& antes, int grupo = 0);
-    std::optional<std::pair<int, int>> posicaoDaLinha(int linhaCancao) const;
+    // The row showing the song line, and of a wrapped line the piece holding `cursor`.
+    std::optional<std::pair<int, int>> posicaoDaLinha(int linhaCancao, int cursor = 0) const;
+    const SheetRow& linhaDaFolha(int coluna, int linha) const;
+    // A drop on a piece of a wrapped line, seen as a drop on the whole line.
+    void verComoLinhaInteira(DropSite& site, const SheetRow& pedaco) const;
     bool editavel(int coluna, int linha) const;
     void mostrarCursor();
 

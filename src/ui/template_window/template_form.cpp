@@ -1,5 +1,7 @@
 #include "ui/template_window/template_form.h"
 
+#include <QCheckBox>
+
 #include <QColorDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
@@ -77,6 +79,7 @@ void TModelForm::connectControls() {
     }
     for (QRadioButton* r : {RBSL, RBLC, RBCL, RBLD, RBDT, RBDC})
         connect(r, &QRadioButton::clicked, this, &TModelForm::devolverFoco);
+    connect(CBQuebrar, &QCheckBox::clicked, this, &TModelForm::devolverFoco);
     connect(OKBtn, &QPushButton::clicked, this, &TModelForm::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
     connect(BtnAplicar, &QPushButton::clicked, this, &TModelForm::BtnAplicarClick);
@@ -141,7 +144,8 @@ void TModelForm::prepararModo(bool arrastar) {
     for (ElementLabel* label : labels_)
         label->setModo(arrastar ? ElementLabel::Modo::Arraste : ElementLabel::Modo::Edicao);
     for (QWidget* w : std::initializer_list<QWidget*>{OKBtn, BtnAplicar, BtnPadrao, BtnAdotar, RBSL,
-                                                      RBLC, RBCL, RBLD, EditSize, LabelSide})
+                                                      RBLC, RBCL, RBLD, EditSize, LabelSide,
+                                                      CBQuebrar})
         w->setEnabled(!arrastar);
     CancelBtn->setFocusPolicy(arrastar ? Qt::StrongFocus : Qt::NoFocus);
     LabelHint->setText(QString::fromUtf8(arrastar ? kDicaArraste : kDicaEdicao));
@@ -158,6 +162,7 @@ void TModelForm::mostrarModelo(const Modelo& modelo) {
     if (modelo.Presentation == 2) modo = RBLD;
     modo->setChecked(true);
     (modelo.DiagramListOrder == 1 ? RBDT : RBDC)->setChecked(true);
+    CBQuebrar->setChecked(modelo.QuebrarLinhas);
     habilitarOrdem();
 }
 
@@ -169,6 +174,7 @@ Modelo TModelForm::modeloDaJanela(const Modelo& base) const {
     if (mm > 0) modelo.Fonts[kElementoDiagrama].tamanho = mm;
     modelo.Presentation = RBSL->isChecked() ? 0 : RBLD->isChecked() ? 2 : 1;
     modelo.DiagramListOrder = !RBCL->isChecked() ? 0 : RBDC->isChecked() ? 2 : 1;
+    modelo.QuebrarLinhas = CBQuebrar->isChecked();
     return modelo;
 }
 

@@ -15,6 +15,7 @@
 #include "settings/template.h"
 #include "ui/template_window/element_drag.h"
 
+class QCheckBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -42,7 +43,7 @@ class TModelForm : public QDialog {
     // What the window shows, laid over `base` (element 5 and what the window does not show
     // stay as in base): fonts of the seven labels (size negated for capitals only), element
     // 4's size from EditSize (base's when EditSize does not convert), Presentation and
-    // DiagramListOrder from the radios.
+    // DiagramListOrder from the radios, QuebrarLinhas from its box.
     Modelo modeloDaJanela(const Modelo& base) const;
     // Line-meaning mode: shown without being modal, staying on top (a tool window), preloaded
     // with the document's template; labels other than "Cifras" can be dragged onto sheet rows.
@@ -69,6 +70,7 @@ class TModelForm : public QDialog {
     QLabel *LabelOrdem, *LabelSide, *LabelHint;
     QRadioButton *RBSL, *RBLC, *RBCL, *RBLD, *RBDT, *RBDC;
     EditTamanho* EditSize;
+    QCheckBox* CBQuebrar;
     QPushButton *OKBtn, *CancelBtn, *BtnAplicar, *BtnPadrao, *BtnAdotar, *BtnHelp;
 
   signals:

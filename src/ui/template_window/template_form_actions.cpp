@@ -1,5 +1,7 @@
 // What the user does in the template window: fonts, colours, the size and the buttons.
 
+#include <QCheckBox>
+
 #include "render/sheet_measure.h"
 #include "settings/settings_file_modelo.h"
 #include "ui/template_window/element_font.h"
@@ -70,7 +72,10 @@ void TModelForm::BtnPadraoClick() {
 }
 
 void TModelForm::BtnAdotarClick() {
-    mostrarModelo(padrao_);
+    // The default template is fonts and presentation; whether the song wraps stays its own.
+    Modelo padrao = padrao_;
+    padrao.QuebrarLinhas = CBQuebrar->isChecked();
+    mostrarModelo(padrao);
     ajustarTamanho();
     devolverFoco();
 }

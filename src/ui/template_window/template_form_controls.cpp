@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -44,6 +45,11 @@ void TModelForm::createControls() {
     auto* direita = new QVBoxLayout;
     direita->addWidget(createApresentacao());
     direita->addWidget(createTamanho());
+    CBQuebrar = new QCheckBox(QStringLiteral("&Quebrar linhas longas"), this);
+    CBQuebrar->setObjectName(QStringLiteral("CBQuebrar"));
+    CBQuebrar->setToolTip(QStringLiteral(
+        "Uma linha mais larga que a coluna continua na linha seguinte, com as cifras"));
+    direita->addWidget(CBQuebrar);
     direita->addStretch(1);
     topo->addLayout(direita);
     principal->addLayout(topo, 1);
