@@ -7,37 +7,13 @@
 
 #include "command_fixture.h"
 #include "document/song_file.h"
+#include "example_songs.h"
 #include "pdf_words.h"
 
 namespace trovale::testing {
 namespace {
 
 namespace fs = std::filesystem;
-const fs::path kRaiz = fs::path(__FILE__).parent_path().parent_path().parent_path();
-
-std::vector<fs::path> cancoesDeExemplo() {
-    std::vector<fs::path> cancoes;
-    for (const fs::path& pasta : {kRaiz / "data" / "songs", kRaiz / "tests" / "document" / "golden"})
-        for (const auto& e : fs::directory_iterator(pasta))
-            if (e.path().extension() == ".dec") cancoes.push_back(e.path());
-    std::sort(cancoes.begin(), cancoes.end());
-    return cancoes;
-}
-
-// A4 portrait between 30 and 20 mm margins, split into equal columns.
-PageLayout emColunas(PageLayout layout, int colunas) {
-    const int espaco = colunas == 1 ? 0 : 8;
-    const int largura = (160 - espaco * (colunas - 1)) / colunas;
-    layout.margemEsquerda = 30;
-    layout.margemDireita = 20;
-    layout.orientacao = 0;
-    layout.numColunas = colunas;
-    layout.espacoColunas = espaco;
-    layout.coluna1 = largura;
-    layout.coluna2 = colunas >= 2 ? largura : 0;
-    layout.coluna3 = colunas >= 3 ? largura : 0;
-    return layout;
-}
 
 // The song with every text and chord font set to `fonte` at `pontos`, keeping each element's
 // capitals, bold and italic.
