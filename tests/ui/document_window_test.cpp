@@ -159,6 +159,7 @@ class DocumentWindowTest : public QObject {
     void aTranspositionRenamesAsOneStep();
     void theRightButtonSoundsChords();
     void aCapoSoundsAndNamesTheChordsAsTheySound();
+    void aWrappedLineIsEditedAsOne();
     void aChordGoesFromOneSongToAnother();
     void typingAndUndo();
     void theKeyboardReachesAndTypesIntoRows();
@@ -594,6 +595,63 @@ void DocumentWindowTest::aCapoSoundsAndNamesTheChordsAsTheySound() {
     QCOMPARE(janela->capotraste(), 0);
     QCOMPARE(janela->documento().Lines, antes.Lines);
     QVERIFY2(janela->documento().Modified, "it was saved with the capo");
+}
+
+// A wrapped line is still one song line: a click at the end of its second row types there, a
+// chord dropped on that row's first letter stands over it, and the file keeps the line whole.
+void DocumentWindowTest::aWrappedLineIsEditedAsOne() {
+    Ambiente a;
+    SongDocument doc = cancaoParaEditar();
+    doc.Template.QuebrarLinhas = true;
+    doc.Layout.coluna1 = 30;
+    doc.Lines[2] = "Ciranda cirandinha vamos todos cirandar vamos dar a meia volta";
+    auto janela = a.abrir(a.gravar(QStringLiteral("q.dec"), doc));
+    const auto segundaLinha = [&janela]() -> std::pair<int, int> {
+        for (int c = 0; c < kMaxColunas; ++c)
+            for (int r = 0; r < int(janela->folha().Columns[c].size()); ++r) {
+                const SheetRow& row = janela->folha().Columns[c][r];
+                if (row.Line == 2 && row.Piece == 1) return {c, r};
+            }
+        return {-1, -1};
+    };
+    auto [c, r] = segundaLinha();
+    QVERIFY(r > 0);
+    SheetRow segunda = janela->folha().Columns[c][r];
+    QVERIFY(segunda.Indent > 0);
+    SheetGrid* grade = janela->grade(c);
+    const int y = grade->retanguloLinha(r).center().y();
+
+    janela->activateWindow();
+    QTest::mouseClick(grade, Qt::LeftButton, {}, QPoint(900, y));
+    QCOMPARE(janela->editor().cursor(), int(segunda.Start + segunda.Text.size()));
+    digitar(grade, QStringLiteral("!"));
+    std::string esperada = doc.Lines[2];
+    esperada.insert(segunda.Start + segunda.Text.size(), "!");
+    QCOMPARE(janela->documento().Lines[2], esperada);
+    janela->editor().encerrarEdicao();
+
+    // Over the third letter of the second row (its first holds G7).
+    std::tie(c, r) = segundaLinha();
+    segunda = janela->folha().Columns[c][r];
+    const SheetMeasure medida(janela->documento().Template, a.tipos, janela->logicalDpiY());
+    const int terceira = segunda.Indent + 2 + medida.textWidth(kLyricLine, segunda.Text.substr(0, 2)) + 1;
+    QVERIFY(soltar(*janela, janela->grade(c), doPainel("Afm", "0"),
+                   QPoint(terceira, janela->grade(c)->retanguloLinha(r).center().y())));
+    const auto acordes = decodeChordLine(janela->documento().Lines[1]);
+    const auto am = std::find_if(acordes.begin(), acordes.end(), [&](const PlacedChord& p) {
+        return janela->documento().Chords.Symbols[p.chord] == "Afm";
+    });
+    QVERIFY(am != acordes.end());
+    QCOMPARE(am->column, int(segunda.Start) + 3);
+
+    QVERIFY(janela->salvar());
+    QFile arquivo(janela->nomeArquivo());
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    const auto salva = parseSongFile(arquivo.readAll().toStdString(), modeloDeFabrica());
+    QVERIFY(salva);
+    QCOMPARE(salva->doc.Lines, janela->documento().Lines);
+    QCOMPARE(salva->doc.Lines.size(), doc.Lines.size());
+    QVERIFY(salva->doc.Template.QuebrarLinhas);
 }
 
 void DocumentWindowTest::lyricsOnlyTakesNoChord() {
