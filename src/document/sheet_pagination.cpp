@@ -73,14 +73,16 @@ void layOutPieces(PageFlow& flow, const Sheet& sheet, const SongDocument& doc,
     for (std::size_t k = 0; k < pieces.size(); ++k) {
         const LinePiece& piece = pieces[k];
         const int rowIndent = k == 0 ? 0 : indent;
-        if (chordLine >= 0) {
+        const std::size_t next = k + 1 < pieces.size() ? pieces[k + 1].start : std::string::npos;
+        std::string chords =
+            chordLine >= 0 ? chordsOfPiece(doc.Lines[chordLine], piece.start, next) : std::string();
+        // A piece after the first with no chord over it needs no chord row; the first one's
+        // row stands for the whole chord line.
+        if (chordLine >= 0 && (k == 0 || !decodeChordLine(chords).empty())) {
             const int chordKind = lineKind(doc, chordLine);
             const int height = doc.Template.Presentation == 0 ? 0 : rowHeightOf(sheet, chordKind);
-            const std::size_t next =
-                k + 1 < pieces.size() ? pieces[k + 1].start : std::string::npos;
             flow.makeRoom(height, textHeight, false);
-            SheetRow row = makeRow(chordsOfPiece(doc.Lines[chordLine], piece.start, next),
-                                   chordKind, height);
+            SheetRow row = makeRow(std::move(chords), chordKind, height);
             markPiece(row, chordLine, k, piece.start, rowIndent);
             flow.append(std::move(row));
         }

@@ -123,6 +123,23 @@ TEST(LineWrapping, ALongLyricAndItsChordsGoOnInTheNextRows) {
     EXPECT_EQ(lida.LineKinds, doc.LineKinds);
 }
 
+TEST(LineWrapping, APieceWithoutChordsHasNoChordRow) {
+    SongDocument doc = cancao(true);
+    doc.Lines[1] = encodeChordLine({{1, 0}, {22, 3}});
+    const Sheet sheet = disposta(doc);
+    EXPECT_EQ(linhas(sheet, doc),
+              (std::vector<Linha>{{0, 0, "Asa Branca", 0},
+                                  {1, 3, "C@2 ", 0},
+                                  {2, 2, "Quando olhei a", 0},
+                                  {2, 2, "terra", 21},
+                                  {1, 3, "F@23 ", 21},
+                                  {2, 2, "ardendo", 21},
+                                  {3, 8, "Fim", 0}}));
+    SongDocument lida = doc;
+    GatherFromSheet(lida, sheet);
+    EXPECT_EQ(lida.Lines, doc.Lines);
+}
+
 TEST(LineWrapping, OffTheLineIsCutAsBefore) {
     const SongDocument doc = cancao(false);
     const Sheet sheet = disposta(doc);

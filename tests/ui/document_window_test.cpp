@@ -644,6 +644,28 @@ void DocumentWindowTest::aWrappedLineIsEditedAsOne() {
     QVERIFY(am != acordes.end());
     QCOMPARE(am->column, int(segunda.Start) + 3);
 
+    // A piece with no chord over it has no chord row: a chord dropped on it joins the line's
+    // chord line, no new one is made.
+    bool semAcordes = false;
+    for (int col = 0; col < kMaxColunas && !semAcordes; ++col) {
+        const auto& linhas = janela->folha().Columns[col];
+        for (int k = 1; k < int(linhas.size()) && !semAcordes; ++k) {
+            if (linhas[k].Line != 2 || linhas[k].Piece == 0 || isChordKind(linhas[k - 1].Kind)) continue;
+            semAcordes = true;
+            const int segundaLetra = linhas[k].Indent + 2 + medida.textWidth(kLyricLine, linhas[k].Text.substr(0, 1)) + 1;
+            const int inicio = int(linhas[k].Start);
+            QVERIFY(soltar(*janela, janela->grade(col), doPainel("Ef", "0"),
+                           QPoint(segundaLetra, janela->grade(col)->retanguloLinha(k).center().y())));
+            QCOMPARE(janela->documento().lineCount(), doc.lineCount());
+            const auto depois = decodeChordLine(janela->documento().Lines[1]);
+            QVERIFY(std::any_of(depois.begin(), depois.end(), [&](const PlacedChord& p) {
+                return p.column == inicio + 2 &&
+                       janela->documento().Chords.Symbols[p.chord] == "Ef";
+            }));
+        }
+    }
+    QVERIFY(semAcordes);
+
     QVERIFY(janela->salvar());
     QFile arquivo(janela->nomeArquivo());
     QVERIFY(arquivo.open(QIODevice::ReadOnly));

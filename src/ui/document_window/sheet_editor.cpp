@@ -533,6 +533,10 @@ bool SheetEditor::soltarNaFolha(int coluna, int linha, int x, const AcordeArrast
         if (acima && isChordKind(acima->Kind) && acima->Line >= 0 && !r.Text.empty()) {
             site.chordLine = acima->Line;
             site.extents = acima->ChordExtents;
+        } else if (r.Wrapped && r.Line > 0 &&
+                   isChordKind(doc.LineKinds[static_cast<std::size_t>(r.Line - 1)])) {
+            // A piece with no chord over it yet: its line's chord line is above the first piece.
+            site.chordLine = r.Line - 1;
         }
     } else if (isChordKind(r.Kind) && r.Line >= 0) {
         site.chordLine = r.Line;
