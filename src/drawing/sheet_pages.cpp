@@ -27,6 +27,8 @@ Sheet folhaNoPapel(Sheet s, double ex, double ey) {
     d.fretFontHeight = truncado(d.fretFontHeight * ey);
     d.fretNumberHeight = truncado(d.fretNumberHeight * ey);
     d.fretNumberWidth = truncado(d.fretNumberWidth * ex);
+    for (std::vector<SheetRow>& coluna : s.Columns)
+        for (SheetRow& linha : coluna) linha.Indent = truncado(linha.Indent * ex);
     return s;
 }
 

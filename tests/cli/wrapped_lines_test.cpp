@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <map>
 #include <regex>
+#include <set>
 
 #include "base/text_codec.h"
 #include "command_fixture.h"
@@ -71,10 +73,15 @@ TEST_F(LinhasQuebradas, EveryPieceIsPrintedWholeWithItsChordsOverTheirWords) {
             const auto lida = parseSongFile(lerBytes(cancao), modeloDeFabrica());
             ASSERT_TRUE(lida);
             int linhasDeLetra = 0, linhasMostradas = 0;
-            for (std::size_t i = 0; i < lida->doc.LineKinds.size(); ++i)
+            std::set<std::string> inteiras;
+            for (std::size_t i = 0; i < lida->doc.LineKinds.size(); ++i) {
                 linhasDeLetra += ehLetra(lida->doc.LineKinds[i]);
+                if (ehLetra(lida->doc.LineKinds[i])) inteiras.insert(utf8DeWindows1252(lida->doc.Lines[i]));
+            }
             for (const auto& coluna : folha["columns"]) {
                 const auto& linhas = coluna["rows"];
+                // Where a whole line starts on each page; a continuation stands in from there.
+                std::map<int, double> margem;
                 for (std::size_t r = 0; r < coluna["songRows"].get<std::size_t>(); ++r) {
                     const auto& linha = linhas[r];
                     const int tipo = linha["kind"];
@@ -88,6 +95,15 @@ TEST_F(LinhasQuebradas, EveryPieceIsPrintedWholeWithItsChordsOverTheirWords) {
                     const auto& pagina = paginas[linha["page"].get<std::size_t>() - 1];
                     const auto achada = acharLinha(pagina, palavras);
                     EXPECT_TRUE(achada) << "\"" << mostrada << "\"";
+                    const std::string pedaco = linha["text"];
+                    const bool primeira = std::any_of(inteiras.begin(), inteiras.end(), [&](const std::string& l) {
+                        return l.starts_with(pedaco);
+                    });
+                    if (achada && inteiras.count(pedaco) && !pedaco.starts_with(" "))
+                        margem.try_emplace(linha["page"], achada->front().x0);
+                    else if (achada && !primeira && margem.count(linha["page"]))
+                        EXPECT_GT(achada->front().x0 - margem[linha["page"]], 4.0)
+                            << "continuation not indented: \"" << mostrada << "\"";
                     if (!achada || r == 0 || linhas[r - 1]["kind"] != kChordLine) continue;
                     const std::string texto = windows1252DeUtf8(linha["text"].get<std::string>());
                     const auto acordes = decodeChordLine(linhas[r - 1]["text"].get<std::string>());
