@@ -263,6 +263,25 @@ void transporLinha(LinhaTransposicao& linha, const Partes& p, const Tom& tom, bo
     linha.novaDigitacao = novaDigitacao(pedido, opcoes, catalogo, casas);
 }
 
+// Every row back to its original symbol and code, then, for a shift other than 0, `mover` on
+// every row that reads as a chord, with the key the key chord gives.
+template <typename Mover>
+void moverLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
+                 const CatalogoTipos& tipos, Mover mover) {
+    for (LinhaTransposicao& linha : linhas) {
+        linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
+        linha.novaDigitacao = linha.digitacao;
+        linha.baixoForaDoTipo = false;
+    }
+    deslocamento = normalizarDeslocamento(deslocamento);
+    if (deslocamento == 0) return;
+    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento, tipos);
+    if (!tom) return;
+    for (std::size_t k = 0; k < linhas.size(); ++k)
+        if (const std::optional<Partes> partes = separar(linhas[k].novoSimbolo))
+            mover(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento);
+}
+
 int notaDoBaixoTocado(const TDigitacao& d) {
     for (int corda = kCordas; corda >= 1; --corda)
         if (d.tocada(corda)) return d.notaDaCorda(corda);
@@ -284,38 +303,18 @@ std::string textoDoDeslocamento(int deslocamento) {
 
 void transporLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                     const OpcoesTransposicao& opcoes, const Catalogo& catalogo, int casas) {
-    for (LinhaTransposicao& linha : linhas) {
-        linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
-        linha.novaDigitacao = linha.digitacao;
-        linha.baixoForaDoTipo = false;
-    }
-    deslocamento = normalizarDeslocamento(deslocamento);
-    if (deslocamento == 0) return;
-    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento, catalogo.tipos);
-    if (!tom) return;
-    for (std::size_t k = 0; k < linhas.size(); ++k) {
-        const std::optional<Partes> partes = separar(linhas[k].novoSimbolo);
-        if (!partes) continue;
-        transporLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
-                      opcoes, catalogo, casas);
-    }
+    moverLinhas(linhas, deslocamento, linhaDoTom, catalogo.tipos,
+                [&](LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom, int d) {
+                    transporLinha(linha, p, tom, ehTom, d, opcoes, catalogo, casas);
+                });
 }
 
 void grafarLinhas(std::vector<LinhaTransposicao>& linhas, int deslocamento, int linhaDoTom,
                   const CatalogoTipos& tipos) {
-    for (LinhaTransposicao& linha : linhas) {
-        linha.novoSimbolo = chaveParaExibicao(linha.simbolo);
-        linha.novaDigitacao = linha.digitacao;
-        linha.baixoForaDoTipo = false;
-    }
-    deslocamento = normalizarDeslocamento(deslocamento);
-    if (deslocamento == 0) return;
-    const std::optional<Tom> tom = acharTom(linhas, linhaDoTom, deslocamento, tipos);
-    if (!tom) return;
-    for (std::size_t k = 0; k < linhas.size(); ++k)
-        if (const std::optional<Partes> partes = separar(linhas[k].novoSimbolo))
-            grafarLinha(linhas[k], *partes, *tom, static_cast<int>(k) == tom->linha, deslocamento,
-                        tipos);
+    moverLinhas(linhas, deslocamento, linhaDoTom, tipos,
+                [&](LinhaTransposicao& linha, const Partes& p, const Tom& tom, bool ehTom, int d) {
+                    grafarLinha(linha, p, tom, ehTom, d, tipos);
+                });
 }
 
 std::optional<TomDaCancao> tomDasLinhas(const std::vector<LinhaTransposicao>& linhas,

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <vector>
 
+#include "command_fixture.h"
+#include "document/song_file.h"
 #include "settings/page_layout.h"
 
 namespace trovale::testing {
@@ -33,6 +36,23 @@ inline PageLayout emColunas(PageLayout layout, int colunas) {
     layout.coluna2 = colunas >= 2 ? largura : 0;
     layout.coluna3 = colunas >= 3 ? largura : 0;
     return layout;
+}
+
+// The song with every text and chord font set to `fonte` at `pontos`, keeping each element's
+// capitals, bold and italic.
+inline std::string cancaoCom(const std::filesystem::path& arquivo, const std::string& fonte,
+                             int pontos, int colunas) {
+    auto lida = parseSongFile(lerBytes(arquivo), modeloDeFabrica());
+    EXPECT_TRUE(lida) << arquivo;
+    if (!lida) return {};
+    SongDocument& doc = lida->doc;
+    for (int elemento : {0, 1, 2, 3, 6, 7, 8}) {
+        FonteElemento& f = doc.Template.Fonts[static_cast<std::size_t>(elemento)];
+        f.nome = fonte;
+        f.tamanho = f.soMaiusculas() ? -pontos : pontos;
+    }
+    doc.Layout = emColunas(doc.Layout, colunas);
+    return songFileText(doc);
 }
 
 }  // namespace trovale::testing

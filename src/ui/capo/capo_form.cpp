@@ -9,19 +9,9 @@
 #include <optional>
 
 #include "document/capo.h"
+#include "ui/common/dialog_button.h"
 
 namespace trovale {
-
-namespace {
-
-QPushButton* botao(QWidget* dono, const char* nome, const QString& legenda) {
-    auto* b = new QPushButton(legenda, dono);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
 
 TCapoForm::TCapoForm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("CapoForm"));
@@ -36,10 +26,10 @@ TCapoForm::TCapoForm(QWidget* parent) : QDialog(parent) {
     LabelSom = new QLabel(this);
     LabelSom->setObjectName(QStringLiteral("LabelSom"));
     LabelSom->setWordWrap(true);
-    BtnOK = botao(this, "BtnOK", QStringLiteral("&Confirmar"));
+    BtnOK = criarBotaoDeDialogo(this, "BtnOK", QStringLiteral("&Confirmar"));
     BtnOK->setDefault(true);
-    BtnCancel = botao(this, "BtnCancel", QStringLiteral("Ca&ncelar"));
-    BtnHelp = botao(this, "BtnHelp", QStringLiteral("Aj&uda"));
+    BtnCancel = criarBotaoDeDialogo(this, "BtnCancel", QStringLiteral("Ca&ncelar"));
+    BtnHelp = criarBotaoDeDialogo(this, "BtnHelp", QStringLiteral("Aj&uda"));
 
     auto* linha = new QHBoxLayout;
     linha->addWidget(rotulo);

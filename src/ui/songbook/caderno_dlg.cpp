@@ -10,19 +10,13 @@
 #include <QVBoxLayout>
 
 #include "render/songbook.h"
+#include "ui/common/dialog_button.h"
 
 namespace trovale {
 
 namespace {
 
 constexpr int kCaminho = Qt::UserRole;
-
-QPushButton* botao(QWidget* dono, const char* nome, const QString& legenda) {
-    auto* b = new QPushButton(legenda, dono);
-    b->setObjectName(QLatin1String(nome));
-    b->setAutoDefault(false);
-    return b;
-}
 
 }  // namespace
 
@@ -40,15 +34,15 @@ TCadernoDlg::TCadernoDlg(QWidget* parent) : QDialog(parent) {
     ListaMusicas->setDragDropMode(QAbstractItemView::InternalMove);
     ListaMusicas->setDefaultDropAction(Qt::MoveAction);
     labelOrdem->setBuddy(ListaMusicas);
-    BtnSubir = botao(this, "BtnSubir", QStringLiteral("Su&bir"));
-    BtnDescer = botao(this, "BtnDescer", QStringLiteral("&Descer"));
+    BtnSubir = criarBotaoDeDialogo(this, "BtnSubir", QStringLiteral("Su&bir"));
+    BtnDescer = criarBotaoDeDialogo(this, "BtnDescer", QStringLiteral("&Descer"));
     CheckAlfabetica =
         new QCheckBox(QStringLiteral("Em ordem &alfabética pelo título da música"), this);
     CheckAlfabetica->setObjectName(QStringLiteral("CheckAlfabetica"));
-    BtnOK = botao(this, "BtnOK", QStringLiteral("&Confirmar"));
+    BtnOK = criarBotaoDeDialogo(this, "BtnOK", QStringLiteral("&Confirmar"));
     BtnOK->setDefault(true);
-    BtnCancel = botao(this, "BtnCancel", QStringLiteral("Ca&ncelar"));
-    BtnHelp = botao(this, "BtnHelp", QStringLiteral("Aj&uda"));
+    BtnCancel = criarBotaoDeDialogo(this, "BtnCancel", QStringLiteral("Ca&ncelar"));
+    BtnHelp = criarBotaoDeDialogo(this, "BtnHelp", QStringLiteral("Aj&uda"));
 
     auto* lateral = new QVBoxLayout;
     lateral->addWidget(BtnSubir);
