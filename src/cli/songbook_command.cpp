@@ -5,6 +5,8 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 
 #include "base/file_saving.h"
 #include "base/file_system.h"
@@ -12,6 +14,12 @@
 #include "cli/diagram_command.h"
 #include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
+#include "cli/song_loading.h"
+#include "cli/usage_errors.h"
+#include "document/capo.h"
+#include "document/repertoire.h"
+#include "document/song_key.h"
+#include "document/text_interpretation.h"
 #include "drawing/appearance_file.h"
 #include "render/songbook.h"
 #include "settings/settings_file_modelo.h"
@@ -21,11 +29,49 @@ namespace trovale::cli {
 namespace {
 
 struct Opcoes {
-    std::string titulo = kTituloCadernoPadrao;
+    std::optional<std::string> titulo;
     bool manterOrdem = false;
+    std::string repertorio;
     std::string saida;
     std::vector<std::string> arquivos;
 };
+
+// The evening's songs, each as the repertoire plays it: transposed, its capo set. A song that
+// cannot be read is left to the book, which reports it.
+struct CancoesDoRepertorio {
+    std::vector<std::unique_ptr<SongDocument>> cancoes;
+    PedidoCaderno pedido;
+};
+
+std::optional<CancoesDoRepertorio> cancoesDoRepertorio(const std::filesystem::path& arquivo,
+                                                       const Catalogo& catalogo,
+                                                       const Ambiente& ambiente) {
+    const std::optional<std::string> texto = lerArquivoRegular(arquivo, kLimiteCancao);
+    if (!texto) {
+        ambiente.erros << mensagemNaoLido(arquivo, kLimiteCancao) << '\n';
+        return std::nullopt;
+    }
+    const RepertorioLido lido = lerRepertorio(*texto, arquivo.parent_path());
+    for (const std::string& problema : lido.problemas)
+        ambiente.erros << arquivo.string() << ": " << problema << '\n';
+    CancoesDoRepertorio r;
+    r.pedido.manterOrdem = true;
+    std::ostringstream silencio;
+    const Ambiente quieto{ambiente.pasta, ambiente.saida, silencio};
+    for (const EntradaRepertorio& e : lido.repertorio.entradas) {
+        if (!e.valida()) continue;
+        auto lida = carregarCancao(e.musica, quieto, &catalogo.tipos);
+        if (lida) {
+            SongDocument& doc = lida->cancao;
+            transporCancao(doc, e.semitons, e.capotraste.value_or(capotrasteDaCancao(doc)), {},
+                           catalogo, kTrastesMostradosPadrao);
+            r.cancoes.push_back(std::make_unique<SongDocument>(std::move(doc)));
+        }
+        r.pedido.arquivos.push_back(e.musica);
+        r.pedido.abertas.push_back(lida ? r.cancoes.back().get() : nullptr);
+    }
+    return r;
+}
 
 // On a terminal the line is rewritten in place; in a log each step is a line of its own.
 class LinhaDeAndamento {
@@ -74,9 +120,15 @@ int gravarCaderno(const CadernoMontado& caderno, const std::string& saida,
 }
 
 int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
-    const std::vector<std::filesystem::path> entradas(opcoes.arquivos.begin(),
-                                                      opcoes.arquivos.end());
+    std::vector<std::filesystem::path> entradas(opcoes.arquivos.begin(), opcoes.arquivos.end());
+    if (!opcoes.repertorio.empty()) entradas.emplace_back(opcoes.repertorio);
     if (!saidaAceita(opcoes.saida, ".pdf", entradas, ambiente.erros)) return kSaidaArgumento;
+    if (opcoes.repertorio.empty() == opcoes.arquivos.empty()) {
+        ambiente.erros << "trovale-cli: d\xC3\xAA os arquivos das m\xC3\xBAsicas ou --repertoire, "
+                          "um dos dois.\n"
+                       << kUseAjuda;
+        return kSaidaArgumento;
+    }
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
     const auto aplicacao = aplicacaoParaDesenho();
@@ -84,7 +136,16 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
     AvisosNoTerminal avisos(ambiente.erros);
     const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);
     const Modelo modelo = carregarModelo(disco, ambiente.pasta, avisos);
-    PedidoCaderno pedido{{}, opcoes.titulo, opcoes.manterOrdem};
+    std::optional<CancoesDoRepertorio> doRepertorio;
+    PedidoCaderno pedido{{}, kTituloCadernoPadrao, opcoes.manterOrdem};
+    if (!opcoes.repertorio.empty()) {
+        doRepertorio = cancoesDoRepertorio(opcoes.repertorio, carga.catalogo, ambiente);
+        if (!doRepertorio) return kSaidaCatalogo;
+        pedido = doRepertorio->pedido;
+        const std::u8string nome = std::filesystem::path(opcoes.repertorio).stem().u8string();
+        pedido.titulo = std::string(nome.begin(), nome.end());
+    }
+    if (opcoes.titulo) pedido.titulo = *opcoes.titulo;
     for (const std::string& a : opcoes.arquivos) pedido.arquivos.emplace_back(a);
     LinhaDeAndamento linha(ambiente.erros,
                            &ambiente.erros == &std::cerr && ::isatty(STDERR_FILENO) == 1);
@@ -105,14 +166,17 @@ Comando registrarSongbook(CLI::App& app) {
         "Sai com 0 quando o caderno traz todas as músicas, com 3 quando ele foi gravado "
         "sem as que não puderam ser lidas (listadas na saída de erros), com 1 quando "
         "não foi gravado e com 2 quando os argumentos foram recusados.");
-    sub->add_option("--title", opcoes->titulo, "Título da capa (padrão \"Caderno de cifras\")")
+    sub->add_option("--title", opcoes->titulo,
+                    "Título da capa (padrão \"Caderno de cifras\", ou o nome do repertório)")
         ->type_name("TEXTO");
+    sub->add_option("--repertoire", opcoes->repertorio,
+                    "Repertório (.rep): as músicas na sua ordem, cada uma no tom e com o "
+                    "capotraste que ele pede")
+        ->type_name("ARQUIVO.rep");
     sub->add_flag("--keep-order", opcoes->manterOrdem,
                   "Mantém a ordem dada (padrão: ordem alfabética dos títulos)");
     sub->add_option("OUT", opcoes->saida, "Arquivo PDF a gravar")->required()->type_name("");
-    sub->add_option("ARQUIVOS", opcoes->arquivos, "Arquivos de música .dec")
-        ->required()
-        ->type_name("");
+    sub->add_option("ARQUIVOS", opcoes->arquivos, "Arquivos de música .dec")->type_name("");
     return {sub,
             [opcoes](const Ambiente& ambiente) { return executarSongbook(*opcoes, ambiente); }};
 }

@@ -13,9 +13,7 @@
 #include "cli/text_table.h"
 #include "cli/usage_errors.h"
 #include "document/capo.h"
-#include "document/chord_renaming.h"
-#include "document/site_text.h"
-#include "document/sounding_chords.h"
+#include "document/song_key.h"
 #include "document/song_file.h"
 #include "document/text_interpretation.h"
 
@@ -72,17 +70,10 @@ int transpor(const Opcoes& opcoes, const Ambiente& ambiente) {
     if (!carregada) return kSaidaCatalogo;
 
     SongDocument& cancao = carregada->cancao;
-    std::vector<LinhaTransposicao> linhas = linhasParaTransposicao(cancao.Chords);
-    // As the window does: the key chord is the one the "Tom: ..." line names, else the first.
-    const int capoAtual = capotrasteDaCancao(cancao);
-    const int capoNovo = opcoes.capo.value_or(capoAtual);
-    const int formas = opcoes.deslocamento.value_or(0) + capoAtual - capoNovo;
-    transporLinhas(linhas, formas, linhaDoTom(linhas, tomDaCancao(cancao), capoAtual),
-                   {opcoes.similar, false}, carga.catalogo, kTrastesMostradosPadrao);
-    renomearAcordes(cancao.Chords, linhas);
-    definirCapotraste(cancao, capoNovo);
-    transporLinhaDoTom(cancao, opcoes.deslocamento.value_or(0));
-    cancao.Modified = true;
+    const int capoNovo = opcoes.capo.value_or(capotrasteDaCancao(cancao));
+    const std::vector<LinhaTransposicao> linhas =
+        transporCancao(cancao, opcoes.deslocamento.value_or(0), capoNovo, {opcoes.similar, false},
+                       carga.catalogo, kTrastesMostradosPadrao);
 
     AvisosNoTerminal avisos(ambiente.erros, opcoes.saida);
     // An empty song is not written (SaveSong says so); a script must not take that for success.
