@@ -35,6 +35,7 @@ void criarDocumento(QMenuBar* barra, MenuPrincipal& m) {
     m.mExportarPdf = item(m.mArquivo, "mExportarPdf", QStringLiteral("Exportar *.p&df"));
     m.mExportarCho = item(m.mArquivo, "mExportarCho", QStringLiteral("Exportar *.c&ho"));
     m.mCaderno = item(m.mArquivo, "mCaderno", QStringLiteral("Cadern&o de cifras (PDF)..."));
+    m.mRepertorio = item(m.mArquivo, "mRepertorio", QStringLiteral("Reper&tório..."));
     m.mArquivo->addSeparator();
     m.mModelo = item(m.mArquivo, "mModelo", QStringLiteral("&Modelo"), QKeySequence("Ctrl+M"));
     m.mConfigurar =

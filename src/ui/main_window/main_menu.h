@@ -20,6 +20,7 @@ struct MenuPrincipal {
     QAction* mExportarPdf = nullptr;
     QAction* mExportarCho = nullptr;
     QAction* mCaderno = nullptr;
+    QAction* mRepertorio = nullptr;
     QAction* mModelo = nullptr;
     QAction* mConfigurar = nullptr;
     QAction* mImprimir = nullptr;

@@ -91,7 +91,7 @@ void TTrovaleForm1::criarAcoes() {
                   menu_.mCaderno,      menu_.mModelo,   menu_.mConfigurar,  menu_.mImprimir,
                   menu_.mTexto,        menu_.mTranspor, menu_.mSelect,      menu_.mDigitacao,
                   menu_.mNomenclatura, menu_.mOrdem,    menu_.mAspecto,     menu_.mSom,
-                  menu_.mImpressora};
+                  menu_.mImpressora,   menu_.mRepertorio};
     painel_->ligarBotoes(menu_.mNovo, menu_.mAbrir, menu_.mSelect);
     criarAtalhosJanelas();
 }
@@ -170,6 +170,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mExportarPdf, estado.exportar},
         {menu_.mExportarCho, estado.exportar},
         {menu_.mCaderno, true},
+        {menu_.mRepertorio, true},
         {menu_.mModelo, estado.modelo},
         {menu_.mConfigurar, estado.configurar},
         {menu_.mImprimir, estado.imprimir},
@@ -355,6 +356,7 @@ void TTrovaleForm1::setArquivos(TFileDlg* arquivos) {
     semJanela_.removeAll(menu_.mExportarPdf);
     semJanela_.removeAll(menu_.mExportarCho);
     semJanela_.removeAll(menu_.mCaderno);
+    semJanela_.removeAll(menu_.mRepertorio);
     OperacoesArquivo operacoes;
     operacoes.indiceAberto = [this](const QString& caminho) {
         return static_cast<int>(mdi_->subWindowList().indexOf(documentoComArquivo(caminho)));
@@ -398,6 +400,7 @@ void TTrovaleForm1::setLetra(TLetraDlg* letra) {
     connect(menu_.mExportarPdf, &QAction::triggered, this, &TTrovaleForm1::exportarPdf);
     connect(menu_.mExportarCho, &QAction::triggered, this, &TTrovaleForm1::exportarChordPro);
     connect(menu_.mCaderno, &QAction::triggered, this, &TTrovaleForm1::montarCaderno);
+    connect(menu_.mRepertorio, &QAction::triggered, this, &TTrovaleForm1::abrirRepertorio);
     connect(menu_.mTexto, &QAction::triggered, this, &TTrovaleForm1::editarComoTexto);
     letra_->aoSalvarFonte = [this](int fonte) {
         if (arquivos_) arquivos_->guardarFonteEditor(fonte);

@@ -29,6 +29,7 @@ class PainelInicial;
 class TAspectForm;
 class TFileDlg;
 class THelpForm;
+struct PedidoCaderno;
 class TImageForm;
 class TLetraDlg;
 class TModelForm;
@@ -169,6 +170,9 @@ class TTrovaleForm1 : public QMainWindow {
     void montarCaderno();
     bool gravarCaderno(const QStringList& musicas, const QString& titulo, bool alfabetica,
                        const QString& caminho);
+    bool gravarPedido(const PedidoCaderno& pedido, const QString& caminho);
+    // "Repertório": the evening's songs, each as it is played that night.
+    void abrirRepertorio();
     void imprimirAtivo();
     // "Impressora (config)": another printer or paper; every song takes its page again.
     void configurarImpressora();

@@ -59,9 +59,13 @@ bool TTrovaleForm1::gravarCaderno(const QStringList& musicas, const QString& tit
     }
     pedido.titulo = titulo.toStdString();
     pedido.manterOrdem = !alfabetica;
+    return gravarPedido(pedido, caminho);
+}
+
+bool TTrovaleForm1::gravarPedido(const PedidoCaderno& pedido, const QString& caminho) {
     QProgressDialog andamento(QStringLiteral("Montando o caderno de cifras..."),
-                              QStringLiteral("Cancelar"), 0, static_cast<int>(musicas.size()),
-                              this);
+                              QStringLiteral("Cancelar"), 0,
+                              static_cast<int>(pedido.arquivos.size()), this);
     andamento.setWindowTitle(QStringLiteral(" Caderno de cifras"));
     andamento.setWindowModality(Qt::WindowModal);
     andamento.setMinimumDuration(0);
