@@ -199,6 +199,8 @@ void FileDialogTest::soNomeDoQueNaoSeLe_data() {
     linha("binário com nome de música", abrir, "*.dec", "dados.dec", binario, {musica});
     linha("binário entre textos", " Importar arquivo em formato texto", "*.txt", "dados.txt",
           binario, {texto});
+    linha("repertório", " Abrir repertório", "*.rep", "noite.rep",
+          "# S\xC3\xA1" "bado\nAsa Branca.dec\t+2\t-\n", {});
 }
 
 // What the list cannot read shows its name, never bytes taken for a title or an author, and

@@ -9,6 +9,7 @@
 #include "base/file_system.h"
 #include "base/text_codec.h"
 #include "document/chordpro_import.h"
+#include "document/repertoire.h"
 #include "document/text_conversion.h"
 
 namespace trovale {
@@ -59,6 +60,11 @@ bool marcaDeCancao(std::string_view primeiraLinha) {
 ArquivoListado lerCabecalho(const QString& nome, std::string_view bytes, bool cancao) {
     // A PDF may well start with a line of plain text; it is no less unreadable here.
     if (bytes.starts_with("%PDF-")) return {nome, {}, {}};
+    // A repertoire is a list of songs: its first lines are no title or author.
+    if (nome.endsWith(QString::fromLatin1(kExtensaoRepertorio.data(),
+                                          static_cast<qsizetype>(kExtensaoRepertorio.size())),
+                      Qt::CaseInsensitive))
+        return {nome, {}, {}};
     if (!cancao && ehChordPro(nome.toStdString(), bytes)) {
         const auto [titulo, autor] = tituloEAutorChordPro(linhasDoTexto(std::string(bytes)));
         return {nome, indefinidoSeVazio(QString::fromStdString(utf8DeWindows1252(titulo))),
