@@ -623,6 +623,12 @@ bool TFileDlg::confirmarAbrir(const QString& caminho, bool existe) {
         aviso(texto(kArquivoAberto));
         return false;
     }
+    // Another kind of file (a repertoire) is only read by whoever asked for it.
+    if (!mascara_.endsWith(QStringLiteral(".dec"), Qt::CaseInsensitive)) {
+        if (lerInicioArquivoRegular(caminhoFs(caminho), 1)) return true;
+        aviso(texto(kMensagemNaoAberto));
+        return false;
+    }
     // A song in the list has been read already; a file listed by its name alone is no song,
     // and the check below says so.
     const QFileInfo info(caminho);

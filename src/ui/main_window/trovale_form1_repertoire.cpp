@@ -12,16 +12,16 @@ void TTrovaleForm1::abrirRepertorio() {
     if (!arquivos_) return;
     TRepertorioForm::Servicos servicos;
     servicos.escolherMusicas = [this]() -> QStringList {
-        if (!escolherArquivo(QStringLiteral(" Repertório: selecione ou anote as músicas"),
+        // The window's caption sets its way of working: "C..." chooses many songs.
+        if (!escolherArquivo(QStringLiteral(" Cifras do repertório: selecione ou anote as músicas"),
                              QStringLiteral("*.dec")))
             return {};
         return arquivos_->escolhidos();
     };
     servicos.escolherRepertorio = [this]() -> QString {
-        if (!escolherArquivo(QStringLiteral(" Abrir repertório"), QStringLiteral("*.rep")) ||
-            arquivos_->escolhidos().isEmpty())
+        if (!escolherArquivo(QStringLiteral(" Abrir repertório"), QStringLiteral("*.rep")))
             return {};
-        return arquivos_->escolhidos().front();
+        return arquivos_->caminho();
     };
     servicos.salvarComo = [this](const std::function<bool(const QString&)>& gravar) {
         exportarPor(QStringLiteral(" Salvar repertório"), QStringLiteral("*.rep"), gravar);

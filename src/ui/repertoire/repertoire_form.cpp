@@ -87,7 +87,11 @@ void TRepertorioForm::criarControles() {
     Lista->setRootIsDecorated(false);
     Lista->setDragDropMode(QAbstractItemView::InternalMove);
     Lista->setDefaultDropAction(Qt::MoveAction);
+    Lista->header()->setStretchLastSection(false);
     Lista->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    Lista->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    Lista->header()->setSectionResizeMode(2, QHeaderView::Interactive);
+    Lista->header()->resizeSection(2, fontMetrics().averageCharWidth() * 24);
     auto* lateral = new QVBoxLayout;
     BtnIncluir = criarBotaoDeDialogo(this, "BtnIncluir", QStringLiteral("&Incluir músicas..."));
     BtnRetirar = criarBotaoDeDialogo(this, "BtnRetirar", QStringLiteral("&Retirar"));
@@ -119,7 +123,7 @@ void TRepertorioForm::criarControles() {
     tudo->addLayout(meio, 1);
     tudo->addWidget(criarEdicao());
     tudo->addLayout(arquivo);
-    resize(fontMetrics().averageCharWidth() * 100, fontMetrics().height() * 26);
+    resize(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * 28);
 }
 
 // How the highlighted song is played: semitones, capo, note, and the key it sounds in.
@@ -145,7 +149,7 @@ QWidget* TRepertorioForm::criarEdicao() {
         l->setBuddy(amigo);
         return l;
     };
-    g->addWidget(rotulo(QStringLiteral("Transpor:"), SpinSemitons), 0, 0);
+    g->addWidget(rotulo(QStringLiteral("&Transpor:"), SpinSemitons), 0, 0);
     g->addWidget(SpinSemitons, 0, 1);
     g->addWidget(rotulo(QStringLiteral("Ca&potraste:"), ComboCapo), 0, 2);
     g->addWidget(ComboCapo, 0, 3);
