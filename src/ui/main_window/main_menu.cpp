@@ -60,6 +60,7 @@ void criarEditar(QMenuBar* barra, MenuPrincipal& m) {
     m.mCapotraste = item(m.mEditar, "mCapotraste", QStringLiteral("&Capotraste..."));
     m.mSoantes = item(m.mEditar, "mSoantes", QStringLiteral("&Nomes dos acordes como soam"));
     m.mSoantes->setCheckable(true);
+    m.mPalco = item(m.mEditar, "mPalco", QStringLiteral("&Palco (tela cheia)"), QKeySequence("F11"));
 }
 
 void criarAcordes(QMenuBar* barra, MenuPrincipal& m) {

@@ -35,6 +35,7 @@ struct MenuPrincipal {
     QAction* mTranspor = nullptr;
     QAction* mCapotraste = nullptr;
     QAction* mSoantes = nullptr;
+    QAction* mPalco = nullptr;
 
     QMenu* mAcordes = nullptr;
     QAction* mSelect = nullptr;

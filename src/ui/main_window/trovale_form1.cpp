@@ -78,6 +78,7 @@ TTrovaleForm1::TTrovaleForm1(ServicosPrincipais servicos, QStringList argumentos
     criarAcoes();
     ligarComandos();
     ligarCapotraste();
+    ligarPalco();
     aplicarRegras();
 }
 
@@ -180,6 +181,7 @@ void TTrovaleForm1::aplicarRegras() {
         {menu_.mTranspor, estado.transpor},
         {menu_.mCapotraste, estado.texto},
         {menu_.mSoantes, estado.texto},
+        {menu_.mPalco, estado.texto},
         {menu_.mSelect, true},
         {menu_.mDigitacao, true},
         {menu_.mNomenclatura, true},

@@ -15,6 +15,7 @@
 #include "settings/page_layout.h"
 #include "settings/template.h"
 #include "ui/main_window/main_menu.h"
+#include "ui/stage/stage_form.h"
 #include "ui/main_window/menu_rules.h"
 #include "ui/print/current_printer.h"
 
@@ -194,7 +195,10 @@ class TTrovaleForm1 : public QMainWindow {
     void transporAtivo();
     // "Capotraste..." and "Nomes dos acordes como soam" for the song in front.
     void ligarCapotraste();
+    void ligarPalco();
     void capotrasteAtivo();
+    // "Palco": songs full screen, owned by `dono` (a modal window keeps its own).
+    void mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono);
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();

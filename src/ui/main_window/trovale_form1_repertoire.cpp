@@ -34,6 +34,9 @@ void TTrovaleForm1::abrirRepertorio() {
         exportarPor(QStringLiteral(" Exportar caderno de cifras em PDF"), QStringLiteral("*.pdf"),
                     [this, pedido](const QString& caminho) { return gravarPedido(pedido, caminho); });
     };
+    servicos.palco = [this](std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono) {
+        mostrarPalco(std::move(musicas), inicio, dono);
+    };
     TRepertorioForm janela(servicos_.catalogo, servicos_.modeloPadrao ? *servicos_.modeloPadrao
                                                                       : modeloFabrica_,
                            *dialogs_, std::move(servicos), this);

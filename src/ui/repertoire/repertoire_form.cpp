@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -112,11 +113,13 @@ void TRepertorioForm::criarControles() {
     BtnSalvarComo = criarBotaoDeDialogo(this, "BtnSalvarComo", QStringLiteral("Salvar &como..."));
     BtnCaderno =
         criarBotaoDeDialogo(this, "BtnCaderno", QStringLiteral("Caderno de cifras (PD&F)..."));
+    BtnPalco = criarBotaoDeDialogo(this, "BtnPalco", QStringLiteral("Pa&lco"));
+    BtnPalco->setToolTip(QStringLiteral("As músicas em tela cheia, a partir da destacada (F11)"));
     BtnFechar = criarBotaoDeDialogo(this, "BtnFechar", QStringLiteral("Fec&har"));
     BtnHelp = criarBotaoDeDialogo(this, "BtnHelp", QStringLiteral("Aj&uda"));
     for (QPushButton* b : {BtnNovo, BtnAbrir, BtnSalvar, BtnSalvarComo}) arquivo->addWidget(b);
     arquivo->addStretch();
-    for (QPushButton* b : {BtnCaderno, BtnFechar, BtnHelp}) arquivo->addWidget(b);
+    for (QPushButton* b : {BtnCaderno, BtnPalco, BtnFechar, BtnHelp}) arquivo->addWidget(b);
 
     auto* tudo = new QVBoxLayout(this);
     tudo->addWidget(LabelArquivo);
@@ -186,6 +189,9 @@ void TRepertorioForm::ligarControles() {
             servicos_.salvarComo([this](const QString& caminho) { return salvarEm(caminho); });
     });
     connect(BtnCaderno, &QPushButton::clicked, this, &TRepertorioForm::montarCaderno);
+    connect(BtnPalco, &QPushButton::clicked, this, &TRepertorioForm::mostrarPalco);
+    connect(new QShortcut(QKeySequence(Qt::Key_F11), this), &QShortcut::activated, this,
+            &TRepertorioForm::mostrarPalco);
     connect(BtnFechar, &QPushButton::clicked, this, &TRepertorioForm::reject);
     connect(BtnHelp, &QPushButton::clicked, this,
             [this] { emit ajudaPedida(QStringLiteral("repertorio.html")); });
@@ -446,6 +452,24 @@ void TRepertorioForm::montarCaderno() {
     const QString titulo = arquivo_.isEmpty() ? QStringLiteral("Repertório")
                                               : QFileInfo(arquivo_).completeBaseName();
     servicos_.montarCaderno(musicas, cancoesComoTocadas(), titulo);
+}
+
+// The evening from the highlighted song on, each song as it is played tonight.
+void TRepertorioForm::mostrarPalco() {
+    if (!servicos_.palco) return;
+    const std::vector<const SongDocument*> tocadas = cancoesComoTocadas();
+    std::vector<MusicaNoPalco> musicas;
+    int inicio = 0, valida = 0;
+    const int destacada = Lista->indexOfTopLevelItem(Lista->currentItem());
+    for (std::size_t i = 0; i < repertorio_.entradas.size(); ++i) {
+        if (!repertorio_.entradas[i].valida()) continue;
+        const SongDocument* doc = tocadas[static_cast<std::size_t>(valida++)];
+        if (!doc) continue;
+        if (static_cast<int>(i) <= destacada) inicio = static_cast<int>(musicas.size());
+        musicas.push_back({std::make_shared<SongDocument>(*doc),
+                           Lista->topLevelItem(static_cast<int>(i))->text(0), 0});
+    }
+    if (!musicas.empty()) servicos_.palco(std::move(musicas), inicio, this);
 }
 
 void TRepertorioForm::marcar(bool modificado) {

@@ -15,6 +15,7 @@
 #include "catalogue/catalogue.h"
 #include "document/repertoire.h"
 #include "settings/template.h"
+#include "ui/stage/stage_form.h"
 
 class QComboBox;
 class QLabel;
@@ -42,6 +43,8 @@ class TRepertorioForm : public QDialog {
         std::function<void(const std::vector<std::filesystem::path>&,
                            const std::vector<const SongDocument*>&, const QString& titulo)>
             montarCaderno;
+        // The songs as played, full screen from the `inicio`-th, owned by `dono`.
+        std::function<void(std::vector<MusicaNoPalco>, int inicio, QWidget* dono)> palco;
     };
 
     TRepertorioForm(const Catalogo& catalogo, const Modelo& modeloPadrao, Dialogs& dialogs,
@@ -63,7 +66,7 @@ class TRepertorioForm : public QDialog {
     QLineEdit* EditNota;
     QLabel* LabelSoa;
     QPushButton *BtnIncluir, *BtnRetirar, *BtnSubir, *BtnDescer, *BtnAbrirMusica, *BtnNovo,
-        *BtnAbrir, *BtnSalvar, *BtnSalvarComo, *BtnCaderno, *BtnFechar, *BtnHelp;
+        *BtnAbrir, *BtnSalvar, *BtnSalvarComo, *BtnCaderno, *BtnPalco, *BtnFechar, *BtnHelp;
 
   signals:
     void ajudaPedida(const QString& pagina);
@@ -90,6 +93,7 @@ class TRepertorioForm : public QDialog {
     void novo();
     void abrirOutro();
     void montarCaderno();
+    void mostrarPalco();
     void marcar(bool modificado);
     const Lida& lida(const std::filesystem::path& musica);
 

@@ -1,0 +1,72 @@
+#pragma once
+// "Palco": the song in front, or the evening's songs one after another, full screen: one or
+// two pages side by side as large as the screen allows, the title and the next song in a thin
+// bar. Pages turn by the keys stage pedals send, by a click on either half of the screen, or by
+// themselves at a pace set for each song. Nothing is edited here.
+
+#include <QString>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "render/appearance.h"
+#include "render/stage_pages.h"
+
+class QTimer;
+
+namespace trovale {
+
+struct CatalogoTipos;
+
+struct MusicaNoPalco {
+    std::shared_ptr<const SongDocument> doc;
+    QString titulo;
+    int segundosPorPagina = 0;  // 0: the pages wait for the musician
+};
+
+class TPalcoForm : public QWidget {
+    Q_OBJECT
+  public:
+    // The songs in the order they are played; the view starts on the first page of `inicio`.
+    TPalcoForm(const CatalogoTipos& tipos, const Aparencia& aparencia,
+               std::vector<MusicaNoPalco> musicas, int inicio = 0, QWidget* parent = nullptr);
+    ~TPalcoForm() override;
+
+    int musicaAtual() const { return musica_; }
+    int primeiraPagina() const { return primeira_; }  // from 1
+    int paginasPorVez() const;
+    bool escuro() const { return escuro_; }
+    void setEscuro(bool escuro);
+    int segundosPorPagina() const;
+    void avancar();
+    void voltar();
+    // The clock of the automatic turns: the window's timer calls it every tenth of a second;
+    // tests call it with the time they choose.
+    void passarTempo(int milissegundos);
+    // What the thin bar says: the song, its pages in view, and the one that comes next.
+    QString textoDaBarra() const;
+
+  protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+
+  private:
+    PaginasDoPalco& paginas();
+    int alturaDaBarra() const;
+    int alturaDasPaginas() const;
+    void mudarPasso(int segundos);
+    void virar();
+
+    const CatalogoTipos& tipos_;
+    const Aparencia& aparencia_;
+    std::vector<MusicaNoPalco> musicas_;
+    std::vector<std::unique_ptr<PaginasDoPalco>> paginas_;
+    int musica_ = 0;
+    int primeira_ = 1;
+    bool escuro_ = false;
+    int decorrido_ = 0;
+    QTimer* relogio_ = nullptr;
+};
+
+}  // namespace trovale
