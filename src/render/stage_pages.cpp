@@ -14,6 +14,7 @@ namespace {
 constexpr int kDpiTela = 96;
 constexpr double kMmPorPolegada = 25.4;
 constexpr double kPolegadasPorMetro = 39.3701;
+constexpr int kSuperamostra = 2;
 
 }  // namespace
 
@@ -24,22 +25,33 @@ PaginasDoPalco::PaginasDoPalco(const SongDocument& doc, const CatalogoTipos& tip
       aparencia_(aparencia),
       disposta_(disporSemImpressora(doc, tipos, aparencia, kDpiTela, 0)) {}
 
+// The page as tall as its rows make it on screen, margins included: paper squeezes a full page's
+// rows a little to fit the sheet, the stage gives them the room they take on screen.
+int PaginasDoPalco::alturaNaTela() const {
+    return std::max(1, pageScreenHeight(disposta_.folha, doc_.Layout, kDpiTela, 1));
+}
+
 int PaginasDoPalco::larguraPara(int altura) const {
     const PageMetrics papel = metricasSemImpressora(doc_.Layout.orientacao == 1);
-    return std::max(1, altura * papel.larguraPapelMm / std::max(1, papel.alturaPapelMm));
+    const double larguraNaTela = papel.larguraPapelMm * kDpiTela / kMmPorPolegada;
+    return std::max(1, static_cast<int>(altura * larguraNaTela / alturaNaTela()));
 }
 
 const QImage& PaginasDoPalco::pagina(int numero, int altura, bool escuro) {
     const auto chave = std::tuple(numero, altura, escuro);
     if (const auto feita = feitas_.find(chave); feita != feitas_.end()) return feita->second;
-    QImage imagem = desenhar(numero, altura);
+    // Drawn at twice the size and brought down smoothly: at a screen's resolution the letters
+    // would touch their rows' edges, as they never do on paper.
+    QImage imagem = desenhar(numero, altura * kSuperamostra)
+                        .scaledToHeight(altura, Qt::SmoothTransformation)
+                        .convertToFormat(QImage::Format_RGB32);
     if (escuro) escurecer(imagem);
     return feitas_.emplace(chave, std::move(imagem)).first->second;
 }
 
 QImage PaginasDoPalco::desenhar(int numero, int altura) const {
     const PageMetrics papel = metricasSemImpressora(doc_.Layout.orientacao == 1);
-    const double dpi = altura * kMmPorPolegada / std::max(1, papel.alturaPapelMm);
+    const double dpi = static_cast<double>(altura) * kDpiTela / alturaNaTela();
     PageMetrics m = papel;
     m.pixelsPorMmX = m.pixelsPorMmY = dpi / kMmPorPolegada;
     m.larguraFisica = m.larguraImprimivel = larguraPara(altura);

@@ -23,6 +23,7 @@ class PaginasDoPalco {
     const QImage& pagina(int numero, int altura, bool escuro);
 
   private:
+    int alturaNaTela() const;
     QImage desenhar(int numero, int altura) const;
 
     const SongDocument& doc_;

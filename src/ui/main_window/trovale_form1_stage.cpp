@@ -2,6 +2,7 @@
 #include <QFileInfo>
 
 #include "ui/document_window/image_form.h"
+#include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
 
 namespace trovale {
@@ -11,6 +12,9 @@ void TTrovaleForm1::mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio,
                                  servicos_.aparencia ? *servicos_.aparencia : aparenciaFabrica_,
                                  std::move(musicas), inicio, dono ? dono : this);
     palco->setAttribute(Qt::WA_DeleteOnClose);
+    connect(palco, &TPalcoForm::ajudaPedida, this, [this](const QString& pagina) {
+        if (ajuda_) ajuda_->mostrarPagina(pagina);
+    });
     palco->showFullScreen();
     palco->raise();
     palco->activateWindow();

@@ -58,7 +58,9 @@ int TPalcoForm::paginasPorVez() const {
     if (musicas_.empty()) return 1;
     auto& self = const_cast<TPalcoForm&>(*this);
     const int largura = self.paginas().larguraPara(alturaDasPaginas());
-    return width() >= 2 * largura && self.paginas().quantas() > 1 ? 2 : 1;
+    return width() >= 2 * largura + fontMetrics().averageCharWidth() && self.paginas().quantas() > 1
+               ? 2
+               : 1;
 }
 
 int TPalcoForm::segundosPorPagina() const {
@@ -147,8 +149,9 @@ void TPalcoForm::paintEvent(QPaintEvent*) {
     const int altura = alturaDasPaginas();
     const int porVez = paginasPorVez();
     const int largura = paginas().larguraPara(altura);
-    int x = (width() - porVez * largura) / 2;
-    for (int k = 0; k < porVez && primeira_ + k <= paginas().quantas(); ++k, x += largura)
+    const int intervalo = porVez > 1 ? fontMetrics().averageCharWidth() : 0;
+    int x = (width() - porVez * largura - intervalo) / 2;
+    for (int k = 0; k < porVez && primeira_ + k <= paginas().quantas(); ++k, x += largura + intervalo)
         p.drawImage(QPoint(x, barra), paginas().pagina(primeira_ + k, altura, escuro_));
 }
 
@@ -174,6 +177,11 @@ void TPalcoForm::keyPressEvent(QKeyEvent* evento) {
             return;
         case Qt::Key_E:
             setEscuro(!escuro_);
+            return;
+        case Qt::Key_F1:
+            // Out of full screen, so that the help page can be seen beside the pages.
+            showNormal();
+            emit ajudaPedida(QStringLiteral("palco.html"));
             return;
         case Qt::Key_Plus:
             mudarPasso(kPassoSegundos);

@@ -46,6 +46,9 @@ class TPalcoForm : public QWidget {
     // What the thin bar says: the song, its pages in view, and the one that comes next.
     QString textoDaBarra() const;
 
+  signals:
+    void ajudaPedida(const QString& pagina);
+
   protected:
     void paintEvent(QPaintEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
