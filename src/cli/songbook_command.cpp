@@ -124,8 +124,9 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
     if (!opcoes.repertorio.empty()) entradas.emplace_back(opcoes.repertorio);
     if (!saidaAceita(opcoes.saida, ".pdf", entradas, ambiente.erros)) return kSaidaArgumento;
     if (opcoes.repertorio.empty() == opcoes.arquivos.empty()) {
-        ambiente.erros << "trovale-cli: d\xC3\xAA os arquivos das m\xC3\xBAsicas ou --repertoire, "
-                          "um dos dois.\n"
+        ambiente.erros << (opcoes.arquivos.empty()
+                               ? "trovale-cli: falta ARQUIVOS.\n"
+                               : "trovale-cli: ARQUIVOS e --repertoire n\xC3\xA3o v\xC3\xA3o juntos.\n")
                        << kUseAjuda;
         return kSaidaArgumento;
     }

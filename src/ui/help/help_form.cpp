@@ -168,7 +168,11 @@ void THelpForm::acompanhar(QWidget* dono) {
     if (janelaQueEspera_) janelaQueEspera_->installEventFilter(this);
     const QRect lugar = geometry();
     const bool visivel = isVisible();
-    setParent(dono, windowFlags());  // a new parent hides the window
+    // Over a window that keeps the program waiting the help stays on top: a window manager
+    // may otherwise map it under that window, where nothing of it can be reached.
+    Qt::WindowFlags bandeiras = windowFlags();
+    bandeiras.setFlag(Qt::WindowStaysOnTopHint, janelaQueEspera_ != nullptr);
+    setParent(dono, bandeiras);  // a new parent hides the window
     setGeometry(lugar);
     if (visivel) show();
 }
