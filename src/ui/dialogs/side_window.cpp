@@ -49,8 +49,10 @@ void JanelaAoLado::mostrarJa() {
     lateral_.setAttribute(Qt::WA_ShowWithoutActivating, false);
     manterAcima(QGuiApplication::applicationState() == Qt::ApplicationActive);
     if (posicionar) posicionar();
-    // Placed again once framed: before, its frame could only be guessed.
+    // Placed again once framed: before, its frame could only be guessed. A busy window manager
+    // may also place it again itself, over its owner: a few more chances to move it beside.
     aEnquadrar_ = true;
+    reposicoes_ = kReposicoes;
     lateral_.installEventFilter(this);
 }
 
@@ -61,8 +63,12 @@ void JanelaAoLado::manterAcima(bool acima) {
 
 bool JanelaAoLado::eventFilter(QObject* objeto, QEvent* evento) {
     if (objeto == &lateral_) {
-        if (aEnquadrar_ && evento->type() == QEvent::Move &&
-            lateral_.frameGeometry() != lateral_.geometry()) {
+        const bool enquadrada = lateral_.frameGeometry() != lateral_.geometry();
+        const bool sobreODono =
+            dono() && lateral_.frameGeometry().intersects(dono()->frameGeometry());
+        if (evento->type() == QEvent::Move && enquadrada &&
+            (aEnquadrar_ || (sobreODono && reposicoes_ > 0))) {
+            if (!aEnquadrar_) --reposicoes_;
             aEnquadrar_ = false;
             QTimer::singleShot(0, &lateral_, [this] {
                 if (lateral_.isVisible() && posicionar) posicionar();

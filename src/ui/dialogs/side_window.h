@@ -41,6 +41,8 @@ class JanelaAoLado : public QObject {
     QPointer<QWidget> vigiada_;
     bool pendente_ = false;
     bool aEnquadrar_ = false;  // shown, and not framed yet
+    int reposicoes_ = 0;  // placings left after the window manager moved it over its owner
+    static constexpr int kReposicoes = 4;
 };
 
 }  // namespace trovale
