@@ -182,6 +182,11 @@ class Escrita {
         emTab_ = true;
         escreverUtf8(utf8DeWindows1252(letra));
     }
+    bool vaiEmTab(std::size_t i) const {
+        if (i >= doc_.Lines.size() || !ehLetraDeSecao(doc_, i)) return false;
+        const std::string letra = textoSemBrancosFinais(doc_.Lines[i]);
+        return precisaDeTab(letra) || ehTextoSimples(letra);
+    }
     void fecharTab() {
         if (emTab_) escreverUtf8(kFimTab);
         emTab_ = false;
@@ -229,6 +234,9 @@ class Escrita {
             doc_.Lines[i + 1] == kSeparadorDeAcordes) {
             entrarEm(tipoDa(doc_, i + 1));
             escrever(letraComAcordes({}, acordes));
+            // Before a tab block the chords would be read as standing over its first line: the
+            // line that keeps them apart is written out.
+            if (vaiEmTab(i + 2)) escrever(kSeparadorDeAcordes);
             return i + 2;
         }
         if (i + 1 < doc_.Lines.size() && ehLetraDeSecao(doc_, i + 1)) {

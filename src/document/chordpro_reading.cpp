@@ -204,6 +204,9 @@ class Leitor {
     void letra(std::string_view linha, int numero) {
         LetraComAcordes partes = separarAcordes(linha);
         const bool tinhaAcordes = !partes.acordes.empty();
+        // The line this program writes to keep chords alone apart from a tab block after them.
+        if (!tinhaAcordes && acordesSoltos_ && partes.letra == kSeparadorDeAcordes)
+            return separarAcordesSoltos(false);
         if (!tinhaAcordes && !emBranco(partes.letra)) separarAcordesSoltos(false);
         manterComoTexto(partes, numero);
         // Chords past the cut go with it, unread: a long line holds many.

@@ -11,6 +11,7 @@
 
 #include "base/text_codec.h"
 #include "document/chordpro_export.h"
+#include "document/chordpro_line.h"
 #include "document/chordpro_fixture.h"
 #include "document/chordpro_import.h"
 
@@ -121,6 +122,18 @@ TEST(ChordProRoundTrip, OurOwnFilesComeBackTheSame) {
 
 // Titles, the author, what the song says of itself, an indented note, variants and a chord
 // left without a fingering: all of it comes back as it was written.
+// Chords alone before a line kept as plain text, which goes out in a tab block: they stay
+// apart from it through every round trip, as the fuzzer found they did not.
+TEST(ChordProRoundTrip, ChordsAloneBeforeATabBlockStayApart) {
+    for (const std::string arquivo : {"[Bb7/F]\nolha o tab\t\xC2\xA0\n",
+                                      "{soc}\n     [A]\nE|--3--\xC2\xA0\n{eoc}\n"}) {
+        const std::string ida = chordProDaCancao(importada(arquivo));
+        EXPECT_EQ(chordProDaCancao(importada(ida)), ida) << arquivo;
+        const SongDocument doc = importada(ida);
+        EXPECT_EQ(doc.Lines[1], std::string(kSeparadorDeAcordes)) << arquivo;
+    }
+}
+
 TEST(ChordProRoundTrip, NothingIsDropped) {
     const std::string arquivo =
         "{title: Primeira}\n{title: Segunda}\n"
