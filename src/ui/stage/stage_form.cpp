@@ -38,7 +38,7 @@ TPalcoForm::TPalcoForm(const CatalogoTipos& tipos, const Aparencia& aparencia,
 
 TPalcoForm::~TPalcoForm() = default;
 
-PaginasDoPalco& TPalcoForm::paginas() {
+PaginasDoPalco& TPalcoForm::paginas() const {
     auto& p = paginas_[static_cast<std::size_t>(musica_)];
     if (!p) p = std::make_unique<PaginasDoPalco>(*musicas_[static_cast<std::size_t>(musica_)].doc,
                                                  tipos_, aparencia_);
@@ -56,9 +56,8 @@ int TPalcoForm::alturaDasPaginas() const {
 // Two pages when two fit side by side at the full height, as on a landscape screen.
 int TPalcoForm::paginasPorVez() const {
     if (musicas_.empty()) return 1;
-    auto& self = const_cast<TPalcoForm&>(*this);
-    const int largura = self.paginas().larguraPara(alturaDasPaginas());
-    return width() >= 2 * largura + fontMetrics().averageCharWidth() && self.paginas().quantas() > 1
+    const int largura = paginas().larguraPara(alturaDasPaginas());
+    return width() >= 2 * largura + fontMetrics().averageCharWidth() && paginas().quantas() > 1
                ? 2
                : 1;
 }
@@ -120,8 +119,7 @@ void TPalcoForm::mudarPasso(int segundos) {
 
 QString TPalcoForm::textoDaBarra() const {
     if (musicas_.empty()) return QStringLiteral("Nenhuma música");
-    auto& self = const_cast<TPalcoForm&>(*this);
-    const int total = self.paginas().quantas();
+    const int total = paginas().quantas();
     const int ultima = std::min(total, primeira_ + paginasPorVez() - 1);
     QString texto = musicas_[static_cast<std::size_t>(musica_)].titulo +
                     (ultima > primeira_ ? QStringLiteral("   páginas %1–%2 de %3")

@@ -55,7 +55,8 @@ class TPalcoForm : public QWidget {
     void mousePressEvent(QMouseEvent* evento) override;
 
   private:
-    PaginasDoPalco& paginas();
+    // The song in front's pages, laid out the first time they are asked for.
+    PaginasDoPalco& paginas() const;
     int alturaDaBarra() const;
     int alturaDasPaginas() const;
     void mudarPasso(int segundos);
@@ -64,7 +65,7 @@ class TPalcoForm : public QWidget {
     const CatalogoTipos& tipos_;
     const Aparencia& aparencia_;
     std::vector<MusicaNoPalco> musicas_;
-    std::vector<std::unique_ptr<PaginasDoPalco>> paginas_;
+    mutable std::vector<std::unique_ptr<PaginasDoPalco>> paginas_;
     int musica_ = 0;
     int primeira_ = 1;
     bool escuro_ = false;
