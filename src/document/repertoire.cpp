@@ -17,7 +17,9 @@ constexpr std::string_view kCabecalho =
     "# Repert\xC3\xB3rio do Trovale: uma m\xC3\xBAsica por linha, com os campos separados por "
     "tabula\xC3\xA7\xC3\xA3o:\n"
     "# arquivo da m\xC3\xBAsica, semitons (+2, -1, 0), casa do capotraste (- para a da "
-    "m\xC3\xBAsica), observa\xC3\xA7\xC3\xA3o.\n";
+    "m\xC3\xBAsica), observa\xC3\xA7\xC3\xA3o,\n"
+    "# segundos de cada p\xC3\xA1gina no palco antes de virar sozinha (0 ou nada: vira com o "
+    "pedal).\n";
 
 std::vector<std::string_view> campos(std::string_view linha) {
     std::vector<std::string_view> saida;
@@ -66,7 +68,14 @@ LeituraDaLinha lerLinha(std::string_view linha, const fs::path& pasta) {
         e.capotraste = *casa;
     }
     if (c.size() > 3) e.nota = std::string(aparar(c[3]));
-    if (c.size() > 4) return {std::nullopt, "campos demais."};
+    if (c.size() > 4 && !aparar(c[4]).empty()) {
+        const auto segundos = inteiro(c[4]);
+        if (!segundos || *segundos < 0 || *segundos > kMaxSegundosPorPagina)
+            return {std::nullopt, "\"" + std::string(c[4]) +
+                                      "\" n\xC3\xA3o s\xC3\xA3o segundos por p\xC3\xA1gina de 0 a 600."};
+        e.segundosPorPagina = *segundos;
+    }
+    if (c.size() > 5) return {std::nullopt, "campos demais."};
     return {e, {}};
 }
 
@@ -124,7 +133,8 @@ std::string textoDoRepertorio(const Repertorio& repertorio, const fs::path& past
         texto += semSeparadores(caminhoGravado(e.musica, pasta)) + '\t';
         texto += (e.semitons > 0 ? "+" : "") + std::to_string(e.semitons) + '\t';
         texto += e.capotraste ? std::to_string(*e.capotraste) : "-";
-        if (!e.nota.empty()) texto += '\t' + semSeparadores(e.nota);
+        if (!e.nota.empty() || e.segundosPorPagina > 0) texto += '\t' + semSeparadores(e.nota);
+        if (e.segundosPorPagina > 0) texto += '\t' + std::to_string(e.segundosPorPagina);
         texto += '\n';
     }
     return texto;
@@ -141,7 +151,10 @@ std::string resumoDaEntrada(const EntradaRepertorio& e) {
                                      : "capotraste na " + std::to_string(*e.capotraste) +
                                            "\xC2\xAA casa";
     }
-    return resumo.empty() ? "tom original" : resumo;
+    if (resumo.empty()) resumo = "tom original";
+    if (e.segundosPorPagina > 0)
+        resumo += ", vira a cada " + std::to_string(e.segundosPorPagina) + " s";
+    return resumo;
 }
 
 }  // namespace trovale

@@ -15,6 +15,7 @@
 #include "document/song_file.h"
 #include "settings/page_layout.h"
 #include "support/recording_dialogs.h"
+#include "render/appearance.h"
 #include "ui/repertoire/repertoire_form.h"
 
 using namespace trovale;
@@ -77,6 +78,7 @@ class RepertoireWindowTest : public QObject {
     Q_OBJECT
   private slots:
     void anEveningIsMadeSavedAndPlayed();
+    void aPaceSetOnStageIsKeptInItsEntry();
 };
 
 void RepertoireWindowTest::anEveningIsMadeSavedAndPlayed() {
@@ -132,6 +134,41 @@ void RepertoireWindowTest::anEveningIsMadeSavedAndPlayed() {
     outra.BtnFechar->click();
     QVERIFY(outra.isVisible());
     QCOMPARE(a.dialogs.fechamentos.size(), std::size_t(1));
+}
+
+// The pace set in the window goes on stage with its song; "+" there comes back to the entry
+// and is saved with the repertoire.
+void RepertoireWindowTest::aPaceSetOnStageIsKeptInItsEntry() {
+    Ambiente a;
+    a.escolhidas = {gravarCancao(a.pasta, "luar.dec", "Luar"), gravarCancao(a.pasta, "sol.dec", "Sol")};
+    a.salvarEm = a.pasta.filePath("noite.rep");
+    const Modelo modelo = modeloDeFabrica();
+    const Aparencia aparencia;
+    std::unique_ptr<TPalcoForm> palco;
+    TRepertorioForm::Servicos servicos = a.servicos();
+    servicos.palco = [&](std::vector<MusicaNoPalco> musicas, int inicio, QWidget*) {
+        palco = std::make_unique<TPalcoForm>(a.catalogo.tipos, aparencia, std::move(musicas), inicio);
+        return palco.get();
+    };
+    TRepertorioForm janela(a.catalogo, modelo, a.dialogs, std::move(servicos));
+    janela.BtnIncluir->click();
+    janela.Lista->setCurrentItem(janela.Lista->topLevelItem(1));
+    janela.SpinPasso->setValue(30);
+    QCOMPARE(janela.Lista->topLevelItem(1)->text(1),
+             QStringLiteral("tom original, vira a cada 30 s — soa em C"));
+
+    janela.BtnPalco->click();
+    QVERIFY(palco);
+    QCOMPARE(palco->musicaAtual(), 1);
+    QCOMPARE(palco->segundosPorPagina(), 30);
+    QTest::keyClick(palco.get(), Qt::Key_Plus);
+    QCOMPARE(janela.SpinPasso->value(), 35);
+    janela.BtnSalvarComo->click();
+    QFile arquivo(a.salvarEm);
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(arquivo.readAll());
+    QVERIFY2(texto.endsWith(QStringLiteral("luar.dec\t0\t-\nsol.dec\t0\t-\t\t35\n")),
+             qPrintable(texto));
 }
 
 QTEST_MAIN(RepertoireWindowTest)

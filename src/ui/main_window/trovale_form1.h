@@ -198,7 +198,7 @@ class TTrovaleForm1 : public QMainWindow {
     void ligarPalco();
     void capotrasteAtivo();
     // "Palco": songs full screen, owned by `dono` (a modal window keeps its own).
-    void mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono);
+    TPalcoForm* mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono);
     // Runs the file window with a caption and mask; true when confirmed.
     bool escolherArquivo(const QString& legenda, const QString& mascara);
     void aoFecharDocumento();

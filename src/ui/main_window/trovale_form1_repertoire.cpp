@@ -35,7 +35,7 @@ void TTrovaleForm1::abrirRepertorio() {
                     [this, pedido](const QString& caminho) { return gravarPedido(pedido, caminho); });
     };
     servicos.palco = [this](std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono) {
-        mostrarPalco(std::move(musicas), inicio, dono);
+        return mostrarPalco(std::move(musicas), inicio, dono);
     };
     TRepertorioForm janela(servicos_.catalogo, servicos_.modeloPadrao ? *servicos_.modeloPadrao
                                                                       : modeloFabrica_,

@@ -7,7 +7,8 @@
 
 namespace trovale {
 
-void TTrovaleForm1::mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio, QWidget* dono) {
+TPalcoForm* TTrovaleForm1::mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio,
+                                        QWidget* dono) {
     auto* palco = new TPalcoForm(servicos_.catalogo.tipos,
                                  servicos_.aparencia ? *servicos_.aparencia : aparenciaFabrica_,
                                  std::move(musicas), inicio, dono ? dono : this);
@@ -19,6 +20,7 @@ void TTrovaleForm1::mostrarPalco(std::vector<MusicaNoPalco> musicas, int inicio,
     palco->raise();
     palco->activateWindow();
     palco->setFocus();
+    return palco;
 }
 
 void TTrovaleForm1::ligarPalco() {

@@ -143,6 +143,14 @@ QWidget* TRepertorioForm::criarEdicao() {
     ComboCapo->addItem(QStringLiteral("O da música"), -1);
     for (int casa = 0; casa <= kMaxCapotraste; ++casa)
         ComboCapo->addItem(qs(nomeDaCasa(casa)), casa);
+    SpinPasso = new QSpinBox(quadro);
+    SpinPasso->setObjectName(QStringLiteral("SpinPasso"));
+    SpinPasso->setRange(0, kMaxSegundosPorPagina);
+    SpinPasso->setSingleStep(5);
+    SpinPasso->setSuffix(QStringLiteral(" s"));
+    SpinPasso->setSpecialValueText(QStringLiteral("com o pedal"));
+    SpinPasso->setToolTip(QStringLiteral("No palco, quanto tempo cada página fica antes de virar "
+                                         "sozinha (também muda no palco, com + e -)"));
     EditNota = new QLineEdit(quadro);
     EditNota->setObjectName(QStringLiteral("EditNota"));
     LabelSoa = new QLabel(quadro);
@@ -156,9 +164,11 @@ QWidget* TRepertorioForm::criarEdicao() {
     g->addWidget(SpinSemitons, 0, 1);
     g->addWidget(rotulo(QStringLiteral("Ca&potraste:"), ComboCapo), 0, 2);
     g->addWidget(ComboCapo, 0, 3);
+    g->addWidget(rotulo(QStringLiteral("&Virar páginas a cada:"), SpinPasso), 0, 4);
+    g->addWidget(SpinPasso, 0, 5);
     g->addWidget(rotulo(QStringLiteral("&Observação:"), EditNota), 1, 0);
-    g->addWidget(EditNota, 1, 1, 1, 3);
-    g->addWidget(LabelSoa, 2, 0, 1, 4);
+    g->addWidget(EditNota, 1, 1, 1, 5);
+    g->addWidget(LabelSoa, 2, 0, 1, 6);
     g->setColumnStretch(3, 1);
     return quadro;
 }
@@ -170,6 +180,7 @@ void TRepertorioForm::ligarControles() {
     connect(SpinSemitons, &QSpinBox::valueChanged, this, &TRepertorioForm::mudarEntrada);
     connect(ComboCapo, &QComboBox::currentIndexChanged, this, &TRepertorioForm::mudarEntrada);
     connect(EditNota, &QLineEdit::textEdited, this, &TRepertorioForm::mudarEntrada);
+    connect(SpinPasso, &QSpinBox::valueChanged, this, &TRepertorioForm::mudarEntrada);
     connect(BtnIncluir, &QPushButton::clicked, this, &TRepertorioForm::incluir);
     connect(BtnRetirar, &QPushButton::clicked, this, &TRepertorioForm::retirar);
     connect(BtnSubir, &QPushButton::clicked, this, [this] { mover(-1); });
@@ -268,7 +279,7 @@ void TRepertorioForm::mostrarSelecionada() {
     const int i = Lista->indexOfTopLevelItem(Lista->currentItem());
     const bool valida = i >= 0 && repertorio_.entradas[static_cast<std::size_t>(i)].valida();
     for (QWidget* w : std::initializer_list<QWidget*>{SpinSemitons, ComboCapo, EditNota,
-                                                      BtnAbrirMusica})
+                                                      SpinPasso, BtnAbrirMusica})
         w->setEnabled(valida);
     BtnRetirar->setEnabled(i >= 0);
     BtnSubir->setEnabled(i > 0);
@@ -280,6 +291,7 @@ void TRepertorioForm::mostrarSelecionada() {
     SpinSemitons->setValue(e.semitons);
     ComboCapo->setCurrentIndex(ComboCapo->findData(e.capotraste.value_or(-1)));
     EditNota->setText(qs(e.nota));
+    SpinPasso->setValue(e.segundosPorPagina);
     mostrando_ = false;
     const Lida& l = lida(e.musica);
     if (!l.doc) {
@@ -302,6 +314,7 @@ void TRepertorioForm::mudarEntrada() {
     const int casa = ComboCapo->currentData().toInt();
     e.capotraste = casa < 0 ? std::nullopt : std::optional<int>(casa);
     e.nota = EditNota->text().toStdString();
+    e.segundosPorPagina = SpinPasso->value();
     mostrarLinha(i);
     mostrarSelecionada();
     marcar(true);
@@ -459,17 +472,34 @@ void TRepertorioForm::mostrarPalco() {
     if (!servicos_.palco) return;
     const std::vector<const SongDocument*> tocadas = cancoesComoTocadas();
     std::vector<MusicaNoPalco> musicas;
+    std::vector<int> entradas;  // each song's entry in the list
     int inicio = 0, valida = 0;
     const int destacada = Lista->indexOfTopLevelItem(Lista->currentItem());
     for (std::size_t i = 0; i < repertorio_.entradas.size(); ++i) {
-        if (!repertorio_.entradas[i].valida()) continue;
+        const EntradaRepertorio& e = repertorio_.entradas[i];
+        if (!e.valida()) continue;
         const SongDocument* doc = tocadas[static_cast<std::size_t>(valida++)];
         if (!doc) continue;
         if (static_cast<int>(i) <= destacada) inicio = static_cast<int>(musicas.size());
         musicas.push_back({std::make_shared<SongDocument>(*doc),
-                           Lista->topLevelItem(static_cast<int>(i))->text(0), 0});
+                           Lista->topLevelItem(static_cast<int>(i))->text(0), e.segundosPorPagina});
+        entradas.push_back(static_cast<int>(i));
     }
-    if (!musicas.empty()) servicos_.palco(std::move(musicas), inicio, this);
+    if (musicas.empty()) return;
+    TPalcoForm* palco = servicos_.palco(std::move(musicas), inicio, this);
+    if (!palco) return;
+    connect(palco, &TPalcoForm::passoMudado, this, [this, entradas](int musica, int segundos) {
+        guardarPasso(entradas[static_cast<std::size_t>(musica)], segundos);
+    });
+}
+
+// A pace set on stage is the entry's from then on, saved with the repertoire.
+void TRepertorioForm::guardarPasso(int entrada, int segundos) {
+    if (entrada >= static_cast<int>(repertorio_.entradas.size())) return;
+    repertorio_.entradas[static_cast<std::size_t>(entrada)].segundosPorPagina = segundos;
+    mostrarLinha(entrada);
+    mostrarSelecionada();
+    marcar(true);
 }
 
 void TRepertorioForm::marcar(bool modificado) {

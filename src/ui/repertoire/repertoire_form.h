@@ -44,7 +44,7 @@ class TRepertorioForm : public QDialog {
                            const std::vector<const SongDocument*>&, const QString& titulo)>
             montarCaderno;
         // The songs as played, full screen from the `inicio`-th, owned by `dono`.
-        std::function<void(std::vector<MusicaNoPalco>, int inicio, QWidget* dono)> palco;
+        std::function<TPalcoForm*(std::vector<MusicaNoPalco>, int inicio, QWidget* dono)> palco;
     };
 
     TRepertorioForm(const Catalogo& catalogo, const Modelo& modeloPadrao, Dialogs& dialogs,
@@ -64,6 +64,7 @@ class TRepertorioForm : public QDialog {
     QSpinBox* SpinSemitons;
     QComboBox* ComboCapo;
     QLineEdit* EditNota;
+    QSpinBox* SpinPasso;
     QLabel* LabelSoa;
     QPushButton *BtnIncluir, *BtnRetirar, *BtnSubir, *BtnDescer, *BtnAbrirMusica, *BtnNovo,
         *BtnAbrir, *BtnSalvar, *BtnSalvarComo, *BtnCaderno, *BtnPalco, *BtnFechar, *BtnHelp;
@@ -94,6 +95,7 @@ class TRepertorioForm : public QDialog {
     void abrirOutro();
     void montarCaderno();
     void mostrarPalco();
+    void guardarPasso(int entrada, int segundos);
     void marcar(bool modificado);
     const Lida& lida(const std::filesystem::path& musica);
 

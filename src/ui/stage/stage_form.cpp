@@ -6,13 +6,14 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "document/repertoire.h"
+
 namespace trovale {
 
 namespace {
 
 constexpr int kTique = 100;       // ms between the clock's calls
 constexpr int kPassoSegundos = 5;  // "+" and "-" change the pace by this much
-constexpr int kMaxSegundos = 600;
 const QColor kBarraClara(0xE8, 0xE8, 0xE8);
 const QColor kBarraEscura(0x20, 0x20, 0x20);
 
@@ -112,9 +113,10 @@ void TPalcoForm::passarTempo(int milissegundos) {
 void TPalcoForm::mudarPasso(int segundos) {
     if (musicas_.empty()) return;
     int& passo = musicas_[static_cast<std::size_t>(musica_)].segundosPorPagina;
-    passo = std::clamp(passo + segundos, 0, kMaxSegundos);
+    passo = std::clamp(passo + segundos, 0, kMaxSegundosPorPagina);
     decorrido_ = 0;
     update();
+    emit passoMudado(musica_, passo);
 }
 
 QString TPalcoForm::textoDaBarra() const {

@@ -48,6 +48,8 @@ class TPalcoForm : public QWidget {
 
   signals:
     void ajudaPedida(const QString& pagina);
+    // The musician changed the `musica`-th song's pace with "+" or "-".
+    void passoMudado(int musica, int segundos);
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
