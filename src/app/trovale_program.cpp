@@ -23,6 +23,7 @@
 #include "ui/page_setup/page_form.h"
 #include "ui/print/print_form.h"
 #include "ui/sound/midi_dlg.h"
+#include "ui/stage/stage_keys_dlg.h"
 #include "ui/template_window/template_form.h"
 #include "ui/text_editor/check_form.h"
 #include "ui/text_editor/letra_dlg.h"
@@ -155,6 +156,7 @@ void Programa::criarJanelas() {
         new TMidiDlg(somAcordes_->acorde(), somAcordes_->saida(), fs_, pasta_.pasta, janela_.get());
     midi_->setExemplo([this] { return aspecto_->exemplo(); });
     janela_->setMidi(midi_);
+    janela_->setTeclasPalco(new TTeclasPalcoDlg(fs_, pasta_.pasta, *dialogs_, janela_.get()));
     transposicao_ =
         new TTransForm(catalogo_, aparencia_, *dialogs_, selecao_->navegador(), janela_.get());
     janela_->setTransposicao(transposicao_);

@@ -3,13 +3,18 @@
 // on a clock the test sets, and light text on dark.
 
 #include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "catalogue/type_catalogue.h"
 #include "catalogue/type_file.h"
 #include "base/file_system.h"
 #include "settings/page_layout.h"
+#include "support/recording_dialogs.h"
 #include "ui/stage/stage_form.h"
+#include "ui/stage/stage_keys_dlg.h"
 
 using namespace trovale;
 
@@ -63,6 +68,7 @@ class StageTest : public QObject {
     void aTouchOnEitherHalf();
     void pagesTurnByThemselves();
     void lightOnDark();
+    void aPedalIsTaughtItsKeys();
 };
 
 void StageTest::pedalKeysTurnPages_data() {
@@ -152,6 +158,52 @@ void StageTest::lightOnDark() {
     cor.setPixel(0, 0, qRgb(0, 128, 0));
     escurecer(cor);
     QCOMPARE(QColor(cor.pixel(0, 0)), QColor(127, 255, 127));
+}
+
+
+
+
+// A pedal that sends "B" and "A": taught in the keys window (Esc is refused, as it leaves the
+// stage), saved in PALCO.INI, and from then on B turns forward, A back, and Page Down nothing.
+void StageTest::aPedalIsTaughtItsKeys() {
+    QTemporaryDir pasta;
+    DiskFileSystem fs(false);
+    testing::RecordingDialogs dialogs;
+    TTeclasPalcoDlg teclas(fs, pasta.path().toStdString(), dialogs);
+    QCOMPARE(teclas.teclas(), teclasDoPalcoDeFabrica());
+    QString semTeclas, esc;
+    QTimer::singleShot(0, &teclas, [&] {
+        teclas.BtnLimparAvancar->click();
+        teclas.BtnLimparVoltar->click();
+        teclas.BtnOK->click();
+        semTeclas = teclas.LabelAviso->text();
+        QTest::keyClick(teclas.CampoAvancar, Qt::Key_B);
+        QTest::keyClick(teclas.CampoAvancar, Qt::Key_Escape);
+        esc = teclas.LabelAviso->text();
+        QTest::keyClick(teclas.CampoVoltar, Qt::Key_A);
+        QTest::keyClick(teclas.CampoVoltar, Qt::Key_Return);
+        QTest::keyClick(teclas.CampoAvancar, Qt::Key_Return);
+        teclas.BtnOK->click();
+        if (teclas.isVisible()) teclas.reject();
+    });
+    QVERIFY(teclas.ensinar());
+    QCOMPARE(semTeclas, QStringLiteral("Escolha ao menos uma tecla para avançar e uma para voltar."));
+    QCOMPARE(esc, QStringLiteral("A tecla Esc já serve para sair do palco."));
+    QFile arquivo(pasta.filePath("PALCO.INI"));
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    QCOMPARE(arquivo.readAll(), QByteArray("Avancar=B;Return\r\nVoltar=A\r\n"));
+
+    Palco p(QSize(600, 900));
+    p.janela->setTeclas(teclas.teclas());
+    const std::pair<Qt::Key, std::pair<int, int>> pisadas[] = {
+        {Qt::Key_B, {0, 2}}, {Qt::Key_PageDown, {0, 2}}, {Qt::Key_Return, {0, 3}}, {Qt::Key_A, {0, 2}}};
+    for (const auto& [tecla, esperado] : pisadas) {
+        QTest::keyClick(p.janela.get(), tecla);
+        QCOMPARE(p.onde(), esperado);
+    }
+    QSignalSpy pedidas(p.janela.get(), &TPalcoForm::teclasPedidas);
+    QTest::keyClick(p.janela.get(), Qt::Key_T);
+    QCOMPARE(pedidas.count(), 1);
 }
 
 QTEST_MAIN(StageTest)

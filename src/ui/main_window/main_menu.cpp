@@ -82,6 +82,8 @@ void criarOpcoes(QMenuBar* barra, MenuPrincipal& m) {
     m.mAspecto = item(m.mOpcoes, "mAspecto", QStringLiteral("&Aparência do braço"));
     m.mSom = item(m.mOpcoes, "mSom", QStringLiteral("&Som dos acordes"));
     m.mImpressora = item(m.mOpcoes, "mImpressora", QStringLiteral("&Impressora (config)"));
+    m.mTeclasPalco = item(m.mOpcoes, "mTeclasPalco", QStringLiteral("&Teclas do palco..."));
+    m.mTeclasPalco->setEnabled(false);  // until the program hands over its window
     m.N6 = m.mOpcoes->addSeparator();
     m.N6->setObjectName(QStringLiteral("N6"));
     m.mPainel = item(m.mOpcoes, "mPainel", QStringLiteral("&Painel de ferramentas"));

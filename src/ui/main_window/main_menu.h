@@ -50,6 +50,7 @@ struct MenuPrincipal {
     QAction* mAspecto = nullptr;
     QAction* mSom = nullptr;
     QAction* mImpressora = nullptr;
+    QAction* mTeclasPalco = nullptr;
     QAction* N6 = nullptr;
     QAction* mPainel = nullptr;
     QAction* mBarras = nullptr;

@@ -43,6 +43,7 @@ class TMidiDlg;
 class SomDeAcordes;
 class TMoveForm;
 class TTiposForm;
+class TTeclasPalcoDlg;
 struct AcordeEscolhido;
 struct PedidoAcorde;
 
@@ -89,6 +90,8 @@ class TTrovaleForm1 : public QMainWindow {
     // button, and its settings window ("Som dos acordes").
     void setSom(SomDeAcordes* som) { som_ = som; }
     void setMidi(TMidiDlg* midi);
+    // The window that teaches the stage view a pedal's keys ("Teclas do palco").
+    void setTeclasPalco(TTeclasPalcoDlg* teclas);
     // The transposition window: "Transpor - Mudar tom" of the song in front.
     void setTransposicao(TTransForm* transposicao);
     // The print window, through which "Imprimir" prints the song in front.
@@ -224,6 +227,7 @@ class TTrovaleForm1 : public QMainWindow {
     QPointer<TEditForm> edicao_;
     QPointer<TTransForm> transposicao_;
     QPointer<TMidiDlg> midi_;
+    QPointer<TTeclasPalcoDlg> teclasPalco_;
     SomDeAcordes* som_ = nullptr;
     QPointer<TPrintForm> impressao_;
     QPointer<TModelForm> modelo_;

@@ -1,9 +1,11 @@
-// The main window's way to the stage view: the song in front, full screen.
+// The main window's way to the stage view: the song in front, full screen, and the window that
+// teaches it a pedal's keys.
 #include <QFileInfo>
 
 #include "ui/document_window/image_form.h"
 #include "ui/help/help_form.h"
 #include "ui/main_window/trovale_form1.h"
+#include "ui/stage/stage_keys_dlg.h"
 
 namespace trovale {
 
@@ -16,11 +18,28 @@ TPalcoForm* TTrovaleForm1::mostrarPalco(std::vector<MusicaNoPalco> musicas, int 
     connect(palco, &TPalcoForm::ajudaPedida, this, [this](const QString& pagina) {
         if (ajuda_) ajuda_->mostrarPagina(pagina);
     });
+    if (teclasPalco_) palco->setTeclas(teclasPalco_->teclas());
+    connect(palco, &TPalcoForm::teclasPedidas, this, [this, palco] {
+        if (teclasPalco_ && teclasPalco_->ensinar()) palco->setTeclas(teclasPalco_->teclas());
+        palco->showFullScreen();
+        palco->activateWindow();
+    });
     palco->showFullScreen();
     palco->raise();
     palco->activateWindow();
     palco->setFocus();
     return palco;
+}
+
+void TTrovaleForm1::setTeclasPalco(TTeclasPalcoDlg* teclas) {
+    teclasPalco_ = teclas;
+    menu_.mTeclasPalco->setEnabled(true);
+    connect(menu_.mTeclasPalco, &QAction::triggered, this, [this] {
+        if (teclasPalco_) teclasPalco_->ensinar();
+    });
+    connect(teclasPalco_, &TTeclasPalcoDlg::ajudaPedida, this, [this](const QString& pagina) {
+        if (ajuda_) ajuda_->mostrarPagina(pagina);
+    });
 }
 
 void TTrovaleForm1::ligarPalco() {

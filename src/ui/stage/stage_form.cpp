@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "document/repertoire.h"
+#include "ui/stage/stage_keys.h"
 
 namespace trovale {
 
@@ -35,6 +36,7 @@ TPalcoForm::TPalcoForm(const CatalogoTipos& tipos, const Aparencia& aparencia,
     relogio_->setInterval(kTique);
     connect(relogio_, &QTimer::timeout, this, [this] { passarTempo(kTique); });
     relogio_->start();
+    setTeclas(teclasDoPalcoDeFabrica());
 }
 
 TPalcoForm::~TPalcoForm() = default;
@@ -65,6 +67,11 @@ int TPalcoForm::paginasPorVez() const {
 
 int TPalcoForm::segundosPorPagina() const {
     return musicas_.empty() ? 0 : musicas_[static_cast<std::size_t>(musica_)].segundosPorPagina;
+}
+
+void TPalcoForm::setTeclas(const TeclasDoPalco& teclas) {
+    avancam_ = combinacoesDeTeclas(teclas.avancar);
+    voltam_ = combinacoesDeTeclas(teclas.voltar);
 }
 
 void TPalcoForm::setEscuro(bool escuro) {
@@ -156,21 +163,10 @@ void TPalcoForm::paintEvent(QPaintEvent*) {
 }
 
 void TPalcoForm::keyPressEvent(QKeyEvent* evento) {
+    const QKeyCombination tecla = combinacaoDaTecla(*evento);
+    if (avancam_.contains(tecla)) return avancar();
+    if (voltam_.contains(tecla)) return voltar();
     switch (evento->key()) {
-        case Qt::Key_PageDown:
-        case Qt::Key_Space:
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            avancar();
-            return;
-        case Qt::Key_PageUp:
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-        case Qt::Key_Backspace:
-            voltar();
-            return;
         case Qt::Key_Escape:
         case Qt::Key_F11:
             close();
@@ -182,6 +178,10 @@ void TPalcoForm::keyPressEvent(QKeyEvent* evento) {
             // Out of full screen, so that the help page can be seen beside the pages.
             showNormal();
             emit ajudaPedida(QStringLiteral("palco.html"));
+            return;
+        case Qt::Key_T:
+            showNormal();
+            emit teclasPedidas();
             return;
         case Qt::Key_Plus:
             mudarPasso(kPassoSegundos);

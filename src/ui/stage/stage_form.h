@@ -4,6 +4,8 @@
 // bar. Pages turn by the keys stage pedals send, by a click on either half of the screen, or by
 // themselves at a pace set for each song. Nothing is edited here.
 
+#include <QKeyCombination>
+#include <QList>
 #include <QString>
 #include <QWidget>
 #include <memory>
@@ -11,6 +13,7 @@
 
 #include "render/appearance.h"
 #include "render/stage_pages.h"
+#include "settings/stage_keys_file.h"
 
 class QTimer;
 
@@ -38,6 +41,8 @@ class TPalcoForm : public QWidget {
     bool escuro() const { return escuro_; }
     void setEscuro(bool escuro);
     int segundosPorPagina() const;
+    // The keys that turn forward and back; the factory's until set.
+    void setTeclas(const TeclasDoPalco& teclas);
     void avancar();
     void voltar();
     // The clock of the automatic turns: the window's timer calls it every tenth of a second;
@@ -50,6 +55,8 @@ class TPalcoForm : public QWidget {
     void ajudaPedida(const QString& pagina);
     // The musician changed the `musica`-th song's pace with "+" or "-".
     void passoMudado(int musica, int segundos);
+    // "T": the musician wants to teach the view a pedal's keys.
+    void teclasPedidas();
 
   protected:
     void paintEvent(QPaintEvent* evento) override;
@@ -73,6 +80,7 @@ class TPalcoForm : public QWidget {
     bool escuro_ = false;
     int decorrido_ = 0;
     QTimer* relogio_ = nullptr;
+    QList<QKeyCombination> avancam_, voltam_;
 };
 
 }  // namespace trovale
