@@ -120,7 +120,7 @@ void TTeclasPalcoDlg::criarControles() {
     tudo->addWidget(LabelAviso);
     tudo->addStretch();
     tudo->addLayout(botoes);
-    resize(fontMetrics().averageCharWidth() * 70, sizeHint().height());
+    setMinimumWidth(fontMetrics().averageCharWidth() * 80);
 
     connect(CampoAvancar, &CampoDeTeclas::teclaPressionada, this,
             [this](QKeyCombination t) { incluir(t, true); });
