@@ -1,6 +1,8 @@
 #include "pdf/documento_pdf.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdio>
 
 #include "pdf/colecao_fontes.h"
 #include "pdf/compressao.h"
@@ -16,6 +18,26 @@ namespace {
 constexpr double kMenorLado = 3, kMaiorLado = 14400;
 constexpr double kA4Largura = 595.28, kA4Altura = 841.89;
 constexpr std::size_t kReservaPagina = 16 * 1024;
+
+std::int64_t agora() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
+
+// "D:20261210153000Z": a PDF date, in UTC.
+std::string dataPdf(std::int64_t segundos) {
+    using namespace std::chrono;
+    const sys_seconds instante{seconds(segundos)};
+    const sys_days dia = floor<days>(instante);
+    const year_month_day data(dia);
+    const hh_mm_ss hora(instante - dia);
+    char texto[32];
+    std::snprintf(texto, sizeof texto, "D:%04d%02u%02u%02d%02d%02dZ", int(data.year()),
+                  unsigned(data.month()), unsigned(data.day()), int(hora.hours().count()),
+                  int(hora.minutes().count()), int(hora.seconds().count()));
+    return texto;
+}
 
 double lado(double pt) {
     return pt >= kMenorLado ? std::min(pt, kMaiorLado) : kMenorLado;  // NaN too
@@ -35,7 +57,9 @@ void referencia(std::string& saida, int numero) {
 }  // namespace
 
 DocumentoPdf::DocumentoPdf()
-    : fontes_(std::make_unique<ColecaoFontes>()), compressor_(std::make_unique<Compressor>()) {}
+    : fontes_(std::make_unique<ColecaoFontes>()),
+      compressor_(std::make_unique<Compressor>()),
+      criadoEm_(agora()) {}
 DocumentoPdf::DocumentoPdf(DestinoPdf destino) : DocumentoPdf() {
     fluxo_ = std::make_unique<EscritorPdf>(kReservaPagina, *compressor_, std::move(destino));
 }
@@ -85,6 +109,10 @@ void DocumentoPdf::entregarPendente() {
 void DocumentoPdf::definirInformacoes(std::string titulo, std::string autor) {
     titulo_ = std::move(titulo);
     autor_ = std::move(autor);
+}
+
+void DocumentoPdf::definirData(std::int64_t segundosDesde1970) {
+    criadoEm_ = segundosDesde1970;
 }
 
 std::string DocumentoPdf::gerar() const {
@@ -157,6 +185,8 @@ void DocumentoPdf::escreverFim(EscritorPdf& escritor, int paginas) const {
     s += "<<";
     if (!titulo_.empty()) s += " /Title " + textoUtf16Hex(titulo_);
     if (!autor_.empty()) s += " /Author " + textoUtf16Hex(autor_);
+    s += " /Creator (Trovale) /Producer (Trovale " TROVALE_VERSION ") /CreationDate (" +
+         dataPdf(criadoEm_) + ")";
     s += " >>";
     escritor.fecharObjeto();
 

@@ -1,6 +1,7 @@
 #pragma once
 // PDF files drawn without Qt, with the fonts embedded as TrueType subsets.
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -38,6 +39,9 @@ class DocumentoPdf {
     void concluir(PaginaPdf& pagina);
     // UTF-8, any characters.
     void definirInformacoes(std::string titulo, std::string autor);
+    // When the file was made, in seconds since 1970 (UTC); the moment the document was
+    // begun unless set. Creator and producer are "Trovale" and "Trovale" with its version.
+    void definirData(std::int64_t segundosDesde1970);
     // The finished file of a document held whole; it can still grow and be made again.
     std::string gerar() const;
     // Ends a document written as it is drawn; nothing can be added afterwards.
@@ -53,6 +57,7 @@ class DocumentoPdf {
     std::size_t maiorConteudo_ = 0;  // of the pages concluded, to size the next one
     std::vector<std::unique_ptr<PaginaPdf>> paginas_;
     std::string titulo_, autor_;
+    std::int64_t criadoEm_;
     std::unique_ptr<EscritorPdf> fluxo_;  // for a document written as it is drawn
     std::size_t paginasEntregues_ = 0;    // handed to it already
 };

@@ -34,6 +34,7 @@ void EscritorPdf::fecharObjeto() {
 }
 
 void EscritorPdf::entregar() {
+    resumo_.acrescentar(saida_);
     destino_(saida_);
     entregues_ += saida_.size();
     saida_.clear();
@@ -58,6 +59,8 @@ void EscritorPdf::fluxoComprimido(int numero, std::string_view entradas,
 }
 
 std::string EscritorPdf::terminar(int catalogo, int informacoes) {
+    resumo_.acrescentar(saida_);
+    const std::string id = resumo_.hex();
     const std::size_t xref = posicao();
     saida_ += "xref\n0 ";
     acrescentarInteiro(saida_, static_cast<long long>(posicoes_.size()));
@@ -75,7 +78,7 @@ std::string EscritorPdf::terminar(int catalogo, int informacoes) {
     acrescentarInteiro(saida_, catalogo);
     saida_ += " 0 R /Info ";
     acrescentarInteiro(saida_, informacoes);
-    saida_ += " 0 R >>\nstartxref\n";
+    saida_ += " 0 R /ID [<" + id + "> <" + id + ">] >>\nstartxref\n";
     acrescentarInteiro(saida_, static_cast<long long>(xref));
     saida_ += "\n%%EOF\n";
     if (!destino_) return std::move(saida_);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "pdf/compressao.h"
+#include "pdf/resumo.h"
 
 namespace trovale::pdf {
 
@@ -32,8 +33,9 @@ class EscritorPdf {
     void fluxoComprimido(int numero, std::string_view entradas, std::string_view comprimido);
     std::string& saida() { return saida_; }
 
-    // The cross-reference table and the trailer naming catalogue and info: the whole file
-    // without a destination, else nothing, all of it having been handed over.
+    // The cross-reference table and the trailer naming catalogue and info, with the file's
+    // identifier (a digest of everything before it): the whole file without a destination,
+    // else nothing, all of it having been handed over.
     std::string terminar(int catalogo, int informacoes);
 
   private:
@@ -45,6 +47,7 @@ class EscritorPdf {
     Compressor& compressor_;
     DestinoPdf destino_;
     std::size_t entregues_ = 0;  // bytes handed to the destination
+    Resumo resumo_;
 };
 
 }  // namespace trovale::pdf

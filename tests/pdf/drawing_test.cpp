@@ -249,6 +249,7 @@ TEST(DesenhoPdf, ADocumentWrittenAsItIsDrawnMakesTheSameFile) {
                 if (i % 2 == 0) doc->concluir(p);  // the next page concludes the others
             }
             doc->definirInformacoes("Título", "Autor");
+            doc->definirData(1796916600);
         }
         entregueAntesDoFim = entregue.size();
         aosPoucos.terminar();

@@ -35,6 +35,7 @@ class LeituraPdf : public ::testing::Test {
         sans_ = *doc_.adicionarFonte(kSans);
         serif_ = *doc_.adicionarFonte(kSerifNegrito);
         doc_.definirInformacoes("Canção do Pé de Boi", "João Ninguém");
+        doc_.definirData(1796916600);
         PaginaPdf& p1 = doc_.novaPagina(595.28, 841.89);
         for (const Texto& t : kTextosPagina1)
             p1.texto(t.serif ? serif_ : sans_, t.tamanho, t.x, t.y, t.texto);
@@ -81,12 +82,28 @@ TEST_F(LeituraPdf, FontsAreEmbeddedSubsets) {
 
 TEST_F(LeituraPdf, InformationAndPageSizes) {
     if (!temFerramenta("pdfinfo")) GTEST_SKIP();
-    const std::string saida = saidaDe("pdfinfo -f 1 -l 2 " + aspas(arquivo_));
+    const std::string saida = saidaDe("pdfinfo -isodates -f 1 -l 2 " + aspas(arquivo_));
     for (const char* esperado :
          {"Title:           Canção do Pé de Boi\n", "Author:          João Ninguém\n",
+          "Creator:         Trovale\n", "Producer:        Trovale " TROVALE_VERSION "\n",
+          "CreationDate:    2026-12-10T15:30:00Z\n",
           "Pages:           2\n", "Page    1 size:  595.28 x 841.89 pts (A4)\n",
           "Page    2 size:  792 x 612 pts (letter)\n"})
         EXPECT_NE(saida.find(esperado), std::string::npos) << esperado << "\n" << saida;
+}
+
+// The identifier readers tell files apart by: in the trailer, and another for other contents.
+TEST_F(LeituraPdf, TheFileHasItsOwnIdentifier) {
+    const std::regex id(R"(/ID \[<([0-9A-F]{32})> <([0-9A-F]{32})>\])");
+    const std::string arquivo = doc_.gerar();
+    std::smatch este;
+    ASSERT_TRUE(std::regex_search(arquivo, este, id));
+    EXPECT_EQ(este[1], este[2]);
+    doc_.novaPagina(100, 100);
+    const std::string outro = doc_.gerar();
+    std::smatch daquele;
+    ASSERT_TRUE(std::regex_search(outro, daquele, id));
+    EXPECT_NE(este[1], daquele[1]);
 }
 
 TEST_F(LeituraPdf, ShapesAndTextLandWhereTheyWereDrawn) {
