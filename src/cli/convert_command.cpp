@@ -8,6 +8,7 @@
 #include "cli/song_loading.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/text_conversion.h"
+#include "cli/text_song.h"
 #include "document/capo.h"
 #include "document/song_file.h"
 
@@ -50,7 +51,7 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
     CLI::App* sub = app.add_subcommand(
         "convert",
         "Converte uma música entre .dec e .txt, entre .dec e ChordPro (.cho, .crd, .chopro, "
-        ".chordpro, .pro), ou de .dec para .pdf, conforme as extensões.");
+        ".chordpro, .pro), ou de .dec, .txt ou ChordPro para .pdf, conforme as extensões.");
     sub->add_option("ENTRADA", opcoes->entrada, "Arquivo lido (.dec, .txt ou ChordPro)")
         ->required()
         ->type_name("");
@@ -71,7 +72,7 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
         const std::string para = extensaoMinuscula(opcoes->saida);
         if (saidaEhEntrada(opcoes->saida, {opcoes->entrada}, ambiente.erros))
             return kSaidaArgumento;
-        if (conversorPdf && de == ".dec" && para == ".pdf")
+        if (conversorPdf && (de == ".dec" || ehCancaoEmTexto(opcoes->entrada)) && para == ".pdf")
             return conversorPdf(opcoes->entrada, opcoes->saida, opcoes->paginas, ambiente);
         if (!opcoes->paginas.empty()) {
             ambiente.erros << "--pages só vale para a conversão em PDF.\n";
@@ -80,7 +81,7 @@ Comando registrarConvert(CLI::App& app, ConversorPdf conversorPdf) {
         if (!suportada(opcoes->entrada, opcoes->saida)) {
             ambiente.erros << "Conversão não suportada: de \"" << de << "\" para \"" << para
                            << "\" (use .dec e .txt, .dec e ChordPro (.cho, .crd, .chopro, "
-                              ".chordpro, .pro), ou .dec e .pdf).\n";
+                              ".chordpro, .pro), ou .dec, .txt ou ChordPro para .pdf).\n";
             return kSaidaArgumento;
         }
         if (de == ".dec" && para == ".dec")

@@ -16,7 +16,8 @@ struct CancaoCarregada {
     std::string versao;
 };
 
-// Nothing when the file cannot be loaded; the message is on the error stream then.
+// Nothing when the file cannot be loaded; the message is on the error stream then. A ".txt" or
+// ChordPro file is read as the text editor's confirmation reads it.
 // With the catalogue's types, chords whose symbol no longer reads as their stored type are
 // read by their symbol.
 std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,

@@ -15,6 +15,7 @@
 #include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/song_loading.h"
+#include "cli/text_song.h"
 #include "cli/usage_errors.h"
 #include "document/capo.h"
 #include "document/repertoire.h"
@@ -147,7 +148,16 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
         pedido.titulo = std::string(nome.begin(), nome.end());
     }
     if (opcoes.titulo) pedido.titulo = *opcoes.titulo;
-    for (const std::string& a : opcoes.arquivos) pedido.arquivos.emplace_back(a);
+    // Songs in text or ChordPro are read here, as the text editor would; the book reads the
+    // song files itself.
+    std::vector<std::unique_ptr<SongDocument>> deTexto;
+    for (const std::string& a : opcoes.arquivos) {
+        pedido.arquivos.emplace_back(a);
+        std::optional<CancaoCarregada> lida;
+        if (ehCancaoEmTexto(a)) lida = carregarCancao(a, ambiente, &carga.catalogo.tipos);
+        if (lida) deTexto.push_back(std::make_unique<SongDocument>(std::move(lida->cancao)));
+        pedido.abertas.push_back(lida ? deTexto.back().get() : nullptr);
+    }
     LinhaDeAndamento linha(ambiente.erros,
                            &ambiente.erros == &std::cerr && ::isatty(STDERR_FILENO) == 1);
     const CadernoMontado caderno =
@@ -162,7 +172,8 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
 Comando registrarSongbook(CLI::App& app) {
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
-        "songbook", "Junta músicas (.dec) num caderno em PDF, com capa, índice e marcadores.");
+        "songbook",
+        "Junta músicas (.dec, .txt ou ChordPro) num caderno em PDF, com capa, índice e marcadores.");
     sub->footer(
         "Sai com 0 quando o caderno traz todas as músicas, com 3 quando ele foi gravado "
         "sem as que não puderam ser lidas (listadas na saída de erros), com 1 quando "
@@ -177,7 +188,8 @@ Comando registrarSongbook(CLI::App& app) {
     sub->add_flag("--keep-order", opcoes->manterOrdem,
                   "Mantém a ordem dada (padrão: ordem alfabética dos títulos)");
     sub->add_option("OUT", opcoes->saida, "Arquivo PDF a gravar")->required()->type_name("");
-    sub->add_option("ARQUIVOS", opcoes->arquivos, "Arquivos de música .dec")->type_name("");
+    sub->add_option("ARQUIVOS", opcoes->arquivos, "Arquivos de música (.dec, .txt ou ChordPro)")
+        ->type_name("");
     return {sub,
             [opcoes](const Ambiente& ambiente) { return executarSongbook(*opcoes, ambiente); }};
 }

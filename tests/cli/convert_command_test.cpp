@@ -144,12 +144,12 @@ TEST_F(ConvertCommand, WhatIsNoTextIsRefusedAndNothingIsWritten) {
 
 TEST_F(ConvertCommand, OnlySongFilesConvertToAndFromChordPro) {
     const std::string lista =
-        " (use .dec e .txt, .dec e ChordPro (.cho, .crd, .chopro, .chordpro, .pro), ou .dec e "
-        ".pdf).\n";
+        " (use .dec e .txt, .dec e ChordPro (.cho, .crd, .chopro, .chordpro, .pro), ou .dec, .txt "
+        "ou ChordPro para .pdf).\n";
     const struct {
         std::string entrada;
         std::string saida;
-    } casos[] = {{"a.cho", "b.txt"}, {"a.txt", "b.cho"}, {"a.cho", "b.pro"}, {"a.cho", "b.pdf"}};
+    } casos[] = {{"a.cho", "b.txt"}, {"a.txt", "b.cho"}, {"a.cho", "b.pro"}, {"a.pdf", "b.cho"}};
     for (const auto& c : casos) {
         const std::string de = c.entrada.substr(1), para = c.saida.substr(1);
         const ResultadoCli r =

@@ -137,14 +137,14 @@ TEST_F(SongCommands, ConvertFailures) {
          (pasta.caminho() / "x" / "s.dec").string() +
              ": Arquivo/caminho impróprio ou dispositivo inválido/defeituoso (ou protegido "
              "contra gravação).\n"},
-        {{"a.txt", (pasta.caminho() / "s.pdf").string()},
+        {{"a.pdf", (pasta.caminho() / "s.dec").string()},
          2,
-         "Conversão não suportada: de \".txt\" para \".pdf\" (use .dec e .txt, .dec e ChordPro "
-         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec e .pdf).\n"},
+         "Conversão não suportada: de \".pdf\" para \".dec\" (use .dec e .txt, .dec e ChordPro "
+         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec, .txt ou ChordPro para .pdf).\n"},
         {{"a.txt", "b.txt"},
          2,
          "Conversão não suportada: de \".txt\" para \".txt\" (use .dec e .txt, .dec e ChordPro "
-         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec e .pdf).\n"},
+         "(.cho, .crd, .chopro, .chordpro, .pro), ou .dec, .txt ou ChordPro para .pdf).\n"},
     };
     for (const auto& c : casos) {
         std::vector<std::string> argumentos = c.argumentos;
