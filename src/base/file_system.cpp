@@ -326,4 +326,13 @@ void DiskFileSystem::setModificationTime(const fs::path& caminho, fs::file_time_
     verificar(codigo, caminho);
 }
 
+bool gravarConfiguracao(FileSystem& fs, const fs::path& caminho, std::string_view bytes) {
+    try {
+        fs.writeFile(caminho, bytes);
+        return true;
+    } catch (const FileSystemError&) {
+        return false;
+    }
+}
+
 }  // namespace trovale

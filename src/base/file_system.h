@@ -85,6 +85,11 @@ class FileSystem {
     static constexpr std::size_t kBlocoCopia = 1024;
 };
 
+// Writes a small settings file whole, or leaves the old one; false, with no message, when it
+// could not (the caller keeps its settings in memory).
+bool gravarConfiguracao(FileSystem& fs, const std::filesystem::path& caminho,
+                        std::string_view bytes);
+
 // The real disk. Without the syncs a power failure could keep a rename but lose the data
 // it points at, and the old and the new catalogue file would both be gone.
 class DiskFileSystem : public FileSystem {

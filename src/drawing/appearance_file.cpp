@@ -124,12 +124,7 @@ Aparencia carregarAparencia(FileSystem& fs, const std::filesystem::path& pasta) 
 
 bool gravarAparencia(FileSystem& fs, const std::filesystem::path& pasta,
                      const Aparencia& aparencia) {
-    try {
-        fs.writeFile(pasta / kArquivoAparencia, bytesAparencia(aparencia));
-        return true;
-    } catch (const FileSystemError&) {
-        return false;
-    }
+    return gravarConfiguracao(fs, pasta / kArquivoAparencia, bytesAparencia(aparencia));
 }
 
 }  // namespace trovale

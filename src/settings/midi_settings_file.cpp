@@ -46,12 +46,7 @@ std::optional<ConfiguracaoMidi> lerMidi(FileSystem& fs,
 
 bool gravarMidi(FileSystem& fs, const std::filesystem::path& pastaPrograma,
                 const ConfiguracaoMidi& configuracao) {
-    try {
-        fs.writeFile(pastaPrograma / kArquivoMidi, formatarMidi(configuracao));
-        return true;
-    } catch (const FileSystemError&) {
-        return false;
-    }
+    return gravarConfiguracao(fs, pastaPrograma / kArquivoMidi, formatarMidi(configuracao));
 }
 
 }  // namespace trovale

@@ -61,12 +61,7 @@ TeclasDoPalco lerTeclasDoPalco(FileSystem& fs, const std::filesystem::path& past
 
 bool gravarTeclasDoPalco(FileSystem& fs, const std::filesystem::path& pastaPrograma,
                          const TeclasDoPalco& teclas) {
-    try {
-        fs.writeFile(pastaPrograma / kArquivoPalco, formatarTeclasDoPalco(teclas));
-        return true;
-    } catch (const FileSystemError&) {
-        return false;
-    }
+    return gravarConfiguracao(fs, pastaPrograma / kArquivoPalco, formatarTeclasDoPalco(teclas));
 }
 
 }  // namespace trovale
