@@ -11,7 +11,7 @@
 #include "cli/diagram_command.h"
 #include "cli/option_checks.h"
 #include "cli/output_checks.h"
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 
 namespace trovale::cli {
 

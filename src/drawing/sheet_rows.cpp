@@ -7,7 +7,7 @@
 #include "base/text_codec.h"
 #include "catalogue/chord_interpreter.h"
 #include "catalogue/fingering.h"
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 #include "drawing/diagram_fit.h"
 
 namespace trovale {

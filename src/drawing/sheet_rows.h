@@ -9,7 +9,7 @@
 #include "document/sheet.h"
 #include "document/text_measure.h"
 #include "drawing/canvas.h"
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 #include "drawing/diagram.h"
 
 namespace trovale {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "document/song_metadata.h"
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "render/sheet_painter.h"
 
 namespace trovale {

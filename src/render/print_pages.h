@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "render/sheet_painter.h"
 
 class QPagedPaintDevice;

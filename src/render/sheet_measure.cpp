@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "catalogue/chord_interpreter.h"
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 #include "render/qt_text.h"
 
 namespace trovale {

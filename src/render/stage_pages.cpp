@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "drawing/sheet_pages.h"
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "render/qt_canvas.h"
 
 namespace trovale {

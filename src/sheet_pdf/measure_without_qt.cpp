@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "catalogue/chord_interpreter.h"
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 
 namespace trovale {
 

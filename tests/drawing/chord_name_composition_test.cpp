@@ -6,7 +6,7 @@
 #include <tuple>
 #include <vector>
 
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 #include "drawing/sheet_rows.h"
 #include "support/type_fixture.h"
 

@@ -16,7 +16,7 @@
 
 #include "catalogue/notes.h"
 #include "fingering/same_sound.h"
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 #include "ui/common/chord_sound.h"
 #include "ui/help/help_form.h"
 

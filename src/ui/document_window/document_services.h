@@ -8,7 +8,7 @@
 
 #include "catalogue/type_catalogue.h"
 #include "render/appearance.h"
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "settings/page_layout.h"
 #include "settings/template.h"
 

@@ -15,7 +15,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 #include "ui/chord_choice/button_row.h"
 #include "ui/common/focus_frame.h"
 #include "ui/help/help_form.h"

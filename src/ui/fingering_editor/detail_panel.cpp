@@ -6,7 +6,7 @@
 #include <QTableWidget>
 
 #include "catalogue/intervals.h"
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 #include "ui/fingering_editor/chord_tone_colours.h"
 #include "ui/fingering_editor/piano_keys.h"
 

@@ -11,7 +11,7 @@
 #include "catalogue/catalogue_backup.h"
 #include "catalogue/catalogue_files.h"
 #include "render/appearance.h"
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "settings/page_layout.h"
 #include "settings/template.h"
 #include "ui/main_window/main_menu.h"

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 #include "settings/page_layout.h"
 #include "ui/page_setup/page_geometry.h"
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 
 class QPrinter;
 class QWidget;

@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 
 namespace trovale {
 

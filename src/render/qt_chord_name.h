@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "catalogue/chord_type.h"
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 
 class QPainter;
 

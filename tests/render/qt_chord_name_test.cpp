@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 
 namespace trovale {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 
 namespace trovale {
 namespace {

@@ -1,4 +1,4 @@
-#include "drawing/chord_name.h"
+#include "drawing/chord_name_composition.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "render/chord_name.h"
+#include "render/qt_chord_name.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "render/page_metrics.h"
+#include "render/printer_metrics.h"
 
 #include <QMarginsF>
 #include <QPageLayout>
