@@ -15,9 +15,12 @@ endforeach()
 file(GLOB TROVALE_EXAMPLE_SONGS ${CMAKE_SOURCE_DIR}/data/songs/*.dec)
 install(FILES ${TROVALE_EXAMPLE_SONGS} DESTINATION ${TROVALE_DATA_DESTINATION}/songs)
 
+# The desktop file is named by the AppStream id, which its metainfo launches.
 set(TROVALE_DESKTOP_DIR ${CMAKE_SOURCE_DIR}/data/desktop)
-install(FILES ${TROVALE_DESKTOP_DIR}/trovale.desktop
+install(FILES ${TROVALE_DESKTOP_DIR}/io.github.trovale.Trovale.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TROVALE_DESKTOP_DIR}/io.github.trovale.Trovale.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TROVALE_DESKTOP_DIR}/trovale.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${TROVALE_DESKTOP_DIR}/trovale.svg
@@ -48,3 +51,22 @@ install(CODE [[
         endif()
     endif()
 ]])
+
+# Man pages and the package's changelog go compressed, as Debian keeps them; -n leaves the
+# time out, so that the same sources make the same files.
+find_program(TROVALE_GZIP gzip REQUIRED)
+function(trovale_comprimido origem destino)
+    add_custom_command(OUTPUT ${destino}
+        COMMAND sh -c "\"$0\" -9nc \"$1\" > \"$2\"" ${TROVALE_GZIP} ${origem} ${destino}
+        DEPENDS ${origem}
+        VERBATIM)
+endfunction()
+
+set(TROVALE_MAN_PAGES)
+foreach(pagina trovale.1 trovale-cli.1)
+    trovale_comprimido(${CMAKE_SOURCE_DIR}/data/man/${pagina}
+                       ${CMAKE_BINARY_DIR}/man/${pagina}.gz)
+    list(APPEND TROVALE_MAN_PAGES ${CMAKE_BINARY_DIR}/man/${pagina}.gz)
+endforeach()
+add_custom_target(trovale_man_pages ALL DEPENDS ${TROVALE_MAN_PAGES})
+install(FILES ${TROVALE_MAN_PAGES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)

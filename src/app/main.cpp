@@ -28,6 +28,8 @@ void avisarQuandoPronto() {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromLatin1(trovale::kNomeAplicacao));
+    // The installed menu entry, so that a desktop shows its name and icon for our windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.trovale.Trovale"));
     const QStringList argumentos = app.arguments().mid(1);
     const trovale::PastaPrograma pasta = trovale::localizarPastaPrograma();
 

@@ -45,7 +45,7 @@ std::filesystem::path pastaDoPrograma(const std::string& opcao, const Variante& 
     if (!opcao.empty()) return opcao;
     FontesDiretorioPrograma fontes = fontesDoAmbiente();
     if (!variante.programa.empty()) fontes.executavel = variante.programa;
-    return resolverDiretorioPrograma(fontes);
+    return resolverCatalogoParaLeitura(fontes);
 }
 
 // The catalogue commands first, then the executable's own, as the help lists them.

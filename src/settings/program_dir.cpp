@@ -65,4 +65,15 @@ std::filesystem::path resolverDiretorioPrograma(const FontesDiretorioPrograma& f
     return diretorioDadosUsuario(fontes);
 }
 
+std::filesystem::path resolverCatalogoParaLeitura(const FontesDiretorioPrograma& fontes) {
+    const std::filesystem::path pasta = resolverDiretorioPrograma(fontes);
+    if (definida(fontes.trovaleDir) || fontes.executavel.empty()) return pasta;
+    std::error_code erro;
+    if (std::filesystem::is_regular_file(pasta / "ACORDES.TIP", erro)) return pasta;
+    const std::filesystem::path instalada =
+        (fontes.executavel.parent_path() / ".." / "share" / "trovale").lexically_normal();
+    if (std::filesystem::is_regular_file(instalada / "ACORDES.TIP", erro)) return instalada;
+    return pasta;
+}
+
 }  // namespace trovale

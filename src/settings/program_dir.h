@@ -29,4 +29,10 @@ std::filesystem::path diretorioDadosUsuario(const FontesDiretorioPrograma& fonte
 // per-user data folder. Nothing is created.
 std::filesystem::path resolverDiretorioPrograma(const FontesDiretorioPrograma& fontes);
 
+// For programs that only read the catalogue (trovale-cli): as resolverDiretorioPrograma, but
+// when the per-user folder holds no ACORDES.TIP, the catalogue installed with the program
+// (../share/trovale from its folder) is read, so that the command line works before the
+// windowed program ever seeded the per-user folder.
+std::filesystem::path resolverCatalogoParaLeitura(const FontesDiretorioPrograma& fontes);
+
 }  // namespace trovale

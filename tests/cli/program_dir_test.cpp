@@ -48,6 +48,42 @@ TEST(ProgramDir, ResolutionOrder) {
     }
 }
 
+// An installation laid out as a package lays it out: bin/ beside share/trovale/.
+TEST(ProgramDir, ReadingFallsBackToTheInstalledCatalogue) {
+    PastaTemporaria raiz, usuario, usuarioComCatalogo;
+    raiz.gravar("share/trovale/ACORDES.TIP", tiposSo("Maior"));
+    usuarioComCatalogo.gravar("Trovale/ACORDES.TIP", tiposSo("Maior"));
+    const fs::path exeInstalado = raiz.caminho() / "bin" / "trovale-cli";
+    const fs::path exeSolto = usuario.caminho() / "trovale-cli";
+    struct Caso {
+        const char* descricao;
+        FontesDiretorioPrograma fontes;
+        fs::path esperado;
+    };
+    const Caso casos[] = {
+        {"per-user folder not yet seeded",
+         {{}, exeInstalado, usuario.texto(), "/home/ana", {}},
+         raiz.caminho() / "share" / "trovale"},
+        {"per-user catalogue comes first",
+         {{}, exeInstalado, usuarioComCatalogo.texto(), "/home/ana", {}},
+         usuarioComCatalogo.caminho() / "Trovale"},
+        {"TROVALE_DIR is taken as given",
+         {usuario.texto(), exeInstalado, usuario.texto(), "/home/ana", {}},
+         usuario.caminho()},
+        {"no installed catalogue either",
+         {{}, exeSolto, usuario.texto(), "/home/ana", {}},
+         usuario.caminho() / "Trovale"},
+        {"program path unknown", {{}, {}, usuario.texto(), "/home/ana", {}},
+         usuario.caminho() / "Trovale"},
+    };
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.descricao);
+        EXPECT_EQ(resolverCatalogoParaLeitura(caso.fontes), caso.esperado);
+    }
+    // The windowed program keeps the per-user folder, which it seeds and saves into.
+    EXPECT_EQ(resolverDiretorioPrograma(casos[0].fontes), usuario.caminho() / "Trovale");
+}
+
 // Folders that each hold a one-type catalogue named after the folder.
 class ProgramDirOfCli : public ::testing::Test {
   protected:
@@ -113,6 +149,20 @@ TEST_F(ProgramDirOfCli, ProgramFolderHoldingTheCatalogue) {
     AmbienteCli comA = soXdg;
     comA["TROVALE_DIR"] = a.texto();
     EXPECT_EQ(nomeLido(executarCli({"types", "--json"}, comA, exe)), "Pasta A");
+}
+
+// A fresh user runs the installed command line before ever starting the windowed program.
+TEST_F(ProgramDirOfCli, InstalledCatalogueBeforeTheFirstStart) {
+    catalogo(programa, "share/trovale", "Instalado");
+    catalogo(dados, "Trovale", "Dados do usuario");
+    fs::create_directories(programa.caminho() / "bin");
+    const fs::path exe = programa.caminho() / "bin" / "trovale-cli";
+    fs::copy_file(TROVALE_CLI_PATH, exe);
+    fs::permissions(exe, fs::perms::owner_all);
+    EXPECT_EQ(nomeLido(executarCli({"types", "--json"}, {{"XDG_DATA_HOME", a.texto()}}, exe)),
+              "Instalado");
+    EXPECT_EQ(nomeLido(executarCli({"types", "--json"}, {{"XDG_DATA_HOME", dados.texto()}}, exe)),
+              "Dados do usuario");
 }
 
 }  // namespace
