@@ -145,7 +145,8 @@ QString TPalcoForm::textoDaBarra() const {
 
 void TPalcoForm::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QColor fundo = escuro_ ? Qt::black : QColor(0x50, 0x50, 0x50);
+    // Around the pages a shade apart from the paper, so that two dark pages do not run together.
+    const QColor fundo = escuro_ ? QColor(0x30, 0x30, 0x30) : QColor(0x50, 0x50, 0x50);
     p.fillRect(rect(), fundo);
     const int barra = alturaDaBarra();
     p.fillRect(QRect(0, 0, width(), barra), escuro_ ? kBarraEscura : kBarraClara);
