@@ -115,6 +115,14 @@ void DocumentoPdf::definirData(std::int64_t segundosDesde1970) {
     criadoEm_ = segundosDesde1970;
 }
 
+int DocumentoPdf::adicionarMarcador(std::string titulo, int pagina, int pai) {
+    const int ultima = std::max(0, static_cast<int>(paginas_.size()) - 1);
+    const int quantos = static_cast<int>(marcadores_.size());
+    marcadores_.push_back({std::move(titulo), std::clamp(pagina, 0, ultima),
+                           pai >= 0 && pai < quantos ? pai : -1});
+    return quantos;
+}
+
 std::string DocumentoPdf::gerar() const {
     if (fluxo_) return {};
     std::size_t reserva = 4096;
@@ -163,10 +171,25 @@ void DocumentoPdf::escreverFim(EscritorPdf& escritor, int paginas) const {
         escreverPagina(escritor, PaginaPdf(*fontes_, kA4Largura, kA4Altura, 0), 0);
         paginas = 1;
     }
+    // Each used font's objects come after the last page's, then the outline's.
+    std::vector<int> primeiros;
+    int proximo = numeroDaPagina(static_cast<std::size_t>(paginas));
+    for (int i = 0; i < fontes_->quantas(); ++i) {
+        const bool usada = fontes_->fonte(i)->usada();
+        primeiros.push_back(usada ? proximo : 0);
+        if (usada) proximo += kObjetosPorFonte;
+    }
+    const int contorno = marcadores_.empty() ? 0 : proximo;
+
     std::string& s = escritor.saida();
     escritor.abrirObjeto(kCatalogo);
     s += "<< /Type /Catalog /Pages ";
     referencia(s, kPaginas);
+    if (contorno) {
+        s += " /Outlines ";
+        referencia(s, contorno);
+        s += " /PageMode /UseOutlines";
+    }
     s += " >>";
     escritor.fecharObjeto();
 
@@ -190,14 +213,6 @@ void DocumentoPdf::escreverFim(EscritorPdf& escritor, int paginas) const {
     s += " >>";
     escritor.fecharObjeto();
 
-    // Each used font's objects, after the last page's.
-    std::vector<int> primeiros;
-    int proximo = numeroDaPagina(static_cast<std::size_t>(paginas));
-    for (int i = 0; i < fontes_->quantas(); ++i) {
-        const bool usada = fontes_->fonte(i)->usada();
-        primeiros.push_back(usada ? proximo : 0);
-        if (usada) proximo += kObjetosPorFonte;
-    }
     escritor.abrirObjeto(kRecursos);
     s += "<< /Font <<";
     for (std::size_t i = 0; i < primeiros.size(); ++i) {
@@ -213,6 +228,12 @@ void DocumentoPdf::escreverFim(EscritorPdf& escritor, int paginas) const {
         if (primeiros[i])
             escreverFonte(escritor, *fontes_->fonte(static_cast<int>(i)), static_cast<int>(i),
                           primeiros[i]);
+    if (contorno)
+        escreverMarcadores(escritor, marcadores_, contorno, [&](int pagina) {
+            const auto indice = static_cast<std::size_t>(pagina);
+            const double altura = indice < paginas_.size() ? paginas_[indice]->altura() : kA4Altura;
+            return DestinoDaPagina{numeroDaPagina(indice), altura};
+        });
 }
 
 }  // namespace trovale::pdf

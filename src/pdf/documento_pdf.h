@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "pdf/escritor_pdf.h"
+#include "pdf/marcadores_pdf.h"
 #include "pdf/pagina_pdf.h"
 
 namespace trovale::pdf {
@@ -42,6 +43,9 @@ class DocumentoPdf {
     // When the file was made, in seconds since 1970 (UTC); the moment the document was
     // begun unless set. Creator and producer are "Trovale" and "Trovale" with its version.
     void definirData(std::int64_t segundosDesde1970);
+    // A bookmark to the top of page `pagina` (from 0, a page made already), nested under
+    // bookmark `pai` (a number this returned) or at the top level. Its number, for children.
+    int adicionarMarcador(std::string titulo, int pagina, int pai = -1);
     // The finished file of a document held whole; it can still grow and be made again.
     std::string gerar() const;
     // Ends a document written as it is drawn; nothing can be added afterwards.
@@ -58,6 +62,7 @@ class DocumentoPdf {
     std::vector<std::unique_ptr<PaginaPdf>> paginas_;
     std::string titulo_, autor_;
     std::int64_t criadoEm_;
+    std::vector<MarcadorPdf> marcadores_;
     std::unique_ptr<EscritorPdf> fluxo_;  // for a document written as it is drawn
     std::size_t paginasEntregues_ = 0;    // handed to it already
 };
