@@ -48,6 +48,9 @@ timeout_per_input=10
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 FUZZ_CXXFLAGS="-std=c++20 -g -O1 $sanitize -Isrc -Itests"
 FUZZ_CXXFLAGS+=" $(pkg-config --cflags freetype2 fontconfig)"  # the fonts' headers
+# The PDF writer names the program's version, which CMake's project() holds.
+version=$(sed -n 's/^project(Trovale VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+FUZZ_CXXFLAGS+=" -DTROVALE_VERSION=\"$version\""
 export FUZZ_CXXFLAGS
 link_flags=("-fsanitize=fuzzer,address,undefined" "-fno-sanitize-recover=all")
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
