@@ -72,6 +72,8 @@ void TFileDlg::BtnOKClick() {
         case Modo::Exportar:
             feito = confirmarExportar(*caminho);
             break;
+        case Modo::Caderno:  // confirmed above, before any name is read
+            break;
     }
     if (!feito) return;
     caminho_ = *caminho;
