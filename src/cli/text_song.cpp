@@ -1,12 +1,12 @@
 #include "cli/text_song.h"
 
-#include <algorithm>
-#include <cctype>
 #include <sstream>
 
 #include "base/file_system.h"
 #include "cli/catalogue_loading.h"
+#include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
+#include "cli/text_conversion.h"
 #include "document/capo.h"
 #include "document/chordpro_import.h"
 #include "document/site_text.h"
@@ -43,10 +43,7 @@ void relatar(const ImportacaoChordPro& importacao, Dialogs& avisos) {
 }  // namespace
 
 bool ehCancaoEmTexto(const std::filesystem::path& arquivo) {
-    std::string ext = arquivo.extension().string();
-    std::transform(ext.begin(), ext.end(), ext.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return ext == ".txt" || (arquivo.has_extension() && ehChordPro(arquivo.extension().string(), {}));
+    return extensaoMinuscula(arquivo) == ".txt" || ehArquivoChordPro(arquivo);
 }
 
 std::optional<SongDocument> cancaoDoTexto(const std::filesystem::path& entrada,
