@@ -54,6 +54,17 @@ std::uint8_t secaoSeguinte(const SongDocument& doc, std::size_t i) {
     return kLyricLine;
 }
 
+// Chords alone in a row that ends on the plain-text mark stood where the mark says: the
+// first line of a chorus held only chords.
+std::optional<std::uint8_t> secaoDosAcordesSoltos(const SongDocument& doc, std::size_t i) {
+    std::size_t j = i + 1;
+    while (j < doc.Lines.size() && isChordKind(tipoDa(doc, j))) ++j;
+    if (j < doc.Lines.size() && isLyricKind(tipoDa(doc, j)) &&
+        doc.Lines[j] == kSeparadorDeAcordes)
+        return tipoDa(doc, j);
+    return std::nullopt;
+}
+
 std::string diretiva(std::string_view nome, std::string_view texto) {
     return "{" + std::string(nome) + ": " + std::string(texto) + "}";
 }
@@ -251,7 +262,9 @@ class Escrita {
             }
             return i + 2;
         }
-        entrarEm(secaoSeguinte(doc_, i + 1) == secao_ ? secao_ : kLyricLine);
+        const std::optional<std::uint8_t> marcada = secaoDosAcordesSoltos(doc_, i);
+        entrarEm(marcada ? *marcada
+                         : (secaoSeguinte(doc_, i + 1) == secao_ ? secao_ : kLyricLine));
         escrever(letraComAcordes({}, acordes));
         return i + 1;
     }

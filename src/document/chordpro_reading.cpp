@@ -118,6 +118,8 @@ class Leitor {
 
     // An empty line is always normal: the text editor makes it so whatever the marker.
     void guardar(std::string texto, std::uint8_t tipo) {
+        if (tipo != kChordLine && acordesAbremSecao_) separarAcordesSoltos(false);
+        if (tipo != kChordLine) secaoSemLinhas_ = false;
         autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;
         if (emBranco(texto)) tipo = kLyricLine;
@@ -164,7 +166,9 @@ class Leitor {
                 guardar(d.comBrancos, kNotesLine);
                 return;
             case DiretivaChordPro::InicioCoro:
-                separarAcordesSoltos(true);
+                // Chords alone before it keep out of it, whatever section they stood in.
+                separarAcordesSoltos(false);
+                secaoSemLinhas_ = true;
                 secao_ = ehRotuloRefrao(d.valor) ? kRefrainLine : kChorusLine;
                 return;
             case DiretivaChordPro::FimDeSecao:
@@ -218,9 +222,11 @@ class Leitor {
         std::vector<AcordeNaLetra> acordes = legiveis(std::move(partes.acordes), numero);
         cortou_ = abrirEspacoParaAcordes(partes.letra, acordes) || cortou_;
         const bool soAcordes = emBranco(partes.letra);
+        if (!soAcordes && acordesAbremSecao_) separarAcordesSoltos(false);
         if (!acordes.empty()) guardar(linhaDeAcordes(acordes), kChordLine);
         acordesSoltos_ = soAcordes && !acordes.empty();
         secaoDosAcordes_ = secao_;
+        acordesAbremSecao_ = acordesSoltos_ && secaoSemLinhas_ && secao_ != kLyricLine;
         // A line that held only chords, none readable, leaves nothing behind.
         if (!soAcordes || !tinhaAcordes) guardar(std::move(partes.letra), secao_);
     }
@@ -306,6 +312,10 @@ class Leitor {
     bool emTab_ = false;
     bool cortou_ = false;         // the line being read lost more than blanks
     bool acordesSoltos_ = false;  // the last line kept was chords alone
+    // ... and they open their chorus: without the mark after them the export could not
+    // tell that they belong to it.
+    bool acordesAbremSecao_ = false;
+    bool secaoSemLinhas_ = false;  // the chorus begun holds no line but chords yet
     std::uint8_t secaoDosAcordes_ = kLyricLine;
 };
 

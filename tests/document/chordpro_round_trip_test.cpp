@@ -134,6 +134,27 @@ TEST(ChordProRoundTrip, ChordsAloneBeforeATabBlockStayApart) {
     }
 }
 
+// Lines of chords alone that open a chorus stay in it, as the fuzzer found they did not.
+TEST(ChordProRoundTrip, ChordsAloneKeepTheirChorus) {
+    const struct {
+        std::string arquivo;
+        std::string corpo;  // what goes out after the definitions
+    } casos[] = {
+        {"{soc}\n[B]\n[G]\n{eoc}\n", "{start_of_chorus}\n[B]\n[G]\n{end_of_chorus}\n"},
+        {"{soc}\n\xC2\xA0[B]\n[G]\n", "{start_of_chorus}\n [B]\n[G]\n{end_of_chorus}\n"},
+        {"[C]\n{soc}\n[B]\n[G]\nVem\n{eoc}\n",
+         "[C]\n{start_of_chorus}\n[B]\n[G]\nVem\n{end_of_chorus}\n"},
+        {"[C]\n[D]\n{soc}\nVem\n{eoc}\n", "[C]\n[D]\n{start_of_chorus}\nVem\n{end_of_chorus}\n"},
+        {"{soc}\n\xC2\xA0[F]\nQ[G]\n", "{start_of_chorus}\n [F]\nQ[G]\n{end_of_chorus}\n"},
+        {"{soc}\n[F]\n\nVem\n{eoc}\n", "{start_of_chorus}\n[F]\n\nVem\n{end_of_chorus}\n"},
+    };
+    for (const auto& c : casos) {
+        const std::string ida = chordProDaCancao(importada(c.arquivo));
+        EXPECT_TRUE(ida.ends_with(c.corpo)) << c.arquivo << "\n" << ida;
+        EXPECT_EQ(chordProDaCancao(importada(ida)), ida) << c.arquivo;
+    }
+}
+
 TEST(ChordProRoundTrip, NothingIsDropped) {
     const std::string arquivo =
         "{title: Primeira}\n{title: Segunda}\n"
