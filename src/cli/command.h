@@ -22,6 +22,9 @@ inline constexpr int kSaidaCatalogo = 1;
 inline constexpr int kSaidaArgumento = 2;
 // The songbook was written, but without the songs that could not be read.
 inline constexpr int kSaidaCadernoIncompleto = 3;
+// Returned, with nothing written anywhere, when a song needs Qt to be drawn: trovale-cli then
+// hands the whole command to trovale-cli-desenho.
+inline constexpr int kSaidaPedeDesenho = -1;
 
 struct Ambiente {
     std::filesystem::path pasta;

@@ -18,9 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::array<std::string_view, 9> kComandosProprios = {
-    "types",     "chord",   "fingerings", "identify", "show",
-    "interpret", "convert", "transpose",  "play"};
+constexpr std::array<std::string_view, 10> kComandosProprios = {
+    "types",   "chord",     "fingerings", "identify", "show", "interpret",
+    "convert", "transpose", "play",       "songbook"};
 
 // What the decision needs of the command line, read as the parser reads it.
 struct Chamada {

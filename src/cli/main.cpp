@@ -1,7 +1,7 @@
 // trovale-cli: the chord catalogue from the command line, for scripts and quick answers.
 // It links neither Qt nor the sound libraries, so that it starts at once; the drawing
-// commands live in trovale-cli-desenho and play in trovale-cli-som. PDFs are drawn here,
-// without Qt, unless a song's fonts need Qt to be measured.
+// commands live in trovale-cli-desenho and play in trovale-cli-som. PDFs and songbooks are
+// drawn here, without Qt, unless a song's fonts need Qt to be measured.
 
 #include <iostream>
 #include <optional>
@@ -11,6 +11,7 @@
 #include "cli/drawing_handover.h"
 #include "cli/pdf_without_qt.h"
 #include "cli/program.h"
+#include "cli/songbook_command.h"
 
 namespace {
 
@@ -20,6 +21,11 @@ std::optional<trovale::cli::Auxiliar> auxiliarPara(
     if (cabeAoSom(argumentos)) return kSom;
     if (cabeAoDesenho(argumentos)) return kDesenho;
     return std::nullopt;
+}
+
+std::vector<trovale::cli::Comando> comandosSemQt(CLI::App& app) {
+    using namespace trovale::cli;
+    return {registrarSongbook(app, {cadernoSemQt, true})};
 }
 
 }  // namespace
@@ -37,6 +43,7 @@ int main(int argc, char** argv) {
     }
     Variante variante;
     variante.conversorPdf = converterSemQt;
+    variante.extras = comandosSemQt;
     const int status = executarPrograma(argc, argv, variante);
     if (status != kSaidaPedeDesenho) return status;
     const std::filesystem::path desenho = localizarAuxiliar(programa, kDesenho);

@@ -10,12 +10,22 @@
 #include "cli/render_command.h"
 #include "cli/songbook_command.h"
 
+#include "render/songbook.h"
+
 namespace {
+
+// The book by the PDF writer, or by Qt when a song's fonts need it.
+trovale::CadernoMontado cadernoComQt(const trovale::PedidoCaderno& pedido,
+                                     const trovale::RecursosCaderno& recursos,
+                                     const trovale::AndamentoCaderno& andamento) {
+    const auto aplicacao = trovale::cli::aplicacaoParaDesenho();
+    return trovale::montarCaderno(pedido, recursos, andamento);
+}
 
 std::vector<trovale::cli::Comando> comandosDeDesenho(CLI::App& app) {
     using namespace trovale::cli;
     return {registrarDiagram(app), registrarName(app), registrarLayout(app), registrarRender(app),
-            registrarSongbook(app)};
+            registrarSongbook(app, {cadernoComQt, false})};
 }
 
 }  // namespace

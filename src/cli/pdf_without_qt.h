@@ -9,9 +9,6 @@
 
 namespace trovale::cli {
 
-// Returned, with nothing written anywhere, when the song needs Qt to be drawn.
-inline constexpr int kSaidaPedeDesenho = -1;
-
 // `paginas` is the print window's page list; empty means every page. Exit 2 on a list that
 // cannot be read, 1 when the song or the PDF cannot be read or written.
 int converterSemQt(const std::string& entrada, const std::string& saida, const std::string& paginas,

@@ -11,7 +11,6 @@
 #include "base/file_saving.h"
 #include "base/file_system.h"
 #include "cli/catalogue_loading.h"
-#include "cli/diagram_command.h"
 #include "cli/output_checks.h"
 #include "cli/terminal_dialogs.h"
 #include "cli/song_loading.h"
@@ -22,7 +21,7 @@
 #include "document/song_key.h"
 #include "document/text_interpretation.h"
 #include "drawing/appearance_file.h"
-#include "render/songbook.h"
+#include "fonts/font_memory.h"
 #include "settings/settings_file_modelo.h"
 
 namespace trovale::cli {
@@ -111,6 +110,7 @@ int gravarCaderno(const CadernoMontado& caderno, const std::string& saida,
             return kSaidaCatalogo;
         case FimCaderno::Cancelado:
         case FimCaderno::FalhaPdf:
+        case FimCaderno::FonteSemPdf:
             avisos.aviso(kMensagemArquivoImproprio);
             return kSaidaCatalogo;
     }
@@ -120,7 +120,7 @@ int gravarCaderno(const CadernoMontado& caderno, const std::string& saida,
     return caderno.recusadas.empty() ? kSaidaOk : kSaidaCadernoIncompleto;
 }
 
-int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
+int executarSongbook(const Opcoes& opcoes, MontadorCaderno montador, const Ambiente& ambiente) {
     std::vector<std::filesystem::path> entradas(opcoes.arquivos.begin(), opcoes.arquivos.end());
     if (!opcoes.repertorio.empty()) entradas.emplace_back(opcoes.repertorio);
     if (!saidaAceita(opcoes.saida, ".pdf", entradas, ambiente.erros)) return kSaidaArgumento;
@@ -133,7 +133,6 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
     }
     const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
     if (!carga.tiposOk) return kSaidaCatalogo;
-    const auto aplicacao = aplicacaoParaDesenho();
     DiskFileSystem disco;
     AvisosNoTerminal avisos(ambiente.erros);
     const Aparencia aparencia = carregarAparencia(disco, ambiente.pasta);
@@ -161,15 +160,33 @@ int executarSongbook(const Opcoes& opcoes, const Ambiente& ambiente) {
     LinhaDeAndamento linha(ambiente.erros,
                            &ambiente.erros == &std::cerr && ::isatty(STDERR_FILENO) == 1);
     const CadernoMontado caderno =
-        montarCaderno(pedido, {carga.catalogo.tipos, aparencia, modelo},
+        montador.montar(pedido, {carga.catalogo.tipos, aparencia, modelo},
                       [&linha](int feitas, int total) { return linha.mostrar(feitas, total); });
     linha.fechar();
+    if (caderno.fim == FimCaderno::FonteSemPdf && montador.entregaAoDesenho)
+        return kSaidaPedeDesenho;
     return gravarCaderno(caderno, opcoes.saida, ambiente);
+}
+
+// Messages held back until it is sure that this executable answers, not the drawing helper.
+int executarOuEntregar(const Opcoes& opcoes, MontadorCaderno montador, const Ambiente& ambiente) {
+    if (!montador.entregaAoDesenho) return executarSongbook(opcoes, montador, ambiente);
+    std::ostringstream erros;
+    const Ambiente aqui{ambiente.pasta, ambiente.saida, erros, ambiente.capotraste};
+    const int status = executarSongbook(opcoes, montador, aqui);
+    if (status != kSaidaPedeDesenho) ambiente.erros << erros.str();
+    return status;
 }
 
 }  // namespace
 
-Comando registrarSongbook(CLI::App& app) {
+CadernoMontado cadernoSemQt(const PedidoCaderno& pedido, const RecursosCaderno& recursos,
+                            const AndamentoCaderno& andamento) {
+    const auto biblioteca = fontes::bibliotecaDoUsuario();
+    return cadernoPeloEscritor(pedido, recursos, *biblioteca, andamento);
+}
+
+Comando registrarSongbook(CLI::App& app, MontadorCaderno montador) {
     auto opcoes = std::make_shared<Opcoes>();
     CLI::App* sub = app.add_subcommand(
         "songbook",
@@ -191,7 +208,9 @@ Comando registrarSongbook(CLI::App& app) {
     sub->add_option("ARQUIVOS", opcoes->arquivos, "Arquivos de música (.dec, .txt ou ChordPro)")
         ->type_name("");
     return {sub,
-            [opcoes](const Ambiente& ambiente) { return executarSongbook(*opcoes, ambiente); }};
+            [opcoes, montador](const Ambiente& ambiente) {
+                return executarOuEntregar(*opcoes, montador, ambiente);
+            }};
 }
 
 }  // namespace trovale::cli

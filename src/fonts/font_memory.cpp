@@ -195,4 +195,10 @@ std::optional<fs::path> memoriaDoUsuario() {
     return std::nullopt;
 }
 
+std::unique_ptr<BibliotecaFontes> bibliotecaDoUsuario() {
+    const auto memoria = memoriaDoUsuario();
+    return memoria ? std::make_unique<BibliotecaFontes>(*memoria)
+                   : std::make_unique<BibliotecaFontes>();
+}
+
 }  // namespace trovale::fontes

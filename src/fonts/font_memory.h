@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -47,5 +48,8 @@ class MemoriaFontes {
 
 // Where the command line keeps its answers: in the user's cache folder; nothing without one.
 std::optional<std::filesystem::path> memoriaDoUsuario();
+
+// A library that remembers its answers there, so that fontconfig starts only for new ones.
+std::unique_ptr<BibliotecaFontes> bibliotecaDoUsuario();
 
 }  // namespace trovale::fontes

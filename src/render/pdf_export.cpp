@@ -5,9 +5,10 @@
 #include <QTemporaryDir>
 #include <regex>
 
-#include "base/text_codec.h"
+#include "fonts/font_memory.h"
 #include "pdf/numeros_pdf.h"
 #include "render/print_pages.h"
+#include "sheet_pdf/song_pdf.h"
 
 namespace trovale {
 
@@ -69,6 +70,25 @@ std::string comInformacoes(std::string pdf, const MetadadosPdf& meta) {
 
 std::optional<std::string> pdfDaFolha(const SheetPaint& folha, const PaginaPdf& pagina,
                                       const std::vector<int>& paginas, const MetadadosPdf& meta) {
+    if (std::optional<std::string> doEscritor = pdfPeloEscritor(folha, pagina, paginas))
+        return doEscritor;
+    return pdfPeloQt(folha, pagina, paginas, meta);
+}
+
+std::optional<std::string> pdfPeloEscritor(const SheetPaint& folha, const PaginaPdf& pagina,
+                                           const std::vector<int>& paginas) {
+    const auto biblioteca = fontes::bibliotecaDoUsuario();
+    const FolhaParaPdf paraPdf{folha.doc,         folha.sheet,     folha.measure.tipos(),
+                               folha.aparencia,   pagina.larguraMm, pagina.alturaMm,
+                               pagina.dpiTela};
+    std::string bytes;
+    const auto destino = [&bytes](std::string_view parte) { bytes += parte; };
+    if (!escreverPdfDaFolha(paraPdf, paginas, *biblioteca, destino)) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::string> pdfPeloQt(const SheetPaint& folha, const PaginaPdf& pagina,
+                                     const std::vector<int>& paginas, const MetadadosPdf& meta) {
     QTemporaryDir pasta;
     if (!pasta.isValid()) return std::nullopt;
     const QString arquivo = pasta.filePath(QStringLiteral("folha.pdf"));

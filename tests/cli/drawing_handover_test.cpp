@@ -100,6 +100,7 @@ TEST(DrawingHandover, WhatIsHandedOver) {
         {{"convert", "a.txt", "b.PDF"}, {}},
         {{"convert", "a.dec", "--dir", "P", "b.pdf"}, {}},
         {{"convert", "--help", "a.dec", "b.pdf"}, {}},
+        {{"songbook", "l.pdf", "a.dec", "b.cho"}, {}},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(::testing::PrintToString(c.argumentos));
@@ -136,7 +137,7 @@ TEST(DrawingHandover, AFailedHandoverIsTold) {
 }
 
 // A song whose fonts cannot be measured here as Qt would measure them (a family named beyond
-// ASCII) is printed by trovale-cli-desenho, and nothing is said twice.
+// ASCII) is printed by trovale-cli-desenho, alone or in a book, and nothing is said twice.
 TEST(DrawingHandover, APdfWhoseFontsNeedQtGoesToTheDrawingProgram) {
     PastaTemporaria pasta;
     const fs::path programa = copiarPrograma(pasta.caminho());
@@ -149,21 +150,27 @@ TEST(DrawingHandover, APdfWhoseFontsNeedQtGoesToTheDrawingProgram) {
     for (std::size_t i; (i = bytes.find(" Arial\r\n")) != std::string::npos;)
         bytes.replace(i, 6, " Ari\xC3l");
     pasta.gravar("a.dec", bytes);
-    const std::vector<std::string> pedido = {"convert", cancao.string(), "b.pdf"};
+    const fs::path desenho = pasta.caminho() / "trovale-cli-desenho";
+    for (const std::vector<std::string>& pedido :
+         {std::vector<std::string>{"convert", cancao.string(), "b.pdf"},
+          std::vector<std::string>{"songbook", "b.pdf", cancao.string()}}) {
+        SCOPED_TRACE(pedido[0]);
+        fs::remove(desenho);
+        const ResultadoCli semDesenho = executarCli(pedido, {}, programa);
+        EXPECT_EQ(semDesenho.status, 1);
+        EXPECT_EQ(semDesenho.erros,
+                  "trovale-cli: as fontes desta música pedem trovale-cli-desenho, "
+                  "que não foi instalado.\n");
 
-    const ResultadoCli semDesenho = executarCli(pedido, {}, programa);
-    EXPECT_EQ(semDesenho.status, 1);
-    EXPECT_EQ(semDesenho.erros,
-              "trovale-cli: as fontes desta música pedem trovale-cli-desenho, "
-              "que não foi instalado.\n");
-
-    const fs::path desenho = pasta.gravar("trovale-cli-desenho", kAuxiliarFalso);
-    fs::permissions(desenho, fs::perms::owner_all);
-    const ResultadoCli r = executarCli(pedido, {}, programa);
-    EXPECT_EQ(r.saida, "trovale-cli-desenho [convert] [" + cancao.string() + "] [b.pdf] " +
-                           programa.string() + "\n");
-    EXPECT_EQ(r.erros, "");
-    EXPECT_FALSE(fs::exists(pasta.caminho() / "b.pdf"));
+        pasta.gravar("trovale-cli-desenho", kAuxiliarFalso);
+        fs::permissions(desenho, fs::perms::owner_all);
+        const ResultadoCli r = executarCli(pedido, {}, programa);
+        std::string entregue = "trovale-cli-desenho";
+        for (const std::string& a : pedido) entregue += " [" + a + "]";
+        EXPECT_EQ(r.saida, entregue + " " + programa.string() + "\n");
+        EXPECT_EQ(r.erros, "");
+        EXPECT_FALSE(fs::exists(pasta.caminho() / "b.pdf"));
+    }
 }
 
 // Without trovale-cli-desenho (a build without the desktop program) drawing is unknown.

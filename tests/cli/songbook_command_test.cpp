@@ -5,6 +5,7 @@
 #include <map>
 #include <nlohmann/json.hpp>
 #include <regex>
+#include <tuple>
 
 #include "command_fixture.h"
 
@@ -50,13 +51,20 @@ Entradas indice(const fs::path& pdf, int paginas) {
     return entradas;
 }
 
-Entradas marcadores(const fs::path& pdf) {
+// The bookmarks in reading order, each with how deep it is nested.
+std::vector<std::tuple<int, std::string, int>> marcadores(const fs::path& pdf) {
     const std::string xml = saidaDoComando("pdftohtml -xml -stdout -i -q " + aspas(pdf));
-    static const std::regex item(R"re(<item page="(\d+)">([^<]*)</item>)re");
-    Entradas lista;
-    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), item); it != std::sregex_iterator();
-         ++it)
-        lista.emplace_back((*it)[2], std::stoi((*it)[1]));
+    static const std::regex marca(R"re(<(/?)outline>|<item page="(\d+)">([^<]*)</item>)re");
+    std::vector<std::tuple<int, std::string, int>> lista;
+    int nivel = -1;
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), marca); it != std::sregex_iterator();
+         ++it) {
+        const std::smatch& m = *it;
+        if (m[2].matched)
+            lista.emplace_back(nivel, m[3], std::stoi(m[2]));
+        else
+            nivel += m[1].length() ? -1 : 1;
+    }
     return lista;
 }
 
@@ -135,13 +143,14 @@ class Songbook : public ComandoComCatalogo {
     std::map<fs::path, int> paginas_;
 };
 
-// Every song starts on the page the contents and its bookmark give, its title there; every
-// page but the cover carries its number, centred at the foot.
-void conferirLivro(const fs::path& pdf, const Entradas& esperadas, int totalPaginas) {
+// Every song starts on the page the contents and its bookmark (under the book's) give, its
+// title there; every page but the cover carries its number, centred at the foot.
+void conferirLivro(const fs::path& pdf, const Entradas& esperadas, int totalPaginas,
+                   const std::string& titulo = "Caderno de cifras") {
     EXPECT_EQ(indice(pdf, 1), esperadas);
-    Entradas comIndice{{"Índice", 2}};
-    comIndice.insert(comIndice.end(), esperadas.begin(), esperadas.end());
-    EXPECT_EQ(marcadores(pdf), comIndice);
+    std::vector<std::tuple<int, std::string, int>> arvore{{0, titulo, 1}, {1, "Índice", 2}};
+    for (const auto& [musica, pagina] : esperadas) arvore.emplace_back(1, musica, pagina);
+    EXPECT_EQ(marcadores(pdf), arvore);
     ASSERT_EQ(paginasDoPdf(pdf), totalPaginas);
     for (const auto& [titulo, pagina] : esperadas)
         EXPECT_NE(maiusculas(textoDaPagina(pdf, pagina)).find(maiusculas(titulo)),
@@ -206,9 +215,10 @@ TEST_F(Songbook, OrderTitleAndLongSongs) {
         ASSERT_EQ(r.status, 0) << r.erros;
         const Entradas entradas = esperado(caso.ordem);
         ASSERT_GT(paginasDaMusica(e), 1);
-        conferirLivro(saida(), entradas,
-                      entradas.back().second + paginasDaMusica(caso.ordem.back().second) - 1);
         const std::string titulo = caso.opcoes.empty() ? "Caderno de cifras" : "Festa junina";
+        conferirLivro(saida(), entradas,
+                      entradas.back().second + paginasDaMusica(caso.ordem.back().second) - 1,
+                      titulo);
         EXPECT_NE(
             saidaDoComando("pdfinfo " + aspas(saida())).find("Title:           " + titulo + "\n"),
             std::string::npos);
