@@ -118,7 +118,8 @@ class Leitor {
 
     // An empty line is always normal: the text editor makes it so whatever the marker.
     void guardar(std::string texto, std::uint8_t tipo) {
-        if (tipo != kChordLine && acordesAbremSecao_) separarAcordesSoltos(false);
+        // A tab block's first line is the lyric of the chords just above it.
+        if (tipo != kChordLine && acordesAbremSecao_ && !emTab_) separarAcordesSoltos(false);
         if (tipo != kChordLine) secaoSemLinhas_ = false;
         autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;

@@ -147,6 +147,7 @@ TEST(ChordProRoundTrip, ChordsAloneKeepTheirChorus) {
         {"[C]\n[D]\n{soc}\nVem\n{eoc}\n", "[C]\n[D]\n{start_of_chorus}\nVem\n{end_of_chorus}\n"},
         {"{soc}\n\xC2\xA0[F]\nQ[G]\n", "{start_of_chorus}\n [F]\nQ[G]\n{end_of_chorus}\n"},
         {"{soc}\n[F]\n\nVem\n{eoc}\n", "{start_of_chorus}\n[F]\n\nVem\n{end_of_chorus}\n"},
+        {"{soc}\n[C][\n", "{start_of_chorus}\n[C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
     };
     for (const auto& c : casos) {
         const std::string ida = chordProDaCancao(importada(c.arquivo));
