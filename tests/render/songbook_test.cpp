@@ -6,6 +6,9 @@
 
 #include <fstream>
 
+#include "document/song_file.h"
+#include "pdf/numeros_pdf.h"
+#include "support/silent_dialogs.h"
 #include "support/type_fixture.h"
 
 namespace trovale {
@@ -33,6 +36,7 @@ class SongbookApi : public ::testing::Test {
     }
     Aparencia aparencia;
     Modelo modelo;
+    testing::SilentDialogs dialogs;
     std::vector<std::pair<int, int>> chamadas;
 };
 
@@ -74,11 +78,33 @@ TEST_F(SongbookApi, ProgressCancellingAndSongsLeftOut) {
         EXPECT_EQ(chamadas, caso.chamadas);
         EXPECT_EQ(c.paginas, caso.paginas);
         EXPECT_EQ(c.pdf.starts_with("%PDF-"), caso.fim == FimCaderno::Montado);
+        // Drawn by the program's own PDF writer, bookmarks and all, not by Qt.
+        EXPECT_EQ(c.pdf.find("/Producer (Trovale ") != std::string::npos,
+                  caso.fim == FimCaderno::Montado);
         std::vector<std::string> recusadas;
         for (const MusicaRecusada& r : c.recusadas)
             recusadas.push_back(r.arquivo.filename().string() + ": " + r.mensagem);
         EXPECT_EQ(recusadas, caso.recusadas);
     }
+}
+
+// A song in a font the writer cannot draw as Qt does (its family named beyond ASCII): the
+// book is drawn by Qt instead, with the same pages and its title, though without bookmarks.
+TEST_F(SongbookApi, AFontOnlyQtDrawsGivesQtsBook) {
+    SongDocument doc;
+    const fs::path peixe = kExemplos / "Peixe vivo.dec";
+    ASSERT_TRUE(LoadSong(doc, peixe, modelo, dialogs));
+    for (FonteElemento& f : doc.Template.Fonts) f.nome = "Ari\xC3l";
+    PedidoCaderno pedido;
+    pedido.arquivos = {peixe};
+    pedido.abertas = {&doc};
+    pedido.titulo = "Festa";
+    const CadernoMontado c = montarCaderno(pedido, {testing::catalogoComum(), aparencia, modelo});
+    ASSERT_EQ(c.fim, FimCaderno::Montado);
+    EXPECT_EQ(c.paginas, 3);
+    EXPECT_TRUE(c.pdf.starts_with("%PDF-"));
+    EXPECT_EQ(c.pdf.find("/Producer (Trovale "), std::string::npos);
+    EXPECT_NE(c.pdf.find("/Title " + pdf::textoUtf16Hex("Festa")), std::string::npos);
 }
 
 }  // namespace
