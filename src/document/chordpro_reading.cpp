@@ -118,8 +118,7 @@ class Leitor {
 
     // An empty line is always normal: the text editor makes it so whatever the marker.
     void guardar(std::string texto, std::uint8_t tipo) {
-        // A tab block's first line is the lyric of the chords just above it.
-        if (tipo != kChordLine && acordesAbremSecao_ && !emTab_) separarAcordesSoltos(false);
+        if (tipo != kChordLine && acordesAbremSecao_) separarDaSecao();
         if (tipo != kChordLine) secaoSemLinhas_ = false;
         autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;
@@ -133,6 +132,17 @@ class Leitor {
     void separarAcordesSoltos(bool fimDeSecao) {
         if (!acordesSoltos_ || (fimDeSecao && secaoDosAcordes_ == kLyricLine)) return;
         saida_.linhas.push_back({std::string(kSeparadorDeAcordes), secaoDosAcordes_});
+        acordesSoltos_ = false;
+    }
+
+    // Chords alone that open a chorus are marked off from what follows, so that the export
+    // knows them for the chorus's. A tab block's first line is the lyric of the chord line
+    // just above it: the mark then goes before that one.
+    void separarDaSecao() {
+        if (!emTab_) return separarAcordesSoltos(false);
+        if (!acordesSoltos_ || soltosSeguidos_ < 2) return;
+        auto& linhas = saida_.linhas;
+        linhas.insert(linhas.end() - 1, {std::string(kSeparadorDeAcordes), secaoDosAcordes_});
         acordesSoltos_ = false;
     }
 
@@ -228,6 +238,7 @@ class Leitor {
         acordesSoltos_ = soAcordes && !acordes.empty();
         secaoDosAcordes_ = secao_;
         acordesAbremSecao_ = acordesSoltos_ && secaoSemLinhas_ && secao_ != kLyricLine;
+        soltosSeguidos_ = acordesSoltos_ ? soltosSeguidos_ + 1 : 0;
         // A line that held only chords, none readable, leaves nothing behind.
         if (!soAcordes || !tinhaAcordes) guardar(std::move(partes.letra), secao_);
     }
@@ -317,6 +328,7 @@ class Leitor {
     // tell that they belong to it.
     bool acordesAbremSecao_ = false;
     bool secaoSemLinhas_ = false;  // the chorus begun holds no line but chords yet
+    int soltosSeguidos_ = 0;       // lines of chords alone in a row, up to the last one kept
     std::uint8_t secaoDosAcordes_ = kLyricLine;
 };
 
