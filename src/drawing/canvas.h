@@ -63,6 +63,9 @@ class Tela {
 
     // Dots per inch of the device: what a size in points turns into.
     virtual int dpi() const = 0;
+    // True where shapes are drawn as exact outlines (a PDF page) rather than set pixel by
+    // pixel, so that no pixel of theirs needs setting right afterwards.
+    virtual bool formasExatas() const { return false; }
 
     virtual void salvar() = 0;
     virtual void restaurar() = 0;

@@ -73,7 +73,7 @@ void DesenharPonto(Tela& tela, const MedidasDiagrama& m, int corda, int casa, Co
     if (corda < 1 || corda > kCordas || casa < 1 || casa > m.Casas) return;
     if (m.Rp >= 3) {
         tela.elipse(caixaPonto(m, corda, casa), cor);
-        if (cor == m.Frente) replotarContorno(tela, m, corda, casa, cor);
+        if (cor == m.Frente && !tela.formasExatas()) replotarContorno(tela, m, corda, casa, cor);
     } else {
         const FaixaPixels a = alongPontoPequeno(m, casa);
         const FaixaPixels c = caixaCentrada(m.Corda[corda], 1);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
 
 #include "render/qt_text.h"
 
@@ -60,6 +61,10 @@ FonteTela fonteDe(const QFont& f) {
     fonte.italico = f.italic();
     fonte.ajustarPares = f.kerning();
     return fonte;
+}
+
+bool TelaQt::formasExatas() const {
+    return p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Pdf;
 }
 
 int TelaQt::dpi() const {

@@ -24,6 +24,8 @@ class TelaQt : public Tela {
     explicit TelaQt(QPainter& p) : p_(p) {}
 
     int dpi() const override;
+    // Qt's PDF engine, which prints too, draws outlines.
+    bool formasExatas() const override;
     void salvar() override { p_.save(); }
     void restaurar() override { p_.restore(); }
     void recortar(const Retangulo& r) override { p_.setClipRect(qrect(r)); }

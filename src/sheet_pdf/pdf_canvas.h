@@ -17,6 +17,7 @@ class TelaPdf : public TelaDeFontes {
     TelaPdf(pdf::PaginaPdf& pagina, FontesDoDocumento& registro, fontes::BibliotecaFontes& fontes,
             int dpi);
 
+    bool formasExatas() const override { return true; }
     void salvar() override;
     void restaurar() override;
     // PDF can only narrow a clip, never replace it: the new one is cut from the current one.
