@@ -120,6 +120,7 @@ class Leitor {
     void guardar(std::string texto, std::uint8_t tipo) {
         if (tipo != kChordLine && acordesAbremSecao_) separarDaSecao();
         if (tipo != kChordLine) secaoSemLinhas_ = false;
+        if (tipo != kChordLine) soltosSeguidos_ = 0;
         autorAnterior_.reset();
         cortou_ = cortarLinha(texto) || cortou_;
         if (emBranco(texto)) tipo = kLyricLine;
@@ -133,6 +134,7 @@ class Leitor {
         if (!acordesSoltos_ || (fimDeSecao && secaoDosAcordes_ == kLyricLine)) return;
         saida_.linhas.push_back({std::string(kSeparadorDeAcordes), secaoDosAcordes_});
         acordesSoltos_ = false;
+        soltosSeguidos_ = 0;
     }
 
     // Chords alone that open a chorus are marked off from what follows, so that the export
@@ -144,6 +146,7 @@ class Leitor {
         auto& linhas = saida_.linhas;
         linhas.insert(linhas.end() - 1, {std::string(kSeparadorDeAcordes), secaoDosAcordes_});
         acordesSoltos_ = false;
+        soltosSeguidos_ = 0;
     }
 
     void ignorar(const LinhaDiretiva& d) {

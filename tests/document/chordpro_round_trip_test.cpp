@@ -148,6 +148,8 @@ TEST(ChordProRoundTrip, ChordsAloneKeepTheirChorus) {
         {"{soc}\n\xC2\xA0[F]\nQ[G]\n", "{start_of_chorus}\n [F]\nQ[G]\n{end_of_chorus}\n"},
         {"{soc}\n[F]\n\nVem\n{eoc}\n", "{start_of_chorus}\n[F]\n\nVem\n{end_of_chorus}\n"},
         {"{soc}\n[C][\n", "{start_of_chorus}\n[C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
+        {"[C]\n{soc}\n[C][\n",
+         "[C]\n{start_of_chorus}\n[C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
         {"{soc}\n[C]\n[[C]\n",
          "{start_of_chorus}\n[C]\n [C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
     };
