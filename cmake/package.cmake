@@ -20,8 +20,6 @@ trovale_comprimido(${TROVALE_PACKAGE_DIR}/changelog ${CMAKE_BINARY_DIR}/package/
 add_custom_target(trovale_package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/package/changelog.gz)
 install(FILES ${CMAKE_BINARY_DIR}/package/changelog.gz ${TROVALE_PACKAGE_DIR}/copyright
         DESTINATION ${TROVALE_DOC_DIR})
-install(FILES ${TROVALE_PACKAGE_DIR}/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME trovale)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME trovale)

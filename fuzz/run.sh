@@ -38,7 +38,7 @@ core=(src/base/*.cpp src/catalogue/*.cpp src/document/*.cpp src/fingering/*.cpp 
       src/drawing/*.cpp tests/support/type_fixture.cpp)
 # The sheet drawn into a PDF without Qt, on top of the core.
 printing=(src/fonts/*.cpp src/pdf/*.cpp src/sheet_pdf/*.cpp)
-printing_libs=(-lfontconfig -lfreetype -ldeflate -lz)
+printing_libs=(-lfontconfig -lfreetype -ldeflate -lz -lharfbuzz-subset -lharfbuzz)
 
 # Far beyond what any input takes unless it is pathologically slow, even under both sanitizers
 # on a busy two-core machine.
@@ -47,7 +47,7 @@ timeout_per_input=10
 # UBSan only reports and goes on unless told to stop: the first fault must end the run.
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all"
 FUZZ_CXXFLAGS="-std=c++20 -g -O1 $sanitize -Isrc -Itests"
-FUZZ_CXXFLAGS+=" $(pkg-config --cflags freetype2 fontconfig)"  # the fonts' headers
+FUZZ_CXXFLAGS+=" $(pkg-config --cflags freetype2 fontconfig harfbuzz-subset)"  # the fonts' headers
 # The PDF writer names the program's version, which CMake's project() holds.
 version=$(sed -n 's/^project(Trovale VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 FUZZ_CXXFLAGS+=" -DTROVALE_VERSION=\"$version\""

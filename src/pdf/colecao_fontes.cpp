@@ -15,7 +15,7 @@ std::optional<int> ColecaoFontes::adicionar(const std::filesystem::path& arquivo
         biblioteca_ = nullptr;
         return std::nullopt;
     }
-    auto fonte = FonteTrueType::abrir(biblioteca_, arquivo, face);
+    auto fonte = FonteEmbutida::abrir(biblioteca_, arquivo, face);
     if (!fonte) return std::nullopt;
     fontes_.push_back(std::move(fonte));
     return quantas() - 1;

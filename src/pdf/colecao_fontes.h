@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "pdf/fonte_truetype.h"
+#include "pdf/fonte_embutida.h"
 
 namespace trovale::pdf {
 
@@ -19,7 +19,7 @@ class ColecaoFontes {
 
     std::optional<int> adicionar(const std::filesystem::path& arquivo, int face);
     // Nothing for a handle adicionar never gave.
-    FonteTrueType* fonte(int indice) const {
+    FonteEmbutida* fonte(int indice) const {
         return indice >= 0 && static_cast<std::size_t>(indice) < fontes_.size()
                    ? fontes_[static_cast<std::size_t>(indice)].get()
                    : nullptr;
@@ -28,7 +28,7 @@ class ColecaoFontes {
 
   private:
     FT_LibraryRec_* biblioteca_ = nullptr;  // made with the first font
-    std::vector<std::unique_ptr<FonteTrueType>> fontes_;
+    std::vector<std::unique_ptr<FonteEmbutida>> fontes_;
 };
 
 }  // namespace trovale::pdf

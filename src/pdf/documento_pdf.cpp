@@ -72,7 +72,7 @@ std::optional<int> DocumentoPdf::adicionarFonte(const std::filesystem::path& arq
 }
 
 double DocumentoPdf::larguraPorMil(int indice, char32_t caractere) const {
-    const FonteTrueType* fonte = fontes_->fonte(indice);
+    const FonteEmbutida* fonte = fontes_->fonte(indice);
     if (!fonte) return 0;
     const std::uint16_t glifo = fonte->glifo(caractere);
     return glifo ? fonte->larguraPorMil(glifo) : 0;

@@ -1,5 +1,5 @@
 #pragma once
-// PDF files drawn without Qt, with the fonts embedded as TrueType subsets.
+// PDF files drawn without Qt, with the fonts embedded as subsets made by HarfBuzz.
 
 #include <cstdint>
 #include <filesystem>
@@ -26,8 +26,8 @@ class DocumentoPdf {
     DocumentoPdf(DocumentoPdf&&) noexcept;
     DocumentoPdf& operator=(DocumentoPdf&&) noexcept;
 
-    // A TrueType/OpenType font with TrueType outlines (face index for a .ttc). Nothing when
-    // the file cannot be read or embedded: CFF outlines, bitmaps only, or a licence that
+    // A TrueType or OpenType font, with TrueType or CFF outlines (face index for a .ttc).
+    // Nothing when the file cannot be read or embedded: bitmaps only, CFF2, or a licence that
     // restricts embedding.
     std::optional<int> adicionarFonte(const std::filesystem::path& arquivo, int face = 0);
     // The advance of a character in thousandths of the font size; 0 when the font lacks it.

@@ -12,7 +12,7 @@ void referencia(std::string& saida, int numero) {
 }
 
 // Widths of the glyphs drawn, consecutive ids sharing one list: [3 [278 500] 40 [667]].
-std::string larguras(const FonteTrueType& fonte) {
+std::string larguras(const FonteEmbutida& fonte) {
     const auto& textos = fonte.textos();
     std::string w = "[";
     for (std::size_t g = 0; g < textos.size();) {
@@ -33,7 +33,7 @@ std::string larguras(const FonteTrueType& fonte) {
 }
 
 // The characters each glyph stands for, so that text can be selected and searched.
-std::string mapaUnicode(const FonteTrueType& fonte) {
+std::string mapaUnicode(const FonteEmbutida& fonte) {
     std::string cmap =
         "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
         "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
@@ -62,7 +62,7 @@ std::string mapaUnicode(const FonteTrueType& fonte) {
     return cmap;
 }
 
-std::string descritor(const FonteTrueType& fonte, const std::string& nome, int arquivo) {
+std::string descritor(const FonteEmbutida& fonte, const std::string& nome, int arquivo) {
     const MetricasFonte m = fonte.metricas();
     std::string d = "<< /Type /FontDescriptor /FontName /" + nome + " /Flags ";
     acrescentarInteiro(d, m.bandeiras);
@@ -82,7 +82,7 @@ std::string descritor(const FonteTrueType& fonte, const std::string& nome, int a
     d += " /StemV ";
     acrescentarNumero(d, m.haste, 0);
     if (arquivo) {
-        d += " /FontFile2 ";
+        d += fonte.contornos() == ContornosFonte::Cff ? " /FontFile3 " : " /FontFile2 ";
         referencia(d, arquivo);
     }
     d += " >>";
@@ -91,7 +91,7 @@ std::string descritor(const FonteTrueType& fonte, const std::string& nome, int a
 
 }  // namespace
 
-std::string etiquetaSubconjunto(const FonteTrueType& fonte, int indice) {
+std::string etiquetaSubconjunto(const FonteEmbutida& fonte, int indice) {
     std::uint64_t hash = 1469598103934665603ull ^ static_cast<std::uint64_t>(indice);
     const auto& textos = fonte.textos();
     for (std::size_t g = 0; g < textos.size(); ++g)
@@ -101,7 +101,7 @@ std::string etiquetaSubconjunto(const FonteTrueType& fonte, int indice) {
     return etiqueta;
 }
 
-void escreverFonte(EscritorPdf& escritor, const FonteTrueType& fonte, int indice, int primeiro) {
+void escreverFonte(EscritorPdf& escritor, const FonteEmbutida& fonte, int indice, int primeiro) {
     const int cid = primeiro + 1, descr = primeiro + 2, arquivo = primeiro + 3,
               unicode = primeiro + 4;
     const std::string nome =
@@ -117,12 +117,17 @@ void escreverFonte(EscritorPdf& escritor, const FonteTrueType& fonte, int indice
     s += " >>";
     escritor.fecharObjeto();
 
+    // CFF outlines: a CIDFontType0 whose CIDs are glyph ids as they are (the subset's CFF is
+    // not CID-keyed), its program an OpenType file.
+    const bool cff = fonte.contornos() == ContornosFonte::Cff;
     escritor.abrirObjeto(cid);
-    s += "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /" + nome +
+    s += std::string("<< /Type /Font /Subtype ") + (cff ? "/CIDFontType0" : "/CIDFontType2") +
+         " /BaseFont /" + nome +
          " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
          " /FontDescriptor ";
     referencia(s, descr);
-    s += " /CIDToGIDMap /Identity /DW 0 /W " + larguras(fonte) + " >>";
+    if (!cff) s += " /CIDToGIDMap /Identity";
+    s += " /DW 0 /W " + larguras(fonte) + " >>";
     escritor.fecharObjeto();
 
     // A font damaged past what was checked on loading is still named, and readers substitute.
@@ -131,8 +136,8 @@ void escreverFonte(EscritorPdf& escritor, const FonteTrueType& fonte, int indice
     s += descritor(fonte, nome, programa ? arquivo : 0);
     escritor.fecharObjeto();
 
-    std::string entradas = " /Length1 ";
-    acrescentarInteiro(entradas, programa ? static_cast<long long>(programa->size()) : 0);
+    std::string entradas = cff ? " /Subtype /OpenType" : " /Length1 ";
+    if (!cff) acrescentarInteiro(entradas, programa ? static_cast<long long>(programa->size()) : 0);
     escritor.fluxo(arquivo, entradas,
                    {programa ? std::string_view(*programa) : std::string_view()});
     escritor.fluxo(unicode, "", {mapaUnicode(fonte)});

@@ -233,7 +233,7 @@ void PaginaPdf::elipse(double x, double y, double w, double h, bool preencher, b
 
 void PaginaPdf::texto(int indice, double tamanhoPt, double x, double yBase,
                       std::u32string_view texto) {
-    FonteTrueType* fonte = fontes_->fonte(indice);
+    FonteEmbutida* fonte = fontes_->fonte(indice);
     if (!fonte || texto.empty()) return;
     // Texts in a row share one text object, each placed from the one before: positions are
     // kept in whole hundredths of a point, as written, so that nothing drifts.

@@ -1,9 +1,8 @@
 #pragma once
-// The tables of a TrueType file (or of one face of a collection), read and written as bytes.
+// The tables of an OpenType file (or of one face of a collection), read in place.
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,10 +16,6 @@ inline std::uint16_t lerU16(std::string_view b, std::size_t pos) {
 inline std::uint32_t lerU32(std::string_view b, std::size_t pos) {
     return std::uint32_t{lerU16(b, pos)} << 16 | lerU16(b, pos + 2);
 }
-void escreverU16(std::string& b, std::size_t pos, std::uint16_t valor);
-void escreverU32(std::string& b, std::size_t pos, std::uint32_t valor);
-void acrescentarU16(std::string& b, std::uint16_t valor);
-void acrescentarU32(std::string& b, std::uint32_t valor);
 
 constexpr std::uint32_t etiqueta(const char (&nome)[5]) {
     return std::uint32_t(static_cast<unsigned char>(nome[0])) << 24 |
@@ -45,12 +40,5 @@ struct FaceSfnt {
 // The tables of face `face` of a font file (a collection holds several); nothing when the
 // directory points outside the file.
 std::optional<FaceSfnt> lerFaceSfnt(std::string_view arquivo, int face);
-
-// The checksum of a table: its bytes as big-endian words, the last one padded with zeros.
-std::uint32_t somaVerificacao(std::string_view dados);
-
-// A font file of these tables, with the directory sorted, each checksum computed and head's
-// checkSumAdjustment set for the whole file.
-std::string montarSfnt(std::uint32_t versao, std::vector<TabelaSfnt> tabelas);
 
 }  // namespace trovale::pdf

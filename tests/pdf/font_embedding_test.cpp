@@ -58,7 +58,7 @@ class Fontes : public ::testing::Test {
     }
 };
 
-TEST_F(Fontes, OnlyEmbeddableTrueTypeFontsAreTaken) {
+TEST_F(Fontes, OnlyEmbeddableOutlineFontsAreTaken) {
     const struct {
         const char* nome;
         std::filesystem::path arquivo;
@@ -74,7 +74,7 @@ TEST_F(Fontes, OnlyEmbeddableTrueTypeFontsAreTaken) {
         {"restricted licence", comLicenca(0x0002), 0, false},
         {"restricted and editable: the looser wins", comLicenca(0x000A), 0, true},
         {"bitmap embedding only", comLicenca(0x0200), 0, false},
-        {"CFF outlines", fonteCff(), 0, false},
+        {"CFF outlines", fonteCff(), 0, true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -82,6 +82,32 @@ TEST_F(Fontes, OnlyEmbeddableTrueTypeFontsAreTaken) {
         DocumentoPdf doc;
         EXPECT_EQ(doc.adicionarFonte(c.arquivo, c.face).has_value(), c.aceita);
     }
+}
+
+// A font with CFF outlines goes in as a CIDFontType0 over an OpenType subset, which readers
+// draw, and its text reads back.
+TEST_F(Fontes, CffOutlinesAreEmbeddedAsOpenTypeSubsets) {
+    const std::filesystem::path cff = fonteCff();
+    if (cff.empty()) GTEST_SKIP() << "no font with CFF outlines is installed";
+    if (!temFerramenta("pdffonts") || !temFerramenta("pdftoppm")) GTEST_SKIP();
+    DocumentoPdf doc;
+    const int fonte = *doc.adicionarFonte(cff);
+    doc.novaPagina(300, 100).texto(fonte, 40, 10, 60, U"Ação");
+    const auto pdf = gravar(doc.gerar(), "cff.pdf");
+    EXPECT_EQ(problemasQpdf(pdf), "");
+    const std::string fontes = saidaDe("pdffonts " + aspas(pdf));
+    EXPECT_TRUE(std::regex_search(
+        fontes, std::regex(R"(CID Type 0C \(OT\)\s+Identity-H\s+yes\s+yes\s+yes)")))
+        << fontes;
+    EXPECT_EQ(saidaDe("pdftotext -enc UTF-8 " + aspas(pdf) + " -"), "Ação\n\n\f");
+    EXPECT_LT(lerTudo(pdf).size(), std::filesystem::file_size(cff) / 4);
+    std::string queixas;
+    const ImagemCinza imagem = renderizar(pdf, 1, queixas);
+    EXPECT_EQ(queixas, "");
+    int escuros = 0;
+    for (int y = 0; y < imagem.altura; ++y)
+        for (int x = 0; x < imagem.largura; ++x) escuros += imagem.em(x, y) < 128;
+    EXPECT_GT(escuros, 400);
 }
 
 TEST_F(Fontes, WidthsInThousandthsOfAnEm) {

@@ -1,4 +1,4 @@
-#include "pdf/fonte_truetype.h"
+#include "pdf/fonte_embutida.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-#include "pdf/subconjunto_truetype.h"
+#include "pdf/subconjunto_fonte.h"
 
 namespace trovale::pdf {
 
@@ -37,27 +37,34 @@ std::string nomePdf(const char* postscript) {
 
 }  // namespace
 
-std::unique_ptr<FonteTrueType> FonteTrueType::abrir(FT_LibraryRec_* biblioteca,
+std::unique_ptr<FonteEmbutida> FonteEmbutida::abrir(FT_LibraryRec_* biblioteca,
                                                     const std::filesystem::path& arquivo,
                                                     int face) {
     auto mapeado = ArquivoMapeado::abrir(arquivo, kLimiteFonte);
     if (!mapeado) return nullptr;
-    std::unique_ptr<FonteTrueType> fonte(new FonteTrueType);
+    std::unique_ptr<FonteEmbutida> fonte(new FonteEmbutida);
     fonte->arquivo_ = std::move(mapeado);
     fonte->bytes_ = fonte->arquivo_->bytes();
     if (!fonte->preparar(biblioteca, face)) return nullptr;
     return fonte;
 }
 
-FonteTrueType::~FonteTrueType() {
+FonteEmbutida::~FonteEmbutida() {
     if (face_) FT_Done_Face(face_);
 }
 
-bool FonteTrueType::preparar(FT_LibraryRec_* biblioteca, int face) {
+bool FonteEmbutida::preparar(FT_LibraryRec_* biblioteca, int face) {
     auto sfnt = lerFaceSfnt(bytes_, face);
-    // CFF outlines ('OTTO') and bitmap-only fonts lack glyf, which the PDF subset is made of.
-    if (!sfnt || sfnt->tabela(etiqueta("glyf")).empty()) return false;
+    // Bitmap-only fonts have neither kind of outlines; CFF2 (variable) fonts are not taken.
+    if (!sfnt) return false;
+    if (!sfnt->tabela(etiqueta("glyf")).empty())
+        contornos_ = ContornosFonte::TrueType;
+    else if (!sfnt->tabela(etiqueta("CFF ")).empty())
+        contornos_ = ContornosFonte::Cff;
+    else
+        return false;
     sfnt_ = std::move(*sfnt);
+    indiceFace_ = face;
     const std::string_view maxp = sfnt_.tabela(etiqueta("maxp")),
                            hhea = sfnt_.tabela(etiqueta("hhea"));
     hmtx_ = sfnt_.tabela(etiqueta("hmtx"));
@@ -66,8 +73,8 @@ bool FonteTrueType::preparar(FT_LibraryRec_* biblioteca, int face) {
     metricasHorizontais_ = lerU16(hhea, 34);
     if (glifos_ == 0 || metricasHorizontais_ == 0 || hmtx_.size() < metricasHorizontais_ * 4)
         return false;
-    // A font whose loca or glyf is unusable is refused now rather than when the file is made.
-    if (!subconjuntoTrueType(sfnt_, {})) return false;
+    // A font HarfBuzz cannot subset is refused now rather than when the file is made.
+    if (!subconjuntoFonte(bytes_, face, contornos_, {}, true)) return false;
 
     if (FT_New_Memory_Face(biblioteca, reinterpret_cast<const FT_Byte*>(bytes_.data()),
                            static_cast<FT_Long>(bytes_.size()), face, &face_) != 0)
@@ -87,18 +94,18 @@ bool FonteTrueType::preparar(FT_LibraryRec_* biblioteca, int face) {
     return true;
 }
 
-std::uint16_t FonteTrueType::glifoPeloCmap(char32_t caractere) const {
+std::uint16_t FonteEmbutida::glifoPeloCmap(char32_t caractere) const {
     const FT_UInt g = FT_Get_Char_Index(face_, caractere);
     return g < glifos_ ? static_cast<std::uint16_t>(g) : 0;
 }
 
-double FonteTrueType::larguraPorMil(std::uint16_t glifo) const {
+double FonteEmbutida::larguraPorMil(std::uint16_t glifo) const {
     // Glyphs past numberOfHMetrics share the last advance.
     const std::size_t registro = glifo < metricasHorizontais_ ? glifo : metricasHorizontais_ - 1;
     return lerU16(hmtx_, registro * 4) * porMil_;
 }
 
-MetricasFonte FonteTrueType::metricas() const {
+MetricasFonte FonteEmbutida::metricas() const {
     constexpr int kFixa = 1, kSerifada = 2, kSimbolica = 4, kItalica = 64;
     const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face_, FT_SFNT_OS2));
     const auto* post = static_cast<const TT_Postscript*>(FT_Get_Sfnt_Table(face_, FT_SFNT_POST));
@@ -123,11 +130,11 @@ MetricasFonte FonteTrueType::metricas() const {
     return m;
 }
 
-std::optional<std::string> FonteTrueType::programa() const {
-    std::vector<bool> usados(glifos_, !permiteSubconjunto_);
+std::optional<std::string> FonteEmbutida::programa() const {
+    std::vector<bool> usados(glifos_, false);
     for (std::size_t g = 0; g < glifos_; ++g)
         if (textos_[g]) usados[g] = true;
-    return subconjuntoTrueType(sfnt_, std::move(usados));
+    return subconjuntoFonte(bytes_, indiceFace_, contornos_, usados, permiteSubconjunto_);
 }
 
 }  // namespace trovale::pdf

@@ -1,5 +1,6 @@
 #pragma once
-// One TrueType font of a document: its glyphs, metrics and the glyphs the pages drew.
+// One font of a document, with TrueType or CFF outlines: its glyphs, metrics and the glyphs
+// the pages drew.
 
 #include <array>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "base/mapped_file.h"
+#include "pdf/subconjunto_fonte.h"
 #include "pdf/tabelas_sfnt.h"
 
 struct FT_LibraryRec_;
@@ -24,15 +26,15 @@ struct MetricasFonte {
     double ascendente = 0, descendente = 0, alturaMaiusculas = 0, anguloItalico = 0, haste = 0;
 };
 
-class FonteTrueType {
+class FonteEmbutida {
   public:
-    // Nothing for a file that cannot be read, is no font, has no TrueType outlines or may not
-    // be embedded.
-    static std::unique_ptr<FonteTrueType> abrir(FT_LibraryRec_* biblioteca,
+    // Nothing for a file that cannot be read, is no font, has neither TrueType nor CFF
+    // outlines or may not be embedded.
+    static std::unique_ptr<FonteEmbutida> abrir(FT_LibraryRec_* biblioteca,
                                                 const std::filesystem::path& arquivo, int face);
-    ~FonteTrueType();
-    FonteTrueType(const FonteTrueType&) = delete;
-    FonteTrueType& operator=(const FonteTrueType&) = delete;
+    ~FonteEmbutida();
+    FonteEmbutida(const FonteEmbutida&) = delete;
+    FonteEmbutida& operator=(const FonteEmbutida&) = delete;
 
     // The glyph the font's cmap gives the character; 0 (.notdef) when it has none.
     std::uint16_t glifo(char32_t caractere) const {
@@ -55,17 +57,21 @@ class FonteTrueType {
     MetricasFonte metricas() const;
     // Whether the font allows a subset (OS/2 fsType bit 8 clear); otherwise all glyphs go.
     bool permiteSubconjunto() const { return permiteSubconjunto_; }
-    // The font program to embed; nothing only for a font damaged beyond its directory.
+    ContornosFonte contornos() const { return contornos_; }
+    // The font program to embed (an OpenType file of the glyphs drawn); nothing only for a
+    // font damaged beyond what loading it checked.
     std::optional<std::string> programa() const;
 
   private:
-    FonteTrueType() = default;
+    FonteEmbutida() = default;
     bool preparar(FT_LibraryRec_* biblioteca, int face);
     std::uint16_t glifoPeloCmap(char32_t caractere) const;
 
     std::optional<ArquivoMapeado> arquivo_;  // FreeType and the subset read the file in place
     std::string_view bytes_;
     FaceSfnt sfnt_;
+    int indiceFace_ = 0;  // in a collection
+    ContornosFonte contornos_ = ContornosFonte::TrueType;
     FT_FaceRec_* face_ = nullptr;
     std::size_t glifos_ = 0;
     double porMil_ = 1;  // 1000 / units per em
