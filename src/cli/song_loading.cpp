@@ -12,11 +12,12 @@ namespace trovale::cli {
 
 std::optional<CancaoCarregada> carregarCancao(const std::filesystem::path& arquivo,
                                               const Ambiente& ambiente,
-                                              const CatalogoTipos* tipos) {
+                                              const CatalogoTipos* tipos,
+                                              const Catalogo* catalogo) {
     if (ehCancaoEmTexto(arquivo)) {
         // Built as the text editor would, and said to be of the version it would be saved in.
         int status = kSaidaOk;
-        std::optional<SongDocument> cancao = cancaoDoTexto(arquivo, ambiente, status);
+        std::optional<SongDocument> cancao = cancaoDoTexto(arquivo, ambiente, status, catalogo);
         if (!cancao) return std::nullopt;
         const std::string versao = needsVersion2(*cancao) ? "02.00" : "01.00";
         return CancaoCarregada{std::move(*cancao), versao};

@@ -60,7 +60,7 @@ std::optional<CancoesDoRepertorio> cancoesDoRepertorio(const std::filesystem::pa
     const Ambiente quieto{ambiente.pasta, ambiente.saida, silencio};
     for (const EntradaRepertorio& e : lido.repertorio.entradas) {
         if (!e.valida()) continue;
-        auto lida = carregarCancao(e.musica, quieto, &catalogo.tipos);
+        auto lida = carregarCancao(e.musica, quieto, &catalogo.tipos, &catalogo);
         if (lida) {
             SongDocument& doc = lida->cancao;
             transporCancao(doc, e.semitons, e.capotraste.value_or(capotrasteDaCancao(doc)), {},
@@ -153,7 +153,8 @@ int executarSongbook(const Opcoes& opcoes, MontadorCaderno montador, const Ambie
     for (const std::string& a : opcoes.arquivos) {
         pedido.arquivos.emplace_back(a);
         std::optional<CancaoCarregada> lida;
-        if (ehCancaoEmTexto(a)) lida = carregarCancao(a, ambiente, &carga.catalogo.tipos);
+        if (ehCancaoEmTexto(a))
+            lida = carregarCancao(a, ambiente, &carga.catalogo.tipos, &carga.catalogo);
         if (lida) deTexto.push_back(std::make_unique<SongDocument>(std::move(lida->cancao)));
         pedido.abertas.push_back(lida ? deTexto.back().get() : nullptr);
     }

@@ -47,7 +47,8 @@ bool ehCancaoEmTexto(const std::filesystem::path& arquivo) {
 }
 
 std::optional<SongDocument> cancaoDoTexto(const std::filesystem::path& entrada,
-                                          const Ambiente& ambiente, int& status) {
+                                          const Ambiente& ambiente, int& status,
+                                          const Catalogo* catalogo) {
     DiskFileSystem disco;
     AvisosNoTerminal avisosDaEntrada(ambiente.erros, entrada);
     std::optional<std::string> bytes = disco.readFile(entrada, kLimiteCancao);
@@ -57,25 +58,29 @@ std::optional<SongDocument> cancaoDoTexto(const std::filesystem::path& entrada,
         return std::nullopt;
     }
     status = kSaidaCatalogo;
-    const CatalogoCarregado carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
-    if (!carga.tiposOk) return std::nullopt;
+    std::optional<CatalogoCarregado> carga;
+    if (!catalogo) {
+        carga = carregarCatalogo(ambiente.pasta, ambiente.erros);
+        if (!carga->tiposOk) return std::nullopt;
+        catalogo = &carga->catalogo;
+    }
     // A file that is no text is refused with its one message.
     if (!ehChordPro(entrada.filename().string(), *bytes)) {
         std::optional<std::vector<std::string>> linhas =
             linhasDoTexto(std::move(*bytes), avisosDaEntrada);
         if (!linhas) return std::nullopt;
-        return cancaoConfirmada(lerCifraDeSite(std::move(*linhas), carga.catalogo.tipos), {},
-                                carga.catalogo, ambiente);
+        return cancaoConfirmada(lerCifraDeSite(std::move(*linhas), catalogo->tipos), {},
+                                *catalogo, ambiente);
     }
     ImportacaoChordPro importacao =
-        importarChordPro(std::move(*bytes), {carga.catalogo, kTrastesMostradosPadrao});
+        importarChordPro(std::move(*bytes), {*catalogo, kTrastesMostradosPadrao});
     if (importacao.recusa) {
         avisosDaEntrada.aviso(*importacao.recusa);
         return std::nullopt;
     }
     relatar(importacao, avisosDaEntrada);
     return cancaoConfirmada(std::move(importacao.linhas), std::move(importacao.conhecidos),
-                            carga.catalogo, ambiente);
+                            *catalogo, ambiente);
 }
 
 }  // namespace trovale::cli

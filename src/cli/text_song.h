@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/command.h"
+#include "catalogue/catalogue.h"
 #include "document/song_document.h"
 
 namespace trovale::cli {
@@ -15,8 +16,10 @@ namespace trovale::cli {
 bool ehCancaoEmTexto(const std::filesystem::path& arquivo);
 
 // Nothing, after the message on the error stream, when the file cannot be read or holds no
-// text; `status` then says which exit status the command gives.
+// text; `status` then says which exit status the command gives. Without `catalogo`, the
+// catalogue is read from the command's folder.
 std::optional<SongDocument> cancaoDoTexto(const std::filesystem::path& entrada,
-                                          const Ambiente& ambiente, int& status);
+                                          const Ambiente& ambiente, int& status,
+                                          const Catalogo* catalogo = nullptr);
 
 }  // namespace trovale::cli

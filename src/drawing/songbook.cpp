@@ -39,7 +39,7 @@ struct MusicaDoCaderno {
     std::string autor;
     // On the heap: the measures refer to the document's template.
     std::unique_ptr<SongDocument> doc;
-    std::unique_ptr<TextMeasure> medidaTela, medidaPapel;
+    std::shared_ptr<const TextMeasure> medidaTela, medidaPapel;
     Sheet folha;  // laid out on the no-printer page at kDpiTela
     Papel papel;
 };

@@ -62,8 +62,9 @@ class MeiosDoCaderno {
   public:
     virtual ~MeiosDoCaderno() = default;
     // The texts of `modelo` measured at `dpi`; null when this output cannot measure them as
-    // it draws them. The template must outlive the measure.
-    virtual std::unique_ptr<TextMeasure> medida(const Modelo& modelo, int dpi) = 0;
+    // it draws them. The template must outlive the measure, which songs of an equal template
+    // may share.
+    virtual std::shared_ptr<const TextMeasure> medida(const Modelo& modelo, int dpi) = 0;
     // The book's next page, of paper `larguraMm` by `alturaMm` (turned as the paper is), at
     // kDpiCaderno; the surface lasts until the page is done.
     virtual Tela& novaPagina(int larguraMm, int alturaMm) = 0;

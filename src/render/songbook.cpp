@@ -30,8 +30,8 @@ class MeiosDoQt : public MeiosDoCaderno {
     MeiosDoQt(const MeiosDoQt&) = delete;
     MeiosDoQt& operator=(const MeiosDoQt&) = delete;
 
-    std::unique_ptr<TextMeasure> medida(const Modelo& modelo, int dpi) override {
-        return std::make_unique<SheetMeasure>(modelo, tipos_, dpi);
+    std::shared_ptr<const TextMeasure> medida(const Modelo& modelo, int dpi) override {
+        return std::make_shared<SheetMeasure>(modelo, tipos_, dpi);
     }
 
     Tela& novaPagina(int larguraMm, int alturaMm) override {

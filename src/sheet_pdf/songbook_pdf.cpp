@@ -16,12 +16,14 @@ class MeiosDoEscritor : public MeiosDoCaderno {
     MeiosDoEscritor(const CatalogoTipos& tipos, fontes::BibliotecaFontes& fontes)
         : tipos_(tipos), fontes_(fontes), registro_(documento_) {}
 
-    std::unique_ptr<TextMeasure> medida(const Modelo& modelo, int dpi) override {
+    // Most songs of a book share a template: their measures are made once.
+    std::shared_ptr<const TextMeasure> medida(const Modelo& modelo, int dpi) override {
+        for (const Medida& feita : medidas_)
+            if (feita.dpi == dpi && *feita.modelo == modelo) return feita.medida;
         std::optional<MedidaSemQt> m = MedidaSemQt::criar(modelo, tipos_, fontes_, dpi);
         if (!m) return nullptr;
-        auto feita = std::make_unique<MedidaSemQt>(std::move(*m));
-        medidas_.push_back(feita.get());
-        return feita;
+        medidas_.push_back({&modelo, dpi, std::make_shared<MedidaSemQt>(std::move(*m))});
+        return medidas_.back().medida;
     }
 
     Tela& novaPagina(int larguraMm, int alturaMm) override {
@@ -34,8 +36,8 @@ class MeiosDoEscritor : public MeiosDoCaderno {
     // A measure that met a character no face has stays inexact: the book is drawn by Qt.
     bool concluirPagina() override {
         documento_.concluir(*pagina_);
-        for (const MedidaSemQt* m : medidas_)
-            if (!m->exata()) return false;
+        for (const Medida& m : medidas_)
+            if (!m.medida->exata()) return false;
         return tela_->exata();
     }
 
@@ -46,7 +48,12 @@ class MeiosDoEscritor : public MeiosDoCaderno {
     fontes::BibliotecaFontes& fontes_;
     pdf::DocumentoPdf documento_;
     FontesDoDocumento registro_;
-    std::vector<const MedidaSemQt*> medidas_;  // owned by the songs, which outlive the pages
+    struct Medida {
+        const Modelo* modelo;  // the first song's with it, which outlives the pages
+        int dpi;
+        std::shared_ptr<MedidaSemQt> medida;
+    };
+    std::vector<Medida> medidas_;
     pdf::PaginaPdf* pagina_ = nullptr;
     std::optional<TelaPdf> tela_;
 };
