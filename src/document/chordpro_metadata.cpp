@@ -81,6 +81,12 @@ std::optional<std::string> diretivaDaNota(std::string_view texto) {
             soDigitos(valor.substr(0, valor.size() - kCasa.size())))
             valor.remove_suffix(kCasa.size());
         if (valor.empty() || aparar(valor) != valor) return std::nullopt;
+        // Only a directive that reads back as this very note ("Capotraste: 05" would come
+        // back as the capo line): any other stays a comment.
+        const std::optional<std::string> deVolta =
+            r.diretiva.empty() ? notaDaDiretiva("meta", std::string(r.meta) + " " + std::string(valor))
+                               : notaDaDiretiva(r.diretiva, valor);
+        if (deVolta != texto) return std::nullopt;
         const std::string utf8 = utf8DeWindows1252(valor);
         if (r.diretiva.empty()) return "{meta: " + std::string(r.meta) + " " + utf8 + "}";
         return "{" + std::string(r.diretiva) + ": " + utf8 + "}";

@@ -193,6 +193,28 @@ TEST(ChordProExport, LiteralLinesNotesAndSections) {
     EXPECT_EQ(descrever(deVolta(doc, catalogo), modos), descrever(doc, modos));
 }
 
+// A note goes out as a directive only when that directive reads back as the same note.
+TEST(ChordProExport, NotesBecomeDirectivesThatReadBackAsThem) {
+    const struct {
+        std::string nota;  // Windows-1252
+        std::string saida;
+    } casos[] = {
+        {"Capotraste na 5\xAA casa", "{capo: 5}"},
+        {"Capotraste: 99\xAA casa", "{capo: 99}"},
+        {"Capotraste: 05", "{comment: Capotraste: 05}"},
+        {"Capotraste: 5", "{comment: Capotraste: 5}"},
+        {"Tom: G", "{key: G}"},
+        {"\xC1lbum: Ao vivo", "{meta: album Ao vivo}"},
+        {"Tom:  G", "{comment: Tom:  G}"},
+    };
+    for (const auto& c : casos) {
+        SongDocument doc;
+        doc.Lines = {c.nota};
+        doc.LineKinds = {kNotesLine};
+        EXPECT_EQ(chordProDaCancao(doc), c.saida + "\n") << c.nota;
+    }
+}
+
 // A failed save leaves the file that was there; a write that fails midway is a failing device,
 // said as every other export says it.
 TEST(ChordProExport, AFailedSaveKeepsTheOldFile) {
