@@ -99,6 +99,22 @@ echo "song: $(pages "$folder/song.pdf") pages, $(wc -c <"$folder/song.pdf") byte
 printf -v quoted " '%s'" "${book_songs[@]}"
 compare book 3 "'$exe' songbook '$folder/book.pdf'$quoted" \
     "chordii -i -o '$folder/book.ps'$quoted"
+# What the book's diagrams cost: the same book with the template's diagram list off (a
+# MODELO.INI of its header alone: lyrics with chords, no list).
+nolist="$folder/nolist"
+mkdir "$nolist"
+cp "$folder/ACORDES.TIP" "$folder/POSICOES.DIG" "$nolist/"
+printf '1 0\r\n' >"$nolist/MODELO.INI"
+: >"$folder/nolist.us"
+for ((i = 0; i < runs; i++)); do
+    TROVALE_DIR="$nolist" run_us bash -c "'$exe' songbook '$folder/nolist.pdf'$quoted" >>"$folder/nolist.us"
+done
+echo "book: without diagrams  $(summary "$folder/nolist.us")"
+if [ "$have_chordii" = 1 ]; then
+    awk -v a="$(median_ms "$folder/book.trovale.us")" -v d="$(median_ms "$folder/nolist.us")" \
+        -v b="$(median_ms "$folder/book.chordii.us")" \
+        'BEGIN { printf "book: diagrams cost %.1f ms; without them, ratio %.2f (target: at most 3)\n", a - d, d / b }'
+fi
 echo "book: $(pages "$folder/book.pdf") pages, $(wc -c <"$folder/book.pdf") bytes;" \
     "fonts: $(pdffonts "$folder/book.pdf" 2>/dev/null | awk 'NR > 2 { print $1 }' | sort -u | tr '\n' ' ')"
 
