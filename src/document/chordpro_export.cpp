@@ -243,11 +243,17 @@ class Escrita {
         std::vector<AcordeNoTexto> acordes = acordesParaOutros(doc_, i);
         if (i + 1 < doc_.Lines.size() && isLyricKind(tipoDa(doc_, i + 1)) &&
             doc_.Lines[i + 1] == kSeparadorDeAcordes) {
-            entrarEm(tipoDa(doc_, i + 1));
+            const std::uint8_t antes = secao_, daMarca = tipoDa(doc_, i + 1);
+            entrarEm(daMarca);
             escrever(letraComAcordes({}, acordes));
-            // Before a tab block the chords would be read as standing over its first line: the
-            // line that keeps them apart is written out.
-            if (vaiEmTab(i + 2)) escrever(kSeparadorDeAcordes);
+            // The line that keeps them apart is written out before a tab block, where the
+            // chords would be read as standing over its first line, and where normal chords
+            // before a line without words would be read into the chorus around them (the
+            // import marks off a chorus's own chords by itself).
+            const std::uint8_t lida = secaoSeguinte(doc_, i + 2) == antes ? antes : kLyricLine;
+            const bool semPalavras = i + 2 >= doc_.Lines.size() || !ehLetraDeSecao(doc_, i + 2);
+            if (vaiEmTab(i + 2) || (daMarca == kLyricLine && semPalavras && lida != daMarca))
+                escrever(kSeparadorDeAcordes);
             return i + 2;
         }
         if (i + 1 < doc_.Lines.size() && ehLetraDeSecao(doc_, i + 1)) {

@@ -148,6 +148,9 @@ TEST(ChordProRoundTrip, ChordsAloneKeepTheirChorus) {
         {"{soc}\n\xC2\xA0[F]\nQ[G]\n", "{start_of_chorus}\n [F]\nQ[G]\n{end_of_chorus}\n"},
         {"{soc}\n[F]\n\nVem\n{eoc}\n", "{start_of_chorus}\n[F]\n\nVem\n{end_of_chorus}\n"},
         {"{soc}\n[C][\n", "{start_of_chorus}\n[C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
+        {"{soc}\nf\n{eoc}\n\xC2\xA0[B]\n\n{soc}\nr\n",
+         "{start_of_chorus}\nf\n{end_of_chorus}\n [B]\n\xC2\xA0\n\n{start_of_chorus}\nr\n"
+         "{end_of_chorus}\n"},
         {"[C]\n{soc}\n[C][\n",
          "[C]\n{start_of_chorus}\n[C]\n{start_of_tab}\n[\n{end_of_tab}\n{end_of_chorus}\n"},
         {"{soc}\n[C]\n[[C]\n",
