@@ -263,7 +263,9 @@ class Escrita {
                 escrever(letraComAcordes({}, acordes));
                 escreverLetra(letra);
             } else {
-                const std::string escrita = semEspacoAberto(letra, acordes);
+                // Read back, a non-breaking space of the lyric's own is a plain one.
+                std::string escrita = semEspacoAberto(letra, acordes);
+                espacosComunsEntrePalavras(escrita);
                 escrever(letraComAcordes(escrita, acordes));
             }
             return i + 2;

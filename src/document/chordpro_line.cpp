@@ -2,7 +2,16 @@
 
 #include <algorithm>
 
+#include "document/lyric_room.h"
+
 namespace trovale {
+
+void espacosComunsEntrePalavras(std::string& letra) {
+    const std::size_t ultimo = letra.find_last_not_of(std::string{' ', kEspacoAberto});
+    if (ultimo != std::string::npos)
+        std::replace(letra.begin(), letra.begin() + static_cast<std::ptrdiff_t>(ultimo),
+                     kEspacoAberto, ' ');
+}
 
 LetraComAcordes separarAcordes(std::string_view linha) {
     LetraComAcordes saida;

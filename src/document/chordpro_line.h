@@ -24,6 +24,10 @@ struct LetraComAcordes {
 // non-breaking space), which the export knows and leaves out.
 inline constexpr std::string_view kSeparadorDeAcordes = "\xA0";
 
+// Non-breaking spaces before the last word become plain ones: under chords the room opened
+// for them is the only one of its kind (one at the end is the plain-text mark).
+void espacosComunsEntrePalavras(std::string& letra);
+
 // "[" up to the next "]" is a chord; a "[" that no "]" closes before another "[" stays text.
 // Empty brackets are dropped.
 LetraComAcordes separarAcordes(std::string_view linha);

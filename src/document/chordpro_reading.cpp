@@ -171,7 +171,11 @@ class Leitor {
             case DiretivaChordPro::Autor:
                 if (d.valor.empty()) return ignorar(d);
                 // This program writes the author as {subtitle} and again as {artist}.
-                if (autorAnterior_ == d.valor) return;
+                // Only the one repeat: an author line written twice stays twice.
+                if (autorAnterior_ == d.valor) {
+                    autorAnterior_.reset();
+                    return;
+                }
                 guardar(d.valor, kAuthorLine);
                 autorAnterior_ = d.valor;
                 return;
@@ -254,10 +258,7 @@ class Leitor {
     // the room opened for it; true when one went.
     static bool abrirEspacoParaAcordes(std::string& letra, std::vector<AcordeNaLetra>& acordes) {
         if (acordes.empty()) return false;
-        const std::size_t ultimo = letra.find_last_not_of(std::string{' ', kEspacoAberto});
-        if (ultimo != std::string::npos)
-            std::replace(letra.begin(), letra.begin() + static_cast<std::ptrdiff_t>(ultimo),
-                         kEspacoAberto, ' ');
+        espacosComunsEntrePalavras(letra);
         for (bool cortou = false;; cortou = true) {
             std::vector<AcordeSobreLetra> larguras;
             for (const AcordeNaLetra& a : acordes) larguras.push_back({a.indice, a.simbolo.size()});
