@@ -205,7 +205,9 @@ class Escrita {
 
     // The author goes as {subtitle} too, the only one some readers show.
     void cabecalho(std::size_t i) {
-        const std::string texto = textoSemBrancosFinais(doc_.Lines[i]);
+        // A directive's value is read without the blanks around it.
+        std::string texto = textoSemBrancosFinais(doc_.Lines[i]);
+        texto.erase(0, texto.find_first_not_of(' '));
         if (texto.empty()) return escrever("");
         if (tipoDa(doc_, i) == kTitleLine) return escrever(diretiva("title", texto));
         escrever(diretiva("subtitle", texto));

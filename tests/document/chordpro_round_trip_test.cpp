@@ -167,7 +167,8 @@ TEST(ChordProRoundTrip, ChordsAloneKeepTheirChorus) {
 // as the import would read it, so that the file stays the same from the first export on.
 TEST(ChordProRoundTrip, TheFirstExportIsStable) {
     for (const std::string arquivo :
-         {"[F]\n\t\xC2\xA0]\n", "{st: Fulano}\n{st Fulano}\n", "{st: A}\n{artist: A}\n{st: A}\n"}) {
+         {"[F]\n\t\xC2\xA0]\n", "{st: Fulano}\n{st Fulano}\n", "{st: A}\n{artist: A}\n{st: A}\n",
+          " [G*\xC2\xA0]\n"}) {
         const std::string ida = chordProDaCancao(importada(arquivo));
         EXPECT_EQ(chordProDaCancao(importada(ida)), ida) << arquivo;
     }
